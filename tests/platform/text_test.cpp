@@ -1,0 +1,56 @@
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace gw {
+namespace {
+
+// The copy-name rule names copies of puzzles, shapes and layouts alike.
+TEST(CopyName, CountsUpNumbersInParenthesesAndCutsToCapacity)
+{
+    EXPECT_EQ(copyName("Quiz", 35), "Quiz (2)");
+    EXPECT_EQ(copyName("Quiz (2)", 35), "Quiz (3)");
+    EXPECT_EQ(copyName("Quiz (9)", 35), "Quiz (10)");
+    EXPECT_EQ(copyName("  Star  ", 50), "Star (2)");
+    EXPECT_EQ(copyName("Box (x)", 50), "Box (x) (2)");
+    EXPECT_EQ(copyName("Box (0)", 50), "Box (0) (2)");
+    EXPECT_EQ(copyName("Box (-3)", 50), "Box (-3) (2)");
+    EXPECT_EQ(copyName("A (1) B (2)", 50), "A (1) B (2) (2)");
+    EXPECT_EQ(copyName(std::string(35, 'Q'), 35), std::string(35, 'Q'));
+    EXPECT_EQ(copyName(std::string(33, 'Q'), 35), std::string(33, 'Q') + " (");
+    EXPECT_EQ(copyName("()", 20), "() (2)");
+    EXPECT_EQ(copyName("", 20), " (2)");
+}
+
+TEST(UpperCase, ChangesOnlyAsciiAndAccentedLowerCaseLetters)
+{
+    EXPECT_EQ(upperCased("ice-cream"), "ICE-CREAM");
+    EXPECT_EQ(upperCased("\xe0\xf6\xf7\xf8\xfe\xff"), "\xc0\xd6\xf7\xd8\xde\xff");
+    EXPECT_EQ(upperCased("\x9a\xdf"), "\x9a\xdf");
+    EXPECT_TRUE(equalsIgnoringCase("Caf\xe9", "CAF\xc9"));
+    EXPECT_FALSE(equalsIgnoringCase("Cafe", "Caf"));
+}
+
+TEST(Trim, RemovesOnlyBlanks)
+{
+    EXPECT_EQ(trimmed("  a b  "), "a b");
+    EXPECT_EQ(trimmed("\ta\t"), "\ta\t");
+    EXPECT_EQ(trimmed("   "), "");
+    EXPECT_EQ(storedText("  abcdef ", 3), "abc");
+}
+
+TEST(LeadingNumber, ReadsDigitsUpToTheFirstOtherCharacter)
+{
+    EXPECT_EQ(parseLeadingNumber("12abc"), 12);
+    EXPECT_EQ(parseLeadingNumber("abc"), 0);
+    EXPECT_EQ(parseLeadingNumber(""), 0);
+    EXPECT_EQ(parseLeadingNumber("   -42"), -42);
+    EXPECT_EQ(parseLeadingNumber("+7"), 7);
+    EXPECT_EQ(parseLeadingNumber("$1F"), 31);
+    EXPECT_EQ(parseLeadingNumber("-$10"), -16);
+    EXPECT_EQ(parseLeadingNumber(" 0640"), 640);
+    EXPECT_EQ(parseLeadingNumber("99999999999999999999"), 2147483647);
+}
+
+} // namespace
+} // namespace gw
