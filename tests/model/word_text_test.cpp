@@ -1,0 +1,35 @@
+#include "model/WordText.h"
+
+#include <gtest/gtest.h>
+
+namespace gw::model {
+namespace {
+
+TEST(WordText, LinesSplitAtLineFeedsWithCarriageReturnsDropped)
+{
+    const auto lines = textLines("one\r\ntwo\n\nthree");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "one");
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "three");
+    EXPECT_EQ(textLines(std::string(300, 'x'))[0].size(), 255u);
+}
+
+// Export pads words to 31 characters; import must read its own output back unchanged.
+TEST(WordText, PairLinesRoundTrip)
+{
+    const std::string line = pairLine(" ZEBRA ", " striped horse ", ':');
+    EXPECT_EQ(line, "ZEBRA" + std::string(26, ' ') + ": striped horse");
+    const WordAndClue pair = splitPairLine(line, ':');
+    EXPECT_EQ(pair.word, "ZEBRA");
+    EXPECT_EQ(pair.clue, "striped horse");
+
+    const WordAndClue sun = splitPairLine("sun: star of the day: really", ':');
+    EXPECT_EQ(sun.word, "sun");
+    EXPECT_EQ(sun.clue, "star of the day: really");
+    EXPECT_EQ(splitPairLine("  lonely  ", ':').clue, "");
+    EXPECT_EQ(pairLine(std::string(40, 'L'), "c", ';'), std::string(40, 'L') + "; c");
+}
+
+} // namespace
+} // namespace gw::model
