@@ -1,6 +1,7 @@
 #include "model/WordText.h"
 
 #include "platform/Text.h"
+#include "platform/Windows1252.h"
 
 namespace gw::model {
 
@@ -26,6 +27,16 @@ WordAndClue splitPairLine(std::string_view line, char separator)
     if (at == std::string_view::npos)
         return { std::string(trimmed(line)), {} };
     return { std::string(trimmed(line.substr(0, at))), std::string(trimmed(line.substr(at + 1))) };
+}
+
+std::vector<WordAndClue> wordFileRows(std::string_view bytes)
+{
+    std::vector<WordAndClue> rows;
+    for (const std::string &line : textLines(utf8ToWindows1252(bytes))) {
+        if (!trimmed(line).empty())
+            rows.push_back(splitPairLine(line, ':'));
+    }
+    return rows;
 }
 
 std::string pairLine(std::string_view word, std::string_view clue, char separator)

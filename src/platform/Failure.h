@@ -15,6 +15,15 @@ struct Failure
     bool operator==(const Failure &) const = default;
 };
 
+// A report of success that the window shows as it shows a Failure: caption and text.
+struct Notice
+{
+    std::string caption;
+    std::string text;
+
+    bool operator==(const Notice &) const = default;
+};
+
 // A value or the Failure that prevented it.  The windows show the Failure unchanged.
 template <typename T>
 class [[nodiscard]] Result

@@ -1,6 +1,8 @@
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <functional>
 #include <limits>
 
 namespace gw {
@@ -22,6 +24,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
             return false;
     }
     return true;
+}
+
+bool alphabeticallyBefore(std::string_view a, std::string_view b)
+{
+    const auto caseBlind = [](char c) { return upperCaseByte(static_cast<unsigned char>(c)); };
+    return std::ranges::lexicographical_compare(a, b, std::less<> {}, caseBlind, caseBlind);
 }
 
 std::string_view trimmed(std::string_view text)

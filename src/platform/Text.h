@@ -20,6 +20,9 @@ std::string upperCased(std::string_view text);
 // Equal without regard to case, by the upper-case rule.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// Order of the sorted lists: byte by byte without regard to case, by the upper-case rule.
+bool alphabeticallyBefore(std::string_view a, std::string_view b);
+
 // Trimming rule: removes blanks (byte 32 only) at both ends.
 std::string_view trimmed(std::string_view text);
 

@@ -1,0 +1,27 @@
+#include "layout/LayoutExportFile.h"
+#include "layout/LayoutLibrary.h"
+#include "platform/RecordFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+// Arbitrary bytes as a layout export file: it is imported into an empty library, listed from
+// there, and the library removed again so that every input starts from the same state.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const std::string stem = "gw_layout_export_fuzz_" + std::to_string(::getpid());
+    static const std::filesystem::path file = std::filesystem::temp_directory_path() / (stem + ".PAG");
+    static const std::filesystem::path library = std::filesystem::temp_directory_path() / (stem + ".DAT");
+    if (!gw::writeFileBytes(file, std::string(reinterpret_cast<const char *>(data), size)))
+        return 0;
+
+    if (const auto imported = gw::layout::importLayout(file, library))
+        (void)gw::layout::listLayouts(library, imported->record);
+    std::error_code ignored;
+    std::filesystem::remove(library, ignored);
+    return 0;
+}

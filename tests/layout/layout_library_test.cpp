@@ -1,0 +1,151 @@
+#include "layout/DefaultLayout.h"
+#include "layout/LayoutExportFile.h"
+#include "layout/LayoutLibrary.h"
+#include "platform/RecordFile.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <limits>
+#include <unistd.h>
+
+namespace gw::layout {
+namespace {
+
+LayoutRecord layoutOf(std::string_view name, std::string_view paper, double width = 8.5, double height = 11)
+{
+    LayoutRecord layout {};
+    layout.name.assign(name);
+    layout.paperName.assign(paper);
+    layout.pageWidth = width;
+    layout.pageHeight = height;
+    return layout;
+}
+
+std::string bytesOf(const LayoutRecord &layout)
+{
+    return std::string(reinterpret_cast<const char *>(&layout), sizeof layout);
+}
+
+class LayoutLibraryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::path(::testing::TempDir())
+            / ("gw_layouts_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                + "_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+        m_library = m_dir / LayoutLibraryFileName;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string libraryBytes() const { return readFileBytes(m_library, 1 << 22).value_or("<missing>"); }
+
+    std::filesystem::path m_dir;
+    std::filesystem::path m_library;
+};
+
+const LayoutRecord A = layoutOf("A", "Letter"), B = layoutOf("B", "Legal"), C = layoutOf("C", "A4");
+
+// The line names the paper, a Custom page its size rounded with inch marks whatever the unit.
+TEST(LayoutEntryText, NamesThePaperOrTheCustomSize)
+{
+    EXPECT_EQ(layoutEntryText(layoutOf("Plain", "A4"), false), "Plain (A4)");
+    EXPECT_EQ(layoutEntryText(layoutOf("Plain", "Letter"), true), "Plain (Letter)  <<DEFAULT>>");
+    EXPECT_EQ(
+        layoutEntryText(layoutOf("Metric", "Custom", 21.59, 27.94), false), "Metric (Custom 22\" x 28\")");
+
+    // Sizes and lengths read from a file may be anything.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(layoutEntryText(layoutOf("N", "Custom", nan, 1e300), false), "N (Custom 0\" x 2147483647\")");
+    LayoutRecord overlong = layoutOf(std::string(20, 'N'), "A5");
+    overlong.name.length = 255;
+    EXPECT_EQ(layoutEntryText(overlong, false), std::string(20, 'N') + " (A5)");
+}
+
+// A missing or empty library warns; the list is alphabetical and marks only the default record.
+TEST_F(LayoutLibraryTest, ListWarnsWhenEmptyAndMarksTheDefault)
+{
+    const Failure noLayouts { "Warning", "No saved page layouts could be found." };
+    EXPECT_EQ(listLayouts(m_library, 0).error(), noLayouts);
+    ASSERT_TRUE(writeFileBytes(m_library, ""));
+    EXPECT_EQ(listLayouts(m_library, 0).error(), noLayouts);
+
+    ASSERT_TRUE(writeFileBytes(m_library,
+        bytesOf(layoutOf("Zebra", "Legal")) + bytesOf(layoutOf("apple", "A4"))
+            + bytesOf(layoutOf("Mid", "B5")) + bytesOf(layoutOf("Mid", "B5"))));
+    const std::vector<LayoutListEntry> expected { { "apple (A4)", 1 }, { "Mid (B5)", 3 },
+        { "Mid (B5)  <<DEFAULT>>", 2 }, { "Zebra (Legal)", 0 } };
+    EXPECT_EQ(*listLayouts(m_library, 2), expected);
+    EXPECT_EQ(bytesOf(*readLayout(m_library, 1)), bytesOf(layoutOf("apple", "A4")));
+    EXPECT_FALSE(readLayout(m_library, 4));
+}
+
+// New puzzles get the default record, record 0 for a stale number, the built-in one without a library.
+TEST_F(LayoutLibraryTest, LayoutForAPuzzleFallsBack)
+{
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 0)), bytesOf(defaultLayout()));
+    ASSERT_TRUE(writeFileBytes(m_library, ""));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 0)), bytesOf(defaultLayout()));
+
+    ASSERT_TRUE(writeFileBytes(m_library, bytesOf(A) + bytesOf(B) + bytesOf(C)));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 2)), bytesOf(C));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 5)), bytesOf(A));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, -1)), bytesOf(A));
+}
+
+// Add numbers from the count, replace overwrites one record, delete closes the gap; failures
+// leave the library as it was.
+TEST_F(LayoutLibraryTest, AddReplaceAndDelete)
+{
+    EXPECT_EQ(
+        deleteLayout(m_library, 0).error(), (Failure { "Disk Error", "Unable to delete page layout." }));
+    EXPECT_EQ(*addLayout(m_library, A), 0);
+    EXPECT_EQ(*addLayout(m_library, B), 1);
+    EXPECT_EQ(*addLayout(m_library, C), 2);
+    EXPECT_TRUE(replaceLayout(m_library, 1, A));
+    EXPECT_EQ(
+        replaceLayout(m_library, 4, A).error(), (Failure { "Disk Error", "Unable to add page layout." }));
+    EXPECT_TRUE(deleteLayout(m_library, 0));
+    EXPECT_FALSE(deleteLayout(m_library, 2));
+    EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(C));
+    EXPECT_EQ(addLayout(m_dir / "missing" / LayoutLibraryFileName, A).error(),
+        (Failure { "Disk Error", "Unable to add page layout." }));
+}
+
+// Export writes "PAG", "1.0" and the record; import takes any version and appends the record.
+TEST_F(LayoutLibraryTest, ExportAndImport)
+{
+    LayoutRecord layout = defaultLayout();
+    layout.objects[0].setText("Some text");
+    const auto file = m_dir / "PAGE.PAG";
+    EXPECT_EQ(*exportLayout(layout, file), (Notice { "OK", "Page Layout Exported!" }));
+    EXPECT_EQ(readFileBytes(file, 1 << 20), "PAG1.0" + bytesOf(layout));
+    EXPECT_EQ(exportLayout(layout, m_dir / "missing" / "PAGE.PAG").error(),
+        (Failure { "Error", "Page layout could not be exported." }));
+
+    ASSERT_TRUE(writeFileBytes(file, "PAG2.0" + bytesOf(layout) + "more"));
+    ASSERT_TRUE(addLayout(m_library, A));
+    const auto imported = importLayout(file, m_library);
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(imported->record, 1);
+    EXPECT_EQ(bytesOf(imported->layout), bytesOf(layout));
+    EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(layout));
+}
+
+// A 28873-byte file or a wrong tag is corrupt and adds nothing; an unreadable file has its own message.
+TEST_F(LayoutLibraryTest, ImportRefusesBadFiles)
+{
+    const auto file = m_dir / "BAD.PAG";
+    for (const std::string &content :
+        { "PAG1.0" + bytesOf(A).substr(1), "LAY1.0" + bytesOf(A), std::string() }) {
+        ASSERT_TRUE(writeFileBytes(file, content));
+        EXPECT_EQ(importLayout(file, m_library).error(),
+            (Failure { "Error", "Page layout file is corrupt or incompatible.  Import aborted." }));
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_library));
+    EXPECT_EQ(importLayout(m_dir / "absent.PAG", m_library).error(),
+        (Failure { "Error", "Page layout could not be imported." }));
+}
+
+} // namespace
+} // namespace gw::layout

@@ -1,0 +1,169 @@
+#include "layout/DefaultLayout.h"
+#include "layout/LayoutUnits.h"
+
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace gw::layout {
+namespace {
+
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr std::int32_t Max32 = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t Min32 = std::numeric_limits<std::int32_t>::min();
+
+LayoutRecord layoutWithRect(PixelRect rect)
+{
+    LayoutRecord layout {};
+    layout.objectCount = 1;
+    layout.objects[0].rect = rect;
+    return layout;
+}
+
+// Fields of the packed record are copied out before they are compared: a reference to one
+// could be misaligned.
+using Size = std::array<double, 2>;
+Size pageSize(const LayoutRecord &layout)
+{
+    return { layout.pageWidth, layout.pageHeight };
+}
+using Pixels = std::array<int, 2>;
+Pixels pagePixelsOf(const LayoutRecord &layout)
+{
+    return { layout.pageWidthPixels, layout.pageHeightPixels };
+}
+
+using Corners = std::array<std::int32_t, 4>;
+Corners corners(const PixelRect &rect)
+{
+    return { rect.left, rect.top, rect.right, rect.bottom };
+}
+
+// Every stored coordinate depends on this table; unknown zooms count as medium.
+TEST(LayoutUnits, PixelsPerUnitAndZoomFactors)
+{
+    EXPECT_EQ((std::array { pixelsPerUnit(true, 1), pixelsPerUnit(true, 2), pixelsPerUnit(true, 3),
+                  pixelsPerUnit(true, 0), pixelsPerUnit(false, 1), pixelsPerUnit(false, 3),
+                  pixelsPerUnit(false, 7) }),
+        (std::array { 48, 72, 96, 72, 20, 40, 30 }));
+    EXPECT_EQ((std::array { zoomRescaleFactor(1, 2), zoomRescaleFactor(1, 3), zoomRescaleFactor(2, 1),
+                  zoomRescaleFactor(2, 3), zoomRescaleFactor(3, 1), zoomRescaleFactor(3, 2),
+                  zoomRescaleFactor(2, 2), zoomRescaleFactor(0, 3), zoomRescaleFactor(3, 4) }),
+        (std::array { 1.5, 2.0, 0.667, 1.334, 0.5, 0.75, 1.0, 1.0, 1.0 }));
+}
+
+// Rescaling truncates toward zero: large to small loses half a pixel on odd coordinates.
+TEST(LayoutUnits, RescaleTruncatesTheObjectsInUse)
+{
+    LayoutRecord layout = layoutWithRect({ 97, 51, -3, 0 });
+    layout.objects[1].rect = { 99, 99, 99, 99 };
+    rescaleForZoom(layout, LargeZoom, SmallZoom);
+    EXPECT_EQ(corners(layout.objects[0].rect), (Corners { 48, 25, -1, 0 }));
+    EXPECT_EQ(corners(layout.objects[1].rect), (Corners { 99, 99, 99, 99 }));
+
+    LayoutRecord medium = layoutWithRect({ 3, 100, 1000, 7 });
+    rescaleForZoom(medium, MediumZoom, SmallZoom);
+    EXPECT_EQ(corners(medium.objects[0].rect), (Corners { 2, 66, 667, 4 }));
+    rescaleForZoom(medium, 0, LargeZoom);
+    EXPECT_EQ(corners(medium.objects[0].rect), (Corners { 2, 66, 667, 4 }));
+}
+
+// A hostile object count never reaches past the 20 slots, and no coordinate overflows.
+TEST(LayoutUnits, UntrustedCountsAndValuesStayInBounds)
+{
+#pragma pack(push, 1)
+    struct Guarded
+    {
+        LayoutRecord layout;
+        std::array<std::uint8_t, 64> guard;
+    } guarded {};
+#pragma pack(pop)
+    guarded.guard.fill(0xAB);
+    guarded.layout.objectCount = 30000;
+    for (LayoutObject &object : guarded.layout.objects)
+        object.rect = { Max32, Min32, 5, -5 };
+    rescaleForZoom(guarded.layout, SmallZoom, LargeZoom);
+    for (const LayoutObject &object : guarded.layout.objects)
+        EXPECT_EQ(corners(object.rect), (Corners { Max32, Min32, 10, -10 }));
+    for (std::uint8_t byte : guarded.guard)
+        EXPECT_EQ(byte, 0xAB);
+
+    EXPECT_EQ(truncatedCoordinate(NaN), 0);
+    EXPECT_EQ(pagePixels(NaN, 48), 0);
+    EXPECT_EQ(pagePixels(1e9, 96), 32767);
+    EXPECT_EQ(pagePixels(-1e9, 96), -32768);
+    EXPECT_TRUE(std::isnan(truncatedToHundredths(NaN)));
+}
+
+// A unit switch converts rectangles and page size; switching to the same unit changes nothing.
+TEST(LayoutUnits, ChangeUnitConvertsRectanglesAndPageSize)
+{
+    LayoutRecord a4 = layoutWithRect({ 127, 254, 100, -127 });
+    a4.pageWidth = 21.0;
+    a4.pageHeight = 29.7;
+    changeUnit(a4, true);
+    EXPECT_EQ(a4.unitInches, 1);
+    EXPECT_EQ(pageSize(a4), (Size { 8.26, 11.69 }));
+    EXPECT_EQ(corners(a4.objects[0].rect), (Corners { 120, 240, 94, -120 }));
+    changeUnit(a4, true);
+    EXPECT_EQ(pageSize(a4)[0], 8.26);
+
+    LayoutRecord letter = defaultLayout();
+    changeUnit(letter, false);
+    EXPECT_EQ(letter.unitInches, 0);
+    EXPECT_EQ(pageSize(letter), (Size { 21.59, 27.94 }));
+    EXPECT_EQ(corners(letter.objects[0].rect), (Corners { 50, 50, 381, 76 }));
+}
+
+// Paper sizes set size, unit and orientation but never move rectangles; A4 small is 420 x 594.
+TEST(LayoutUnits, PaperSizesAndOrientation)
+{
+    std::string order, warned;
+    for (const PaperSize &paper : paperSizes()) {
+        order += std::string(paper.name) + " ";
+        warned += paper.warnOddSize ? "y" : "n";
+    }
+    EXPECT_EQ(order, "Letter Legal A4 A5 B5 Executive Custom ");
+    EXPECT_EQ(warned, "nnnyyyy");
+    EXPECT_EQ(findPaperSize("a4"), nullptr);
+
+    LayoutRecord layout = layoutWithRect({ 10, 20, 30, 40 });
+    layout.portrait = 1;
+    applyPaperSize(layout, *findPaperSize("A4"));
+    storePagePixels(layout, SmallZoom);
+    EXPECT_EQ(pagePixelsOf(layout), (Pixels { 420, 594 }));
+    EXPECT_EQ(layout.unitInches, 0);
+
+    setOrientation(layout, false);
+    applyPaperSize(layout, *findPaperSize("Executive"));
+    EXPECT_EQ(layout.paperName, "Executive");
+    EXPECT_EQ(pageSize(layout), (Size { 10.5, 7.25 }));
+    EXPECT_EQ(layout.unitInches, 1);
+    setOrientation(layout, true);
+    setOrientation(layout, true);
+    EXPECT_EQ(pageSize(layout)[0], 7.25);
+    applyPaperSize(layout, *findPaperSize("Custom"));
+    EXPECT_EQ(pageSize(layout)[0], 7.25);
+    EXPECT_EQ(corners(layout.objects[0].rect), (Corners { 10, 20, 30, 40 }));
+}
+
+// Custom sizes accept their limits and refuse the rest, not-a-number included, with exact texts.
+TEST(LayoutUnits, CustomLimits)
+{
+    EXPECT_TRUE(checkCustomWidth(3, true) && checkCustomWidth(12, true) && checkCustomHeight(4, true)
+        && checkCustomHeight(18, true) && checkCustomWidth(7, false) && checkCustomWidth(31, false)
+        && checkCustomHeight(10, false) && checkCustomHeight(46, false));
+    EXPECT_EQ(checkCustomWidth(14.0, true).error().text,
+        "Width must be between 3 and 12 inches.  Please re-enter width.");
+    EXPECT_EQ(checkCustomWidth(NaN, false).error(),
+        (Failure { "Error", "Width must be between 7 and 31 centimeters.  Please re-enter width." }));
+    EXPECT_EQ(checkCustomHeight(3.99, true).error().text,
+        "Height must be between 4 and 18 inches.  Please re-enter height.");
+    EXPECT_EQ(checkCustomHeight(46.01, false).error().text,
+        "Height must be between 10 and 46 centimeters.  Please re-enter height.");
+}
+
+} // namespace
+} // namespace gw::layout

@@ -1,0 +1,149 @@
+#include "platform/RecordFile.h"
+#include "shapes/ShapeExportFile.h"
+#include "shapes/ShapeLibrary.h"
+
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace gw::shapes {
+namespace {
+
+ShapeRecord shapeOf(std::string_view title, int width, int height)
+{
+    ShapeRecord shape {};
+    shape.title.assign(title);
+    shape.width = static_cast<std::int16_t>(width);
+    shape.height = static_cast<std::int16_t>(height);
+    for (int i = 0; i < GridCells; ++i)
+        shape.cells[i] = static_cast<std::uint8_t>(i % 3 == 0);
+    return shape;
+}
+
+std::string bytesOf(const ShapeRecord &shape)
+{
+    return std::string(reinterpret_cast<const char *>(&shape), sizeof shape);
+}
+
+class ShapeLibraryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = std::filesystem::path(::testing::TempDir())
+            / ("gw_shapes_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                + "_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_dir);
+        m_library = m_dir / ShapeLibraryFileName;
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string libraryBytes() const { return readFileBytes(m_library, 1 << 20).value_or("<missing>"); }
+
+    std::filesystem::path m_dir;
+    std::filesystem::path m_library;
+};
+
+const ShapeRecord A = shapeOf("A", 5, 5), B = shapeOf("B", 6, 6), C = shapeOf("C", 7, 7);
+
+// The list line shows size and title; a length byte from a file never shows bytes past the title.
+TEST(ShapeEntryText, IsWidthByHeightThenTitle)
+{
+    EXPECT_EQ(shapeEntryText(shapeOf("Diamond", 15, 13)), "15x13 Diamond");
+    ShapeRecord overlong = shapeOf(std::string(50, 'T'), -2, 700);
+    overlong.title.length = 255;
+    EXPECT_EQ(shapeEntryText(overlong), "-2x700 " + std::string(50, 'T'));
+}
+
+// A missing or empty library warns; the list is alphabetical and keeps each record's number.
+TEST_F(ShapeLibraryTest, ListWarnsWhenEmptyAndSortsByLine)
+{
+    const Failure noShapes { "Warning", "No saved shape information could be found." };
+    EXPECT_EQ(listShapes(m_library).error(), noShapes);
+    ASSERT_TRUE(writeFileBytes(m_library, std::string(2554, 'x')));
+    EXPECT_EQ(listShapes(m_library).error(), noShapes);
+
+    ASSERT_TRUE(writeFileBytes(m_library,
+        bytesOf(shapeOf("Square", 9, 9)) + bytesOf(shapeOf("Box", 15, 15)) + bytesOf(shapeOf("apple", 15, 15))
+            + bytesOf(shapeOf("Box", 15, 15)) + "partial"));
+    const std::vector<ShapeListEntry> expected { { "15x15 apple", 2 }, { "15x15 Box", 1 }, { "15x15 Box", 3 },
+        { "9x9 Square", 0 } };
+    EXPECT_EQ(*listShapes(m_library), expected);
+    EXPECT_EQ(bytesOf(*readShape(m_library, 3)), bytesOf(shapeOf("Box", 15, 15)));
+    EXPECT_FALSE(readShape(m_library, 4));
+    EXPECT_FALSE(readShape(m_library, -1));
+}
+
+// Add creates a missing library and numbers from the count; replace never leaves a gap.
+TEST_F(ShapeLibraryTest, AddAndReplace)
+{
+    EXPECT_EQ(*addShape(m_library, A), 0);
+    EXPECT_EQ(*addShape(m_library, B), 1);
+    EXPECT_TRUE(replaceShape(m_library, 0, C));
+    EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
+
+    const Failure cannotAdd { "Disk Error", "Unable to add shape." };
+    EXPECT_EQ(replaceShape(m_library, 3, A).error(), cannotAdd);
+    EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
+    EXPECT_EQ(addShape(m_dir / "missing" / ShapeLibraryFileName, A).error(), cannotAdd);
+}
+
+// Deleting record 0 of three moves the rest down; a delete that cannot be done changes nothing.
+TEST_F(ShapeLibraryTest, DeleteClosesTheGapOrChangesNothing)
+{
+    const Failure cannotDelete { "Disk Error", "Unable to delete puzzle shape." };
+    EXPECT_EQ(deleteShape(m_library, 0).error(), cannotDelete);
+    EXPECT_FALSE(std::filesystem::exists(m_library));
+
+    ASSERT_TRUE(writeFileBytes(m_library, bytesOf(A) + bytesOf(B) + bytesOf(C)));
+    EXPECT_TRUE(deleteShape(m_library, 0));
+    EXPECT_EQ(libraryBytes(), bytesOf(B) + bytesOf(C));
+    EXPECT_EQ(deleteShape(m_library, 2).error(), cannotDelete);
+    EXPECT_TRUE(deleteShape(m_library, 1));
+    EXPECT_EQ(libraryBytes(), bytesOf(B));
+}
+
+// The export file is "LAY", "1.0" and the record; a failed export leaves no file.
+TEST_F(ShapeLibraryTest, ExportWritesTagVersionAndRecord)
+{
+    const auto file = m_dir / "STAR.LAY";
+    ASSERT_TRUE(writeFileBytes(file, std::string(5000, 'z')));
+    EXPECT_EQ(*exportShape(A, file), (Notice { "OK", "Puzzle Shape Exported!" }));
+    EXPECT_EQ(readFileBytes(file, 9000), "LAY1.0" + bytesOf(A));
+    EXPECT_EQ(exportShape(A, m_dir / "missing" / "STAR.LAY").error(),
+        (Failure { "Error", "Shape could not be exported." }));
+}
+
+// Import takes any version, ignores what follows the record and appends it with the next number.
+TEST_F(ShapeLibraryTest, ImportAppendsTheShape)
+{
+    const ShapeRecord huge = shapeOf("Huge", 99, -4);
+    const auto file = m_dir / "HUGE.LAY";
+    ASSERT_TRUE(writeFileBytes(file, "LAY2.0" + bytesOf(huge) + "trailing"));
+    ASSERT_TRUE(addShape(m_library, A));
+    const auto imported = importShape(file, m_library);
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(imported->record, 1);
+    EXPECT_EQ(bytesOf(imported->shape), bytesOf(huge));
+    EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(huge));
+    EXPECT_EQ(importShape(file, m_dir / "missing" / ShapeLibraryFileName).error(),
+        (Failure { "Disk Error", "Unable to add shape." }));
+}
+
+// A short file or a wrong tag is corrupt and adds nothing; an unreadable file has its own message.
+TEST_F(ShapeLibraryTest, ImportRefusesBadFiles)
+{
+    const auto file = m_dir / "BAD.LAY";
+    for (const std::string &content :
+        { "LAY1.0" + bytesOf(A).substr(1), "LAX1.0" + bytesOf(A), std::string("LA") }) {
+        ASSERT_TRUE(writeFileBytes(file, content));
+        EXPECT_EQ(importShape(file, m_library).error(),
+            (Failure { "Error", "Puzzle shape file is corrupt or incompatible.  Import aborted." }));
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_library));
+    EXPECT_EQ(importShape(m_dir / "absent.LAY", m_library).error(),
+        (Failure { "Error", "Puzzle shape could not be imported." }));
+}
+
+} // namespace
+} // namespace gw::shapes
