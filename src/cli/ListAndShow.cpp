@@ -1,0 +1,59 @@
+#include "cli/CliCommands.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "model/CollectionLists.h"
+#include "model/PuzzleText.h"
+#include "platform/Windows1252.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+namespace gw::cli {
+
+namespace {
+
+std::optional<int> wholeNumber(const std::string &text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+int runList(const std::vector<std::string> &words)
+{
+    if (words.size() != 1)
+        return reportError("usage: gridwright-cli list COLL.ZP3");
+    const std::filesystem::path collection = words[0];
+    if (!std::filesystem::is_regular_file(collection))
+        return reportError("cannot open " + collection.string());
+    const model::CollectionLists lists = model::CollectionLists::load(collection);
+    for (const model::CollectionPuzzle &puzzle : lists.puzzles()) {
+        const std::string line = std::to_string(puzzle.recordNumber) + "\t"
+            + windows1252ToUtf8(lists.categories()[static_cast<std::size_t>(puzzle.categoryIndex)]) + "\t"
+            + windows1252ToUtf8(puzzle.title);
+        std::puts(line.c_str());
+    }
+    return 0;
+}
+
+int runShow(const std::vector<std::string> &words)
+{
+    if (words.size() != 2)
+        return reportError("usage: gridwright-cli show COLL.ZP3 N");
+    const std::optional<int> recordNumber = wholeNumber(words[1]);
+    if (!recordNumber || *recordNumber < 0)
+        return reportError("the record number must be a whole number from 0: " + words[1]);
+    const auto record = model::readPuzzle(words[0], *recordNumber, model::unableToLoadPuzzle());
+    if (!record)
+        return reportError(record.error().text + " (" + words[0] + ", record " + words[1] + ")");
+    std::fputs(windows1252ToUtf8(model::puzzleAsText(*record)).c_str(), stdout);
+    return 0;
+}
+
+} // namespace gw::cli

@@ -1,0 +1,157 @@
+#include "model/CollectionFile.h"
+#include "model/PuzzleRecord.h"
+#include "platform/RecordFile.h"
+#include "shapes/ShapeRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun
+{
+    int status;
+    std::string out;
+};
+
+// Runs the command-line tool with the given arguments, standard error folded into the output.
+CliRun runCli(const std::string &arguments)
+{
+    const std::string command = std::string(GW_CLI_PATH) + " " + arguments + " 2>&1";
+    FILE *pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer {};
+    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        out.append(buffer.data(), got);
+    const int status = ::pclose(pipe);
+    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, out };
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("gw-cli-" + std::to_string(::getpid()) + "-"
+                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+    std::string writeWords(const std::string &text) const
+    {
+        std::ofstream(path("words.txt")) << text;
+        return path("words.txt");
+    }
+    std::string generate(const std::string &options) const
+    {
+        return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out " + path("out.ZP3")
+            + " " + options;
+    }
+
+    fs::path m_dir;
+};
+
+const char *Animals = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
+                      "GOOSE: honk\nDONKEY: bray\nTURKEY: gobble\nROOSTER: crow\nLAMB: young sheep\nCALF: young cow\n";
+
+// The main road on the command line: generated records list and show as a sound crossword.
+TEST_F(CliTest, GenerateListShow)
+{
+    writeWords(Animals);
+    const CliRun generated = runCli(generate("--shape 2 --attempts 50 --seed 7 --candidates all"));
+    ASSERT_EQ(generated.status, 0) << generated.out;
+    EXPECT_NE(generated.out.find("slot 1: placed "), std::string::npos);
+    EXPECT_NE(generated.out.find("slot 4: placed "), std::string::npos);
+    EXPECT_EQ(fs::file_size(path("out.ZP3")), 4 * sizeof(gw::model::PuzzleRecord));
+
+    const CliRun listed = runCli("list " + path("out.ZP3"));
+    ASSERT_EQ(listed.status, 0);
+    EXPECT_NE(listed.out.find("0\tFun\tQuiz"), std::string::npos);
+    EXPECT_NE(listed.out.find("3\tFun\tQuiz"), std::string::npos);
+
+    const CliRun shown = runCli("show " + path("out.ZP3") + " 0");
+    ASSERT_EQ(shown.status, 0);
+    EXPECT_NE(shown.out.find("\nAcross\n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("1. "), std::string::npos);
+    EXPECT_NE(shown.out.find("\nDown\n"), std::string::npos);
+    EXPECT_NE(shown.out.find('#'), std::string::npos);
+
+    // The same seed gives the same puzzle.
+    const CliRun again = runCli(generate("--shape 2 --attempts 50 --seed 7"));
+    ASSERT_EQ(again.status, 0);
+    const auto first = gw::model::readPuzzle(path("out.ZP3"), 0, { "Error", "unreadable" });
+    const auto fifth = gw::model::readPuzzle(path("out.ZP3"), 4, { "Error", "unreadable" });
+    ASSERT_TRUE(first && fifth);
+    EXPECT_EQ(std::memcmp(&*first, &*fifth, sizeof(gw::model::PuzzleRecord)), 0);
+    EXPECT_EQ(first->generated, 1);
+    EXPECT_EQ(first->version.str(), "3.0b");
+}
+
+// Refused runs say why, exit non-zero and write nothing.
+TEST_F(CliTest, RefusalsWriteNothing)
+{
+    writeWords(Animals);
+    const std::pair<std::string, std::string> cases[] = {
+        { "--attempts 0", "Attempts must be between 1 and 999.  Please correct." },
+        { "--attempts 1000", "Attempts must be between 1 and 999.  Please correct." },
+        { "--shape 9999", "there is no shape 9999" },
+        { "--shape-file " + path("missing.LAY"), "Puzzle shape could not be imported." },
+        { "--bogus", "unknown option --bogus" },
+    };
+    for (const auto &[options, message] : cases) {
+        const CliRun run = runCli(generate(options));
+        EXPECT_NE(run.status, 0) << options;
+        EXPECT_NE(run.out.find(message), std::string::npos) << options << ": " << run.out;
+    }
+    const CliRun missingWords = runCli("generate --words " + path("none.txt") + " --title T --category C --out "
+        + path("out.ZP3"));
+    EXPECT_NE(missingWords.status, 0);
+    EXPECT_NE(missingWords.out.find("cannot read the word file"), std::string::npos);
+
+    writeWords("ABCDEFGHIJKLMNOPQRSTUVWXYZABCD: too long\n");
+    CliRun tooLong = runCli(generate("--shape 2"));
+    EXPECT_NE(tooLong.status, 0);
+    EXPECT_NE(tooLong.out.find("Word is greater than puzzle dimension size of 15 characters in "
+                               "\"ABCDEFGHIJKLMNOPQRSTUVWXYZABCD\"."),
+        std::string::npos)
+        << tooLong.out;
+
+    writeWords("\n   \n");
+    const CliRun empty = runCli(generate("--shape 2"));
+    EXPECT_NE(empty.out.find("No words have been entered.  Please correct."), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("out.ZP3")));
+}
+
+// A shape taken from an export file gives the layout message when no run is long enough.
+TEST_F(CliTest, ShapeFileWithShortRunsRefusesLongWords)
+{
+    gw::shapes::ShapeRecord shape {};
+    shape.width = 9;
+    shape.height = 9;
+    for (int index = 1; index <= 450; ++index)
+        shape.cells[index - 1] = (index - 1) % 50 < 9 && (index - 1) % 50 != 4 && (index - 1) / 50 != 4;
+    std::string file = "LAY1.0";
+    file.append(reinterpret_cast<const char *>(&shape), sizeof shape);
+    ASSERT_TRUE(gw::writeFileBytes(path("holes.LAY"), file));
+    writeWords("CAT: pet\nMOUSE: squeak\n");
+    const CliRun run = runCli(generate("--shape-file " + path("holes.LAY")));
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
+                           "is greater than the maximum word length: \"MOUSE\"."),
+        std::string::npos)
+        << run.out;
+}
+
+} // namespace

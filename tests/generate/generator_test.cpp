@@ -1,0 +1,600 @@
+#include "generate/Generator.h"
+#include "generate/RandomSequence.h"
+#include "platform/Text.h"
+#include "support/ReferenceGenerator.h"
+
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace gw::generate {
+namespace {
+
+using model::PuzzleRecord;
+using shapes::ShapeRecord;
+
+constexpr unsigned char Blank = 32;
+
+std::unique_ptr<PuzzleRecord> makeRecord(const std::vector<std::string> &words, int width, int height)
+{
+    auto record = std::make_unique<PuzzleRecord>();
+    std::memset(record.get(), 0, sizeof(PuzzleRecord));
+    record->title.assign("Test");
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        record->words[i].assign(words[i]);
+        record->clues[i].assign("clue " + std::to_string(i + 1));
+    }
+    record->wordCount = static_cast<std::int16_t>(words.size());
+    record->width = static_cast<std::int16_t>(width);
+    record->height = static_cast<std::int16_t>(height);
+    return record;
+}
+
+// '#' marks a usable square, anything else an unusable one.
+ShapeRecord shapeOf(const std::vector<std::string> &rows)
+{
+    ShapeRecord shape {};
+    shape.height = static_cast<std::int16_t>(rows.size());
+    shape.width = static_cast<std::int16_t>(rows.front().size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c)
+            shape.cells[r * 50 + c] = rows[r][c] == '#' ? 1 : 0;
+    return shape;
+}
+
+ShapeRecord fullShape(int width, int height)
+{
+    return shapeOf(std::vector<std::string>(static_cast<std::size_t>(height), std::string(width, '#')));
+}
+
+// Only row 3 and column 3 usable: two five-letter words can only cross in the centre.
+ShapeRecord plusShape()
+{
+    return shapeOf({ "..#..", "..#..", "#####", "..#..", "..#.." });
+}
+
+struct Built
+{
+    std::unique_ptr<BestFitSlots> slots = std::make_unique<BestFitSlots>();
+    BuildOutcome outcome;
+};
+
+Built build(const PuzzleRecord &record, const ShapeRecord &shape, BuildOptions options, std::uint32_t seed,
+    BuildObserver *observer = nullptr)
+{
+    Built built;
+    built.outcome = BuildPuzzles(record, shape, options, seed, *built.slots, observer);
+    return built;
+}
+
+// The grid of a record as text within its width and height: letters, '.' for a blank square
+// and '#' for one outside the shape.
+std::vector<std::string> gridText(const PuzzleRecord &record)
+{
+    std::vector<std::string> rows;
+    for (int r = 1; r <= record.height; ++r) {
+        std::string row;
+        for (int c = 1; c <= record.width; ++c) {
+            const unsigned char v = record.grid[(r - 1) * 50 + c - 1];
+            row += v == 0 ? '#' : v == Blank ? '.' : static_cast<char>(v);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::string lettersOf(std::string_view word)
+{
+    std::string letters;
+    for (const char c : word)
+        if (c != ' ')
+            letters += static_cast<char>(upperCaseByte(static_cast<unsigned char>(c)));
+    return letters;
+}
+
+bool isLetter(unsigned char v)
+{
+    return v != 0 && v != Blank;
+}
+
+// Squares of a placed word: start row and column, and the step to the next square.
+struct Span
+{
+    int row;
+    int column;
+    int rowStep;
+    int columnStep;
+    int length;
+};
+
+// Checks what every candidate must satisfy whatever the random choices: the words stand in the
+// grid as their letters, nothing touches a word but the words crossing it, clue numbers follow
+// the reading order of start squares, across words come first, and no word or clue is lost.
+void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
+{
+    const PuzzleRecord &record = slot.record;
+    const int count = record.wordCount;
+    const int width = record.width;
+    const int height = record.height;
+    ASSERT_EQ(slot.wordsPlaced, count);
+    ASSERT_EQ(record.acrossCount + record.downCount, count);
+    ASSERT_TRUE(width >= 1 && width <= 50 && height >= 1 && height <= 50);
+    for (int i = 0; i < model::MaxWords; ++i)
+        ASSERT_EQ(slot.placedFlags[i], i < count ? 1 : 0) << "entry " << i + 1;
+
+    const auto at = [&](int r, int c) -> unsigned char {
+        return r >= 1 && r <= height && c >= 1 && c <= width ? record.grid[(r - 1) * 50 + c - 1] : 0;
+    };
+    // Squares covered by a placed word, per direction.
+    std::vector<std::vector<bool>> coveredAcross(51, std::vector<bool>(52)),
+        coveredDown(52, std::vector<bool>(51));
+    std::vector<Span> spans;
+    std::vector<int> starts;
+    for (int i = 0; i < count; ++i) {
+        const bool across = record.direction[i] == 1;
+        EXPECT_EQ(across, i < record.acrossCount) << "entry " << i + 1;
+        const std::string letters = lettersOf(record.words[i].view());
+        EXPECT_EQ(int { record.letterCount[i] }, static_cast<int>(letters.size()));
+        const int start = record.startCell[i];
+        const Span span { (start - 1) / 50 + 1, (start - 1) % 50 + 1, across ? 0 : 1, across ? 1 : 0,
+            static_cast<int>(letters.size()) };
+        ASSERT_TRUE(start >= 1 && span.row + span.rowStep * (span.length - 1) <= height
+            && span.column + span.columnStep * (span.length - 1) <= width)
+            << "entry " << i + 1 << " at " << start;
+        for (int k = 0; k < span.length; ++k) {
+            const int r = span.row + span.rowStep * k;
+            const int c = span.column + span.columnStep * k;
+            EXPECT_EQ(at(r, c), static_cast<unsigned char>(letters[k])) << "entry " << i + 1;
+            (across ? coveredAcross : coveredDown)[r][c] = true;
+        }
+        spans.push_back(span);
+        starts.push_back(start);
+    }
+    for (int i = 0; i < count; ++i) {
+        const Span &span = spans[static_cast<std::size_t>(i)];
+        const bool touches = isLetter(at(span.row - span.rowStep, span.column - span.columnStep))
+            || isLetter(
+                at(span.row + span.rowStep * span.length, span.column + span.columnStep * span.length));
+        EXPECT_FALSE(touches) << "a letter before or after entry " << i + 1;
+    }
+    for (int r = 1; r <= height; ++r)
+        for (int c = 1; c <= width; ++c) {
+            if (!isLetter(at(r, c)))
+                continue;
+            EXPECT_TRUE(coveredAcross[r][c] || coveredDown[r][c]) << "stray letter at " << r << "," << c;
+            if (isLetter(at(r, c + 1))) {
+                EXPECT_TRUE(coveredAcross[r][c] && coveredAcross[r][c + 1])
+                    << "letters touch at " << r << "," << c;
+            }
+            if (isLetter(at(r + 1, c))) {
+                EXPECT_TRUE(coveredDown[r][c] && coveredDown[r + 1][c])
+                    << "letters touch at " << r << "," << c;
+            }
+        }
+
+    std::sort(starts.begin(), starts.end());
+    starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+    for (int i = 0; i < count; ++i) {
+        const auto number = std::lower_bound(starts.begin(), starts.end(), int { record.startCell[i] })
+            - starts.begin() + 1;
+        EXPECT_EQ(int { record.clueNumber[i] }, number) << "entry " << i + 1;
+        if (i > 0 && i != record.acrossCount) {
+            EXPECT_LE(int { record.clueNumber[i - 1] }, int { record.clueNumber[i] }) << "entry " << i + 1;
+        }
+    }
+
+    const int n = input.wordCount;
+    std::multiset<std::pair<std::string, std::string>> before, after;
+    for (int i = 0; i < n; ++i) {
+        before.emplace(input.words[i].str(), input.clues[i].str());
+        after.emplace(record.words[i].str(), record.clues[i].str());
+    }
+    EXPECT_EQ(before, after);
+}
+
+class RecordingObserver : public BuildObserver
+{
+public:
+    explicit RecordingObserver(int abortAt = 0)
+        : m_abortAt(abortAt)
+    { }
+    void attemptStarting(int attempt) override
+    {
+        m_attempt = attempt;
+        log += "start " + std::to_string(attempt) + ", ";
+    }
+    void processEvents() override { log += "events, "; }
+    bool abortRequested() override
+    {
+        log += "abort?, ";
+        return m_abortAt > 0 && m_attempt >= m_abortAt;
+    }
+
+    std::string log;
+
+private:
+    int m_abortAt;
+    int m_attempt = 0;
+};
+
+// With one attempt there is no progress window to feed and only the best slot is filled.
+TEST(BuildPuzzles, OneAttemptFillsOnlySlotOneAndReportsNothing)
+{
+    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
+    RecordingObserver observer;
+    const Built built = build(*record, plusShape(), {}, 77, &observer);
+    EXPECT_EQ(built.outcome, (BuildOutcome { 1, false }));
+    EXPECT_EQ(observer.log, "");
+    EXPECT_EQ(built.slots->slots[0].wordsPlaced, 2);
+    for (int n = 1; n < 4; ++n)
+        EXPECT_EQ(built.slots->slots[n].wordsPlaced, 0);
+}
+
+// The progress window counts on exactly these calls: start and events before each attempt,
+// events, the abort check and events again after it.
+TEST(BuildPuzzles, TellsTheObserverAboutEveryAttempt)
+{
+    const auto record = makeRecord({ "ABC", "XYZ" }, 15, 15);
+    RecordingObserver observer;
+    const Built built = build(*record, fullShape(15, 15), { 2, false, false }, 5, &observer);
+    EXPECT_EQ(built.outcome, (BuildOutcome { 2, false }));
+    EXPECT_EQ(
+        observer.log, "start 1, events, events, abort?, events, start 2, events, events, abort?, events, ");
+}
+
+// An abort is noticed after the attempt in progress, which still counts, and the slots hold
+// the best of the attempts made, as a run of that many attempts would have left them.
+TEST(BuildPuzzles, AbortDuringAttemptFiveKeepsTheBestOfFive)
+{
+    const auto record
+        = makeRecord({ "CROSSWORD", "WORDS", "ROSE", "DOOR", "SOW", "CODE", "RED", "ODE" }, 9, 9);
+    const ShapeRecord shape = fullShape(9, 9);
+    RecordingObserver observer(5);
+    const Built aborted = build(*record, shape, { 100, false, false }, 4242, &observer);
+    EXPECT_EQ(aborted.outcome, (BuildOutcome { 5, true }));
+    const Built five = build(*record, shape, { 5, false, false }, 4242);
+    for (int n = 0; n < 4; ++n) {
+        ASSERT_EQ(aborted.slots->slots[n].wordsPlaced, five.slots->slots[n].wordsPlaced);
+        EXPECT_EQ(
+            std::memcmp(&aborted.slots->slots[n].record, &five.slots->slots[n].record, sizeof(PuzzleRecord)),
+            0);
+    }
+}
+
+// Once four attempts placed every word the run ends, and the counter shows the requested
+// number, not 4.
+TEST(BuildPuzzles, EndsEarlyWhenFourAttemptsPlacedEveryWord)
+{
+    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
+    RecordingObserver observer;
+    const Built built = build(*record, plusShape(), { 10, false, false }, 9, &observer);
+    EXPECT_EQ(built.outcome, (BuildOutcome { 10, false }));
+    EXPECT_EQ(observer.log.find("start 5"), std::string::npos);
+    EXPECT_NE(observer.log.find("start 4"), std::string::npos);
+}
+
+// Attempts placing as many words keep their order: attempt k lands in slot k.  On the plus
+// shape an attempt draws exactly 7 numbers: the first word's direction, the start draws of its
+// five tries up to the first that needs no crossing, which succeeds, and the second word's
+// direction.  So attempt k can be rerun alone from the seed after 7 x (k - 1) draws.
+TEST(BuildPuzzles, EarlierAttemptRanksAboveALaterOneWithTheSameCount)
+{
+    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
+    const Built run = build(*record, plusShape(), { 4, false, false }, 31337);
+    RandomSequence random(31337);
+    for (int k = 0; k < 4; ++k) {
+        const Built alone = build(*record, plusShape(), {}, random.seed());
+        ASSERT_EQ(run.slots->slots[k].wordsPlaced, 2);
+        EXPECT_EQ(
+            std::memcmp(&run.slots->slots[k].record, &alone.slots->slots[0].record, sizeof(PuzzleRecord)), 0)
+            << "slot " << k + 1;
+        for (int draw = 0; draw < 7; ++draw)
+            random.next(2);
+    }
+}
+
+// The generator never changes the working record, whatever it holds.
+TEST(BuildPuzzles, LeavesTheWorkingRecordUntouched)
+{
+    auto record = std::make_unique<PuzzleRecord>();
+    std::mt19937 bytes(3);
+    auto *raw = reinterpret_cast<unsigned char *>(record.get());
+    for (std::size_t i = 0; i < sizeof(PuzzleRecord); ++i)
+        raw[i] = static_cast<unsigned char>(bytes());
+    record->wordCount = 60;
+    record->width = 20;
+    record->height = 20;
+    const auto before = std::make_unique<PuzzleRecord>(*record);
+    build(*record, fullShape(20, 20), { 3, true, false }, 8);
+    EXPECT_EQ(std::memcmp(record.get(), before.get(), sizeof(PuzzleRecord)), 0);
+}
+
+// A phrase is ordered by its stored length with the blank (9, ahead of an 8-letter word that
+// comes first in the list) but takes only its letters' squares.
+TEST(BuildPuzzles, PhraseIsOrderedByStoredLengthAndPlacedWithoutItsBlank)
+{
+    const auto record = makeRecord({ "XYZXYZXY", "ICE CREAM" }, 15, 15);
+    const Built built = build(*record, fullShape(15, 15), {}, 1);
+    const PuzzleRecord &result = built.slots->slots[0].record;
+    ASSERT_EQ(built.slots->slots[0].wordsPlaced, 1);
+    EXPECT_EQ(result.words[0].str(), "ICE CREAM");
+    EXPECT_EQ(int { result.letterCount[0] }, 8);
+    EXPECT_EQ(result.words[1].str(), "XYZXYZXY");
+    EXPECT_EQ(built.slots->slots[0].placedFlags[1], 0);
+    expectSoundCandidate(built.slots->slots[0], *record);
+}
+
+// A hyphen takes a square and crosses only another hyphen; lower-case and accented letters
+// are placed upper-case and cross their upper-case forms.
+TEST(BuildPuzzles, CrossesOnTheUpperCaseFormOfEveryCharacter)
+{
+    const std::vector<std::pair<std::string, std::string>> pairs
+        = { { "AB-CD", "XY-ZW" }, { "abcde", "XYCZW" },
+              { "ab\xe9"
+                "de",
+                  "XY\xc9ZW" },
+              { "qr\xe9st",
+                  "ab\xe9"
+                  "cd" } };
+    for (const auto &[first, second] : pairs) {
+        const auto record = makeRecord({ first, second }, 5, 5);
+        const Built built = build(*record, plusShape(), {}, 2);
+        ASSERT_EQ(built.slots->slots[0].wordsPlaced, 2) << first << " " << second;
+        EXPECT_EQ(gridText(built.slots->slots[0].record)[2][2], lettersOf(first)[2]);
+        expectSoundCandidate(built.slots->slots[0], *record);
+    }
+    const auto apart = makeRecord({ "AB-CD", "XYEZW" }, 5, 5);
+    EXPECT_EQ(build(*apart, plusShape(), {}, 2).slots->slots[0].wordsPlaced, 1);
+}
+
+// Every word after the first must cross one already placed, even on an empty shape.
+TEST(BuildPuzzles, LeavesOutAWordThatCrossesNothing)
+{
+    const auto record = makeRecord({ "ABC", "XYZ" }, 15, 15);
+    const Built built = build(*record, fullShape(15, 15), { 5, false, false }, 11);
+    for (const BestFitSlot &slot : built.slots->slots) {
+        ASSERT_EQ(slot.wordsPlaced, 1);
+        EXPECT_EQ(slot.record.words[1].str(), "XYZ");
+        EXPECT_EQ(slot.placedFlags[1], 0);
+    }
+}
+
+// A chain that needs three passes: DEEEE waits for ADD (pass 2), EFFFFF for DEEEE (pass 3).
+// Quick Build stops after pass 2.
+TEST(BuildPuzzles, QuickBuildRetriesTheWordsLeftOutOnlyOnce)
+{
+    const ShapeRecord shape = shapeOf(
+        { "########", "#.......", "#####...", "....#...", "....#...", "....#...", "....#...", "....#..." });
+    const auto record = makeRecord({ "AAAAAAAA", "EFFFFF", "DEEEE", "ADD" }, 8, 8);
+    const Built full = build(*record, shape, {}, 3);
+    EXPECT_EQ(full.slots->slots[0].wordsPlaced, 4);
+    expectSoundCandidate(full.slots->slots[0], *record);
+    const Built quick = build(*record, shape, { 1, false, true }, 3);
+    EXPECT_EQ(quick.slots->slots[0].wordsPlaced, 3);
+    EXPECT_EQ(quick.slots->slots[0].record.words[3].str(), "EFFFFF");
+}
+
+// Shrinking cuts empty rows below and columns right of the letters, and empty rows above a
+// first word across (or empty columns left of a first word down), moving the start cells.
+TEST(BuildPuzzles, ShrinkCutsEmptyRowsAndColumns)
+{
+    std::vector<std::string> rows(15, std::string(15, '.'));
+    rows[6] = "...#######.....";
+    const auto hello = makeRecord({ "HELLO" }, 15, 15);
+    const Built across = build(*hello, shapeOf(rows), { 1, true, false }, 4);
+    const PuzzleRecord &shrunk = across.slots->slots[0].record;
+    EXPECT_EQ(gridText(shrunk), std::vector<std::string>({ "###HELLO" })); // empty left columns stay
+    EXPECT_EQ(int { shrunk.startCell[0] }, 4);
+
+    const Built unshrunk = build(*hello, shapeOf(rows), {}, 4);
+    EXPECT_EQ(int { unshrunk.slots->slots[0].record.width }, 15);
+    EXPECT_EQ(int { unshrunk.slots->slots[0].record.height }, 15);
+    EXPECT_EQ(int { unshrunk.slots->slots[0].record.startCell[0] }, 6 * 50 + 4);
+
+    std::vector<std::string> column(15, std::string(15, '.'));
+    for (std::string &row : column)
+        row[8] = '#';
+    const auto world = makeRecord({ "WORLD" }, 15, 15);
+    const Built down = build(*world, shapeOf(column), { 1, true, false }, 4);
+    EXPECT_EQ(gridText(down.slots->slots[0].record), std::vector<std::string>({ "W", "O", "R", "L", "D" }));
+    EXPECT_EQ(int { down.slots->slots[0].record.startCell[0] }, 1);
+}
+
+// A word is never laid over one running the same way: not the same word twice, and not a
+// short word inside a longer one, which would print a clue number inside another answer.
+TEST(BuildPuzzles, NeverLaysAWordOverOneRunningTheSameWay)
+{
+    for (const auto &words : std::vector<std::vector<std::string>> { { "CAT", "CAT" }, { "SCATTER", "CAT" } }) {
+        const auto record = makeRecord(words, 15, 15);
+        for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+            const Built built = build(*record, fullShape(15, 15), {}, seed);
+            const PuzzleRecord &result = built.slots->slots[0].record;
+            ASSERT_EQ(built.slots->slots[0].wordsPlaced, 2);
+            EXPECT_NE(result.direction[0], result.direction[1]) << words[0] << " seed " << seed;
+            expectSoundCandidate(built.slots->slots[0], *record);
+        }
+    }
+}
+
+// Counts and sizes from a file are clamped before they index anything, and a word without
+// letters, or with a NUL the grid would read as outside the shape, is never placed.
+TEST(BuildPuzzles, ClampsAnUntrustedRecord)
+{
+    for (const auto &[count, width, height] :
+        std::vector<std::tuple<int, int, int>> { { 500, 300, -2 }, { -7, 0, 80 }, { 0, 50, 50 } }) {
+        auto record = makeRecord({ "QUEEN", "EMU", "NUT" }, width, height);
+        record->wordCount = static_cast<std::int16_t>(count);
+        ShapeRecord shape = fullShape(50, 50);
+        const Built built = build(*record, shape, { 3, true, false }, 12);
+        for (const BestFitSlot &slot : built.slots->slots) {
+            if (slot.wordsPlaced == 0)
+                continue;
+            EXPECT_TRUE(slot.record.width >= 1 && slot.record.width <= 50);
+            EXPECT_TRUE(slot.record.height >= 1 && slot.record.height <= 50);
+            for (int i = 0; i < slot.record.wordCount; ++i)
+                EXPECT_TRUE(slot.record.startCell[i] >= 1 && slot.record.startCell[i] <= 2500);
+        }
+    }
+    for (const std::string &word : { std::string("   "), std::string("A\0B", 3) }) {
+        const auto record = makeRecord({ word }, 50, 50);
+        const Built built = build(*record, fullShape(50, 50), { 2, true, false }, 13);
+        EXPECT_EQ(built.slots->slots[0].wordsPlaced, 0);
+    }
+}
+
+// ---- The production generator against the literal one --------------------------------------
+
+struct RandomCase
+{
+    std::unique_ptr<PuzzleRecord> record;
+    ShapeRecord shape {};
+    BuildOptions options;
+    std::uint32_t seed = 0;
+    bool wellFormed = true;
+    std::string description;
+};
+
+std::string randomWord(std::mt19937 &rng)
+{
+    static const std::string common
+        = "EEEEEEEEEEEETTTTTTTTTAAAAAAAAOOOOOOOIIIIIIINNNNNNNSSSSSSHHHHHHRRRRRRDDDDLLLLCCCUUU"
+          "MMWWFFGGYYPPBVKJXQZ";
+    const auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const int length = roll(10) == 0 ? 13 + roll(18) : 2 + roll(10);
+    std::string word;
+    for (int i = 0; i < length; ++i) {
+        char c = common[static_cast<std::size_t>(roll(static_cast<int>(common.size())))];
+        const int special = roll(60);
+        if (special == 0)
+            c = '-';
+        else if (special == 1 && i > 0 && i + 1 < length)
+            c = ' ';
+        else if (special == 2)
+            c = static_cast<char>(0xE9); // é
+        else if (special == 3)
+            c = static_cast<char>(0xC9); // É
+        else if (special < 8)
+            c = static_cast<char>(c + 32);
+        word += c;
+    }
+    return word;
+}
+
+ShapeRecord randomShape(std::mt19937 &rng, int width, int height)
+{
+    ShapeRecord shape {};
+    shape.width = static_cast<std::int16_t>(width);
+    shape.height = static_cast<std::int16_t>(height);
+    const int kind = static_cast<int>(rng() % 4);
+    const double holes = (rng() % 30) / 100.0;
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int r = 1; r <= 50; ++r)
+        for (int c = 1; c <= 50; ++c) {
+            bool usable;
+            if (r > height || c > width)
+                usable = rng() % 2 == 0; // never offered to the generator
+            else if (kind == 1)
+                usable
+                    = std::abs(2 * r - height - 1) + std::abs(2 * c - width - 1) <= std::max(width, height);
+            else if (kind == 2)
+                usable
+                    = (2 * r - height - 1) * (2 * r - height - 1) + (2 * c - width - 1) * (2 * c - width - 1)
+                    <= width * height;
+            else
+                usable = unit(rng) >= holes;
+            shape.cells[(r - 1) * 50 + c - 1] = usable ? 1 : 0;
+        }
+    return shape;
+}
+
+RandomCase randomCase(std::mt19937 &rng)
+{
+    const auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    RandomCase test;
+    const bool huge = roll(25) == 0;
+    const int width = huge ? 50 : 5 + roll(26);
+    const int height = huge ? 50 : 5 + roll(26);
+    const int count = roll(3) == 0 ? 1 + roll(200) : 1 + roll(40);
+    std::vector<std::string> words;
+    for (int i = 0; i < count; ++i)
+        words.push_back(i > 0 && roll(12) == 0 ? words[static_cast<std::size_t>(roll(i))] : randomWord(rng));
+    test.record = makeRecord(words, width, height);
+    // Leftovers of an earlier generation must not leak into the candidates either way.
+    for (int i = 0; i < model::MaxWords; ++i) {
+        test.record->startCell[i] = static_cast<std::uint16_t>(rng());
+        test.record->clueNumber[i] = static_cast<std::uint16_t>(rng());
+        test.record->placed[i] = static_cast<std::uint8_t>(rng() % 2);
+    }
+    if (roll(15) == 0) {
+        test.wellFormed = false;
+        test.record->wordCount = static_cast<std::int16_t>(roll(2) == 0 ? -roll(50) : 200 + roll(300));
+        test.record->words[roll(model::MaxWords)].assign(
+            roll(2) == 0 ? std::string("  ") : std::string("X\0Y", 3));
+        test.record->width = static_cast<std::int16_t>(roll(120) - 10);
+    }
+    test.shape = randomShape(rng, width, height);
+    // The literal generator scans every square for every try: long lists and large grids get
+    // fewer attempts so that the whole test stays quick.
+    const int attempts = huge || count > 60 ? 1 + roll(6) : 1 + roll(30);
+    test.options = { attempts, roll(2) == 0, roll(3) == 0 };
+    test.seed = static_cast<std::uint32_t>(rng());
+    test.description = std::to_string(count) + " words on " + std::to_string(width) + " x "
+        + std::to_string(height) + ", " + std::to_string(test.options.attempts) + " attempts, shrink "
+        + std::to_string(test.options.shrink) + ", quick " + std::to_string(test.options.quickBuild)
+        + ", seed " + std::to_string(test.seed);
+    return test;
+}
+
+void expectSameSlots(const BestFitSlots &actual, const BestFitSlots &expected)
+{
+    for (int n = 0; n < BestFitSlots::Count; ++n) {
+        const BestFitSlot &a = actual.slots[n];
+        const BestFitSlot &e = expected.slots[n];
+        ASSERT_EQ(a.wordsPlaced, e.wordsPlaced) << "slot " << n + 1;
+        if (e.wordsPlaced == 0)
+            continue;
+        const auto *ab = reinterpret_cast<const unsigned char *>(&a.record);
+        const auto *eb = reinterpret_cast<const unsigned char *>(&e.record);
+        const auto [ad, ed] = std::mismatch(ab, ab + sizeof(PuzzleRecord), eb);
+        EXPECT_EQ(ad - ab, static_cast<std::ptrdiff_t>(sizeof(PuzzleRecord)))
+            << "slot " << n + 1 << " differs first at record offset " << ad - ab;
+        EXPECT_EQ(std::memcmp(a.placedFlags, e.placedFlags, sizeof a.placedFlags), 0) << "slot " << n + 1;
+    }
+}
+
+// The fast placement (candidate squares, stable sorts, records written once) must produce
+// exactly the candidates of the literal reading, byte for byte, draw for draw.
+TEST(BuildPuzzlesEquivalence, MatchesTheLiteralGeneratorOnRandomCases)
+{
+    std::mt19937 rng(20240607);
+    for (int i = 0; i < 300; ++i) {
+        const RandomCase test = randomCase(rng);
+        SCOPED_TRACE("case " + std::to_string(i) + ": " + test.description);
+        const auto before = std::make_unique<PuzzleRecord>(*test.record);
+        auto fast = std::make_unique<BestFitSlots>();
+        auto literal = std::make_unique<BestFitSlots>();
+        const BuildOutcome fastOutcome
+            = BuildPuzzles(*test.record, test.shape, test.options, test.seed, *fast, nullptr);
+        const BuildOutcome literalOutcome
+            = reference::BuildPuzzles(*test.record, test.shape, test.options, test.seed, *literal, nullptr);
+        EXPECT_EQ(fastOutcome, literalOutcome);
+        expectSameSlots(*fast, *literal);
+        EXPECT_EQ(std::memcmp(test.record.get(), before.get(), sizeof(PuzzleRecord)), 0);
+        if (test.wellFormed)
+            for (const BestFitSlot &slot : fast->slots)
+                if (slot.wordsPlaced > 0)
+                    expectSoundCandidate(slot, *test.record);
+        if (HasFailure())
+            break;
+    }
+}
+
+} // namespace
+} // namespace gw::generate

@@ -1,0 +1,230 @@
+#include "model/Settings.h"
+#include "model/SettingsKeys.h"
+#include "platform/RecordFile.h"
+#include "platform/Text.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace gw::model {
+namespace {
+
+class SettingsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = std::filesystem::path(::testing::TempDir())
+            / ("gw_settings_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+        m_ini = m_dir / "GRIDW3.INI";
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    Settings load() const { return loadSettings(m_ini, m_dir); }
+    Settings loadFrom(const std::string &text) const
+    {
+        EXPECT_TRUE(writeFileBytes(m_ini, text));
+        return load();
+    }
+    std::string fileBytes() const { return readFileBytes(m_ini, 4 << 20).value_or("<missing>"); }
+
+    std::filesystem::path m_dir;
+    std::filesystem::path m_ini;
+};
+
+// The first start depends on every default being the one the windows expect.
+TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndIsNotCreated)
+{
+    const Settings settings = load();
+    EXPECT_FALSE(std::filesystem::exists(m_ini));
+    EXPECT_EQ(settings.lastExportHtmlFile, m_dir.string());
+    EXPECT_EQ(settings.lastFiles[0], "");
+    EXPECT_EQ(settings.windowSize, 640);
+    EXPECT_TRUE(settings.backgroundBitmap);
+    EXPECT_EQ(settings.firstHeader, (HtmlBlock { "My Puzzle", true, false, true, 4 }));
+    EXPECT_EQ(settings.secondFooter, (HtmlBlock { "", false, false, false, 3 }));
+    EXPECT_EQ(settings.webTitle, "Crossword Puzzle");
+    EXPECT_EQ(settings.exportOption, 3);
+    EXPECT_EQ(settings.intKeys[11], "0242");
+    EXPECT_EQ(settings.pageDesignerWindowHeight, 480);
+    EXPECT_EQ(settings.jpegCompressionQuality, 50);
+    EXPECT_TRUE(settings.printBonus);
+    EXPECT_EQ(settings.downLabel, "Down");
+    EXPECT_EQ(settings.labelFont, (FontSetting { "Arial", false, false, 0 }));
+}
+
+// Each value form reads the odd values that hand-edited files hold as the old program did.
+TEST_F(SettingsTest, ValueFormsReadYesNoNumbersAndCharacters)
+{
+    const Settings settings = loadFrom("[Misc]\nBackground Bitmap=yes\nShow Tips=1\nWindow Size=  0800xyz\n"
+                                       "[Create Options]\nAttempts=12abc\nLast Shape=abc\nImport Option=$1F\n"
+                                       "Export Option=-2\nSep Char=\n"
+                                       "[Reports]\nWord Sep Char=\n[HTML]\nBold First Header=\n"
+                                       "[Edit Font]\nColor=16711680\nBold=YES\n");
+    EXPECT_TRUE(settings.backgroundBitmap);
+    EXPECT_FALSE(settings.showTips);
+    EXPECT_EQ(settings.windowSize, 800);
+    EXPECT_EQ(settings.attempts, 12);
+    EXPECT_EQ(settings.lastShape, 0);
+    EXPECT_EQ(settings.importOption, 31);
+    EXPECT_EQ(settings.exportOption, -2);
+    EXPECT_EQ(settings.sepChar, ':');
+    EXPECT_EQ(settings.wordSepChar, ' ');
+    EXPECT_FALSE(settings.firstHeader.bold);
+    EXPECT_EQ(settings.editFont, (FontSetting { "Arial", true, false, 0xFF0000 }));
+    EXPECT_EQ(loadFrom("[Create Options]\nSep Char=;|\n[Reports]\nWord Sep Char=-\n").sepChar, ';');
+    EXPECT_EQ(load().wordSepChar, '-');
+}
+
+// Longer values than the old buffers held are cut, never carried into fixed-size fields.
+TEST_F(SettingsTest, TextsAreCutToTheirReadLength)
+{
+    const Settings settings = loadFrom("[Misc]\nLast Import Word File=" + std::string(200, 'w')
+        + "\n[HTML]\nWeb Title=" + std::string(120, 't') + "\n[Create Options]\nInt Key 1=02250\n");
+    EXPECT_EQ(settings.lastImportWordFile, std::string(149, 'w'));
+    EXPECT_EQ(settings.webTitle, std::string(100, 't'));
+    EXPECT_EQ(settings.intKeys[0], "0225");
+}
+
+// A cut path would make the program open or create a collection nobody chose.
+TEST_F(SettingsTest, OverlongCollectionPathsReadAsTheirDefaults)
+{
+    const std::string group = "/" + std::string(148, 'g');
+    const std::string recent = "/" + std::string(253, 'r');
+    Settings settings = loadFrom("[Misc]\nLast Group=" + group + "\nLast File 1=" + recent + "\n");
+    EXPECT_EQ(settings.lastGroup, group);
+    EXPECT_EQ(settings.lastFiles[0], recent);
+    settings = loadFrom("[Misc]\nLast Group=" + group + "x\nLast File 1=" + recent + "x\n");
+    EXPECT_EQ(settings.lastGroup, (m_dir / "DEFAULT.ZP3").string());
+    EXPECT_EQ(settings.lastFiles[0], "");
+}
+
+// A new user must land in the sample collection, an existing user in their own.
+TEST_F(SettingsTest, LastGroupDefaultPrefersSampleOnlyWhenDefaultIsMissing)
+{
+    const std::string defaultGroup = (m_dir / "DEFAULT.ZP3").string();
+    EXPECT_EQ(load().lastGroup, defaultGroup);
+    ASSERT_TRUE(writeFileBytes(m_dir / "SAMPLE.ZP3", ""));
+    const Settings sample = loadSettings(m_ini, m_dir.string() + "/");
+    EXPECT_EQ(sample.lastGroup, (m_dir / "SAMPLE.ZP3").string());
+    EXPECT_EQ(sample.lastExportWordFile, m_dir.string());
+    ASSERT_TRUE(writeFileBytes(m_dir / "DEFAULT.ZP3", ""));
+    EXPECT_EQ(load().lastGroup, defaultGroup);
+    EXPECT_EQ(loadFrom("[Misc]\nLast Group=/elsewhere/MINE.ZP3\n").lastGroup, "/elsewhere/MINE.ZP3");
+}
+
+// One table drives both directions: no key may be repeated or tied to a shared or mistyped field.
+TEST(SettingsKeys, EveryKeyIsUniqueAndOwnsItsOwnFieldOfItsForm)
+{
+    Settings settings;
+    std::set<std::string> names;
+    std::set<const void *> fields;
+    for (const SettingsKey &key : settingsKeys()) {
+        EXPECT_TRUE(names.insert(upperCased(key.section + "\n" + key.key)).second) << key.key;
+        const SettingsField field = key.field(settings);
+        EXPECT_TRUE(
+            fields.insert(std::visit([](auto *value) -> const void * { return value; }, field)).second)
+            << key.key;
+        // The forms are listed in the order of the field types: string, bool, int, char.
+        EXPECT_EQ(static_cast<std::size_t>(key.form), field.index()) << key.key;
+    }
+}
+
+// Every value the program can hold must come back unchanged after a restart.
+TEST_F(SettingsTest, EveryKeyRoundTripsThroughTheFile)
+{
+    Settings settings = load();
+    int i = 0;
+    for (const SettingsKey &key : settingsKeys()) {
+        ++i;
+        std::visit(
+            [&](auto *field) {
+                using Field = std::remove_pointer_t<decltype(field)>;
+                if constexpr (std::is_same_v<Field, std::string>)
+                    *field = ("\"" + std::to_string(i) + " \" = ;x").substr(0, key.readLength);
+                else if constexpr (std::is_same_v<Field, bool>)
+                    *field = !*field;
+                else if constexpr (std::is_same_v<Field, int>)
+                    *field = i * 7919 - 100000;
+                else
+                    *field = i % 2 ? '\t' : static_cast<char>('!' + i);
+            },
+            key.field(settings));
+    }
+    ASSERT_TRUE(saveSettings(settings, m_ini));
+    EXPECT_EQ(load(), settings);
+}
+
+// Other programs and the user may keep their own lines in the file; only values change.
+TEST_F(SettingsTest, SavingKeepsUnknownLinesInPlaceByteForByte)
+{
+    ASSERT_TRUE(saveSettings(load(), m_ini));
+    std::string original = "; kept comment\n" + fileBytes() + "\n[Trailer]\nlast line without end";
+    original.replace(original.find("[Misc]\n"), 7, "[Misc]\nMy Own Key = keep me \n");
+    original.replace(original.find("[HTML]\n"), 7, "[Plugins]\nx=1\n\n[HTML]\n");
+    ASSERT_TRUE(writeFileBytes(m_ini, original));
+
+    Settings settings = load();
+    settings.attempts = 7;
+    ASSERT_TRUE(saveSettings(settings, m_ini));
+    original.replace(original.find("Attempts=1\n"), 11, "Attempts=7\n");
+    EXPECT_EQ(fileBytes(), original);
+}
+
+// Keys written by hand in another case must be updated, not duplicated.
+TEST_F(SettingsTest, KeysAreMatchedWithoutRegardToCase)
+{
+    Settings settings = loadFrom("[misc]\nbackground bitmap=No\n[CREATE OPTIONS]\nATTEMPTS=9\n");
+    EXPECT_FALSE(settings.backgroundBitmap);
+    EXPECT_EQ(settings.attempts, 9);
+    settings.attempts = 10;
+    ASSERT_TRUE(saveSettings(settings, m_ini));
+    const std::string text = fileBytes();
+    EXPECT_EQ(text.rfind("[misc]\nbackground bitmap=No\n", 0), 0u);
+    EXPECT_NE(text.find("[CREATE OPTIONS]\nAttempts=10\n"), std::string::npos);
+    EXPECT_EQ(text.find("[Misc]"), std::string::npos);
+    EXPECT_EQ(text.find("Background Bitmap"), std::string::npos);
+}
+
+// A fresh file lists the keys in the order the old program wrote them, in their written forms.
+TEST_F(SettingsTest, FreshFileHoldsEveryKeyInTableOrder)
+{
+    ASSERT_TRUE(saveSettings(load(), m_ini));
+    std::vector<std::pair<std::string, std::string>> expected, found;
+    for (const SettingsKey &key : settingsKeys())
+        expected.emplace_back(key.section, key.key);
+    std::istringstream lines(fileBytes());
+    std::string line, section;
+    while (std::getline(lines, line)) {
+        if (line.starts_with('['))
+            section = line.substr(1, line.size() - 2);
+        else if (!line.empty())
+            found.emplace_back(section, line.substr(0, line.find('=')));
+    }
+    EXPECT_EQ(found, expected);
+    EXPECT_NE(fileBytes().find("\nBackground Bitmap=Yes\nDictionary=1\n"), std::string::npos);
+    EXPECT_NE(fileBytes().find("\nSep Char=:\n"), std::string::npos);
+}
+
+// Failing to save at exit must be visible to the caller and must not destroy anything.
+TEST_F(SettingsTest, UnwritableFileIsReported)
+{
+    ASSERT_TRUE(writeFileBytes(m_dir / "plain", "x"));
+    const Status saved = saveSettings(load(), m_dir / "plain" / "GRIDW3.INI");
+    ASSERT_FALSE(saved);
+    EXPECT_EQ(saved.error().caption, "Disk Error");
+    EXPECT_EQ(readFileBytes(m_dir / "plain", 10), "x");
+}
+
+} // namespace
+} // namespace gw::model
