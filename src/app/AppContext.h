@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/WindowLook.h"
+#include "generate/BestFitSlots.h"
+#include "model/CollectionLists.h"
+#include "model/PuzzleRecord.h"
+#include "model/SelectionMemory.h"
+#include "model/Settings.h"
+#include "shapes/ShapeRecord.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace gw::app {
+
+// The state the main window owns for the program's lifetime and lends to every window it
+// opens.  Windows read and change the settings directly; files are written at once by the
+// commands, the settings only at shut-down.
+struct AppContext
+{
+    std::filesystem::path programDirectory;
+    std::filesystem::path startDirectory;
+    model::Settings settings;
+
+    // The open collection is the setting "Last Group"; the main window keeps its lists.
+    model::CollectionLists lists;
+    model::SelectionMemory selection;
+
+    // The working puzzle and where saving puts it: appended when new, else at recordNumber.
+    std::unique_ptr<model::PuzzleRecord> working = std::make_unique<model::PuzzleRecord>();
+    bool workingIsNew = true;
+    int workingRecordNumber = 0;
+
+    std::unique_ptr<shapes::ShapeRecord> currentShape = std::make_unique<shapes::ShapeRecord>();
+    std::unique_ptr<generate::BestFitSlots> slots = std::make_unique<generate::BestFitSlots>();
+
+    double scaleFactor = 1.0;
+
+    // Set by the main window: remember category and title, reload the lists from the file and
+    // reselect them.  Windows that save a puzzle call it.
+    std::function<void(const std::string &category, const std::string &title)> reselectAndReload;
+
+    std::filesystem::path collection() const { return settings.lastGroup; }
+    std::filesystem::path shapeLibrary() const;
+    std::filesystem::path layoutLibrary() const;
+    std::filesystem::path settingsFile() const;
+    UserFonts fonts() const { return { settings.labelFont, settings.editFont, settings.buttonFont }; }
+};
+
+} // namespace gw::app
