@@ -1,34 +1,28 @@
 #include "layout/LayoutExportFile.h"
 
 #include "layout/LayoutLibrary.h"
-#include "platform/RecordFile.h"
-
-#include <cstring>
-#include <string>
+#include "platform/RecordLibrary.h"
 
 namespace gw::layout {
 
+namespace {
+
+const ExportFormat LayoutExport { LayoutExportTag, LayoutExportVersion,
+    { "Error", "Page layout could not be imported." },
+    { "Error", "Page layout file is corrupt or incompatible.  Import aborted." } };
+
+} // namespace
+
 Result<Notice> exportLayout(const LayoutRecord &layout, const std::filesystem::path &file)
 {
-    std::string bytes;
-    bytes.reserve(LayoutExportSize);
-    bytes.append(LayoutExportTag).append(LayoutExportVersion);
-    bytes.append(reinterpret_cast<const char *>(&layout), sizeof layout);
-    if (!writeFileBytes(file, bytes))
+    if (!writeExportFile(file, LayoutExport, layout))
         return Failure { "Error", "Page layout could not be exported." };
     return Notice { "OK", "Page Layout Exported!" };
 }
 
 Result<LayoutRecord> readLayoutExportFile(const std::filesystem::path &file)
 {
-    const auto bytes = readFileBytes(file, LayoutExportSize);
-    if (!bytes)
-        return Failure { "Error", "Page layout could not be imported." };
-    if (bytes->size() < LayoutExportSize || !bytes->starts_with(LayoutExportTag))
-        return Failure { "Error", "Page layout file is corrupt or incompatible.  Import aborted." };
-    LayoutRecord layout;
-    std::memcpy(&layout, bytes->data() + LayoutExportTag.size() + LayoutExportVersion.size(), sizeof layout);
-    return layout;
+    return readExportFile<LayoutRecord>(file, LayoutExport);
 }
 
 Result<ImportedLayout> importLayout(const std::filesystem::path &file, const std::filesystem::path &library)

@@ -2,7 +2,7 @@
 
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutUnits.h"
-#include "platform/RecordFile.h"
+#include "platform/RecordLibrary.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -14,10 +14,9 @@ namespace gw::layout {
 namespace {
 
 const Failure NoLayoutsFound { "Warning", "No saved page layouts could be found." };
-const Failure CannotAdd { "Disk Error", "Unable to add page layout." };
-const Failure CannotDelete { "Disk Error", "Unable to delete page layout." };
-// A record that vanished or could not be read after the list was built.
-const Failure CannotRead { "Disk Error", "Unable to read page layout." };
+// A record that vanished or could not be read after the list was built is a read failure.
+const LibraryFailures Failures { { "Disk Error", "Unable to read page layout." },
+    { "Disk Error", "Unable to add page layout." }, { "Disk Error", "Unable to delete page layout." } };
 
 // A page size as the list shows it: rounded to a whole number, held to a printable range.
 std::string wholeNumber(double size)
@@ -51,7 +50,7 @@ Result<std::vector<LayoutListEntry>> listLayouts(const std::filesystem::path &li
     LayoutRecord layout;
     for (std::int64_t n = 0; n < count; ++n) {
         if (!file->read(n, &layout))
-            return CannotRead;
+            return Failures.cannotRead;
         entries.push_back({ layoutEntryText(layout, n == defaultRecord), static_cast<int>(n) });
     }
     if (entries.empty())
@@ -62,11 +61,7 @@ Result<std::vector<LayoutListEntry>> listLayouts(const std::filesystem::path &li
 
 Result<LayoutRecord> readLayout(const std::filesystem::path &library, int record)
 {
-    const auto file = RecordFile::openForReading(library, sizeof(LayoutRecord));
-    LayoutRecord layout;
-    if (!file || !file->read(record, &layout))
-        return CannotRead;
-    return layout;
+    return readLibraryRecord<LayoutRecord>(library, record, Failures);
 }
 
 LayoutRecord loadLayoutForPuzzle(const std::filesystem::path &library, int record)
@@ -84,31 +79,17 @@ LayoutRecord loadLayoutForPuzzle(const std::filesystem::path &library, int recor
 
 Result<int> addLayout(const std::filesystem::path &library, const LayoutRecord &layout)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(LayoutRecord));
-    if (!file)
-        return CannotAdd;
-    const std::int64_t count = file->recordCount();
-    if (count >= std::numeric_limits<int>::max() || !file->append(&layout))
-        return CannotAdd;
-    return static_cast<int>(count);
+    return addLibraryRecord(library, layout, Failures);
 }
 
 Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(LayoutRecord));
-    // Writing past the end would leave a gap of undefined records, so only existing records
-    // and the one just after the last are accepted.
-    if (!file || !file->write(record, &layout))
-        return CannotAdd;
-    return ok();
+    return replaceLibraryRecord(library, record, layout, Failures);
 }
 
 Status deleteLayout(const std::filesystem::path &library, int record)
 {
-    auto file = RecordFile::openExisting(library, sizeof(LayoutRecord));
-    if (!file || !file->remove(record))
-        return CannotDelete;
-    return ok();
+    return deleteLibraryRecord<LayoutRecord>(library, record, Failures);
 }
 
 } // namespace gw::layout

@@ -1,34 +1,28 @@
 #include "shapes/ShapeExportFile.h"
 
-#include "platform/RecordFile.h"
+#include "platform/RecordLibrary.h"
 #include "shapes/ShapeLibrary.h"
-
-#include <cstring>
-#include <string>
 
 namespace gw::shapes {
 
+namespace {
+
+const ExportFormat ShapeExport { ShapeExportTag, ShapeExportVersion,
+    { "Error", "Puzzle shape could not be imported." },
+    { "Error", "Puzzle shape file is corrupt or incompatible.  Import aborted." } };
+
+} // namespace
+
 Result<Notice> exportShape(const ShapeRecord &shape, const std::filesystem::path &file)
 {
-    std::string bytes;
-    bytes.reserve(ShapeExportSize);
-    bytes.append(ShapeExportTag).append(ShapeExportVersion);
-    bytes.append(reinterpret_cast<const char *>(&shape), sizeof shape);
-    if (!writeFileBytes(file, bytes))
+    if (!writeExportFile(file, ShapeExport, shape))
         return Failure { "Error", "Shape could not be exported." };
     return Notice { "OK", "Puzzle Shape Exported!" };
 }
 
 Result<ShapeRecord> readShapeExportFile(const std::filesystem::path &file)
 {
-    const auto bytes = readFileBytes(file, ShapeExportSize);
-    if (!bytes)
-        return Failure { "Error", "Puzzle shape could not be imported." };
-    if (bytes->size() < ShapeExportSize || !bytes->starts_with(ShapeExportTag))
-        return Failure { "Error", "Puzzle shape file is corrupt or incompatible.  Import aborted." };
-    ShapeRecord shape;
-    std::memcpy(&shape, bytes->data() + ShapeExportTag.size() + ShapeExportVersion.size(), sizeof shape);
-    return shape;
+    return readExportFile<ShapeRecord>(file, ShapeExport);
 }
 
 Result<ImportedShape> importShape(const std::filesystem::path &file, const std::filesystem::path &library)

@@ -1,6 +1,6 @@
 #include "shapes/ShapeLibrary.h"
 
-#include "platform/RecordFile.h"
+#include "platform/RecordLibrary.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -11,10 +11,9 @@ namespace gw::shapes {
 namespace {
 
 const Failure NoShapesFound { "Warning", "No saved shape information could be found." };
-const Failure CannotAdd { "Disk Error", "Unable to add shape." };
-const Failure CannotDelete { "Disk Error", "Unable to delete puzzle shape." };
-// A record that vanished or could not be read after the list was built.
-const Failure CannotRead { "Disk Error", "Unable to read puzzle shape." };
+// A record that vanished or could not be read after the list was built is a read failure.
+const LibraryFailures Failures { { "Disk Error", "Unable to read puzzle shape." },
+    { "Disk Error", "Unable to add shape." }, { "Disk Error", "Unable to delete puzzle shape." } };
 
 } // namespace
 
@@ -33,7 +32,7 @@ Result<std::vector<ShapeListEntry>> listShapes(const std::filesystem::path &libr
     for (std::int64_t n = 0; n < count; ++n) {
         ShapeRecord shape;
         if (!file->read(n, &shape))
-            return CannotRead;
+            return Failures.cannotRead;
         entries.push_back({ shapeEntryText(shape), static_cast<int>(n) });
     }
     if (entries.empty())
@@ -44,40 +43,22 @@ Result<std::vector<ShapeListEntry>> listShapes(const std::filesystem::path &libr
 
 Result<ShapeRecord> readShape(const std::filesystem::path &library, int record)
 {
-    const auto file = RecordFile::openForReading(library, sizeof(ShapeRecord));
-    ShapeRecord shape;
-    if (!file || !file->read(record, &shape))
-        return CannotRead;
-    return shape;
+    return readLibraryRecord<ShapeRecord>(library, record, Failures);
 }
 
 Result<int> addShape(const std::filesystem::path &library, const ShapeRecord &shape)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(ShapeRecord));
-    if (!file)
-        return CannotAdd;
-    const std::int64_t count = file->recordCount();
-    if (count >= std::numeric_limits<int>::max() || !file->append(&shape))
-        return CannotAdd;
-    return static_cast<int>(count);
+    return addLibraryRecord(library, shape, Failures);
 }
 
 Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(ShapeRecord));
-    // Writing past the end would leave a gap of undefined records, so only existing records
-    // and the one just after the last are accepted.
-    if (!file || !file->write(record, &shape))
-        return CannotAdd;
-    return ok();
+    return replaceLibraryRecord(library, record, shape, Failures);
 }
 
 Status deleteShape(const std::filesystem::path &library, int record)
 {
-    auto file = RecordFile::openExisting(library, sizeof(ShapeRecord));
-    if (!file || !file->remove(record))
-        return CannotDelete;
-    return ok();
+    return deleteLibraryRecord<ShapeRecord>(library, record, Failures);
 }
 
 } // namespace gw::shapes
