@@ -17,7 +17,7 @@ TEST(PuzzleRecord, FillFromWordListPacksNonEmptyRows)
         { "  sun ", " star of the day " }, { "", "orphan clue" }, { "moon", "" }, { "   ", "x" }, { longWord, "long" },
     };
     fillFromWordList(*record, rows);
-    EXPECT_EQ(record->wordCount, 3);
+    EXPECT_EQ(int { record->wordCount }, 3);
     EXPECT_EQ(record->words[0].str(), "sun");
     EXPECT_EQ(record->clues[0].str(), "star of the day");
     EXPECT_EQ(record->words[1].str(), "moon");
@@ -68,10 +68,10 @@ TEST(PuzzleRecord, ResetToNewTakesTheLayoutAndClearsTheEntries)
     layout::LayoutRecord pageLayout {};
     pageLayout.name.assign("Page");
     resetToNew(*record, pageLayout);
-    EXPECT_EQ(record->wordCount, 0);
+    EXPECT_EQ(int { record->wordCount }, 0);
     EXPECT_TRUE(record->words[0].empty());
     EXPECT_TRUE(record->title.empty());
-    EXPECT_EQ(record->width, 15);
+    EXPECT_EQ(int { record->width }, 15);
     EXPECT_EQ(record->generated, 0);
     EXPECT_EQ(record->layout.name.str(), "Page");
 }

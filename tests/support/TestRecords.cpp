@@ -21,12 +21,13 @@ shapes::ShapeRecord shapeFromRows(const std::vector<std::string> &rows)
     shapes::ShapeRecord shape {};
     shape.title.assign("Drawn");
     shape.height = static_cast<std::int16_t>(rows.size());
-    shape.width = 0;
+    std::size_t width = 0;
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        shape.width = std::max<std::int16_t>(shape.width, static_cast<std::int16_t>(rows[row].size()));
+        width = std::max(width, rows[row].size());
         for (std::size_t column = 0; column < rows[row].size(); ++column)
             shape.cells[row * shapes::GridSide + column] = rows[row][column] == '#' ? 1 : 0;
     }
+    shape.width = static_cast<std::int16_t>(width);
     return shape;
 }
 
