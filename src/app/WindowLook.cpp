@@ -124,6 +124,11 @@ void applyWindowLook(QWidget *window, const UserFonts &fonts, double factor, int
     scaleAndCentre(window, factor, raise);
 }
 
+void centreOnScreen(QWidget *window, int raise)
+{
+    centre(window, raise);
+}
+
 QFont designFont(const QString &family, int pixels, bool bold)
 {
     QFont font(family);

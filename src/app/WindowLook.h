@@ -29,6 +29,10 @@ void applyWindowLook(QWidget *window, const UserFonts &fonts, double factor, int
 // Only the scaling and centring, for windows that keep their own fonts.
 void scaleAndCentre(QWidget *window, double factor, int raise = 0);
 
+// Only the centring, for a window whose size includes parts that are not scaled (the main
+// window's menu bar).
+void centreOnScreen(QWidget *window, int raise = 0);
+
 // A font of the given family and pixel height at design scale.
 QFont designFont(const QString &family, int pixels, bool bold = false);
 

@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include <charconv>
+
 namespace gw::cli {
 
 std::optional<CliArguments> CliArguments::parse(const std::vector<std::string> &words,
@@ -35,6 +37,15 @@ std::optional<std::string> CliArguments::option(const std::string &name) const
     if (found == m_options.end())
         return std::nullopt;
     return found->second;
+}
+
+std::optional<long long> wholeNumber(const std::string &text)
+{
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
 }
 
 } // namespace gw::cli

@@ -27,4 +27,7 @@ private:
     std::vector<std::string> m_positional;
 };
 
+// A whole decimal number making up the entire text, or nothing.
+std::optional<long long> wholeNumber(const std::string &text);
+
 } // namespace gw::cli

@@ -10,6 +10,8 @@ namespace gw::cli {
 int runGenerate(const std::vector<std::string> &words);
 int runList(const std::vector<std::string> &words);
 int runShow(const std::vector<std::string> &words);
+// Only in builds with the rendering layer (GW_HAVE_PRINT).
+int runPrint(const std::vector<std::string> &words);
 
 // "gridwright-cli: <message>" on standard error; the exit status for a refused command.
 int reportError(const std::string &message);

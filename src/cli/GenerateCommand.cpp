@@ -26,15 +26,6 @@ namespace {
 
 constexpr std::size_t WordFileLimit = 1 << 20;
 
-std::optional<long long> wholeNumber(const std::string &text)
-{
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 // The word file's "word: clue" lines in file order, as the editor's rows would hold them.
 Result<std::vector<model::WordAndClue>> readWordFile(const std::string &path)
 {

@@ -1,3 +1,4 @@
+#include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
@@ -5,25 +6,12 @@
 #include "model/PuzzleText.h"
 #include "platform/Windows1252.h"
 
-#include <charconv>
+#include <limits>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 
 namespace gw::cli {
-
-namespace {
-
-std::optional<int> wholeNumber(const std::string &text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 int runList(const std::vector<std::string> &words)
 {
@@ -46,10 +34,10 @@ int runShow(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
         return reportError("usage: gridwright-cli show COLL.ZP3 N");
-    const std::optional<int> recordNumber = wholeNumber(words[1]);
-    if (!recordNumber || *recordNumber < 0)
+    const std::optional<long long> recordNumber = wholeNumber(words[1]);
+    if (!recordNumber || *recordNumber < 0 || *recordNumber > std::numeric_limits<int>::max())
         return reportError("the record number must be a whole number from 0: " + words[1]);
-    const auto record = model::readPuzzle(words[0], *recordNumber, model::unableToLoadPuzzle());
+    const auto record = model::readPuzzle(words[0], static_cast<int>(*recordNumber), model::unableToLoadPuzzle());
     if (!record)
         return reportError(record.error().text + " (" + words[0] + ", record " + words[1] + ")");
     std::fputs(windows1252ToUtf8(model::puzzleAsText(*record)).c_str(), stdout);

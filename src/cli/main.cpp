@@ -13,14 +13,28 @@ constexpr const char *Usage = R"(usage:
   gridwright-cli show COLL.ZP3 N
 )";
 
+#ifdef GW_HAVE_PRINT
+constexpr const char *PrintUsage
+    = R"(  gridwright-cli print COLL.ZP3 N [--pdf OUT.pdf] [--png OUT.png [--dpi D]] [--answer-key]
+                       [--partial-letters LETTERS] [--no-title] [--no-clues] [--no-words] [--no-bonus] [--skeleton]
+)";
+#endif
+
+int usage()
+{
+    std::fputs(Usage, stderr);
+#ifdef GW_HAVE_PRINT
+    std::fputs(PrintUsage, stderr);
+#endif
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        std::fputs(Usage, stderr);
-        return 2;
-    }
+    if (argc < 2)
+        return usage();
     const std::string command = argv[1];
     const std::vector<std::string> words(argv + 2, argv + argc);
     if (command == "generate")
@@ -29,6 +43,9 @@ int main(int argc, char *argv[])
         return gw::cli::runList(words);
     if (command == "show")
         return gw::cli::runShow(words);
-    std::fputs(Usage, stderr);
-    return 2;
+#ifdef GW_HAVE_PRINT
+    if (command == "print")
+        return gw::cli::runPrint(words);
+#endif
+    return usage();
 }

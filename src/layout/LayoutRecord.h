@@ -85,7 +85,8 @@ struct LayoutObject
     void setText(std::string_view value)
     {
         const std::size_t n = std::min(value.size(), sizeof text - 1);
-        std::memcpy(text, value.data(), n);
+        if (n > 0)
+            std::memcpy(text, value.data(), n);
         text[n] = '\0';
     }
 };

@@ -31,7 +31,8 @@ struct PString
     void assign(std::string_view value)
     {
         const std::size_t n = std::min(value.size(), Capacity);
-        std::memcpy(text, value.data(), n);
+        if (n > 0)
+            std::memcpy(text, value.data(), n);
         length = static_cast<std::uint8_t>(n);
     }
     void clear() { length = 0; }

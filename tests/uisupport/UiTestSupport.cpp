@@ -23,9 +23,10 @@ ScriptedDialogs::ScriptedDialogs()
         m_fileRequests.push_back(request);
         if (m_files.empty())
             return std::nullopt;
-        auto next = m_files.front();
+        const bool chosen = m_files.front().has_value();
+        const QString path = m_files.front().value_or(QString());
         m_files.pop_front();
-        return next;
+        return chosen ? std::optional<QString>(path) : std::nullopt;
     });
 }
 

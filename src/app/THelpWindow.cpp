@@ -1,0 +1,61 @@
+#include "app/THelpWindow.h"
+
+#include "app/AppContext.h"
+#include "app/WindowLook.h"
+
+#include <QFileInfo>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace gw::app {
+
+THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_anchor(anchor)
+    , m_browser(new QTextBrowser(this))
+{
+    setWindowTitle("Gridwright Help");
+    setFont(designFont("Arial", DesignFontPixels));
+    setFixedSize(600, 420);
+
+    m_browser->setObjectName("HelpText");
+    m_browser->setGeometry(8, 8, 584, 370);
+    // The page is the program's own; links to the web open in the user's browser.
+    m_browser->setOpenExternalLinks(true);
+
+    auto *close = new QPushButton("Close", this);
+    close->setObjectName("CloseButton");
+    close->setDefault(true);
+    close->setGeometry(509, 386, 83, 25);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QString file = QString::fromStdString((context.programDirectory / FileName).string());
+    if (!QFileInfo(file).isFile()) {
+        m_loaded = Failure { "Error",
+            "The help file could not be located.  Please make sure the help file was installed." };
+        return;
+    }
+    // The file's extension is not one Qt knows as HTML, so the kind is named.
+    m_browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
+}
+
+void THelpWindow::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void THelpWindow::FormShow()
+{
+    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    // The anchor's place depends on the width the page is laid out at, known only now.
+    if (m_anchor.isEmpty())
+        m_browser->verticalScrollBar()->setValue(0);
+    else
+        m_browser->scrollToAnchor(m_anchor);
+}
+
+} // namespace gw::app

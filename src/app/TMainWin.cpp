@@ -1,0 +1,530 @@
+#include "app/TMainWin.h"
+
+#include "app/AppContext.h"
+#include "app/ChoiceMenu.h"
+#include "app/CollectionPanes.h"
+#include "app/Dialogs.h"
+#include "app/RecentFiles.h"
+#include "app/ScreenSizeChoice.h"
+#include "app/SpeedBar.h"
+#include "app/TAbout.h"
+#include "app/THelpWindow.h"
+#include "app/TIntlChars.h"
+#include "app/TManualNotice.h"
+#include "app/TOtherProducts.h"
+#include "app/TTipOfDay.h"
+#include "app/TiledBackground.h"
+#include "app/WindowLook.h"
+#include "editor/TWordList.h"
+#include "generate/TWordLetters.h"
+#include "layout/LayoutLibrary.h"
+#include "layout/TClueHeaders.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "platform/QtText.h"
+#include "shapes/TSelectShapes.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace gw::app {
+
+namespace {
+
+const QString CollectionFilter = "GRIDW Files (*.ZP3 *.zp3)";
+
+QString pathText(const std::filesystem::path &path)
+{
+    return QString::fromStdString(path.string());
+}
+
+} // namespace
+
+TMainWin::TMainWin(AppContext &context, QWidget *parent)
+    : QMainWindow(parent)
+    , m_context(context)
+    , m_menus(buildMainWindowMenus(this))
+    , m_background(new TiledBackground(this))
+    , m_panes(new CollectionPanes(context, m_background))
+    , m_runChild([](QDialog &window) { return window.exec(); })
+    , m_openDocument([](const QUrl &document) { return QDesktopServices::openUrl(document); })
+{
+    setCentralWidget(m_background);
+    m_background->setFont(designFont("Arial", DesignFontPixels));
+    buildSpeedBar(m_background, m_menus);
+    connectCommands();
+
+    m_context.settings = model::loadSettings(m_context.settingsFile(), m_context.startDirectory);
+    const model::Settings &settings = m_context.settings;
+    // Which lexicons and thesaurus files are installed is not looked at: the marks follow the
+    // settings alone.
+    m_menus.dictionary->check(settings.dictionary);
+    m_menus.thesaurus->check(settings.thesaurus);
+    m_menus.backgroundBitmap->setChecked(settings.backgroundBitmap);
+    m_background->setTiling(settings.backgroundBitmap);
+    rebuildRecentMenu();
+
+    m_panes->reload();
+    m_panes->selectFirstPuzzle();
+    setCaption();
+
+    const QSize pixels = screenPixels();
+    m_screenSize = settleScreenSize(settings.windowSize, pixels.width(), pixels.height());
+    m_context.scaleFactor = m_screenSize.factor;
+    m_menus.screenSize->check(m_screenSize.width);
+    m_menus.pixelFormat->check(settings.pixelFormat);
+
+    m_context.reselectAndReload = [this](const std::string &category, const std::string &title) {
+        m_context.selection.remember(category, title);
+        m_panes->reload();
+    };
+}
+
+TMainWin::~TMainWin()
+{
+    m_context.reselectAndReload = nullptr;
+}
+
+void TMainWin::connectCommands()
+{
+    const MainWindowMenus &m = m_menus;
+    connect(m.newGroup, &QAction::triggered, this, &TMainWin::MenuNewGroupClick);
+    connect(m.openGroup, &QAction::triggered, this, &TMainWin::MenuOpenGroupClick);
+    connect(m.newPuzzle, &QAction::triggered, this, &TMainWin::MenuNewClick);
+    connect(m.modifyPuzzle, &QAction::triggered, this, &TMainWin::MenuModifyClick);
+    connect(m.copyPuzzle, &QAction::triggered, this, &TMainWin::MenuCopyClick);
+    connect(m.deletePuzzle, &QAction::triggered, this, &TMainWin::MenuDeleteClick);
+    connect(m.printPuzzle, &QAction::triggered, this, &TMainWin::MenuPrintClick);
+    connect(m.exit, &QAction::triggered, this, &QWidget::close);
+    for (std::size_t k = 0; k < m.recent.size(); ++k)
+        connect(m.recent[k], &QAction::triggered, this, [this, k] { MenuRecentClick(k); });
+    connect(m.puzzleShape, &QAction::triggered, this, &TMainWin::MenuPuzzleShapeClick);
+    connect(m.puzzleWords, &QAction::triggered, this, &TMainWin::MenuPuzzleWordsClick);
+    connect(m.screenSize, &ChoiceMenu::chosen, this, &TMainWin::MenuScreenSizeClick);
+    connect(m.backgroundBitmap, &QAction::triggered, this, &TMainWin::MenuBackgroundClick);
+    connect(m.pixelFormat, &ChoiceMenu::chosen, this, [this](int value) {
+        m_context.settings.pixelFormat = value;
+        m_menus.pixelFormat->check(value);
+    });
+    connect(m.internationalCharacters, &QAction::triggered, this, &TMainWin::MenuIntCharsClick);
+    connect(m.clueHeaders, &QAction::triggered, this, &TMainWin::MenuClueHeadersClick);
+    connect(m.wordSeparators, &QAction::triggered, this, &TMainWin::MenuWordSepClick);
+    connect(m.dictionary, &ChoiceMenu::chosen, this, [this](int value) {
+        m_context.settings.dictionary = value;
+        m_menus.dictionary->check(value);
+    });
+    connect(m.thesaurus, &ChoiceMenu::chosen, this, [this](int value) {
+        m_context.settings.thesaurus = value;
+        m_menus.thesaurus->check(value);
+    });
+    connect(m.labelFont, &QAction::triggered, this, [this] { MenuFontClick(m_context.settings.labelFont); });
+    connect(m.editFont, &QAction::triggered, this, [this] { MenuFontClick(m_context.settings.editFont); });
+    connect(
+        m.buttonFont, &QAction::triggered, this, [this] { MenuFontClick(m_context.settings.buttonFont); });
+    connect(m.helpContents, &QAction::triggered, this, &TMainWin::MenuHelpContentsClick);
+    connect(m.userManual, &QAction::triggered, this, &TMainWin::MenuUserManualClick);
+    connect(m.tips, &QAction::triggered, this, &TMainWin::MenuTipsClick);
+    connect(m.internetExchange, &QAction::triggered, this, &TMainWin::MenuInternetClick);
+    connect(m.about, &QAction::triggered, this, &TMainWin::MenuAboutClick);
+    connect(m.otherProducts, &QAction::triggered, this, &TMainWin::MenuOtherProductsClick);
+    connect(m_panes, &CollectionPanes::puzzleSelectionChanged, this, &TMainWin::refreshCommandStates);
+    connect(m_panes, &CollectionPanes::puzzleDoubleClicked, this, &TMainWin::MenuPrintClick);
+}
+
+void TMainWin::showEvent(QShowEvent *event)
+{
+    // A window restored from the task bar is shown again by the system; it keeps its place.
+    if (!event->spontaneous())
+        FormShow();
+    QMainWindow::showEvent(event);
+}
+
+void TMainWin::FormShow()
+{
+    applyLook();
+    setCaption();
+    refreshCommandStates();
+}
+
+void TMainWin::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    QMainWindow::changeEvent(event);
+}
+
+void TMainWin::FormActivate()
+{
+    // The tips greet the user once a run.  The window is active again after every window it
+    // opened has closed, the tip window included, and must not bring the tips back each time.
+    if (m_tipsOffered || !m_context.settings.showTips)
+        return;
+    m_tipsOffered = true;
+    QTimer::singleShot(0, this, &TMainWin::MenuTipsClick);
+}
+
+void TMainWin::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainWin::FormClose()
+{
+    // A settings file that cannot be written is not reported: the program is ending and the
+    // user could do nothing about it.
+    static_cast<void>(model::saveSettings(m_context.settings, m_context.settingsFile()));
+}
+
+void TMainWin::applyLook()
+{
+    applyWindowLook(this, m_context.fonts(), m_screenSize.factor, Raise);
+    // The menu bar lies outside the designed client area and keeps its own height.
+    setFixedSize(scaled(ClientWidth, m_screenSize.factor),
+        scaled(ClientHeight, m_screenSize.factor) + menuBar()->sizeHint().height());
+    centreOnScreen(this, Raise);
+}
+
+void TMainWin::setCaption()
+{
+    setWindowTitle("Gridwright 98 ("
+        + QString::fromStdString(model::collectionDisplayName(m_context.collection())) + ")");
+}
+
+void TMainWin::refreshCommandStates()
+{
+    const bool selected = m_panes->selectedPuzzleRow().has_value();
+    for (QAction *command : { m_menus.modifyPuzzle, m_menus.copyPuzzle, m_menus.deletePuzzle,
+             m_menus.printPuzzle, m_menus.puzzleWords })
+        command->setEnabled(selected);
+}
+
+void TMainWin::rebuildRecentMenu()
+{
+    const RecentFiles &entries = m_context.settings.lastFiles;
+    bool any = false;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        m_menus.recent[k]->setText(recentFileItemText(k, entries[k]));
+        m_menus.recent[k]->setVisible(!entries[k].empty());
+        any = any || !entries[k].empty();
+    }
+    m_menus.recentSeparator->setVisible(any);
+}
+
+void TMainWin::makeCurrent(const std::string &collection)
+{
+    model::Settings &settings = m_context.settings;
+    updateRecentFiles(settings.lastFiles, settings.lastGroup, collection);
+    settings.lastGroup = collection;
+    rebuildRecentMenu();
+}
+
+void TMainWin::showCollection()
+{
+    m_panes->reload();
+    setCaption();
+}
+
+QSize TMainWin::screenPixels() const
+{
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shownOn ? shownOn->geometry().size() : QSize(ScreenSizes[0].width, ScreenSizes[0].height);
+}
+
+void TMainWin::MenuNewGroupClick()
+{
+    FileRequest request;
+    request.kind = FileDialogKind::Save;
+    request.title = "Create New Puzzle Group";
+    request.filter = CollectionFilter;
+    request.defaultExtension = "ZP3";
+    request.start = pathText(m_context.collection().parent_path());
+    const auto chosen = chooseFile(this, request);
+    if (!chosen)
+        return;
+    const std::string collection = chosen->toStdString();
+    if (const Status created = model::createCollection(collection); !created) {
+        app::show(this, created.error());
+        return;
+    }
+    makeCurrent(collection);
+    showCollection();
+    if (ask(this, "New Puzzle",
+            "Would you like to create your first puzzle now for this new puzzle collection?")
+        == Answer::Yes)
+        MenuNewClick();
+}
+
+void TMainWin::MenuOpenGroupClick()
+{
+    FileRequest request;
+    request.kind = FileDialogKind::Open;
+    request.title = "Open Puzzle Group";
+    request.filter = CollectionFilter;
+    request.defaultExtension = "ZP3";
+    request.start = pathText(m_context.collection());
+    const auto chosen = chooseFile(this, request);
+    if (!chosen)
+        return;
+    const std::string collection = chosen->toStdString();
+    if (const Status valid = model::checkCollectionName(collection); !valid) {
+        app::show(this, valid.error());
+        return;
+    }
+    makeCurrent(collection);
+    showCollection();
+}
+
+void TMainWin::MenuRecentClick(std::size_t entry)
+{
+    // The entry moves within the list as it becomes current, so it is taken first.
+    const std::string collection = m_context.settings.lastFiles[entry];
+    std::error_code error;
+    if (collection.empty() || !std::filesystem::exists(collection, error))
+        return;
+    makeCurrent(collection);
+    showCollection();
+}
+
+std::optional<TMainWin::SelectedPuzzle> TMainWin::readSelected(const Failure &whenUnreadable)
+{
+    const auto row = m_panes->selectedPuzzleRow();
+    if (!row) {
+        app::show(this, model::noPuzzleSelected());
+        return std::nullopt;
+    }
+    const int recordNumber = m_panes->puzzleLines()[*row].tag;
+    const auto read = std::make_unique<Result<model::PuzzleRecord>>(
+        model::readPuzzle(m_context.collection(), recordNumber, whenUnreadable));
+    if (!*read) {
+        app::show(this, read->error());
+        return std::nullopt;
+    }
+    return SelectedPuzzle { recordNumber, std::make_unique<model::PuzzleRecord>(**read) };
+}
+
+bool TMainWin::readSelectedIntoWorking(const Failure &whenUnreadable)
+{
+    const auto selected = readSelected(whenUnreadable);
+    if (!selected)
+        return false;
+    *m_context.working = *selected->record;
+    m_context.workingRecordNumber = selected->recordNumber;
+    return true;
+}
+
+void TMainWin::openWordListEditor(const QString &caption)
+{
+    editor::TWordList editor(m_context, caption, this);
+    m_runChild(editor);
+}
+
+void TMainWin::MenuNewClick()
+{
+    model::resetToNew(*m_context.working,
+        layout::loadLayoutForPuzzle(m_context.layoutLibrary(), m_context.settings.defaultPage));
+    m_context.workingIsNew = true;
+    openWordListEditor("Create New Puzzle");
+}
+
+void TMainWin::MenuModifyClick()
+{
+    if (!readSelectedIntoWorking(model::unableToAccessWordList()))
+        return;
+    m_context.workingIsNew = false;
+    openWordListEditor("Modify Existing Puzzle");
+}
+
+void TMainWin::MenuCopyClick()
+{
+    if (!readSelectedIntoWorking(model::unableToAccessWordList()))
+        return;
+    model::makeCopy(*m_context.working);
+    m_context.workingIsNew = true;
+    openWordListEditor("Create New Puzzle (copy of existing puzzle)");
+}
+
+void TMainWin::MenuDeleteClick()
+{
+    const auto row = m_panes->selectedPuzzleRow();
+    if (!row) {
+        app::show(this, model::noPuzzleSelected());
+        return;
+    }
+    const std::vector<model::CollectionLine> lines = m_panes->puzzleLines();
+    const model::CollectionLine deleted = lines[*row];
+    if (ask(this, "Delete", "Are you sure you want to delete " + toQString(deleted.text) + "?")
+        != Answer::Yes)
+        return;
+    const std::string category = m_panes->shownCategory();
+    if (const Status done = model::deletePuzzle(m_context.collection(), deleted.tag); !done) {
+        // The puzzle is still there: say so, and show it again.
+        app::show(this, done.error());
+        m_context.selection.remember(category, deleted.text);
+    } else {
+        m_context.selection.rememberAfterDelete(category, lines, *row);
+    }
+    m_panes->reload();
+}
+
+void TMainWin::MenuPrintClick()
+{
+    const auto selected = readSelected(model::unableToLoadPuzzle());
+    if (!selected)
+        return;
+    if (selected->record->generated == 0) {
+        inform(this, "Warning",
+            "A puzzle has never been generated for this word/clue list. Please select "
+            "\"File|Modify\" from the menu and create the puzzle first");
+        return;
+    }
+    // The print window that takes the puzzle from here is not part of the program yet.
+}
+
+void TMainWin::MenuPuzzleShapeClick()
+{
+    shapes::TSelectShapes chooser(m_context, this);
+    m_runChild(chooser);
+}
+
+void TMainWin::MenuPuzzleWordsClick()
+{
+    if (!readSelectedIntoWorking(model::unableToAccessWordList()))
+        return;
+    m_context.workingIsNew = false;
+    // The grid editor that takes the working puzzle from here is not part of the program yet.
+}
+
+void TMainWin::MenuScreenSizeClick(int width)
+{
+    const ScreenSize *item = &ScreenSizes[0];
+    for (const ScreenSize &size : ScreenSizes) {
+        if (size.width == width)
+            item = &size;
+    }
+    const QSize pixels = screenPixels();
+    const auto choice = chooseScreenSize(*item, m_screenSize, pixels.width(), pixels.height());
+    if (!choice) {
+        app::show(this, choice.error());
+        return;
+    }
+    if (!choice->has_value())
+        return;
+    m_screenSize = **choice;
+    m_context.settings.windowSize = m_screenSize.width;
+    m_context.scaleFactor = m_screenSize.factor;
+    m_menus.screenSize->check(m_screenSize.width);
+    applyLook();
+}
+
+void TMainWin::MenuBackgroundClick()
+{
+    bool &tiling = m_context.settings.backgroundBitmap;
+    tiling = !tiling;
+    m_menus.backgroundBitmap->setChecked(tiling);
+    m_background->setTiling(tiling);
+}
+
+void TMainWin::MenuFontClick(model::FontSetting &font)
+{
+    QFont preset(toQString(font.name));
+    preset.setBold(font.bold);
+    preset.setItalic(font.italic);
+    QFontDialog dialog(preset, this);
+    if (m_runChild(dialog) != QDialog::Accepted)
+        return;
+    // Sizes follow the screen size, and the dialog offers no colour: only face and style change.
+    const QFont chosen = dialog.currentFont();
+    font.name = fromQString(chosen.family()).substr(0, model::SettingsTextCapacity);
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    applyLook();
+}
+
+void TMainWin::MenuIntCharsClick()
+{
+    TIntlChars characters(m_context, this);
+    m_runChild(characters);
+}
+
+void TMainWin::MenuClueHeadersClick()
+{
+    layout::TClueHeaders headers(m_context, m_context.settings.acrossLabel, m_context.settings.downLabel,
+        "Default Clue Headers", this);
+    m_runChild(headers);
+}
+
+void TMainWin::MenuWordSepClick()
+{
+    generate::TWordLetters separators(m_context, this);
+    m_runChild(separators);
+}
+
+void TMainWin::openHelp(const QString &anchor)
+{
+    THelpWindow help(m_context, anchor, this);
+    if (!help.loaded()) {
+        app::show(this, help.loaded().error());
+        return;
+    }
+    m_runChild(help);
+}
+
+void TMainWin::MenuHelpContentsClick()
+{
+    openHelp(HelpContents);
+}
+
+void TMainWin::MenuInternetClick()
+{
+    openHelp(HelpPuzzleConnection);
+}
+
+void TMainWin::MenuUserManualClick()
+{
+    TManualNotice notice(m_context, this);
+    if (m_runChild(notice) != QDialog::Accepted)
+        return;
+    const QString manual = pathText(m_context.programDirectory / ManualFileName);
+    if (!QFileInfo(manual).isFile()) {
+        inform(this, "Error",
+            "The User Manual could not be located.  Please make sure the user manual was installed.  A copy "
+            "is "
+            "available at our web site.");
+        return;
+    }
+    if (!m_openDocument(QUrl::fromLocalFile(manual)))
+        inform(this, "Error",
+            "The User Manual could not be opened.  Please open " + manual + " with your web browser.");
+}
+
+void TMainWin::MenuTipsClick()
+{
+    TTipOfDay tips(m_context, TTipOfDay::randomTip(), this);
+    m_runChild(tips);
+}
+
+void TMainWin::MenuAboutClick()
+{
+    TAbout about(m_context, this);
+    m_runChild(about);
+}
+
+void TMainWin::MenuOtherProductsClick()
+{
+    TOtherProducts products(m_context, this);
+    m_runChild(products);
+}
+
+} // namespace gw::app

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/MainWindowMenus.h"
+#include "app/ScreenScale.h"
+#include "model/FontSetting.h"
+#include "model/PuzzleRecord.h"
+#include "platform/Failure.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QDialog;
+class QUrl;
+
+namespace gw::app {
+
+struct AppContext;
+class CollectionPanes;
+class TiledBackground;
+
+// The program's main window: it owns the shared state through the context, lists the open
+// collection's categories and puzzles, and offers every command through its menus and tool bar.
+// Creating it loads the settings and the last collection; closing it writes the settings back.
+class TMainWin : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainWin(AppContext &context, QWidget *parent = nullptr);
+    ~TMainWin() override;
+
+    // Every window a command opens runs through this, modally by default; tests replace it to
+    // drive the window without a modal loop.  Gives the window's result code.
+    using ChildRunner = std::function<int(QDialog &window)>;
+    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
+
+    // Opens a document with the system's viewer; false when none could be started.
+    using DocumentOpener = std::function<bool(const QUrl &document)>;
+    void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
+
+    static constexpr int ClientWidth = 632;
+    static constexpr int ClientHeight = 413;
+    static constexpr int Raise = 10;
+    static constexpr const char *ManualFileName = "GRIDW.HTML";
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private Q_SLOTS:
+    void MenuNewGroupClick();
+    void MenuOpenGroupClick();
+    void MenuNewClick();
+    void MenuModifyClick();
+    void MenuCopyClick();
+    void MenuDeleteClick();
+    void MenuPrintClick();
+    void MenuPuzzleShapeClick();
+    void MenuPuzzleWordsClick();
+    void MenuBackgroundClick();
+    void MenuIntCharsClick();
+    void MenuClueHeadersClick();
+    void MenuWordSepClick();
+    void MenuHelpContentsClick();
+    void MenuUserManualClick();
+    void MenuTipsClick();
+    void MenuInternetClick();
+    void MenuAboutClick();
+    void MenuOtherProductsClick();
+
+private:
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void MenuRecentClick(std::size_t entry);
+    void MenuScreenSizeClick(int width);
+    void MenuFontClick(model::FontSetting &font);
+
+    void connectCommands();
+    void applyLook();
+    void makeCurrent(const std::string &collection);
+    void showCollection();
+    void rebuildRecentMenu();
+    void setCaption();
+    void refreshCommandStates();
+    QSize screenPixels() const;
+    struct SelectedPuzzle
+    {
+        int recordNumber;
+        std::unique_ptr<model::PuzzleRecord> record;
+    };
+    // The puzzle of the selected line, read from the collection; nothing once a failure
+    // (no line selected, or whenUnreadable) has been shown.
+    std::optional<SelectedPuzzle> readSelected(const Failure &whenUnreadable);
+    bool readSelectedIntoWorking(const Failure &whenUnreadable);
+    void openWordListEditor(const QString &caption);
+    void openHelp(const QString &anchor);
+
+    AppContext &m_context;
+    MainWindowMenus m_menus;
+    TiledBackground *m_background;
+    CollectionPanes *m_panes;
+    ScreenSize m_screenSize = ScreenSizes[0];
+    bool m_tipsOffered = false;
+    ChildRunner m_runChild;
+    DocumentOpener m_openDocument;
+};
+
+} // namespace gw::app

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+
+namespace gw::app {
+
+struct AppContext;
+
+// The tip of the day: one of the program's tips, the next one on request, and the check box
+// that stores whether the window opens when the program starts.
+class TTipOfDay : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // firstTip counts from 0; the main window picks it at random.
+    TTipOfDay(AppContext &context, int firstTip, QWidget *parent);
+
+    static int randomTip();
+    int shownTip() const { return m_tip; }
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void NextTipClick();
+
+private:
+    void FormShow();
+    void showTip();
+
+    AppContext &m_context;
+    int m_tip;
+    QLabel *m_text;
+    QCheckBox *m_showTips;
+};
+
+} // namespace gw::app

@@ -1,0 +1,893 @@
+#include "editor/TWordList.h"
+
+#include "app/Dialogs.h"
+#include "app/InternationalTyping.h"
+#include "app/ScreenScale.h"
+#include "app/TIntlChars.h"
+#include "editor/QtLayoutPreview.h"
+#include "editor/QtWordCellDelegate.h"
+#include "generate/Generator.h"
+#include "generate/RandomSequence.h"
+#include "generate/TCreatedPuzzle.h"
+#include "generate/TCreationAttempts.h"
+#include "model/CollectionFile.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "shapes/QtShapePicture.h"
+#include "shapes/ShapeExportFile.h"
+#include "shapes/ShapeLibrary.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+namespace gw::editor {
+
+namespace {
+
+constexpr int ClientWidth = 632;
+constexpr int ClientHeight = 444;
+constexpr int RaisePixels = 15;
+constexpr int RowHeight = 18;
+constexpr int ColumnWidths[] = { 24, 12, 100, 368 };
+constexpr int TitleLength = 35;
+constexpr int BonusLength = 120;
+constexpr int AttemptsLength = 3;
+constexpr int SmallButtonFontPixels = 9;
+constexpr int FunctionKeys = 12;
+constexpr std::size_t ShapeTitleCapacity = 50;
+
+const QString CurrentPuzzleTitle = QStringLiteral("<Current Puzzle>");
+
+template <typename Control> Control *place(Control *control, const char *name, const QRect &design)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(design);
+    return control;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &design)
+{
+    auto *created = place(new QPushButton(text, parent), name, design);
+    // Enter in a field must not press a button.
+    created->setAutoDefault(false);
+    return created;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &design)
+{
+    return place(new QLabel(text, parent), name, design);
+}
+
+QLabel *picture(QWidget *parent, const char *name, const QRect &design)
+{
+    auto *created = place(new QLabel(parent), name, design);
+    created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return created;
+}
+
+bool isBlank(const QString &text)
+{
+    return trimmed(fromQString(text)).empty();
+}
+
+// A stored puzzle's own shape: usable exactly where its grid holds a square, letter or black.
+shapes::ShapeRecord shapeOfPuzzle(const model::PuzzleRecord &record)
+{
+    shapes::ShapeRecord shape {};
+    shape.title.assign(fromQString(CurrentPuzzleTitle));
+    shape.width = static_cast<std::int16_t>(record.safeWidth());
+    shape.height = static_cast<std::int16_t>(record.safeHeight());
+    for (int index = 1; index <= shapes::GridCells; ++index)
+        shape.cells[index - 1] = record.cell(index) != model::OutsideCell ? 1 : 0;
+    return shape;
+}
+
+template <std::size_t Capacity> bool sameText(const PString<Capacity> &a, const PString<Capacity> &b)
+{
+    return a.view() == b.view();
+}
+
+// The header fields whose change makes a stored puzzle count as changed; the doubles are
+// compared bit for bit, so a stored NaN does not differ from itself.
+bool sameLayoutHeader(const layout::LayoutRecord &a, const layout::LayoutRecord &b)
+{
+    return sameText(a.name, b.name) && sameText(a.paperName, b.paperName)
+        && std::bit_cast<std::uint64_t>(a.pageWidth) == std::bit_cast<std::uint64_t>(b.pageWidth)
+        && std::bit_cast<std::uint64_t>(a.pageHeight) == std::bit_cast<std::uint64_t>(b.pageHeight)
+        && a.pageWidthPixels == b.pageWidthPixels && a.pageHeightPixels == b.pageHeightPixels
+        && a.unitInches == b.unitInches && a.objectCount == b.objectCount && a.portrait == b.portrait
+        && a.zoom == b.zoom;
+}
+
+std::string settingsPath(const QString &chosen)
+{
+    return chosen.toStdString().substr(0, model::SettingsTextCapacity);
+}
+
+} // namespace
+
+TWordList::TWordList(app::AppContext &context, const QString &caption, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_isNew(context.workingIsNew)
+{
+    setWindowTitle(caption);
+    FormCreate();
+}
+
+TWordList::~TWordList() = default;
+
+void TWordList::FormCreate()
+{
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    resize(ClientWidth, ClientHeight);
+    buildControls();
+    buildGrid();
+    buildShortcuts();
+    setUpChildWindows();
+    m_spellClue->setEnabled(m_context.settings.dictionary != 0);
+    m_thes->setEnabled(m_context.settings.thesaurus != 0);
+    m_ownShape = std::make_unique<shapes::ShapeRecord>();
+}
+
+void TWordList::buildControls()
+{
+    label(this, "TitleLabel", "Title", { 6, 8, 28, 14 });
+    m_title = place(new QLineEdit(this), "Title", { 36, 4, 200, 21 });
+    m_title->setMaxLength(TitleLength);
+    label(this, "CategoryLabel", "Category", { 246, 8, 50, 14 });
+    m_category = place(new QComboBox(this), "Category", { 298, 4, 150, 21 });
+    m_category->setEditable(true);
+    m_category->setInsertPolicy(QComboBox::NoInsert);
+    m_category->lineEdit()->setMaxLength(model::CategoryCapacity);
+    label(this, "BonusLabel", "Bonus Question", { 6, 32, 82, 14 });
+    m_bonus = place(new QLineEdit(this), "BonusQuest", { 90, 28, 438, 21 });
+    m_bonus->setMaxLength(BonusLength);
+
+    m_saveButton = button(this, "SaveButton", "Sa&ve", { 536, 4, 92, 22 });
+    m_cancel = button(this, "Cancel", "E&xit", { 536, 28, 92, 22 });
+
+    label(this, "WordsCluesLabel", "Words and Clues", { 6, 55, 150, 14 });
+    m_intChar = button(this, "IntCharButton", "International Characters", { 392, 52, 136, 17 });
+    m_intChar->setFont(app::designFont("Arial", SmallButtonFontPixels));
+    m_deleteClue = button(this, "DeleteClue", "De&lete", { 536, 70, 92, 22 });
+    m_deleteAllClue = button(this, "DeleteAllClue", "Delete &All", { 536, 94, 92, 22 });
+    m_spellClue = button(this, "SpellClue", "&Spell Check", { 536, 118, 92, 22 });
+    m_thes = button(this, "Thes", "&Thesaurus", { 536, 142, 92, 22 });
+    m_importClue = button(this, "ImportClue", "&Import", { 536, 166, 92, 22 });
+    m_exportClue = button(this, "ExportClue", "&Export", { 536, 190, 92, 22 });
+    m_addWords = button(this, "AddWordsButton", "Add &Words", { 536, 214, 92, 22 });
+
+    label(this, "ShapeLabel", "Puzzle Shape", { 6, 262, 168, 14 });
+    m_shapeBox = place(new QListWidget(this), "ShapeBox", { 4, 278, 170, 114 });
+    m_newShape = button(this, "NewShape", "&New", { 4, 396, 55, 21 });
+    m_copyShape = button(this, "CopyShape", "C&opy", { 61, 396, 55, 21 });
+    m_modifyShape = button(this, "ModifyShape", "&Modify", { 118, 396, 56, 21 });
+    m_deleteShape = button(this, "DeleteShape", "&Delete", { 4, 419, 55, 21 });
+    m_importShape = button(this, "ImportShape", "Im&port", { 61, 419, 55, 21 });
+    m_exportShape = button(this, "ExportShape", "Expo&rt", { 118, 419, 56, 21 });
+    m_shapePicture = picture(this, "LayoutImage", { 180, 278, 148, 148 });
+
+    label(this, "LayoutLabel", "Page Layout", { 336, 262, 117, 14 });
+    m_pagePicture = picture(this, "Img", { 336, 278, 117, 137 });
+    m_changeLayout = button(this, "ChangeLayout", "Change La&yout", { 336, 419, 117, 21 });
+
+    label(this, "AttemptsLabel", "Creation Attempts", { 462, 282, 100, 14 });
+    m_attempts = place(new QLineEdit(this), "Attempts", { 566, 278, 40, 21 });
+    m_attempts->setMaxLength(AttemptsLength);
+    m_autoShrink = place(new QCheckBox("Shrin&k", this), "AutoShrink", { 462, 306, 120, 18 });
+    m_quickCreate = place(new QCheckBox("&Quick Create", this), "QuickCreate", { 462, 328, 120, 18 });
+    m_createIt = button(this, "CreateIt", "&Create", { 462, 356, 92, 25 });
+
+    connect(m_createIt, &QPushButton::clicked, this, &TWordList::CreateItClick);
+    connect(m_saveButton, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
+    connect(m_cancel, &QPushButton::clicked, this, &TWordList::CancelClick);
+    connect(m_deleteClue, &QPushButton::clicked, this, &TWordList::DeleteClueClick);
+    connect(m_deleteAllClue, &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
+    connect(m_importClue, &QPushButton::clicked, this, &TWordList::ImportClueClick);
+    connect(m_exportClue, &QPushButton::clicked, this, &TWordList::ExportClueClick);
+    connect(m_spellClue, &QPushButton::clicked, this, &TWordList::SpellClueClick);
+    connect(m_thes, &QPushButton::clicked, this, &TWordList::ThesClick);
+    connect(m_addWords, &QPushButton::clicked, this, &TWordList::AddWordsButtonClick);
+    connect(m_intChar, &QPushButton::clicked, this, &TWordList::IntCharButtonClick);
+    connect(m_autoShrink, &QCheckBox::clicked, this, &TWordList::AutoShrinkClick);
+    connect(m_quickCreate, &QCheckBox::clicked, this, &TWordList::QuickCreateClick);
+    connect(m_shapeBox, &QListWidget::currentRowChanged, this, &TWordList::ShapeBoxClick);
+    connect(m_modifyShape, &QPushButton::clicked, this, &TWordList::ModifyShapeClick);
+    connect(m_newShape, &QPushButton::clicked, this, &TWordList::NewShapeClick);
+    connect(m_copyShape, &QPushButton::clicked, this, &TWordList::CopyShapeClick);
+    connect(m_deleteShape, &QPushButton::clicked, this, &TWordList::DeleteShapeClick);
+    connect(m_importShape, &QPushButton::clicked, this, &TWordList::ImportShapeClick);
+    connect(m_exportShape, &QPushButton::clicked, this, &TWordList::ExportShapeClick);
+    connect(m_changeLayout, &QPushButton::clicked, this, &TWordList::ChangeLayoutClick);
+}
+
+void TWordList::buildGrid()
+{
+    m_grid = place(new QTableWidget(Rows, 4, this), "WordsCluesGrid", { 4, 70, 528, 184 });
+    m_grid->setHorizontalHeaderLabels({ "Cnt", "U", "Word", "Clue" });
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setSectionsClickable(false);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setItemDelegate(new QtWordCellDelegate(
+        [this](int row, int column) { return WordsCluesGridGetEditText(row + 1, column); }, m_grid));
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = CntColumn; column <= ClueColumn; ++column)
+            m_grid->setItem(row, column, new QTableWidgetItem);
+        m_grid->item(row, CntColumn)->setTextAlignment(Qt::AlignCenter);
+        m_grid->item(row, UColumn)->setTextAlignment(Qt::AlignCenter);
+        m_grid->item(row, CntColumn)->setBackground(palette().color(QPalette::Button));
+    }
+}
+
+void TWordList::buildShortcuts()
+{
+    for (int key = 1; key <= FunctionKeys; ++key) {
+        auto *action = new QAction(this);
+        action->setObjectName(QStringLiteral("N%1").arg(key * 10 + 1));
+        action->setShortcut(QKeySequence(Qt::Key_F1 + (key - 1)));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, key] {
+            if (m_children.typeIntKey)
+                m_children.typeIntKey(key);
+        });
+        addAction(action);
+    }
+}
+
+void TWordList::setUpChildWindows()
+{
+    m_children.creationAttempts = [this] {
+        generate::TCreationAttempts progress(m_context, this);
+        progress.exec();
+    };
+    m_children.createdPuzzle = [this] {
+        generate::TCreatedPuzzle chooser(m_context, this);
+        chooser.exec();
+        return chooser.saved();
+    };
+    m_children.shapeDesigner = [this](shapes::ShapeDesignerMode mode, int recordNumber) {
+        shapes::TDoShapes designer(m_context, mode, recordNumber, this);
+        designer.exec();
+        return designer.saved();
+    };
+    m_children.internationalCharacters = [this] {
+        app::TIntlChars characters(m_context, this);
+        characters.exec();
+    };
+    m_children.typeIntKey = [this](int key) {
+        app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
+    };
+}
+
+void TWordList::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TWordList::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor, RaisePixels);
+    for (QPushButton *bold : { m_createIt, m_saveButton, m_cancel }) {
+        QFont font = bold->font();
+        font.setBold(true);
+        bold->setFont(font);
+    }
+    scaleGrid();
+    fillGrid();
+
+    if (const std::optional<int> chosen = LoadInLayouts())
+        showShape(*chosen);
+
+    const model::PuzzleRecord &record = *m_context.working;
+    m_category->clear();
+    for (const model::CollectionLine &line : m_context.lists.categoryLines())
+        m_category->addItem(toQString(line.text));
+    m_bonus->setText(toQString(record.bonusQuestion.view()));
+    m_title->setText(toQString(record.title.view()));
+    m_category->setEditText(toQString(record.category.view()));
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+        | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    m_attempts->setText(QString::number(m_context.settings.attempts));
+    m_autoShrink->setChecked(m_context.settings.shrink);
+    m_quickCreate->setChecked(m_context.settings.quickBuild);
+    DrawPageBox();
+    m_title->setFocus();
+
+    if (m_isNew) {
+        for (QPushButton *storedOnly : { m_addWords, m_saveButton }) {
+            storedOnly->hide();
+            storedOnly->setEnabled(false);
+        }
+        return;
+    }
+    for (QWidget *newOnly : std::initializer_list<QWidget *> { m_modifyShape, m_deleteShape, m_copyShape,
+             m_newShape, m_importShape, m_exportShape, m_shapeBox, m_createIt, m_autoShrink, m_quickCreate,
+             m_attempts, m_importClue, m_deleteClue, m_deleteAllClue })
+        newOnly->setEnabled(false);
+    m_reference = std::make_unique<model::PuzzleRecord>(record);
+}
+
+void TWordList::scaleGrid()
+{
+    const double factor = m_context.scaleFactor;
+    for (int column = CntColumn; column <= ClueColumn; ++column)
+        m_grid->setColumnWidth(column, app::scaled(ColumnWidths[column], factor));
+    m_grid->verticalHeader()->setDefaultSectionSize(app::scaled(RowHeight, factor));
+    m_grid->horizontalHeader()->setFixedHeight(app::scaled(RowHeight, factor));
+}
+
+void TWordList::fillGrid()
+{
+    const model::PuzzleRecord &record = *m_context.working;
+    const Qt::ItemFlags fixed = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const Qt::ItemFlags editable = fixed | Qt::ItemIsEditable;
+    for (int row = 1; row <= Rows; ++row) {
+        m_grid->item(row - 1, CntColumn)->setFlags(fixed);
+        m_grid->item(row - 1, UColumn)->setFlags(fixed);
+        m_grid->item(row - 1, WordColumn)->setFlags(m_isNew ? editable : fixed);
+        m_grid->item(row - 1, ClueColumn)->setFlags(editable);
+        setCellText(row, CntColumn, QString::number(row));
+        setCellText(row, UColumn, record.placed[row - 1] == 1 ? QStringLiteral("x") : QString());
+        setRowWord(row, toQString(record.words[row - 1].view()));
+        setRowClue(row, toQString(record.clues[row - 1].view()));
+    }
+}
+
+QString TWordList::cellText(int row, int column) const
+{
+    return m_grid->item(row - 1, column)->text();
+}
+
+void TWordList::setCellText(int row, int column, const QString &text)
+{
+    m_grid->item(row - 1, column)->setText(text);
+}
+
+QString TWordList::rowWord(int row) const
+{
+    return cellText(row, WordColumn);
+}
+
+QString TWordList::rowClue(int row) const
+{
+    return cellText(row, ClueColumn);
+}
+
+bool TWordList::rowUsed(int row) const
+{
+    return !cellText(row, UColumn).isEmpty();
+}
+
+void TWordList::setRowWord(int row, const QString &text)
+{
+    setCellText(row, WordColumn, text);
+}
+
+void TWordList::setRowClue(int row, const QString &text)
+{
+    setCellText(row, ClueColumn, text);
+}
+
+QString TWordList::WordsCluesGridGetEditText(int row, int column) const
+{
+    const QString text = cellText(row, column);
+    if (column == WordColumn)
+        return text.left(model::WordCapacity);
+    if (column == ClueColumn)
+        return text.left(model::ClueCapacity);
+    return text;
+}
+
+int TWordList::GetWordCount() const
+{
+    int count = 0;
+    for (int row = 1; row <= Rows; ++row) {
+        if (!isBlank(rowWord(row)))
+            ++count;
+    }
+    return count;
+}
+
+int TWordList::rowOfEntry(int entry) const
+{
+    int count = 0;
+    for (int row = 1; row <= Rows; ++row) {
+        if (!isBlank(rowWord(row)) && ++count == entry)
+            return row;
+    }
+    return std::clamp(entry, 1, Rows);
+}
+
+void TWordList::SetValues()
+{
+    model::PuzzleRecord &record = *m_context.working;
+    record.bonusQuestion.assign(storedText(fromQString(m_bonus->text()), model::BonusCapacity));
+    record.title.assign(storedText(fromQString(m_title->text()), model::TitleCapacity));
+    record.category.assign(storedText(fromQString(m_category->currentText()), model::CategoryCapacity));
+    std::vector<std::string> texts;
+    texts.reserve(2 * Rows);
+    for (int row = 1; row <= Rows; ++row) {
+        texts.push_back(fromQString(rowWord(row)));
+        texts.push_back(fromQString(rowClue(row)));
+    }
+    std::vector<model::WordRow> rows;
+    rows.reserve(Rows);
+    for (std::size_t i = 0; i < texts.size(); i += 2)
+        rows.push_back({ texts[i], texts[i + 1] });
+    model::fillFromWordList(record, rows);
+}
+
+bool TWordList::SaveIt()
+{
+    const model::PuzzleRecord &record = *m_context.working;
+    const Result<int> saved
+        = model::savePuzzle(m_context.collection(), record, false, m_context.workingRecordNumber);
+    if (!saved) {
+        app::show(this, saved.error());
+        return false;
+    }
+    if (m_context.reselectAndReload)
+        m_context.reselectAndReload(record.category.str(), record.title.str());
+    return true;
+}
+
+bool TWordList::PuzzleChanged()
+{
+    SetValues();
+    if (!m_reference)
+        return false;
+    const model::PuzzleRecord &now = *m_context.working;
+    const model::PuzzleRecord &before = *m_reference;
+    if (!sameText(now.bonusQuestion, before.bonusQuestion) || !sameText(now.title, before.title)
+        || !sameText(now.category, before.category) || !sameLayoutHeader(now.layout, before.layout))
+        return true;
+    for (int i = 0; i < model::MaxWords; ++i) {
+        if (!sameText(now.words[i], before.words[i]) || !sameText(now.clues[i], before.clues[i]))
+            return true;
+    }
+    return false;
+}
+
+void TWordList::refuse(const EntryProblem &problem)
+{
+    if (problem.exclamation)
+        QApplication::beep();
+    app::show(this, problem.failure);
+    switch (problem.field) {
+    case EntryField::Title:
+        m_title->setFocus();
+        break;
+    case EntryField::Category:
+        m_category->setFocus();
+        break;
+    case EntryField::Attempts:
+        m_attempts->setFocus();
+        break;
+    case EntryField::WordRow:
+        m_grid->setFocus();
+        m_grid->setCurrentCell(rowOfEntry(problem.entry) - 1, WordColumn);
+        break;
+    case EntryField::Words:
+        break;
+    }
+}
+
+bool TWordList::titleAndCategoryAccepted()
+{
+    const auto problem
+        = checkTitleAndCategory(fromQString(m_title->text()), fromQString(m_category->currentText()));
+    if (problem)
+        refuse(*problem);
+    return !problem;
+}
+
+void TWordList::CreateItClick()
+{
+    if (!titleAndCategoryAccepted())
+        return;
+    if (const auto problem = checkWordCount(GetWordCount())) {
+        refuse(*problem);
+        return;
+    }
+    const Result<int> attempts = readAttempts(fromQString(m_attempts->text()));
+    if (!attempts) {
+        refuse(*attemptsProblem(attempts.error()));
+        return;
+    }
+    m_context.settings.attempts = *attempts;
+    model::takeShapeGeometry(*m_context.working, *m_context.currentShape);
+    SetValues();
+    if (const auto problem = checkWordsFit(*m_context.working, *m_context.currentShape)) {
+        refuse(*problem);
+        return;
+    }
+    runGenerator(*attempts);
+    if (m_children.createdPuzzle && m_children.createdPuzzle())
+        closeEditor(QDialog::Accepted);
+}
+
+void TWordList::runGenerator(int attempts)
+{
+    if (attempts > 1) {
+        if (m_children.creationAttempts)
+            m_children.creationAttempts();
+        return;
+    }
+    const generate::BuildOptions options { attempts, m_context.settings.shrink,
+        m_context.settings.quickBuild };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    generate::BuildPuzzles(*m_context.working, *m_context.currentShape, options, generate::timeOfDaySeed(),
+        *m_context.slots, nullptr);
+    QApplication::restoreOverrideCursor();
+}
+
+void TWordList::SaveButtonClick()
+{
+    if (!titleAndCategoryAccepted())
+        return;
+    SetValues();
+    if (SaveIt())
+        closeEditor(QDialog::Accepted);
+}
+
+void TWordList::CancelClick()
+{
+    if (!m_isNew && PuzzleChanged()) {
+        switch (app::ask(
+            this, "Warning", "Puzzle has been modified.  Save changes?", app::Buttons::YesNoCancel)) {
+        case app::Answer::Yes:
+            // A failed save keeps the editor open, so the changes can still be saved or dropped.
+            if (SaveIt())
+                closeEditor(QDialog::Accepted);
+            return;
+        case app::Answer::No:
+            break;
+        default:
+            return;
+        }
+    }
+    closeEditor(QDialog::Rejected);
+}
+
+void TWordList::reject()
+{
+    CancelClick();
+}
+
+void TWordList::closeEditor(int result)
+{
+    QDialog::done(result);
+}
+
+void TWordList::DeleteClueClick()
+{
+    const int cursorRow = m_grid->currentRow() + 1;
+    if (cursorRow < 1)
+        return;
+    for (int column : { UColumn, WordColumn, ClueColumn }) {
+        for (int row = cursorRow; row < Rows; ++row)
+            setCellText(row, column, cellText(row + 1, column));
+        setCellText(Rows, column, QString());
+    }
+    m_grid->setFocus();
+}
+
+void TWordList::DeleteAllClueClick()
+{
+    if (GetWordCount() == 0) {
+        app::inform(this, "Error", "All words are already cleared.");
+        return;
+    }
+    if (app::ask(this, "Warning", "This will remove all words and clues.  Continue?") != app::Answer::Yes)
+        return;
+    for (int row = 1; row <= Rows; ++row) {
+        setRowWord(row, QString());
+        setRowClue(row, QString());
+    }
+}
+
+void TWordList::ImportClueClick()
+{
+    if (m_children.textImport)
+        m_children.textImport();
+}
+
+void TWordList::ExportClueClick()
+{
+    if (m_children.textExport)
+        m_children.textExport();
+}
+
+void TWordList::SpellClueClick()
+{
+    if (m_children.spellCheck)
+        m_children.spellCheck();
+}
+
+void TWordList::ThesClick()
+{
+    const int row = m_grid->currentRow() + 1;
+    if (row >= 1 && m_children.thesaurus)
+        m_children.thesaurus(row);
+}
+
+void TWordList::AddWordsButtonClick()
+{
+    if (m_children.addWords)
+        m_children.addWords();
+}
+
+void TWordList::IntCharButtonClick()
+{
+    if (m_children.internationalCharacters)
+        m_children.internationalCharacters();
+}
+
+void TWordList::AutoShrinkClick()
+{
+    m_context.settings.shrink = m_autoShrink->isChecked();
+}
+
+void TWordList::QuickCreateClick()
+{
+    m_context.settings.quickBuild = m_quickCreate->isChecked();
+}
+
+std::optional<int> TWordList::LoadInLayouts()
+{
+    m_shapeEntries.clear();
+    if (!m_isNew) {
+        *m_ownShape = shapeOfPuzzle(*m_context.working);
+        *m_context.currentShape = *m_ownShape;
+        m_shapeEntries.push_back({ shapes::shapeEntryText(*m_ownShape), CurrentPuzzleEntry });
+    }
+    const auto library = shapes::listShapes(m_context.shapeLibrary());
+    if (library)
+        m_shapeEntries.insert(m_shapeEntries.end(), library->begin(), library->end());
+    showShapeEntries();
+    if (m_shapeEntries.empty()) {
+        if (!library)
+            app::show(this, library.error());
+        return std::nullopt;
+    }
+    return m_isNew ? m_context.settings.lastShape : CurrentPuzzleEntry;
+}
+
+void TWordList::showShapeEntries()
+{
+    std::ranges::stable_sort(m_shapeEntries, alphabeticallyBefore, &shapes::ShapeListEntry::text);
+    const QSignalBlocker quiet(m_shapeBox);
+    m_shapeBox->clear();
+    for (const shapes::ShapeListEntry &entry : m_shapeEntries)
+        m_shapeBox->addItem(toQString(entry.text));
+}
+
+void TWordList::SetShapeBoxIndex(int recordNumber)
+{
+    if (m_shapeEntries.empty())
+        return;
+    const auto found = std::ranges::find(m_shapeEntries, recordNumber, &shapes::ShapeListEntry::record);
+    const QSignalBlocker quiet(m_shapeBox);
+    m_shapeBox->setCurrentRow(
+        found == m_shapeEntries.end() ? 0 : static_cast<int>(found - m_shapeEntries.begin()));
+}
+
+const shapes::ShapeListEntry *TWordList::selectedShape() const
+{
+    const int row = m_shapeBox->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_shapeEntries.size()))
+        return nullptr;
+    return &m_shapeEntries[static_cast<std::size_t>(row)];
+}
+
+void TWordList::LoadALayout()
+{
+    const shapes::ShapeListEntry *entry = selectedShape();
+    if (!entry)
+        return;
+    if (entry->record == CurrentPuzzleEntry) {
+        *m_context.currentShape = *m_ownShape;
+        m_modifyShape->setEnabled(false);
+        m_deleteShape->setEnabled(false);
+        return;
+    }
+    m_context.settings.lastShape = entry->record;
+    const Result<shapes::ShapeRecord> shape = shapes::readShape(m_context.shapeLibrary(), entry->record);
+    if (!shape) {
+        app::show(this, shape.error());
+        return;
+    }
+    *m_context.currentShape = *shape;
+    m_modifyShape->setEnabled(m_isNew);
+    m_deleteShape->setEnabled(m_isNew);
+}
+
+void TWordList::ShapeBoxClick()
+{
+    LoadALayout();
+    DrawTheBox();
+}
+
+void TWordList::DrawTheBox()
+{
+    if (m_shapeEntries.empty())
+        return;
+    m_shapePicture->setPixmap(
+        QPixmap::fromImage(shapes::drawShapePicture(*m_context.currentShape, m_shapePicture->size())));
+}
+
+void TWordList::DrawPageBox()
+{
+    m_pagePicture->setPixmap(QPixmap::fromImage(
+        editor::DrawPageBox(m_context.working->layout, m_pagePicture->size(), shapes::buttonFaceColour())));
+}
+
+void TWordList::showShape(int recordNumber)
+{
+    SetShapeBoxIndex(recordNumber);
+    LoadALayout();
+    DrawTheBox();
+}
+
+int TWordList::lastLibraryRecord() const
+{
+    return static_cast<int>(std::ranges::count_if(m_shapeEntries, [](const shapes::ShapeListEntry &entry) {
+        return entry.record != CurrentPuzzleEntry;
+    })) - 1;
+}
+
+bool TWordList::runShapeDesigner(shapes::ShapeDesignerMode mode, int recordNumber)
+{
+    return m_children.shapeDesigner && m_children.shapeDesigner(mode, recordNumber);
+}
+
+void TWordList::NewShapeClick()
+{
+    if (!runShapeDesigner(shapes::ShapeDesignerMode::New, 0))
+        return;
+    LoadInLayouts();
+    showShape(lastLibraryRecord());
+}
+
+void TWordList::CopyShapeClick()
+{
+    shapes::ShapeRecord &shape = *m_context.currentShape;
+    const auto original = shape.title;
+    shape.title.assign(copyName(shape.title.view(), ShapeTitleCapacity));
+    if (!runShapeDesigner(shapes::ShapeDesignerMode::Copy, 0)) {
+        // The copy name belongs to the copy; the shape kept in memory keeps its own.
+        shape.title = original;
+        return;
+    }
+    LoadInLayouts();
+    showShape(lastLibraryRecord());
+}
+
+void TWordList::ModifyShapeClick()
+{
+    const shapes::ShapeListEntry *entry = selectedShape();
+    if (!entry || entry->record == CurrentPuzzleEntry)
+        return;
+    const int recordNumber = entry->record;
+    if (!runShapeDesigner(shapes::ShapeDesignerMode::Modify, recordNumber))
+        return;
+    LoadInLayouts();
+    showShape(recordNumber);
+}
+
+void TWordList::DeleteShapeClick()
+{
+    const shapes::ShapeListEntry *entry = selectedShape();
+    if (!entry || entry->record == CurrentPuzzleEntry)
+        return;
+    if (app::ask(this, "Delete?", "Are you sure you want to delete \"" + toQString(entry->text) + "\"?")
+        != app::Answer::Yes)
+        return;
+    const int position = m_shapeBox->currentRow();
+    if (const Status deleted = shapes::deleteShape(m_context.shapeLibrary(), entry->record); !deleted)
+        app::show(this, deleted.error());
+    LoadInLayouts();
+    if (m_shapeEntries.empty())
+        return;
+    {
+        const QSignalBlocker quiet(m_shapeBox);
+        m_shapeBox->setCurrentRow(std::min(position, static_cast<int>(m_shapeEntries.size()) - 1));
+    }
+    LoadALayout();
+    DrawTheBox();
+}
+
+void TWordList::ImportShapeClick()
+{
+    app::FileRequest request;
+    request.kind = app::FileDialogKind::Open;
+    request.title = "Import Puzzle Shape";
+    request.filter = "Puzzle Shapes (*.LAY *.lay)";
+    request.defaultExtension = "LAY";
+    request.start = QString::fromStdString(m_context.settings.lastImportShapeFile);
+    const std::optional<QString> chosen = app::chooseFile(this, request);
+    if (!chosen)
+        return;
+    m_context.settings.lastImportShapeFile = settingsPath(*chosen);
+    const Result<shapes::ImportedShape> imported
+        = shapes::importShape(chosen->toStdString(), m_context.shapeLibrary());
+    if (!imported) {
+        app::show(this, imported.error());
+        return;
+    }
+    *m_context.currentShape = imported->shape;
+    m_shapeEntries.push_back({ shapes::shapeEntryText(imported->shape), imported->record });
+    showShapeEntries();
+    SetShapeBoxIndex(imported->record);
+    m_modifyShape->setEnabled(m_isNew);
+    m_deleteShape->setEnabled(m_isNew);
+    DrawTheBox();
+}
+
+void TWordList::ExportShapeClick()
+{
+    const shapes::ShapeListEntry *entry = selectedShape();
+    if (!entry) {
+        app::inform(this, "Error", "No shape selected.");
+        return;
+    }
+    const int recordNumber = entry->record;
+    app::FileRequest request;
+    request.kind = app::FileDialogKind::Save;
+    request.title = "Export Puzzle Shape";
+    request.filter = "Puzzle Shape (*.LAY *.lay)";
+    request.defaultExtension = "LAY";
+    request.start = QString::fromStdString(m_context.settings.lastExportShapeFile);
+    const std::optional<QString> chosen = app::chooseFile(this, request);
+    if (!chosen)
+        return;
+    m_context.settings.lastExportShapeFile = settingsPath(*chosen);
+    if (recordNumber == CurrentPuzzleEntry) {
+        *m_context.currentShape = *m_ownShape;
+    } else {
+        const Result<shapes::ShapeRecord> shape = shapes::readShape(m_context.shapeLibrary(), recordNumber);
+        if (!shape) {
+            app::show(this, shape.error());
+            return;
+        }
+        *m_context.currentShape = *shape;
+    }
+    const Result<Notice> exported = shapes::exportShape(*m_context.currentShape, chosen->toStdString());
+    if (exported)
+        app::show(this, *exported);
+    else
+        app::show(this, exported.error());
+}
+
+void TWordList::ChangeLayoutClick()
+{
+    if (m_children.layoutChooser && m_children.layoutChooser())
+        DrawPageBox();
+}
+
+} // namespace gw::editor

@@ -1,0 +1,55 @@
+#include "generate/TBlowItUp.h"
+
+#include "generate/QtCandidatePicture.h"
+#include "shapes/QtShapePicture.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace gw::generate {
+
+TBlowItUp::TBlowItUp(
+    app::AppContext &context, const model::PuzzleRecord &record, const QString &caption, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_record(std::make_unique<model::PuzzleRecord>(record))
+{
+    setWindowTitle(caption);
+    setFixedSize(515, 419);
+    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(QStringLiteral("PuzzImage1"));
+    m_picture->setGeometry(4, 2, 411, 411);
+    auto *exit = new QPushButton(QStringLiteral("E&xit"), this);
+    exit->setObjectName(QStringLiteral("Cancel"));
+    exit->setGeometry(426, 392, 83, 21);
+    exit->setAutoDefault(false);
+    // Escape rejects the dialog as the button does.
+    connect(exit, &QPushButton::clicked, this, &TBlowItUp::CancelClick);
+}
+
+void TBlowItUp::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TBlowItUp::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    QImage picture = shapes::blankPicture(m_picture->size());
+    const shapes::ShapeRecord &shape = *m_context.currentShape;
+    // The view is opened on filled slots only.
+    DrawAPuzzle(picture, *m_record, 1, QSize(shape.safeWidth(), shape.safeHeight()));
+    m_picture->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TBlowItUp::CancelClick()
+{
+    reject();
+}
+
+} // namespace gw::generate

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "model/PuzzleRecord.h"
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+class QLabel;
+
+namespace gw::generate {
+
+// The enlarged view of one candidate, on its own copy of the slot's record; changes nothing.
+class TBlowItUp : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TBlowItUp(app::AppContext &context, const model::PuzzleRecord &record, const QString &caption,
+        QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void CancelClick();
+
+private:
+    void FormShow();
+
+    app::AppContext &m_context;
+    std::unique_ptr<model::PuzzleRecord> m_record;
+    QLabel *m_picture = nullptr;
+};
+
+} // namespace gw::generate

@@ -1,0 +1,26 @@
+#include "render/MakeItFit.h"
+
+#include "render/ObjectGeometry.h"
+
+namespace gw::render {
+
+bool fitObjectText(
+    report::PageCanvas &canvas, layout::LayoutObject &object, int floor, const std::function<bool()> &test)
+{
+    report::FontSpec font = fontSpec(object.textFont);
+    canvas.setFont(font);
+    object.fittedFontSize = static_cast<std::int16_t>(font.size);
+    bool passed = test();
+    while (object.makeItFit && !passed && font.size > report::MinPointSize) {
+        --font.size;
+        canvas.setFont(font);
+        object.fittedFontSize = static_cast<std::int16_t>(font.size);
+        if (font.size <= floor)
+            break;
+        passed = test();
+    }
+    canvas.setTransparentText(object.transparent != 0);
+    return passed;
+}
+
+} // namespace gw::render

@@ -1,0 +1,264 @@
+#include "shapes/TSelectShapes.h"
+
+#include "app/Dialogs.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "shapes/QtShapePicture.h"
+#include "shapes/ShapeExportFile.h"
+#include "shapes/ShapeLibrary.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+#include <algorithm>
+#include <filesystem>
+
+namespace gw::shapes {
+
+namespace {
+
+constexpr int ButtonLeft = 8;
+constexpr int ButtonTop = 30;
+constexpr int ButtonStep = 35;
+const QString LayExtension = QStringLiteral("LAY");
+
+std::filesystem::path chosenPath(const QString &chosen)
+{
+    return std::filesystem::path(chosen.toStdString());
+}
+
+} // namespace
+
+TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_runDesigner([](TDoShapes &designer) {
+        designer.exec();
+        return designer.saved();
+    })
+{
+    setWindowTitle(QStringLiteral("Shapes"));
+    setFixedSize(528, 278);
+    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
+
+    const std::pair<QString, void (TSelectShapes::*)()> commands[] = {
+        { QStringLiteral("&New"), &TSelectShapes::NewClick },
+        { QStringLiteral("&Modify"), &TSelectShapes::ModifyClick },
+        { QStringLiteral("C&opy"), &TSelectShapes::CopyClick },
+        { QStringLiteral("&Delete"), &TSelectShapes::DeleteClick },
+        { QStringLiteral("Im&port"), &TSelectShapes::ImportClick },
+        { QStringLiteral("Expo&rt"), &TSelectShapes::ExportClick },
+        { QStringLiteral("E&xit"), &TSelectShapes::ExitClick },
+    };
+    int top = ButtonTop;
+    for (const auto &[text, handler] : commands) {
+        auto *button = new QPushButton(text, this);
+        button->setObjectName(QString(text).remove(QLatin1Char('&')));
+        button->setGeometry(ButtonLeft, top, 83, 25);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        top += ButtonStep;
+    }
+
+    auto *heading = new QLabel(QStringLiteral("Puzzle Shape"), this);
+    heading->setObjectName(QStringLiteral("ShapeHeading"));
+    heading->setGeometry(100, 8, 170, 20);
+    heading->setAlignment(Qt::AlignCenter);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ShapeList"));
+    m_list->setGeometry(100, 30, 170, 240);
+    connect(m_list, &QListWidget::itemClicked, this, &TSelectShapes::ShapeListClick);
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("ShapePreview"));
+    m_preview->setGeometry(280, 30, 240, 240);
+}
+
+void TSelectShapes::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TSelectShapes::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    if (reloadList())
+        selectRow(0);
+    else
+        drawPreview();
+}
+
+int TSelectShapes::selectedRecord() const
+{
+    const int row = m_list->currentRow();
+    return row >= 0 && row < static_cast<int>(m_entries.size()) ? m_entries[row].record : -1;
+}
+
+// False, after the warning, when the library is missing, empty or unreadable.
+bool TSelectShapes::reloadList()
+{
+    m_list->clear();
+    m_entries.clear();
+    auto listed = listShapes(m_context.shapeLibrary());
+    if (!listed) {
+        app::show(this, listed.error());
+        return false;
+    }
+    m_entries = std::move(*listed);
+    for (const ShapeListEntry &entry : m_entries)
+        m_list->addItem(toQString(entry.text));
+    return true;
+}
+
+void TSelectShapes::selectRow(int row)
+{
+    if (m_entries.empty())
+        return;
+    m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(m_entries.size()) - 1));
+    readSelectedShape();
+    drawPreview();
+}
+
+// The first entry of that record, or the first entry of the list when none has it.
+void TSelectShapes::selectRecord(int record)
+{
+    const auto found = std::ranges::find(m_entries, record, &ShapeListEntry::record);
+    selectRow(found == m_entries.end() ? 0 : static_cast<int>(found - m_entries.begin()));
+}
+
+void TSelectShapes::readSelectedShape()
+{
+    const int record = selectedRecord();
+    if (record < 0)
+        return;
+    auto shape = readShape(m_context.shapeLibrary(), record);
+    if (!shape) {
+        app::show(this, shape.error());
+        return;
+    }
+    *m_context.currentShape = *shape;
+}
+
+void TSelectShapes::drawPreview()
+{
+    if (m_entries.empty()) {
+        m_preview->setPixmap(QPixmap::fromImage(blankPicture(m_preview->size())));
+        return;
+    }
+    m_preview->setPixmap(QPixmap::fromImage(drawShapePicture(*m_context.currentShape, m_preview->size())));
+}
+
+void TSelectShapes::ShapeListClick()
+{
+    readSelectedShape();
+    drawPreview();
+}
+
+bool TSelectShapes::openDesigner(ShapeDesignerMode mode, int record)
+{
+    TDoShapes designer(m_context, mode, record, this);
+    return m_runDesigner(designer);
+}
+
+void TSelectShapes::NewClick()
+{
+    if (openDesigner(ShapeDesignerMode::New, 0) && reloadList())
+        selectRecord(static_cast<int>(m_entries.size()) - 1);
+}
+
+void TSelectShapes::CopyClick()
+{
+    ShapeRecord &current = *m_context.currentShape;
+    const auto original = current.title;
+    current.title.assign(copyName(original.view(), decltype(current.title)::capacity));
+    if (openDesigner(ShapeDesignerMode::Copy, 0)) {
+        if (reloadList())
+            selectRecord(static_cast<int>(m_entries.size()) - 1);
+        return;
+    }
+    // The current shape is still the selected entry's shape, name included.
+    current.title = original;
+}
+
+void TSelectShapes::ModifyClick()
+{
+    const int record = selectedRecord();
+    if (record < 0)
+        return;
+    if (openDesigner(ShapeDesignerMode::Modify, record) && reloadList())
+        selectRecord(record);
+}
+
+void TSelectShapes::DeleteClick()
+{
+    const int row = m_list->currentRow();
+    const int record = selectedRecord();
+    if (record < 0)
+        return;
+    const QString question = QStringLiteral("Are you sure you want to delete \"")
+        + toQString(m_entries[row].text) + QStringLiteral("\"?");
+    if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
+        return;
+    if (const Status deleted = deleteShape(m_context.shapeLibrary(), record); !deleted)
+        app::show(this, deleted.error());
+    if (reloadList())
+        selectRow(row);
+    else
+        drawPreview();
+}
+
+void TSelectShapes::ExportClick()
+{
+    const int record = selectedRecord();
+    if (record < 0) {
+        app::inform(this, QStringLiteral("Error"), QStringLiteral("No shape selected."));
+        return;
+    }
+    const auto chosen = app::chooseFile(this,
+        { app::FileDialogKind::Save, QStringLiteral("Export Puzzle Shape"),
+            QStringLiteral("Puzzle Shape (*.LAY *.lay)"), LayExtension,
+            QString::fromStdString(m_context.settings.lastExportShapeFile) });
+    if (!chosen)
+        return;
+    m_context.settings.lastExportShapeFile = chosen->toStdString();
+    auto shape = readShape(m_context.shapeLibrary(), record);
+    if (!shape) {
+        app::show(this, shape.error());
+        return;
+    }
+    *m_context.currentShape = *shape;
+    const auto exported = exportShape(*m_context.currentShape, chosenPath(*chosen));
+    if (exported)
+        app::show(this, *exported);
+    else
+        app::show(this, exported.error());
+}
+
+void TSelectShapes::ImportClick()
+{
+    const auto chosen = app::chooseFile(this,
+        { app::FileDialogKind::Open, QStringLiteral("Import Puzzle Shape"),
+            QStringLiteral("Puzzle Shapes (*.LAY *.lay)"), LayExtension,
+            QString::fromStdString(m_context.settings.lastImportShapeFile) });
+    if (!chosen)
+        return;
+    m_context.settings.lastImportShapeFile = chosen->toStdString();
+    auto imported = importShape(chosenPath(*chosen), m_context.shapeLibrary());
+    if (!imported) {
+        app::show(this, imported.error());
+        return;
+    }
+    *m_context.currentShape = imported->shape;
+    if (reloadList())
+        selectRecord(imported->record);
+}
+
+void TSelectShapes::ExitClick()
+{
+    accept();
+}
+
+} // namespace gw::shapes

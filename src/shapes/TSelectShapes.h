@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "shapes/ShapeListEntry.h"
+#include "shapes/TDoShapes.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+
+namespace gw::shapes {
+
+// The shape chooser: lists the shape library, keeps the selected entry's shape as the current
+// shape, previews it, and opens the designer, deletes, exports and imports.
+class TSelectShapes : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TSelectShapes(app::AppContext &context, QWidget *parent = nullptr);
+
+    // Runs the designer modally and tells whether it saved; tests replace it to drive the
+    // designer without blocking.
+    using DesignerRunner = std::function<bool(TDoShapes &designer)>;
+    void setDesignerRunner(DesignerRunner runner) { m_runDesigner = std::move(runner); }
+
+    // The record number of the selected entry, -1 when none is.
+    int selectedRecord() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void NewClick();
+    void ModifyClick();
+    void CopyClick();
+    void DeleteClick();
+    void ImportClick();
+    void ExportClick();
+    void ExitClick();
+    void ShapeListClick();
+
+private:
+    void FormShow();
+    bool reloadList();
+    void selectRow(int row);
+    void selectRecord(int record);
+    void readSelectedShape();
+    void drawPreview();
+    bool openDesigner(ShapeDesignerMode mode, int record);
+
+    app::AppContext &m_context;
+    std::vector<ShapeListEntry> m_entries; // in list order
+    QListWidget *m_list = nullptr;
+    QLabel *m_preview = nullptr;
+    DesignerRunner m_runDesigner;
+};
+
+} // namespace gw::shapes

@@ -1,0 +1,836 @@
+#include "app/AppContext.h"
+#include "app/ScreenSizeChoice.h"
+#include "app/THelpWindow.h"
+#include "app/TMainWin.h"
+#include "app/TManualNotice.h"
+#include "app/TTipOfDay.h"
+#include "editor/TWordList.h"
+#include "layout/TClueHeaders.h"
+#include "model/CollectionFile.h"
+#include "model/Settings.h"
+#include "shapes/TSelectShapes.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace gw;
+
+namespace {
+
+struct Puzzle
+{
+    const char *category;
+    const char *title;
+    bool generated = true;
+};
+
+// A collection of whole records in the given order; each record's unused tail carries its
+// number so that byte checks can tell the records apart.
+void writeCollection(const QString &path, const std::vector<Puzzle> &puzzles)
+{
+    QFile::remove(path);
+    QVERIFY(model::createCollection(path.toStdString()));
+    for (std::size_t n = 0; n < puzzles.size(); ++n) {
+        auto record = std::make_unique<model::PuzzleRecord>();
+        record->category.assign(puzzles[n].category);
+        record->title.assign(puzzles[n].title);
+        record->generated = puzzles[n].generated ? 1 : 0;
+        record->unused[0] = static_cast<std::uint8_t>(n + 1);
+        QVERIFY(model::savePuzzle(path.toStdString(), *record, true, 0));
+    }
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray recordBytes(const QByteArray &collection, int number)
+{
+    return collection.mid(
+        number * static_cast<int>(sizeof(model::PuzzleRecord)), sizeof(model::PuzzleRecord));
+}
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+QString selectedLine(const QListWidget *list)
+{
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+// A workspace whose settings file makes the given collection current and keeps the tips away.
+struct Harness
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<app::TMainWin> window;
+    QStringList opened; // class names of the windows the commands ran, in order
+    std::function<int(QDialog &)> onChild;
+
+    void writeSettings(const std::function<void(model::Settings &)> &change = {})
+    {
+        app::AppContext &context = workspace.context();
+        model::Settings settings = model::loadSettings(context.settingsFile(), context.startDirectory);
+        settings.showTips = false;
+        settings.lastGroup = workspace.path("start/PUZZLES.ZP3").toStdString();
+        if (change)
+            change(settings);
+        QVERIFY(model::saveSettings(settings, context.settingsFile()));
+    }
+
+    app::TMainWin &open()
+    {
+        window.reset();
+        window = std::make_unique<app::TMainWin>(workspace.context());
+        window->setChildRunner([this](QDialog &child) {
+            opened << child.metaObject()->className();
+            return onChild ? onChild(child) : int(QDialog::Rejected);
+        });
+        return *window;
+    }
+
+    app::AppContext &context() { return workspace.context(); }
+    QListWidget *categories() const { return window->findChild<QListWidget *>("CategoryList"); }
+    QListWidget *puzzles() const { return window->findChild<QListWidget *>("PuzzleList"); }
+    QAction *item(const char *name) const { return window->findChild<QAction *>(name); }
+    QString collection() { return workspace.path("start/PUZZLES.ZP3"); }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listsFollowTheCoreOrder();
+    void startsEmptyWithoutCollection();
+    void createsAnEmptyCollection();
+    void createThenYesStartsANewPuzzle();
+    void openRefusesOtherExtensions();
+    void deleteShiftsTheFileAndReselects_data();
+    void deleteShiftsTheFileAndReselects();
+    void deleteAnsweredNoKeepsTheFile();
+    void commandStatesFollowThePuzzleSelection();
+    void recentFilesMenu();
+    void reopeningARecentCollection();
+    void printWarnsAboutNeverGeneratedPuzzles();
+    void puzzleCommandsSetUpTheWorkingRecord();
+    void screenSizeChoice_data();
+    void screenSizeChoice();
+    void screenSizeItems();
+    void settingsWrittenAtClose();
+    void tipsGreetOnceWhenActive();
+    void sharedShortcutReachesBothItems();
+    void clueHeadersEditTheDefaults();
+    void fontItemChangesOnlyFaceAndStyle();
+    void optionChoicesFollowTheSettings();
+    void helpAndManual();
+    void toolBarHints();
+    void screenshots();
+};
+
+// The lists show the core's order (case-blind, file order for twins), never Qt's own sort.
+void MainWindowTest::listsFollowTheCoreOrder()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(),
+        { { "nature", "weather" }, { "World", "Capitals" }, { "nature", "Animals" }, { "nature", "ocean" },
+            { "nature", "Weather" }, { "Birds", "Owls" } });
+    h.open();
+    QCOMPARE(lines(h.categories()), QStringList({ "Birds", "nature", "World" }));
+    QCOMPARE(selectedLine(h.categories()), QString("Birds"));
+    h.categories()->setCurrentRow(1);
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Animals", "ocean", "weather", "Weather" }));
+    QVERIFY(selectedLine(h.puzzles()).isEmpty());
+
+    // The bundled sample opens with its first category and first puzzle selected.
+    QFile::remove(h.collection());
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", h.collection()));
+    h.open();
+    QCOMPARE(lines(h.categories()), QStringList({ "Nature", "World" }));
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Farm Animals", "Ocean Life", "Weather Watch" }));
+    QCOMPARE(selectedLine(h.puzzles()), QString("Farm Animals"));
+    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (PUZZLES)"));
+}
+
+// A missing "Last Group" file is no error: empty lists, puzzle commands off, its name shown.
+void MainWindowTest::startsEmptyWithoutCollection()
+{
+    Harness h;
+    h.writeSettings(
+        [&](model::Settings &s) { s.lastGroup = h.workspace.path("start/Missing.zp3").toStdString(); });
+    h.open().show();
+    QCOMPARE(h.categories()->count(), 0);
+    QCOMPARE(h.puzzles()->count(), 0);
+    QVERIFY(!h.item("MenuModify")->isEnabled());
+    QVERIFY(!h.item("MenuPrint")->isEnabled());
+    QVERIFY(h.item("MenuNew")->isEnabled());
+    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (Missing)"));
+    QVERIFY(h.dialogs.messages().empty());
+}
+
+// Create empties the chosen file (an existing one too), makes it current and asks about a
+// first puzzle; No opens nothing.
+void MainWindowTest::createsAnEmptyCollection()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "One" } });
+    const QString made = h.workspace.path("start/Fresh.zp3");
+    writeCollection(made, { { "Old", "Gone" } });
+    h.open().show();
+    h.dialogs.chooseFile(made);
+    h.dialogs.answer(app::Answer::No);
+    h.item("MenuNewGroup")->trigger();
+
+    QCOMPARE(h.dialogs.fileRequests().size(), std::size_t(1));
+    const app::FileRequest &request = h.dialogs.fileRequests().front();
+    QCOMPARE(request.kind, app::FileDialogKind::Save);
+    QCOMPARE(request.title, QString("Create New Puzzle Group"));
+    QCOMPARE(request.defaultExtension, QString("ZP3"));
+    QVERIFY(request.filter.contains("*.ZP3"));
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("New Puzzle|Would you like to create your first puzzle now for this new puzzle collection?"));
+    QCOMPARE(QFileInfo(made).size(), qint64(0));
+    QCOMPARE(QString::fromStdString(h.context().settings.lastGroup), made);
+    QCOMPARE(QString::fromStdString(h.context().settings.lastFiles[0]), h.collection());
+    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (Fresh)"));
+    QCOMPARE(h.categories()->count(), 0);
+    QVERIFY(!h.item("MenuDelete")->isEnabled());
+    QVERIFY(h.opened.isEmpty());
+}
+
+// Yes to the first-puzzle question opens the word list editor on a new working record.
+void MainWindowTest::createThenYesStartsANewPuzzle()
+{
+    Harness h;
+    h.writeSettings();
+    h.open();
+    QString caption;
+    h.onChild = [&](QDialog &child) {
+        caption = child.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    h.dialogs.chooseFile(h.workspace.path("start/Second.ZP3"));
+    h.dialogs.answer(app::Answer::Yes);
+    h.item("MenuNewGroup")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::editor::TWordList" }));
+    QCOMPARE(caption, QString("Create New Puzzle"));
+    QVERIFY(h.context().workingIsNew);
+    QCOMPARE(h.context().working->generated, std::uint8_t(0));
+}
+
+// Only the name is checked: a .txt is refused whatever it holds and the collection stays.
+void MainWindowTest::openRefusesOtherExtensions()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "One" } });
+    const QString text = h.workspace.path("start/puzzles.txt");
+    QFile::copy(h.collection(), text);
+    h.open();
+    h.dialogs.chooseFile(text);
+    h.item("MenuOpenGroup")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(), QString("Error|The file selected is not a valid Crossword file."));
+    QCOMPARE(QString::fromStdString(h.context().settings.lastGroup), h.collection());
+    QCOMPARE(lines(h.categories()), QStringList({ "A" }));
+    const app::FileRequest &request = h.dialogs.fileRequests().back();
+    QCOMPARE(request.title, QString("Open Puzzle Group"));
+    QCOMPARE(request.start, h.collection());
+
+    // A lower-case extension is a collection.
+    const QString other = h.workspace.path("start/other.zp3");
+    writeCollection(other, { { "B", "Two" } });
+    h.dialogs.chooseFile(other);
+    h.item("MenuOpenGroup")->trigger();
+    QCOMPARE(lines(h.categories()), QStringList({ "B" }));
+    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (other)"));
+}
+
+void MainWindowTest::deleteShiftsTheFileAndReselects_data()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QList<int>>("remaining");
+    QTest::addColumn<QString>("reselected");
+    QTest::addColumn<QStringList>("categories");
+    // File order: 0 N/Weather, 1 N/Animals, 2 W/Rome, 3 N/Ocean; Nature shows Animals, Ocean, Weather.
+    QTest::newRow("middle line: the one before")
+        << "N" << 1 << QList<int> { 0, 1, 2 } << "Animals" << QStringList { "N", "W" };
+    QTest::newRow("first line: none") << "N" << 0 << QList<int> { 0, 2, 3 } << "" << QStringList { "N", "W" };
+    QTest::newRow("last line: the one before")
+        << "N" << 2 << QList<int> { 1, 2, 3 } << "Ocean" << QStringList { "N", "W" };
+    QTest::newRow("only puzzle of its category")
+        << "W" << 0 << QList<int> { 0, 1, 3 } << "" << QStringList { "N" };
+}
+
+// Deleting moves the later records down, cuts the file by one record and reselects by the rule.
+void MainWindowTest::deleteShiftsTheFileAndReselects()
+{
+    QFETCH(QString, category);
+    QFETCH(int, row);
+    QFETCH(QList<int>, remaining);
+    QFETCH(QString, reselected);
+    QFETCH(QStringList, categories);
+    Harness h;
+    h.writeSettings();
+    writeCollection(
+        h.collection(), { { "N", "Weather" }, { "N", "Animals" }, { "W", "Rome" }, { "N", "Ocean" } });
+    const QByteArray before = fileBytes(h.collection());
+    h.open();
+    h.categories()->setCurrentRow(lines(h.categories()).indexOf(category));
+    h.puzzles()->setCurrentRow(row);
+    const QString title = h.puzzles()->item(row)->text();
+    h.dialogs.answer(app::Answer::Yes);
+    h.item("MenuDelete")->trigger();
+
+    QCOMPARE(h.dialogs.messages().size(), std::size_t(1));
+    QCOMPARE(h.dialogs.lastMessage(), "Delete|Are you sure you want to delete " + title + "?");
+    QCOMPARE(h.dialogs.messages().front().buttons, app::Buttons::YesNo);
+    QByteArray expected;
+    for (int number : remaining)
+        expected += recordBytes(before, number);
+    QCOMPARE(fileBytes(h.collection()), expected);
+    QCOMPARE(lines(h.categories()), categories);
+    QCOMPARE(selectedLine(h.puzzles()), reselected);
+}
+
+// No leaves the file and the lists as they were.
+void MainWindowTest::deleteAnsweredNoKeepsTheFile()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "N", "Weather" }, { "N", "Animals" } });
+    const QByteArray before = fileBytes(h.collection());
+    h.open();
+    h.puzzles()->setCurrentRow(1);
+    h.dialogs.answer(app::Answer::No);
+    h.item("MenuDelete")->trigger();
+    QCOMPARE(fileBytes(h.collection()), before);
+    QCOMPARE(selectedLine(h.puzzles()), QString("Weather"));
+}
+
+// The puzzle commands, menu and tool bar alike, are on exactly while a puzzle line is selected.
+void MainWindowTest::commandStatesFollowThePuzzleSelection()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "N", "Weather" }, { "W", "Rome" }, { "N", "Animals" } });
+    h.open().show();
+    const char *commands[] = { "MenuModify", "MenuCopy", "MenuDelete", "MenuPrint", "MenuPuzzleWords" };
+    const char *buttons[] = { "SpeedModify", "SpeedCopy", "SpeedDelete", "SpeedPrint", "SpeedWords" };
+    auto allEnabled = [&](bool expected) {
+        for (const char *name : commands) {
+            if (h.item(name)->isEnabled() != expected)
+                return false;
+        }
+        for (const char *name : buttons) {
+            if (h.window->findChild<QToolButton *>(name)->isEnabled() != expected)
+                return false;
+        }
+        return true;
+    };
+    QVERIFY(allEnabled(true));
+    h.categories()->setCurrentRow(1);
+    QVERIFY(allEnabled(false));
+    const QRect line = h.puzzles()->visualItemRect(h.puzzles()->item(0));
+    QTest::mouseClick(h.puzzles()->viewport(), Qt::LeftButton, {}, line.center());
+    QVERIFY(allEnabled(true));
+    QVERIFY(h.window->findChild<QToolButton *>("SpeedNew")->isEnabled());
+
+    // After a delete the state matches the list again: the reselected line, or none.
+    h.dialogs.answer(app::Answer::Yes);
+    h.item("MenuDelete")->trigger();
+    QVERIFY(allEnabled(false));
+}
+
+// The menu shows "&k", three blanks and the path of each used entry; all empty hides the lot.
+void MainWindowTest::recentFilesMenu()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "One" } });
+    h.open();
+    QVERIFY(!h.item("MenuRecentSeparator")->isVisible());
+    for (int k = 1; k <= 5; ++k)
+        QVERIFY(!h.item(qPrintable(QString("MenuRecent%1").arg(k)))->isVisible());
+
+    const QString other = h.workspace.path("start/B&W.ZP3");
+    writeCollection(other, { { "B", "Two" } });
+    h.dialogs.chooseFile(other);
+    h.item("MenuOpenGroup")->trigger();
+    QVERIFY(h.item("MenuRecentSeparator")->isVisible());
+    QCOMPARE(h.item("MenuRecent1")->text(), "&1   " + h.collection());
+    QVERIFY(h.item("MenuRecent1")->isVisible());
+    QVERIFY(!h.item("MenuRecent2")->isVisible());
+
+    // Opening the current collection again puts its own path at the head.
+    h.dialogs.chooseFile(other);
+    h.item("MenuOpenGroup")->trigger();
+    QCOMPARE(h.item("MenuRecent1")->text(), "&1   " + h.workspace.path("start/B&&W.ZP3"));
+    QCOMPARE(h.item("MenuRecent2")->text(), "&2   " + h.collection());
+}
+
+// Reopening takes an existing entry without an extension check; a vanished one does nothing.
+void MainWindowTest::reopeningARecentCollection()
+{
+    Harness h;
+    const QString plain = h.workspace.path("start/plain");
+    const QString gone = h.workspace.path("start/gone.zp3");
+    h.writeSettings([&](model::Settings &s) {
+        s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" };
+    });
+    writeCollection(h.collection(), { { "A", "One" } });
+    writeCollection(plain, { { "P", "Plain" } });
+    h.open();
+    h.item("MenuRecent2")->trigger();
+    QCOMPARE(QString::fromStdString(h.context().settings.lastGroup), h.collection());
+    h.item("MenuRecent1")->trigger();
+    QCOMPARE(QString::fromStdString(h.context().settings.lastGroup), plain);
+    QCOMPARE(lines(h.categories()), QStringList({ "P" }));
+    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (plain)"));
+    const app::RecentFiles expected = { h.collection().toStdString(), gone.toStdString(), "", "", "" };
+    QVERIFY(h.context().settings.lastFiles == expected);
+    QVERIFY(h.dialogs.messages().empty());
+}
+
+// Print refuses a puzzle without a grid with the exact warning, menu and double click alike.
+void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "Done", true }, { "A", "Draft", false } });
+    h.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    h.puzzles()->setCurrentRow(0);
+    h.item("MenuPrint")->trigger();
+    QVERIFY(h.dialogs.messages().empty());
+    const QRect line = h.puzzles()->visualItemRect(h.puzzles()->item(1));
+    QTest::mouseClick(h.puzzles()->viewport(), Qt::LeftButton, {}, line.center());
+    QTest::mouseDClick(h.puzzles()->viewport(), Qt::LeftButton, {}, line.center());
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Warning|A puzzle has never been generated for this word/clue list. Please select "
+                "\"File|Modify\" from the menu and create the puzzle first"));
+
+    // The record is gone from the file: the print failure of the collection.
+    h.dialogs.clear();
+    QVERIFY(QFile::resize(h.collection(), sizeof(model::PuzzleRecord)));
+    h.item("MenuPrint")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to load puzzle."));
+}
+
+// New, Modify and Copy set up the working record and open the editor with their captions.
+void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "Zebra" }, { "A", "Quiz" } });
+    {
+        // Placed flags set so that Copy's clearing shows.
+        QFile file(h.collection());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.seek(sizeof(model::PuzzleRecord) + offsetof(model::PuzzleRecord, placed));
+        file.write(QByteArray(3, '\1'));
+    }
+    h.open();
+    QStringList captions;
+    h.onChild = [&](QDialog &child) {
+        captions << child.windowTitle();
+        return int(QDialog::Rejected);
+    };
+    h.puzzles()->setCurrentRow(0); // Quiz, record 1
+    h.item("MenuModify")->trigger();
+    QCOMPARE(captions.last(), QString("Modify Existing Puzzle"));
+    QVERIFY(!h.context().workingIsNew);
+    QCOMPARE(h.context().workingRecordNumber, 1);
+    QCOMPARE(h.context().working->title.str(), std::string("Quiz"));
+    QCOMPARE(h.context().working->placed[2], std::uint8_t(1));
+
+    h.item("MenuCopy")->trigger();
+    QCOMPARE(captions.last(), QString("Create New Puzzle (copy of existing puzzle)"));
+    QVERIFY(h.context().workingIsNew);
+    QCOMPARE(h.context().working->title.str(), std::string("Quiz (2)"));
+    QCOMPARE(h.context().working->placed[2], std::uint8_t(0));
+
+    h.item("MenuNew")->trigger();
+    QCOMPARE(captions.last(), QString("Create New Puzzle"));
+    QVERIFY(h.context().working->title.empty());
+    QCOMPARE(h.context().working->width, std::int16_t(15));
+    QCOMPARE(h.opened.size(), 3);
+
+    // Puzzle Words reads the puzzle as Modify does, without the editor.
+    h.puzzles()->setCurrentRow(1);
+    h.item("MenuPuzzleWords")->trigger();
+    QCOMPARE(h.context().workingRecordNumber, 0);
+    QVERIFY(!h.context().workingIsNew);
+
+    // A collection that vanished under the list is the editing failure.
+    QFile::remove(h.collection());
+    h.item("MenuModify")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to access Word List file."));
+    QCOMPARE(h.opened.size(), 3);
+}
+
+void MainWindowTest::screenSizeChoice_data()
+{
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<int>("taken"); // 0: nothing happens
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("the current size") << 800 << 800 << QSize(1024, 768) << 0 << "";
+    QTest::newRow("fits exactly") << 1280 << 640 << QSize(1280, 1024) << 1280 << "";
+    QTest::newRow("too narrow") << 1024 << 640 << QSize(1000, 800) << 0
+                                << "Your current screen resolution does not support 1024 x 768 pixels.";
+    QTest::newRow("too low") << 800 << 640 << QSize(1920, 590) << 0
+                             << "Your current screen resolution does not support 800 x 600 pixels.";
+    QTest::newRow("640 x 480 on any screen") << 640 << 1024 << QSize(320, 200) << 640 << "";
+}
+
+// The Screen Size rule on screens of every size, apart from the screen the tests run on.
+void MainWindowTest::screenSizeChoice()
+{
+    QFETCH(int, item);
+    QFETCH(int, current);
+    QFETCH(QSize, screen);
+    QFETCH(int, taken);
+    QFETCH(QString, refusal);
+    const auto size = [](int width) {
+        return *std::find_if(std::begin(app::ScreenSizes), std::end(app::ScreenSizes),
+            [width](const app::ScreenSize &s) { return s.width == width; });
+    };
+    const auto choice = app::chooseScreenSize(size(item), size(current), screen.width(), screen.height());
+    QCOMPARE(choice.hasValue(), refusal.isEmpty());
+    if (!choice) {
+        QCOMPARE(QString::fromStdString(choice.error().caption), QString("Error"));
+        QCOMPARE(QString::fromStdString(choice.error().text), refusal);
+        return;
+    }
+    QCOMPARE(choice->has_value() ? (*choice)->width : 0, taken);
+}
+
+// Screen sizes: the current one does nothing, a larger one than the screen is refused with
+// its message, an accepted one is stored and rescales the window.
+void MainWindowTest::screenSizeItems()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) { s.windowSize = 2048; });
+    h.open().show();
+    const QSize screen = h.window->screen()->geometry().size();
+    if (screen.width() >= 1280 && screen.height() >= 1024)
+        QSKIP("the screen takes every size");
+    QVERIFY(h.item("Menu640")->isChecked());
+    QTRY_COMPARE(h.window->centralWidget()->size(), QSize(632, 413));
+
+    h.item("Menu1280")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Error|Your current screen resolution does not support 1280 x 1024 pixels."));
+    QVERIFY(h.item("Menu640")->isChecked());
+    QVERIFY(!h.item("Menu1280")->isChecked());
+    QCOMPARE(h.context().settings.windowSize, 2048);
+
+    if (screen.width() < 800 || screen.height() < 600)
+        QSKIP("the screen is smaller than 800 x 600");
+    h.dialogs.clear();
+    h.item("Menu800")->trigger();
+    QVERIFY(h.dialogs.messages().empty());
+    QVERIFY(h.item("Menu800")->isChecked());
+    QVERIFY(!h.item("Menu640")->isChecked());
+    QCOMPARE(h.context().settings.windowSize, 800);
+    QCOMPARE(h.context().scaleFactor, 1.25);
+    QTRY_COMPARE(h.window->centralWidget()->size(), QSize(790, 516));
+    QCOMPARE(h.window->findChild<QListWidget *>("PuzzleList")->geometry().width(), 480);
+    h.item("Menu640")->trigger();
+    QTRY_COMPARE(h.window->centralWidget()->size(), QSize(632, 413));
+    QCOMPARE(h.context().settings.windowSize, 640);
+
+    // A stored size the screen cannot show starts at 640 x 480 and keeps the stored value.
+    h.writeSettings([](model::Settings &s) { s.windowSize = 1280; });
+    h.open();
+    QVERIFY(h.item("Menu640")->isChecked());
+    QCOMPARE(h.context().scaleFactor, 1.0);
+    QCOMPARE(h.context().settings.windowSize, 1280);
+}
+
+// Closing writes the settings the windows changed, keeping the file's other lines, and
+// writes exactly what the settings layer writes.
+void MainWindowTest::settingsWrittenAtClose()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) { s.backgroundBitmap = true; });
+    {
+        QFile file(QString::fromStdString(h.context().settingsFile().string()));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("[Own]\r\nkept=1\r\n");
+    }
+    const QString iniPath = QString::fromStdString(h.context().settingsFile().string());
+    const QString expectedPath = h.workspace.path("expected.ini");
+    QVERIFY(QFile::copy(iniPath, expectedPath));
+    h.open();
+    h.item("MenuBackground")->trigger();
+    h.item("MenuDictSpanish")->trigger();
+    model::Settings expected = h.context().settings;
+    QVERIFY(!expected.backgroundBitmap);
+    QCOMPARE(expected.dictionary, 3);
+    h.window->close();
+    QVERIFY(model::saveSettings(expected, expectedPath.toStdString()));
+    QCOMPARE(fileBytes(iniPath), fileBytes(expectedPath));
+    QVERIFY(fileBytes(iniPath).contains("Background Bitmap=No"));
+    QVERIFY(fileBytes(iniPath).contains("kept=1"));
+}
+
+// The tips greet the user once, on the first activation, and only when "Show Tips" is on.
+void MainWindowTest::tipsGreetOnceWhenActive()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) { s.showTips = true; });
+    h.open().show();
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QTRY_COMPARE(h.opened, QStringList({ "gw::app::TTipOfDay" }));
+    // Another window takes the focus and gives it back, as a closing child window does.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!h.window->isActiveWindow());
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QTest::qWait(20);
+    QCOMPARE(h.opened.size(), 1);
+
+    Harness quiet;
+    quiet.writeSettings();
+    quiet.open().show();
+    quiet.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(quiet.window.get()));
+    QTest::qWait(20);
+    QVERIFY(quiet.opened.isEmpty());
+}
+
+// Ctrl+H opens the shape chooser from the window and the clue headers from the Options menu.
+void MainWindowTest::sharedShortcutReachesBothItems()
+{
+    Harness h;
+    h.writeSettings();
+    h.open().show();
+    h.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+    QTest::keyClick(h.window.get(), Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes" }));
+    QVERIFY(h.item("MenuClueHeaders")->text().endsWith("\tCtrl+H"));
+
+    auto *options = h.window->findChild<QMenu *>("MenuOptions");
+    options->popup(h.window->mapToGlobal(QPoint(40, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(options));
+    QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
+    QTRY_COMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
+    QVERIFY(!options->isVisible());
+}
+
+// Options, Clue Headers edits "Across Label" and "Down Label" under its own caption.
+void MainWindowTest::clueHeadersEditTheDefaults()
+{
+    Harness h;
+    h.writeSettings();
+    h.open();
+    QString caption;
+    h.onChild = [&](QDialog &child) {
+        caption = child.windowTitle();
+        child.findChild<QLineEdit *>("AcrossHeader")->setText("Horizontal");
+        child.findChild<QLineEdit *>("DownHeader")->setText("Vertical");
+        QTest::mouseClick(child.findChild<QPushButton *>("OkButton"), Qt::LeftButton);
+        return child.result();
+    };
+    h.item("MenuClueHeaders")->trigger();
+    QCOMPARE(caption, QString("Default Clue Headers"));
+    QCOMPARE(h.context().settings.acrossLabel, std::string("Horizontal"));
+    QCOMPARE(h.context().settings.downLabel, std::string("Vertical"));
+}
+
+// A font chosen in the dialog changes name and style of that font only; its colour stays.
+void MainWindowTest::fontItemChangesOnlyFaceAndStyle()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) { s.editFont.colour = 0x0000FF; });
+    h.open();
+    // A family with a bold style other than the preset, so that both changes show.
+    QString family;
+    for (const QString &candidate : QFontDatabase::families()) {
+        if (candidate != "Arial" && QFontDatabase::styles(candidate).contains("Bold")) {
+            family = candidate;
+            break;
+        }
+    }
+    QVERIFY(!family.isEmpty());
+    h.onChild = [&](QDialog &child) {
+        auto &dialog = dynamic_cast<QFontDialog &>(child);
+        QFont font(family, 20);
+        font.setBold(true);
+        dialog.setCurrentFont(font);
+        return int(QDialog::Accepted);
+    };
+    const model::FontSetting label = h.context().settings.labelFont;
+    h.item("MenuEditFont")->trigger();
+    QCOMPARE(h.opened, QStringList({ "QFontDialog" }));
+    QVERIFY(h.context().settings.editFont.bold);
+    QVERIFY(!h.context().settings.editFont.italic);
+    QCOMPARE(QString::fromStdString(h.context().settings.editFont.name), family);
+    QCOMPARE(h.context().settings.editFont.colour, 0x0000FF);
+    QVERIFY(h.context().settings.labelFont == label);
+
+    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.item("MenuLabelFont")->trigger();
+    QVERIFY(h.context().settings.labelFont == label);
+}
+
+// Pixel format, dictionary and thesaurus items check their own value only; a value without an
+// item (a pixel format of 0) shows no mark.
+void MainWindowTest::optionChoicesFollowTheSettings()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) {
+        s.pixelFormat = 0;
+        s.dictionary = 9;
+        s.thesaurus = 2;
+        s.backgroundBitmap = false;
+    });
+    h.open();
+    QVERIFY(!h.item("Menu256Colors")->isChecked());
+    QVERIFY(!h.item("Menu16MColors")->isChecked());
+    QVERIFY(h.item("MenuDictChoose")->isChecked());
+    QVERIFY(h.item("MenuThesBritish")->isChecked());
+    QVERIFY(!h.item("MenuBackground")->isChecked());
+
+    // Choosing the checked item again keeps its mark.
+    h.item("Menu256Colors")->trigger();
+    h.item("Menu256Colors")->trigger();
+    QCOMPARE(h.context().settings.pixelFormat, 2);
+    QVERIFY(h.item("Menu256Colors")->isChecked());
+    h.item("Menu16MColors")->trigger();
+    QCOMPARE(h.context().settings.pixelFormat, 1);
+    QVERIFY(!h.item("Menu256Colors")->isChecked());
+
+    h.item("MenuDictSwedish")->trigger();
+    QCOMPARE(h.context().settings.dictionary, 8);
+    QVERIFY(!h.item("MenuDictChoose")->isChecked());
+    h.item("MenuThesChoose")->trigger();
+    QCOMPARE(h.context().settings.thesaurus, 3);
+    QVERIFY(!h.item("MenuThesBritish")->isChecked());
+
+    h.item("MenuBackground")->trigger();
+    QVERIFY(h.context().settings.backgroundBitmap);
+    QVERIFY(h.item("MenuBackground")->isChecked());
+}
+
+// Help opens its window at the right place; the manual goes through the notice and is
+// reported when it is missing.
+void MainWindowTest::helpAndManual()
+{
+    Harness h;
+    h.writeSettings();
+    h.open();
+    h.item("MenuHelpContents")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Error|The help file could not be located.  Please make sure the help file was installed."));
+    QVERIFY(h.opened.isEmpty());
+
+    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
+    h.item("MenuInternet")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::app::THelpWindow" }));
+
+    QList<QUrl> documents;
+    h.window->setDocumentOpener([&](const QUrl &document) {
+        documents << document;
+        return true;
+    });
+    h.dialogs.clear();
+    h.onChild = [](QDialog &child) { return child.windowTitle() == "User Manual Notice" ? 1 : 0; };
+    h.item("MenuUserManual")->trigger();
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString(
+            "Error|The User Manual could not be located.  Please make sure the user manual was installed.  A "
+            "copy is available at our web site."));
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HTML", program + "/GRIDW.HTML"));
+    h.item("MenuUserManual")->trigger();
+    QCOMPARE(documents, QList<QUrl>({ QUrl::fromLocalFile(program + "/GRIDW.HTML") }));
+
+    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.item("MenuUserManual")->trigger();
+    QCOMPARE(documents.size(), 1);
+}
+
+// Fourteen tool-bar buttons in order, with their hints.
+void MainWindowTest::toolBarHints()
+{
+    Harness h;
+    h.writeSettings();
+    h.open();
+    const QStringList names = { "SpeedNewGroup", "SpeedOpenGroup", "SpeedNew", "SpeedModify", "SpeedCopy",
+        "SpeedDelete", "SpeedImport", "SpeedExport", "SpeedPrint", "SpeedWords", "SpeedShape", "SpeedLayout",
+        "SpeedHelp", "SpeedExit" };
+    const QStringList hints = { "Create New Puzzle Collection File", "Open Puzzle Collection File",
+        "Create New Puzzle", "Modify Puzzle", "Copy Puzzle", "Delete Puzzle", "Import Puzzles",
+        "Export Puzzles", "Print Puzzle", "Modify Puzzle Words", "Create Puzzle Shape",
+        "Page Layout Designer", "Help", "Exit Program" };
+    int left = -1;
+    for (int k = 0; k < names.size(); ++k) {
+        auto *button = h.window->findChild<QToolButton *>(names[k]);
+        QVERIFY2(button, qPrintable(names[k]));
+        QCOMPARE(button->toolTip(), hints[k]);
+        QVERIFY(button->geometry().left() > left);
+        left = button->geometry().right();
+    }
+    QVERIFY(left < 632);
+}
+
+// Pictures of the main window at the screen sizes the screen allows, for looking at.
+void MainWindowTest::screenshots()
+{
+    Harness h;
+    h.writeSettings([](model::Settings &s) { s.backgroundBitmap = true; });
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", h.collection()));
+    h.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    test::saveScreenshot(h.window.get(), "TMainWin-100");
+    h.item("Menu1024")->trigger();
+    if (h.context().scaleFactor == 1.6)
+        test::saveScreenshot(h.window.get(), "TMainWin-160");
+    h.item("MenuBackground")->trigger();
+    test::saveScreenshot(h.window.get(), "TMainWin-silver");
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_TMainWin.moc"

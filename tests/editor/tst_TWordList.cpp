@@ -1,0 +1,700 @@
+#include "editor/QtLayoutPreview.h"
+#include "editor/TWordList.h"
+#include "generate/TCreatedPuzzle.h"
+#include "layout/DefaultLayout.h"
+#include "layout/LayoutLibrary.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "shapes/QtShapePicture.h"
+#include "shapes/ShapeExportFile.h"
+#include "shapes/ShapeLibrary.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+
+using namespace gw;
+using editor::TWordList;
+
+namespace {
+
+constexpr int RecordSize = sizeof(model::PuzzleRecord);
+constexpr int SquareFifteen = 2; // "15x15 Square" in the bundled shape library
+constexpr auto Word = TWordList::WordColumn;
+constexpr auto Clue = TWordList::ClueColumn;
+
+template <std::size_t Capacity> QString text(const PString<Capacity> &stored)
+{
+    return QString::fromStdString(stored.str());
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The first bundled sample puzzle with one word that did not fit (entry 21, not placed) and
+// its corner square outside the shape.
+std::unique_ptr<model::PuzzleRecord> storedPuzzle()
+{
+    auto sample = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", 0, model::unableToLoadPuzzle());
+    if (!sample)
+        qFatal("sample collection unreadable");
+    auto record = std::make_unique<model::PuzzleRecord>(*sample);
+    record->words[20].assign("GANDER");
+    record->clues[20].assign("Male goose");
+    record->placed[20] = 0;
+    record->grid[0] = model::OutsideCell;
+    return record;
+}
+
+// A workspace with scripted dialogs and an editor on a new or a stored puzzle, driven through
+// its controls.
+struct Editor
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<TWordList> window;
+    QString collection = workspace.path("start/PUZZLES.ZP3");
+
+    app::AppContext &context() { return workspace.context(); }
+
+    Editor()
+    {
+        context().settings.lastGroup = collection.toStdString();
+        context().settings.lastShape = SquareFifteen;
+        context().settings.attempts = 1;
+        model::resetToNew(*context().working, layout::loadLayoutForPuzzle(context().layoutLibrary(), 0));
+        context().workingIsNew = true;
+    }
+
+    // The record stored as record 1, behind another puzzle.
+    void storeAndModify(const model::PuzzleRecord &record)
+    {
+        auto other = std::make_unique<model::PuzzleRecord>(record);
+        other->title.assign("Another");
+        QFile file(collection);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(reinterpret_cast<const char *>(other.get()), RecordSize);
+        file.write(reinterpret_cast<const char *>(&record), RecordSize);
+        file.close();
+        *context().working = record;
+        context().workingIsNew = false;
+        context().workingRecordNumber = 1;
+    }
+
+    TWordList &open()
+    {
+        window = std::make_unique<TWordList>(context(), context().workingIsNew ? "Create" : "Modify");
+        return *window;
+    }
+
+    void show()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Control> Control *find(const char *name)
+    {
+        auto *found = window->findChild<Control *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    QTableWidget *grid() { return find<QTableWidget>("WordsCluesGrid"); }
+    void click(const char *name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
+
+    void type(const char *name, const QString &typed)
+    {
+        QLineEdit *field
+            = std::strcmp(name, "Category") == 0 ? find<QComboBox>(name)->lineEdit() : find<QLineEdit>(name);
+        field->clear();
+        QTest::keyClicks(field, typed);
+    }
+
+    // Types into one grid cell through its cell editor, replacing what it held.
+    void typeCell(int row, int column, const QString &typed)
+    {
+        grid()->setFocus();
+        grid()->setCurrentCell(row - 1, column);
+        grid()->editItem(grid()->item(row - 1, column));
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits the cell through a queued call.
+        QCoreApplication::processEvents();
+    }
+
+    QListWidget *shapeBox() { return find<QListWidget>("ShapeBox"); }
+    QString selectedShape()
+    {
+        return shapeBox()->currentItem() ? shapeBox()->currentItem()->text() : QString();
+    }
+    qint64 librarySize()
+    {
+        return QFileInfo(QString::fromStdString(context().shapeLibrary().string())).size();
+    }
+};
+
+int blackPixels(const QImage &picture, int x, int fromY, int toY)
+{
+    int count = 0;
+    for (int y = fromY; y <= toY; ++y)
+        count += picture.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class TestTWordList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void createSavesOnePackedRecordThroughTheChooser();
+    void createRefusesEntriesInOrderAndReturnsToThem();
+    void createPacksRowsAndKeepsItsSettings();
+    void storedPuzzleLocksItsWordsAndShape();
+    void savingAStoredPuzzleWritesItInPlace();
+    void exitAsksOnlyWhenAStoredPuzzleChanged();
+    void deleteAllDeleteAndTheCellEditor();
+    void shapeFileCommands();
+    void shapeDesignerCommandsSelectTheirShape();
+    void functionKeysAndChangeLayout();
+    void pagePreviewDrawsEachKindInItsColour();
+    void pagePreviewSurvivesHostileLayouts();
+    void screenshots();
+};
+
+// Protects the main road: one attempt runs the generator directly and the real chooser's Save
+// appends exactly one whole record holding the three words.
+void TestTWordList::createSavesOnePackedRecordThroughTheChooser()
+{
+    Editor editor;
+    QString reselected;
+    editor.context().reselectAndReload = [&](const std::string &category, const std::string &title) {
+        reselected = QString::fromStdString(category + "/" + title);
+    };
+    TWordList &window = editor.open();
+    editor.show();
+    editor.type("Title", "  Farm Day  ");
+    editor.type("Category", "Nature");
+    editor.typeCell(1, Word, "HORSE");
+    editor.typeCell(3, Word, "SHEEP");
+    editor.typeCell(7, Word, "GOAT");
+
+    auto *saver = new QTimer(&window);
+    connect(saver, &QTimer::timeout, [saver] {
+        auto *chooser = qobject_cast<generate::TCreatedPuzzle *>(QApplication::activeModalWidget());
+        if (chooser && chooser->selectedSlot() == 1) {
+            saver->stop();
+            QTest::mouseClick(chooser->findChild<QPushButton *>("Save"), Qt::LeftButton);
+        }
+    });
+    saver->start(10);
+    editor.click("CreateIt");
+
+    // A word left out of the best fit makes the chooser ask before saving; nothing else may.
+    for (const app::MessageRequest &message : editor.dialogs.messages())
+        QCOMPARE(
+            message.text, QString("One or more words did not fit into the puzzle.  Save Puzzle anyway?"));
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QVERIFY(!window.isVisible());
+    QCOMPARE(reselected, QString("Nature/Farm Day"));
+    const QByteArray file = fileBytes(editor.collection);
+    QCOMPARE(file.size(), RecordSize);
+    auto saved = std::make_unique<model::PuzzleRecord>();
+    std::memcpy(saved.get(), file.constData(), RecordSize);
+    QStringList words { text(saved->words[0]), text(saved->words[1]), text(saved->words[2]) };
+    words.sort();
+    QCOMPARE(words, QStringList({ "GOAT", "HORSE", "SHEEP" }));
+    QVERIFY(saved->words[3].empty());
+    QCOMPARE(saved->generated, std::uint8_t(1));
+}
+
+// Protects the order of the Create checks, their exact texts and where each sends the user;
+// a word's refusal must land on the row the word stands in, not on its entry number.
+void TestTWordList::createRefusesEntriesInOrderAndReturnsToThem()
+{
+    Editor editor;
+    const auto cutSquare = [] {
+        shapes::ShapeRecord shape = shapes::newShape();
+        shape.title.assign("Cut Square");
+        shape.width = shape.height = 15;
+        for (int i = 1; i <= 15; ++i)
+            shape.cells[shapes::cellIndex(12, i) - 1] = shape.cells[shapes::cellIndex(i, 12) - 1] = 0;
+        return shape;
+    }();
+    const Result<int> cutRecord = shapes::addShape(editor.context().shapeLibrary(), cutSquare);
+    QVERIFY(cutRecord.hasValue());
+    bool chooserOpened = false;
+    TWordList &window = editor.open();
+    window.childWindows().createdPuzzle = [&] { return chooserOpened = true; };
+    editor.show();
+    const auto refusedWith = [&](const QString &expected) {
+        editor.click("CreateIt");
+        return editor.dialogs.lastMessage() == "Error|" + expected;
+    };
+
+    QVERIFY(refusedWith("No title specified.  Please correct."));
+    QVERIFY(editor.find<QLineEdit>("Title")->hasFocus());
+    editor.type("Title", "   ");
+    QVERIFY(refusedWith("No title specified.  Please correct."));
+    editor.type("Title", "Quiz");
+    QVERIFY(refusedWith("No category specified.  Please correct."));
+    QVERIFY(editor.find<QComboBox>("Category")->hasFocus());
+    editor.type("Category", "Misc");
+    editor.typeCell(2, Clue, "A clue alone is no word");
+    QVERIFY(refusedWith("No words have been entered.  Please correct."));
+
+    editor.typeCell(1, Word, "HORSE");
+    for (const char *attempts : { "0", "abc", "", "-5" }) {
+        editor.type("Attempts", attempts);
+        QVERIFY(refusedWith("Attempts must be between 1 and 999.  Please correct."));
+        QVERIFY(editor.find<QLineEdit>("Attempts")->hasFocus());
+    }
+    editor.type("Attempts", "1000");
+    QCOMPARE(editor.find<QLineEdit>("Attempts")->text(), QString("100"));
+    editor.type("Attempts", "1");
+
+    editor.typeCell(4, Word, "ABCDEFGHIJKLMNOP");
+    editor.grid()->setCurrentCell(0, Clue);
+    QVERIFY(
+        refusedWith("Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOP\"."));
+    QVERIFY(editor.grid()->hasFocus());
+    QCOMPARE(editor.grid()->currentRow(), 3);
+    QCOMPARE(editor.grid()->currentColumn(), int(Word));
+
+    // A click on a shape makes it current and the setting "Last Shape".
+    const QListWidgetItem *cut = editor.shapeBox()->findItems("15x15 Cut Square", Qt::MatchExactly).value(0);
+    QVERIFY(cut);
+    editor.shapeBox()->scrollToItem(cut);
+    QTest::mouseClick(
+        editor.shapeBox()->viewport(), Qt::LeftButton, {}, editor.shapeBox()->visualItemRect(cut).center());
+    QCOMPARE(editor.context().settings.lastShape, *cutRecord);
+    editor.typeCell(4, Word, "ABCDEFGHIJKL");
+    QVERIFY(refusedWith(
+        "The maximum word length as provided by the selected layout is 11.  The following word is "
+        "greater than the maximum word length: \"ABCDEFGHIJKL\".  You will need to correct the "
+        "word or change the layout."));
+    QCOMPARE(editor.grid()->currentRow(), 3);
+    QVERIFY(!chooserOpened);
+    QCOMPARE(editor.dialogs.messages().size(), size_t(10));
+}
+
+// Protects what Create takes from the window: rows 1, 3 and 7 become entries 1 to 3, a clue
+// without a word is dropped, "12a" is 12 attempts kept in the settings and run in the progress
+// window before the chooser, and the check boxes and the shape go to the settings at once.
+void TestTWordList::createPacksRowsAndKeepsItsSettings()
+{
+    Editor editor;
+    app::AppContext &context = editor.context();
+    context.settings.lastShape = 999;
+    QStringList opened;
+    TWordList &window = editor.open();
+    window.childWindows().creationAttempts = [&] { opened << "progress"; };
+    window.childWindows().createdPuzzle = [&] {
+        opened << "chooser";
+        return false;
+    };
+    editor.show();
+    // A Last Shape that names no record selects the first entry of the sorted list.
+    QCOMPARE(editor.selectedShape(), QString("10x10 Square"));
+    QCOMPARE(context.settings.lastShape, 0);
+    QTest::mouseClick(editor.find<QCheckBox>("AutoShrink"), Qt::LeftButton, {}, QPoint(6, 9));
+    QTest::mouseClick(editor.find<QCheckBox>("QuickCreate"), Qt::LeftButton, {}, QPoint(6, 9));
+    QVERIFY(context.settings.shrink && context.settings.quickBuild);
+
+    editor.type("Title", "Quiz");
+    editor.type("Category", "Misc");
+    editor.typeCell(1, Word, "HORSE");
+    editor.typeCell(1, Clue, "Pulls a cart");
+    editor.typeCell(3, Word, "  SHEEP");
+    editor.typeCell(5, Clue, "Clue without a word");
+    editor.typeCell(7, Word, "GOAT");
+    editor.type("Attempts", "12a");
+    editor.click("CreateIt");
+
+    QCOMPARE(opened, QStringList({ "progress", "chooser" }));
+    QCOMPARE(context.settings.attempts, 12);
+    QVERIFY(window.isVisible());
+    const model::PuzzleRecord &working = *context.working;
+    QCOMPARE(working.wordCount, std::int16_t(3));
+    QCOMPARE(text(working.words[0]) + "|" + text(working.clues[0]), QString("HORSE|Pulls a cart"));
+    QCOMPARE(text(working.words[1]) + "|" + text(working.clues[1]), QString("SHEEP|"));
+    QCOMPARE(text(working.words[2]), QString("GOAT"));
+    QVERIFY(working.words[3].empty() && working.clues[3].empty());
+    QCOMPARE(working.width, std::int16_t(10));
+}
+
+// Protects what a stored puzzle may not change, and its own shape built from its grid.
+void TestTWordList::storedPuzzleLocksItsWordsAndShape()
+{
+    Editor editor;
+    editor.storeAndModify(*storedPuzzle());
+    editor.open();
+    editor.show();
+
+    QCOMPARE(editor.dialogs.messages().size(), size_t(0));
+    QTableWidget *table = editor.grid();
+    QCOMPARE(table->item(20, Word)->text(), QString("GANDER"));
+    QCOMPARE(table->item(19, TWordList::UColumn)->text(), QString("x"));
+    QCOMPARE(table->item(20, TWordList::UColumn)->text(), QString());
+    QVERIFY(!(table->item(0, Word)->flags() & Qt::ItemIsEditable));
+    QVERIFY(table->item(0, Clue)->flags() & Qt::ItemIsEditable);
+    for (const char *name : { "ModifyShape", "DeleteShape", "CopyShape", "NewShape", "ImportShape",
+             "ExportShape", "CreateIt", "ImportClue", "DeleteClue", "DeleteAllClue" })
+        QVERIFY2(!editor.find<QPushButton>(name)->isEnabled(), name);
+    for (const char *name : { "ShapeBox", "Attempts", "AutoShrink", "QuickCreate" })
+        QVERIFY2(!editor.find<QWidget>(name)->isEnabled(), name);
+    QVERIFY(editor.find<QPushButton>("SaveButton")->isVisible());
+
+    QCOMPARE(editor.selectedShape(), QString("15x15 <Current Puzzle>"));
+    const shapes::ShapeRecord &shape = *editor.context().currentShape;
+    QCOMPARE(text(shape.title), QString("<Current Puzzle>"));
+    QCOMPARE(shape.height, std::int16_t(15));
+    QVERIFY(!shape.usable(shapes::cellIndex(1, 1)));
+    QVERIFY(shape.usable(shapes::cellIndex(2, 1)) && shape.usable(shapes::cellIndex(15, 15)));
+    QVERIFY(!shape.usable(shapes::cellIndex(16, 1)));
+}
+
+// Protects Save of a stored puzzle: its own record rewritten in place, wordCount counting the
+// left-out word, the grid and placement untouched, the other record left alone; and a failed
+// save that keeps the editor open instead of dropping the changes.
+void TestTWordList::savingAStoredPuzzleWritesItInPlace()
+{
+    Editor editor;
+    const auto record = storedPuzzle();
+    editor.storeAndModify(*record);
+    const QByteArray before = fileBytes(editor.collection);
+    QString reselected;
+    editor.context().reselectAndReload = [&](const std::string &category, const std::string &title) {
+        reselected = QString::fromStdString(category + "/" + title);
+    };
+    const QString elsewhere = editor.workspace.path("missing/PUZZLES.ZP3");
+    editor.context().settings.lastGroup = elsewhere.toStdString();
+    TWordList &window = editor.open();
+    editor.show();
+    editor.typeCell(2, Clue, "Quacks");
+    editor.click("SaveButton");
+    QCOMPARE(editor.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
+    QVERIFY(window.isVisible());
+
+    editor.context().settings.lastGroup = editor.collection.toStdString();
+    editor.click("SaveButton");
+    QCOMPARE(editor.dialogs.messages().size(), size_t(1));
+    QCOMPARE(window.result(), int(QDialog::Accepted));
+    QCOMPARE(reselected, QString("Nature/Farm Animals"));
+    auto expected = std::make_unique<model::PuzzleRecord>(*record);
+    expected->clues[1].assign("Quacks");
+    expected->wordCount = 21;
+    const QByteArray after = fileBytes(editor.collection);
+    QCOMPARE(after.size(), 2 * RecordSize);
+    QCOMPARE(after.left(RecordSize), before.left(RecordSize));
+    QVERIFY(after.mid(RecordSize) == QByteArray(reinterpret_cast<const char *>(expected.get()), RecordSize));
+}
+
+// Protects the Exit question: asked only for a changed stored puzzle (a clue or the layout),
+// Cancel keeps the editor, No closes without writing; a new puzzle closes without asking.
+void TestTWordList::exitAsksOnlyWhenAStoredPuzzleChanged()
+{
+    const auto record = storedPuzzle();
+    {
+        Editor editor;
+        editor.storeAndModify(*record);
+        editor.open();
+        editor.show();
+        editor.click("Cancel");
+        QCOMPARE(editor.dialogs.messages().size(), size_t(0));
+        QVERIFY(!editor.window->isVisible());
+    }
+    {
+        Editor editor;
+        editor.storeAndModify(*record);
+        const QByteArray before = fileBytes(editor.collection);
+        editor.open();
+        editor.show();
+        editor.typeCell(1, Clue, "Little pig");
+        editor.dialogs.answer(app::Answer::Cancel);
+        editor.click("Cancel");
+        QCOMPARE(editor.dialogs.lastMessage(), QString("Warning|Puzzle has been modified.  Save changes?"));
+        QCOMPARE(editor.dialogs.messages().back().buttons, app::Buttons::YesNoCancel);
+        QVERIFY(editor.window->isVisible());
+        editor.dialogs.answer(app::Answer::No);
+        QTest::keyClick(editor.window.get(), Qt::Key_Escape);
+        QCOMPARE(editor.dialogs.messages().size(), size_t(2));
+        QVERIFY(!editor.window->isVisible());
+        QCOMPARE(fileBytes(editor.collection), before);
+    }
+    {
+        Editor editor;
+        editor.storeAndModify(*record);
+        editor.open().childWindows().layoutChooser = [&] {
+            editor.context().working->layout.name.assign("Other Page");
+            return true;
+        };
+        editor.show();
+        editor.click("ChangeLayout");
+        editor.dialogs.answer(app::Answer::Cancel);
+        editor.click("Cancel");
+        QCOMPARE(editor.dialogs.messages().size(), size_t(1));
+    }
+    Editor editor;
+    editor.open();
+    editor.show();
+    editor.typeCell(1, Word, "LOST");
+    editor.click("Cancel");
+    QCOMPARE(editor.dialogs.messages().size(), size_t(0));
+    QVERIFY(!editor.window->isVisible());
+}
+
+// Protects Delete All's two messages and answers, Delete's shift of the rows below, and the
+// cell editor starting on 30 characters of a word.
+void TestTWordList::deleteAllDeleteAndTheCellEditor()
+{
+    Editor editor;
+    TWordList &window = editor.open();
+    editor.show();
+    editor.typeCell(4, Clue, "Clue only");
+    editor.click("DeleteAllClue");
+    QCOMPARE(editor.dialogs.lastMessage(), QString("Error|All words are already cleared."));
+
+    for (int row = 1; row <= 3; ++row)
+        editor.typeCell(row, Word, QString("WORD%1").arg(row));
+    window.setRowWord(200, "LAST");
+    editor.grid()->setCurrentCell(1, Clue);
+    editor.click("DeleteClue");
+    QCOMPARE(QStringList({ window.rowWord(1), window.rowWord(2), window.rowClue(3), window.rowWord(199) }),
+        QStringList({ "WORD1", "WORD3", "Clue only", "LAST" }));
+    QCOMPARE(window.rowWord(200), QString());
+
+    editor.dialogs.answer(app::Answer::No);
+    editor.click("DeleteAllClue");
+    QCOMPARE(
+        editor.dialogs.lastMessage(), QString("Warning|This will remove all words and clues.  Continue?"));
+    QCOMPARE(window.GetWordCount(), 3);
+    editor.click("DeleteAllClue");
+    QCOMPARE(window.GetWordCount(), 0);
+    QCOMPARE(window.rowClue(3), QString());
+
+    window.setRowWord(1, QString(40, 'W'));
+    window.setRowClue(1, QString(170, 'c'));
+    editor.grid()->setFocus();
+    editor.grid()->editItem(editor.grid()->item(0, Word));
+    auto *cellEditor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(cellEditor);
+    QCOMPARE(cellEditor->text(), QString(30, 'W'));
+    QCOMPARE(window.WordsCluesGridGetEditText(1, Clue), QString(150, 'c'));
+}
+
+// Protects the shape file commands: the missing-library warning, the dialogs asked for, the
+// chosen path kept, the files written, the entry selected and the delete confirmation.
+void TestTWordList::shapeFileCommands()
+{
+    {
+        Editor editor;
+        QFile::remove(QString::fromStdString(editor.context().shapeLibrary().string()));
+        editor.open();
+        editor.show();
+        QCOMPARE(editor.dialogs.lastMessage(), QString("Warning|No saved shape information could be found."));
+        QVERIFY(editor.find<QLabel>("LayoutImage")->pixmap().isNull());
+        editor.click("ExportShape");
+        QCOMPARE(editor.dialogs.lastMessage(), QString("Error|No shape selected."));
+    }
+    Editor editor;
+    app::AppContext &context = editor.context();
+    const QString exported = editor.workspace.path("start/SQUARE.LAY");
+    editor.open();
+    editor.show();
+    QCOMPARE(editor.selectedShape(), QString("15x15 Square"));
+    editor.dialogs.chooseFile(exported);
+    editor.click("ExportShape");
+    QCOMPARE(editor.dialogs.fileRequests().back().title, QString("Export Puzzle Shape"));
+    QCOMPARE(editor.dialogs.lastMessage(), QString("OK|Puzzle Shape Exported!"));
+    QCOMPARE(QString::fromStdString(context.settings.lastExportShapeFile), exported);
+    auto square = shapes::readShape(context.shapeLibrary(), SquareFifteen);
+    QVERIFY(square.hasValue());
+    QCOMPARE(fileBytes(exported), "LAY1.0" + QByteArray(reinterpret_cast<const char *>(&*square), 2555));
+
+    square->title.assign("Imported");
+    QVERIFY(shapes::exportShape(*square, exported.toStdString()).hasValue());
+    const qint64 before = editor.librarySize();
+    editor.dialogs.chooseFile(exported);
+    editor.click("ImportShape");
+    QCOMPARE(editor.dialogs.fileRequests().back().kind, app::FileDialogKind::Open);
+    QCOMPARE(editor.librarySize(), before + 2555);
+    QCOMPARE(editor.selectedShape(), QString("15x15 Imported"));
+    QCOMPARE(text(context.currentShape->title), QString("Imported"));
+
+    const int position = editor.shapeBox()->currentRow();
+    editor.dialogs.answer(app::Answer::No);
+    editor.click("DeleteShape");
+    QCOMPARE(
+        editor.dialogs.lastMessage(), QString("Delete?|Are you sure you want to delete \"15x15 Imported\"?"));
+    QCOMPARE(editor.librarySize(), before + 2555);
+    editor.click("DeleteShape");
+    QCOMPARE(editor.librarySize(), before);
+    QCOMPARE(editor.shapeBox()->currentRow(), position);
+    QCOMPARE(editor.selectedShape(), QString("15x15 Square"));
+
+    QFile::resize(exported, 100);
+    editor.dialogs.chooseFile(exported);
+    editor.click("ImportShape");
+    QCOMPARE(editor.dialogs.lastMessage(),
+        QString("Error|Puzzle shape file is corrupt or incompatible.  Import aborted."));
+    QCOMPARE(editor.librarySize(), before);
+}
+
+// Protects New, Copy and Modify: the designer's mode and record, the entry selected after a
+// save, and the copy name given back when the copy is not saved.
+void TestTWordList::shapeDesignerCommandsSelectTheirShape()
+{
+    Editor editor;
+    app::AppContext &context = editor.context();
+    QStringList calls;
+    bool save = true;
+    editor.open().childWindows().shapeDesigner = [&](shapes::ShapeDesignerMode mode, int record) {
+        calls << QString("%1:%2:%3").arg(int(mode)).arg(record).arg(text(context.currentShape->title));
+        if (save && mode != shapes::ShapeDesignerMode::Modify)
+            save = shapes::addShape(context.shapeLibrary(), shapes::newShape()).hasValue();
+        return save;
+    };
+    editor.show();
+
+    editor.click("NewShape");
+    QCOMPARE(editor.selectedShape(), QString("30x30 New Layout"));
+    QCOMPARE(context.settings.lastShape, 15);
+    editor.click("ModifyShape");
+    QCOMPARE(calls.last(), QString("1:15:New Layout"));
+    QCOMPARE(editor.selectedShape(), QString("30x30 New Layout"));
+    save = false;
+    editor.click("CopyShape");
+    QCOMPARE(calls.last(), QString("2:0:New Layout (2)"));
+    QCOMPARE(text(context.currentShape->title), QString("New Layout"));
+    QCOMPARE(calls.size(), 3);
+}
+
+// Protects the international character keys F1..F12 and the redraw after a layout is chosen.
+void TestTWordList::functionKeysAndChangeLayout()
+{
+    Editor editor;
+    QList<int> keys;
+    TWordList &window = editor.open();
+    window.childWindows().typeIntKey = [&](int key) { keys << key; };
+    window.childWindows().layoutChooser = [&] {
+        editor.context().working->layout.pageWidthPixels = 0;
+        return true;
+    };
+    editor.show();
+    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F1);
+    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F12);
+    QCOMPARE(keys, QList<int>({ 1, 12 }));
+
+    QLabel *page = editor.find<QLabel>("Img");
+    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), QColor(Qt::white));
+    editor.click("ChangeLayout");
+    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), shapes::buttonFaceColour());
+}
+
+// Protects the page preview's arithmetic: scale by the tighter side, rounded rectangles, the
+// colour of each kind, the column lines, the filled circle and the tiled bitmap's outline.
+void TestTWordList::pagePreviewDrawsEachKindInItsColour()
+{
+    const QColor face(200, 200, 200);
+    auto page = std::make_unique<layout::LayoutRecord>(layout::defaultLayout());
+    // 408 x 528 layout pixels into 117 x 137: scale 137 / 528, page 106 x 137.
+    QImage picture = editor::DrawPageBox(*page, QSize(117, 137), face);
+    QCOMPARE(picture.pixelColor(105, 136), QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(106, 10), face);
+    // Title 48, 48, 360, 72 -> 12, 12, 93, 19: black outline, yellow inside.
+    QCOMPARE(picture.pixelColor(12, 12), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(92, 18), QColor(Qt::black));
+    QCOMPARE(picture.pixelColor(50, 15), QColor(255, 255, 0));
+    QCOMPARE(picture.pixelColor(93, 15), QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(50, 50), QColor(128, 0, 0)); // puzzle, maroon
+    QCOMPARE(picture.pixelColor(30, 100), QColor(0, 255, 255)); // across clues, aqua
+    QCOMPARE(picture.pixelColor(75, 100), QColor(128, 128, 0)); // down clues, olive
+
+    layout::LayoutObject &words = page->objects[4];
+    words.kind = int16_t(layout::ObjectKind::WordList);
+    words.columns = 3;
+    words.rect = { 0, 0, 408, 100 };
+    layout::LayoutObject &last = page->objects[5];
+    last.kind = int16_t(layout::ObjectKind::Circle);
+    last.rect = { 0, 300, 408, 528 };
+    picture = editor::DrawPageBox(*page, QSize(408, 528), face);
+    // Columns of 408 div 3 = 136 pixels: dotted lines at 136 and 272 over the teal block.
+    QVERIFY(blackPixels(picture, 136, 1, 98) > 10 && blackPixels(picture, 272, 1, 98) > 10);
+    QCOMPARE(blackPixels(picture, 137, 1, 98), 0);
+    QCOMPARE(picture.pixelColor(137, 20), QColor(0, 128, 128));
+    QCOMPARE(picture.pixelColor(204, 414), QColor(128, 128, 128));
+    QCOMPARE(picture.pixelColor(2, 302), QColor(Qt::white));
+    QCOMPARE(blackPixels(picture, 0, 101, 527), 0);
+
+    last.kind = int16_t(layout::ObjectKind::Bitmap);
+    last.transparent = 1;
+    last.rect = { 100, 300, 200, 400 };
+    picture = editor::DrawPageBox(*page, QSize(408, 528), face);
+    QVERIFY(blackPixels(picture, 0, 101, 527) > 100);
+    QCOMPARE(blackPixels(picture, 100, 301, 398), 0);
+}
+
+// Protects the preview against layouts read from files: no page size, a count past the slots,
+// unknown kinds, absurd coordinates and column counts draw nothing wrong and never crash.
+void TestTWordList::pagePreviewSurvivesHostileLayouts()
+{
+    const QColor face(200, 200, 200);
+    auto page = std::make_unique<layout::LayoutRecord>(layout::defaultLayout());
+    for (const std::int16_t height : { 0, -528 }) {
+        page->pageHeightPixels = height;
+        QCOMPARE(editor::DrawPageBox(*page, QSize(117, 137), face).pixelColor(50, 50), face);
+    }
+    page->pageHeightPixels = 528;
+    page->objectCount = 500;
+    for (layout::LayoutObject &object : page->objects) {
+        object.kind = 99;
+        object.columns = 30000;
+        object.rect = { INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX };
+    }
+    QCOMPARE(editor::DrawPageBox(*page, QSize(117, 137), face).pixelColor(50, 50), QColor(Qt::white));
+    page->objects[19].kind = int16_t(layout::ObjectKind::AcrossClues);
+    QCOMPARE(editor::DrawPageBox(*page, QSize(117, 137), face).pixelColor(50, 50), QColor(0, 255, 255));
+}
+
+// Not a check: pictures of the new and the stored editor at two scales, to look at.
+void TestTWordList::screenshots()
+{
+    for (const double factor : { 1.0, 1.6 }) {
+        for (const bool stored : { false, true }) {
+            Editor editor;
+            editor.context().scaleFactor = factor;
+            if (stored)
+                editor.storeAndModify(*storedPuzzle());
+            editor.open();
+            editor.show();
+            editor.typeCell(1, Clue, "Pulls a cart");
+            test::saveScreenshot(editor.window.get(),
+                QString("TWordList-%1-%2").arg(stored ? "stored" : "new").arg(factor * 100));
+        }
+    }
+}
+
+QTEST_MAIN(TestTWordList)
+#include "tst_TWordList.moc"

@@ -1,0 +1,130 @@
+#include "generate/TWordLetters.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace gw;
+
+class WordLettersTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showsTheSettings();
+    void boxesStoreAtOnce();
+    void separatorCharacter_data();
+    void separatorCharacter();
+    void screenshots();
+};
+
+// When shown, the boxes and the edit take the five flags and the character.
+void WordLettersTest::showsTheSettings()
+{
+    test::TestWorkspace workspace;
+    model::Settings &settings = workspace.context().settings;
+    settings.wordSepDash = true;
+    settings.wordSepStar = true;
+    settings.wordSepChar = '#';
+    generate::TWordLetters window(workspace.context(), nullptr);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Word Separator Characters"));
+    QVERIFY(window.findChild<QLabel *>("Explanation")
+                ->text()
+                .startsWith("The following characters (if checked) will be displayed in the puzzle where "
+                            "they are used by words.  "));
+    QVERIFY(window.findChild<QCheckBox *>("WordSepDash")->isChecked());
+    QVERIFY(!window.findChild<QCheckBox *>("WordSepSlash")->isChecked());
+    QVERIFY(window.findChild<QCheckBox *>("WordSepStar")->isChecked());
+    QCOMPARE(window.findChild<QCheckBox *>("WordSepStar")->text(), QString("S&tar (*)"));
+    QCOMPARE(window.findChild<QLineEdit *>("WordSepChar")->text(), QString("#"));
+    QCOMPARE(window.findChild<QLineEdit *>("WordSepChar")->maxLength(), 1);
+    QCOMPARE(settings.wordSepChar, '#');
+}
+
+// Each box writes its setting the moment it is clicked; Ok only closes.
+void WordLettersTest::boxesStoreAtOnce()
+{
+    test::TestWorkspace workspace;
+    model::Settings &settings = workspace.context().settings;
+    generate::TWordLetters window(workspace.context(), nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::pair<const char *, bool model::Settings::*> boxes[] = {
+        { "WordSepDash", &model::Settings::wordSepDash }, { "WordSepSlash", &model::Settings::wordSepSlash },
+        { "WordSepPlus", &model::Settings::wordSepPlus }, { "WordSepStar", &model::Settings::wordSepStar },
+        { "WordSepOther", &model::Settings::wordSepOther }
+    };
+    for (const auto &[name, flag] : boxes) {
+        auto *box = window.findChild<QCheckBox *>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QVERIFY2(settings.*flag, name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QVERIFY2(!(settings.*flag), name);
+    }
+    QTest::mouseClick(window.findChild<QPushButton *>("OkButton"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+void WordLettersTest::separatorCharacter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<char>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("dash") << "-" << '-' << "-" << false;
+    QTest::newRow("digit") << "7" << '7' << "7" << false;
+    QTest::newRow("upper-case letter") << "Q" << ' ' << "" << true;
+    QTest::newRow("lower-case letter") << "q" << ' ' << "" << true;
+    QTest::newRow("accented letter is no ASCII letter") << "\u00e9" << '\xe9' << "\u00e9" << false;
+    QTest::newRow("blank") << " " << ' ' << " " << false;
+}
+
+// Typing a character stores it at once; an ASCII letter is refused, blanks the setting and
+// empties the edit.
+void WordLettersTest::separatorCharacter()
+{
+    QFETCH(QString, typed);
+    QFETCH(char, stored);
+    QFETCH(QString, shown);
+    QFETCH(bool, refused);
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    model::Settings &settings = workspace.context().settings;
+    settings.wordSepChar = '+';
+    generate::TWordLetters window(workspace.context(), nullptr);
+    window.show();
+    auto *edit = window.findChild<QLineEdit *>("WordSepChar");
+    edit->clear();
+    QCOMPARE(settings.wordSepChar, ' ');
+    // The test library types only ASCII by key; other characters go as the text of a key.
+    if (typed.front().unicode() < 128)
+        QTest::keyClicks(edit, typed);
+    else
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, typed, Qt::NoModifier);
+    QCOMPARE(settings.wordSepChar, stored);
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(dialogs.lastMessage(),
+        refused ? QString("Error|Character cannot be in A..Z.  Please correct.") : QString());
+}
+
+// Pictures at the scales 1.0 and 1.6, for looking at clipped texts and overlaps.
+void WordLettersTest::screenshots()
+{
+    test::TestWorkspace workspace;
+    workspace.context().settings.wordSepDash = true;
+    workspace.context().settings.wordSepChar = '&';
+    for (double factor : { 1.0, 1.6 }) {
+        workspace.context().scaleFactor = factor;
+        generate::TWordLetters window(workspace.context(), nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        test::saveScreenshot(&window, QString("TWordLetters-%1").arg(qRound(factor * 100)));
+    }
+}
+
+QTEST_MAIN(WordLettersTest)
+#include "tst_TWordLetters.moc"

@@ -1,0 +1,87 @@
+#include "layout/DefaultLayout.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "platform/RecordFile.h"
+#include "render/PrintJob.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using gw::layout::ObjectKind;
+using gw::report::TextOperation;
+
+bool hasKind(const gw::layout::LayoutRecord &page, ObjectKind kind)
+{
+    for (int slot = 0; slot < page.safeObjectCount(); ++slot) {
+        if (page.objects[slot].kind == static_cast<std::int16_t>(kind))
+            return true;
+    }
+    return false;
+}
+
+bool overlap(const TextOperation &a, const TextOperation &b)
+{
+    constexpr double Slack = 1e-6;
+    return a.x + Slack < b.x + b.width && b.x + Slack < a.x + a.width
+        && a.baseline - a.ascent + Slack < b.baseline + b.descent
+        && b.baseline - b.ascent + Slack < a.baseline + a.descent;
+}
+
+// Every bundled layout and the built-in one print every sample puzzle cleanly: no warning,
+// every clue and word whole, no text over another, everything on the sheet.
+TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
+{
+    const fs::path data = fs::path(GW_SOURCE_DIR) / "data";
+    auto layouts = gw::readAllRecords<gw::layout::LayoutRecord>(data / "ZPFPAGE.DAT");
+    ASSERT_TRUE(layouts && !layouts->empty());
+    layouts->push_back(gw::layout::defaultLayout());
+    for (std::size_t l = 0; l < layouts->size(); ++l) {
+        for (int number = 0; number < 4; ++number) {
+            auto read = gw::model::readPuzzle(data / "SAMPLE.ZP3", number, gw::model::unableToLoadPuzzle());
+            ASSERT_TRUE(read);
+            auto puzzle = std::make_unique<gw::model::PuzzleRecord>(*read);
+            puzzle->layout = (*layouts)[l];
+            puzzle->bonusQuestion.assign("Which of these is the odd one out?");
+            gw::render::PrintOptions options;
+            options.takeLayout(puzzle->layout);
+            gw::render::PrintJob job(*puzzle, options);
+            gw::report::ReportEngine engine;
+            ASSERT_TRUE(job.run(engine));
+            const std::string where = puzzle->layout.name.str() + ", puzzle " + std::to_string(number);
+            EXPECT_TRUE(job.warnings().empty()) << where;
+            EXPECT_FALSE(job.bitmapWarning()) << where;
+
+            const auto &results = job.results();
+            if (hasKind(puzzle->layout, ObjectKind::CombinedClues)
+                || (hasKind(puzzle->layout, ObjectKind::AcrossClues)
+                    && hasKind(puzzle->layout, ObjectKind::DownClues))) {
+                for (int k = 1; k <= job.numbered(); ++k) {
+                    EXPECT_EQ(results.clueCharacters[k - 1], static_cast<int>(puzzle->clues[k - 1].size()))
+                        << where;
+                }
+            }
+            for (std::size_t w = 0; w < results.wordList.size(); ++w)
+                EXPECT_EQ(results.wordCharacters[w], static_cast<int>(results.wordList[w].size())) << where;
+
+            std::vector<TextOperation> texts;
+            for (const auto &operation : engine.pages().front().operations()) {
+                if (const auto *text = std::get_if<TextOperation>(&operation))
+                    texts.push_back(*text);
+            }
+            for (std::size_t i = 0; i < texts.size(); ++i) {
+                EXPECT_GE(texts[i].x, 0.25) << where << ": " << texts[i].text;
+                EXPECT_LE(texts[i].x + texts[i].width, job.sheetWidth() - 0.25)
+                    << where << ": " << texts[i].text;
+                EXPECT_GE(texts[i].font.size, 5) << where << ": " << texts[i].text;
+                for (std::size_t j = i + 1; j < texts.size(); ++j)
+                    EXPECT_FALSE(overlap(texts[i], texts[j]))
+                        << where << ": " << texts[i].text << " / " << texts[j].text;
+            }
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,284 @@
+#include "render/GridDrawing.h"
+#include "render/RenderTestSupport.h"
+#include "report/TextMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using gw::layout::ObjectKind;
+using gw::report::FillOperation;
+using gw::report::LineOperation;
+using gw::report::TextOperation;
+using gw::test::gridPuzzle;
+using gw::test::layoutObject;
+using gw::test::PageFixture;
+
+constexpr std::uint32_t BoxColour = 0x00112233;
+constexpr std::uint32_t BlockColour = 0x00ABCDEF;
+constexpr std::uint32_t LineColour = 0x00445566;
+
+std::vector<std::string> filledRows(int width, int height)
+{
+    return std::vector<std::string>(
+        static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), 'A'));
+}
+
+// A fixture with one grid object in a 240 x 240 pixel (5 inch) box at the page's corner.
+struct GridFixture : PageFixture
+{
+    explicit GridFixture(const std::vector<std::string> &rows)
+        : PageFixture(gridPuzzle(rows))
+    {
+        gw::layout::LayoutObject grid = layoutObject(ObjectKind::Puzzle, { 48, 48, 288, 288 });
+        grid.blockColour = BlockColour;
+        grid.lineColour = LineColour;
+        grid.numberFont = grid.textFont;
+        grid.numberFont.size = 5;
+        index = add(grid);
+        options.boxColour = BoxColour;
+    }
+    void draw() { gw::render::DoPuzz(page, canvas, index); }
+    std::vector<FillOperation> fills(std::uint32_t colour) const
+    {
+        std::vector<FillOperation> found;
+        for (const auto &fill : drawn<FillOperation>())
+            if (fill.colour == colour)
+                found.push_back(fill);
+        return found;
+    }
+    std::vector<LineOperation> lines(std::uint32_t colour) const
+    {
+        std::vector<LineOperation> found;
+        for (const auto &line : drawn<LineOperation>())
+            if (line.colour == colour)
+                found.push_back(line);
+        return found;
+    }
+    int index = 0;
+};
+
+// Cells are square and the grid centred down a box that is wider than the grid's proportions,
+// and across one that is taller.
+TEST(GridDrawing, SquareCellsAreCentredInTheBox)
+{
+    GridFixture wide(filledRows(15, 10));
+    wide.draw();
+    const auto wideCells = wide.fills(BlockColour);
+    ASSERT_EQ(wideCells.size(), 150u);
+    const double cell = 5.0 / 15;
+    EXPECT_DOUBLE_EQ(wideCells.front().box.left, 1.0);
+    EXPECT_NEAR(wideCells.front().box.top, 1.0 + (5.0 - 10 * cell) / 2, 1e-9);
+    EXPECT_NEAR(wideCells.front().box.width(), cell, 1e-9);
+    EXPECT_NEAR(wideCells.back().box.right, 6.0, 1e-9);
+
+    GridFixture tall(filledRows(10, 15));
+    tall.draw();
+    const auto tallCells = tall.fills(BlockColour);
+    ASSERT_EQ(tallCells.size(), 150u);
+    EXPECT_NEAR(tallCells.front().box.left, 1.0 + (5.0 - 10 * cell) / 2, 1e-9);
+    EXPECT_DOUBLE_EQ(tallCells.front().box.top, 1.0);
+    EXPECT_NEAR(tallCells.back().box.height(), cell, 1e-9);
+}
+
+// Filled boxes close their right and bottom edge only where no square of the shape follows;
+// a skeleton puzzle draws neither the boxes nor those edges, and squares outside get nothing.
+TEST(GridDrawing, FilledBoxesAndTheirClosingEdges)
+{
+    const std::vector<std::string> rows { "AB#", "C##", "DE." };
+    GridFixture boxes(rows);
+    boxes.draw();
+    EXPECT_EQ(boxes.fills(BoxColour).size(), 3u);
+    // (3,1) is followed by (3,2) below; (2,2) by (3,2) across; (3,2) ends the row and has a
+    // square outside below it.
+    const auto edges = boxes.lines(BoxColour);
+    ASSERT_EQ(edges.size(), 3u);
+    const double cell = 5.0 / 3;
+    EXPECT_NEAR(edges[0].x1, 1 + 3 * cell, 1e-9); // (3,1): the last column's right edge
+    EXPECT_NEAR(edges[1].x1, 1 + 3 * cell, 1e-9); // (3,2): right edge
+    EXPECT_NEAR(edges[2].y1, 1 + 2 * cell, 1e-9); // (3,2): bottom edge above the outside square
+    EXPECT_NEAR(edges[2].y2, 1 + 2 * cell, 1e-9);
+    EXPECT_EQ(boxes.fills(BlockColour).size(), 5u);
+
+    GridFixture skeleton(rows);
+    skeleton.options.useBoxes = false;
+    skeleton.draw();
+    EXPECT_TRUE(skeleton.fills(BoxColour).empty());
+    EXPECT_TRUE(skeleton.lines(BoxColour).empty());
+    EXPECT_EQ(skeleton.lines(LineColour).size(), 5u * 4);
+}
+
+// Line widths 0 and 1 give one outline per answer square; 3 gives three, each a device dot
+// further in; a width read from a file as huge is held to 9.
+TEST(GridDrawing, OutlineThickness)
+{
+    for (const int width : { 0, 1 }) {
+        GridFixture thin({ "AB" });
+        thin.object(thin.index).lineWidth = width;
+        thin.draw();
+        EXPECT_EQ(thin.lines(LineColour).size(), 8u) << width;
+    }
+    GridFixture thick({ "AB" });
+    thick.object(thick.index).lineWidth = 3;
+    thick.draw();
+    const auto lines = thick.lines(LineColour);
+    ASSERT_EQ(lines.size(), 24u);
+    const double dot = 1 / gw::report::RecordedPage::DeviceDotsPerInch;
+    EXPECT_NEAR(lines[4].x1 - lines[0].x1, dot, 1e-9);
+    EXPECT_NEAR(lines[8].x1 - lines[0].x1, 2 * dot, 1e-9);
+
+    GridFixture hostile({ "AB" });
+    hostile.object(hostile.index).lineWidth = 1000000000;
+    hostile.draw();
+    EXPECT_EQ(hostile.lines(LineColour).size(), 2u * 9 * 4);
+}
+
+// Clue numbers sit half a "9" in from the square's left edge with their baseline one line
+// height less the descent below its top; vertical numbers step down by that much per digit.
+// A square that starts an across and a down word shows its number once.
+TEST(GridDrawing, ClueNumberPositions)
+{
+    GridFixture horizontal({ "AB", "C." });
+    horizontal.draw();
+    auto numbers = horizontal.drawn<TextOperation>();
+    ASSERT_EQ(numbers.size(), 1u);
+    const gw::report::TextMetrics metrics(numbers[0].font);
+    EXPECT_EQ(numbers[0].text, "1");
+    EXPECT_EQ(numbers[0].font.size, 5);
+    EXPECT_NEAR(numbers[0].x, 1 + metrics.width("9") / 2, 1e-9);
+    EXPECT_NEAR(numbers[0].baseline, 1 + 5 / 60.0 - metrics.descent(), 1e-9);
+
+    GridFixture vertical({ "AB", "C." });
+    vertical.object(vertical.index).numberHorizontal = 0;
+    vertical.puzzle->clueNumber[0] = 123;
+    vertical.puzzle->clueNumber[1] = 45;
+    vertical.draw();
+    numbers = vertical.drawn<TextOperation>();
+    ASSERT_EQ(numbers.size(), 5u);
+    const double step = 5 / 60.0 - metrics.descent();
+    EXPECT_EQ(numbers[0].text + numbers[1].text + numbers[2].text, "123");
+    EXPECT_NEAR(numbers[1].baseline - numbers[0].baseline, step, 1e-9);
+    EXPECT_NEAR(numbers[2].baseline - numbers[0].baseline, 2 * step, 1e-9);
+    EXPECT_DOUBLE_EQ(numbers[2].x, numbers[0].x);
+    EXPECT_EQ(numbers[3].text + numbers[4].text, "45");
+}
+
+// The answer key prints every letter centred in its square in upper case, at the size that
+// fits, and records that size as the fitted answer size.
+TEST(GridDrawing, AnswerKeyLettersAreCentred)
+{
+    GridFixture key({ "Ab" });
+    key.puzzle->grid[1] = static_cast<std::uint8_t>('\xe9'); // lower-case e acute
+    key.options.answerKey = true;
+    key.object(key.index).textFont.size = 300;
+    key.draw();
+    auto texts = key.drawn<TextOperation>();
+    ASSERT_EQ(texts.size(), 3u); // the number, then two letters
+    const TextOperation &letter = texts[1];
+    EXPECT_EQ(letter.text, "A");
+    EXPECT_EQ(texts[2].text, "\xc9");
+    const double cell = 2.5; // two squares across a 5 inch box, centred down from 2.25 inches
+    EXPECT_LT(letter.font.size, 300);
+    EXPECT_EQ(int { key.object(key.index).fittedFontSize }, letter.font.size);
+    EXPECT_NEAR(letter.x + letter.width / 2, 1 + cell / 2, 1e-9);
+    EXPECT_NEAR(
+        letter.baseline, 4.75 - ((cell - (letter.ascent + letter.descent)) / 2 + letter.descent), 1e-9);
+}
+
+// From the start size down to 5 the first size at which "W" is narrower than the cell wins;
+// 4 comes without measuring, and a start of 4 or less is kept.
+TEST(GridDrawing, FitLetterSizeFloors)
+{
+    PageFixture fixture(gridPuzzle({ "AB" }));
+    gw::report::FontSpec font;
+    font.name = "Arial";
+    fixture.canvas.setFont(font);
+    const int fitted = gw::render::FitLetterSize(fixture.canvas, 40, 0.2);
+    font.size = fitted;
+    EXPECT_LT(gw::report::TextMetrics(font).width("W"), 0.2);
+    font.size = fitted + 1;
+    EXPECT_GE(gw::report::TextMetrics(font).width("W"), 0.2);
+    EXPECT_EQ(fixture.canvas.font().size, fitted);
+
+    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 40, 0.001), 4);
+    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 3, 0.001), 3);
+    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 12, 10), 12);
+}
+
+std::vector<std::string> letters(const PageFixture &fixture)
+{
+    std::vector<std::string> found;
+    for (const auto &text : fixture.drawn<TextOperation>())
+        if (text.font.size != 5)
+            found.push_back(text.text);
+    return found;
+}
+
+// Partial answers print the chosen words, partial letters the chosen letters (given in any
+// case) wherever a numbered word holds them, separators their characters; the answer key
+// prints every letter once and nothing else.
+TEST(GridDrawing, PartialAnswersLettersAndSeparators)
+{
+    const std::vector<std::string> rows { "CAT", "A.E", "BEE" };
+
+    GridFixture words(rows);
+    words.options.partialAnswer = true;
+    words.options.partialWords[0] = 1; // CAT
+    words.draw();
+    EXPECT_EQ(letters(words), (std::vector<std::string> { "C", "A", "T" }));
+
+    GridFixture chosen(rows);
+    chosen.options.partialLetters = true;
+    chosen.options.letters = "ae";
+    chosen.page.numbered = 3; // BEE (across, entry 2) and CAB (down, entry 3)
+    chosen.draw();
+    EXPECT_EQ(letters(chosen), (std::vector<std::string> { "A", "A", "E", "E" }));
+
+    GridFixture dashes({ "AB-C" });
+    dashes.options.wordSepDash = true;
+    dashes.draw();
+    EXPECT_EQ(letters(dashes), (std::vector<std::string> { "-" }));
+
+    GridFixture key(rows);
+    key.options.answerKey = true;
+    key.options.partialLetters = true;
+    key.options.letters = "A";
+    key.draw();
+    EXPECT_EQ(letters(key).size(), 8u);
+}
+
+// Start cells, lengths and sizes read from a file can name squares off the grid: they draw
+// nothing there and never reach outside the record.
+TEST(GridDrawing, HostileRecordsStayOnTheGrid)
+{
+    GridFixture fixture({ "AB", "CD" });
+    fixture.options.answerKey = false;
+    fixture.options.partialAnswer = true;
+    fixture.options.partialWords.fill(1);
+    fixture.puzzle->startCell[0] = 0;
+    fixture.puzzle->startCell[1] = 65535;
+    fixture.puzzle->letterCount[2] = 65535;
+    fixture.puzzle->startCell[3] = 2;
+    fixture.puzzle->direction[3] = 1;
+    fixture.page.numbered = 4;
+    fixture.draw();
+    for (const auto &text : fixture.drawn<TextOperation>()) {
+        EXPECT_GE(text.x, 1.0);
+        EXPECT_LE(text.x, 6.0);
+        EXPECT_GE(text.baseline, 1.0);
+        EXPECT_LE(text.baseline, 6.0);
+    }
+
+    GridFixture empty({ "AB" });
+    empty.puzzle->width = 0;
+    empty.draw();
+    EXPECT_TRUE(empty.canvas.operations().empty());
+
+    GridFixture oversized({ "AB" });
+    oversized.puzzle->width = 5000;
+    oversized.puzzle->height = -3;
+    oversized.draw();
+    EXPECT_TRUE(oversized.canvas.operations().empty());
+}
+
+} // namespace

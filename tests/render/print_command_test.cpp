@@ -1,0 +1,204 @@
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "platform/RecordFile.h"
+#include "render/PrintMessages.h"
+
+#include <QImage>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Sample = fs::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3";
+
+struct Outcome
+{
+    int status = -1;
+    std::string out;
+};
+
+// Runs the command in the shell, standard error folded into the output.
+Outcome shell(const std::string &command)
+{
+    FILE *pipe = ::popen((command + " 2>&1").c_str(), "r");
+    Outcome result;
+    std::array<char, 4096> buffer {};
+    while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        result.out.append(buffer.data(), got);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> found;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        found.push_back(line);
+    return found;
+}
+
+class PrintCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path()
+            / ("gw-print-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // The command line tool run in the test's own directory, where it looks for GRIDW3.INI.
+    Outcome cli(const std::string &arguments) const
+    {
+        return shell("cd " + m_dir.string() + " && " + GW_CLI_PATH + " print " + arguments);
+    }
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+    // The PDF's text in the order it was drawn; empty without poppler.
+    std::string pdfText(const std::string &name) const
+    {
+        const Outcome text = shell("pdftotext -raw " + path(name) + " -");
+        return text.status == 0 ? text.out : std::string {};
+    }
+
+    fs::path m_dir;
+};
+
+std::unique_ptr<gw::model::PuzzleRecord> samplePuzzle(int number)
+{
+    auto read = gw::model::readPuzzle(Sample, number, gw::model::unableToLoadPuzzle());
+    return std::make_unique<gw::model::PuzzleRecord>(*read);
+}
+
+// Every clue of every sample puzzle reaches the PDF whole, numbered, across before down, in
+// order, under the title.
+TEST_F(PrintCommand, EveryClueInOrder)
+{
+    for (int number = 0; number < 4; ++number) {
+        const Outcome printed
+            = cli(Sample.string() + " " + std::to_string(number) + " --pdf " + path("out.pdf"));
+        ASSERT_EQ(printed.status, 0) << printed.out;
+        const std::string text = pdfText("out.pdf");
+        if (text.empty())
+            GTEST_SKIP() << "poppler-utils are not installed";
+        const auto puzzle = samplePuzzle(number);
+        const auto drawn = lines(text);
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_EQ(drawn[0], puzzle->title.str());
+        auto at = drawn.begin();
+        for (int k = 1; k <= puzzle->wordCount; ++k) {
+            const std::string wanted
+                = std::to_string(puzzle->clueNumber[k - 1]) + ". " + puzzle->clues[k - 1].str();
+            at = std::find(at, drawn.end(), wanted);
+            ASSERT_NE(at, drawn.end()) << "puzzle " << number << ": " << wanted;
+        }
+    }
+}
+
+// The answer key prints every letter of every row; partial letters print only the chosen ones.
+TEST_F(PrintCommand, AnswerKeyAndPartialLetters)
+{
+    const auto puzzle = samplePuzzle(0);
+    std::vector<std::string> rows;
+    std::vector<std::string> vowels;
+    for (int r = 1; r <= puzzle->height; ++r) {
+        std::string row;
+        std::string chosen;
+        for (int c = 1; c <= puzzle->width; ++c) {
+            const char letter = static_cast<char>(puzzle->grid[(r - 1) * 50 + c - 1]);
+            if (letter == 0 || letter == ' ')
+                continue;
+            row += row.empty() ? std::string(1, letter) : std::string(" ") + letter;
+            if (letter == 'A' || letter == 'E')
+                chosen += chosen.empty() ? std::string(1, letter) : std::string(" ") + letter;
+        }
+        rows.push_back(row);
+        if (!chosen.empty())
+            vowels.push_back(chosen);
+    }
+
+    ASSERT_EQ(cli(Sample.string() + " 0 --answer-key --pdf " + path("key.pdf")).status, 0);
+    const std::string key = pdfText("key.pdf");
+    if (key.empty())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    auto drawn = lines(key);
+    auto at = drawn.begin();
+    for (const std::string &row : rows) {
+        at = std::find(at, drawn.end(), row);
+        ASSERT_NE(at, drawn.end()) << row;
+    }
+
+    ASSERT_EQ(cli(Sample.string() + " 0 --partial-letters ae --pdf " + path("ae.pdf")).status, 0);
+    drawn = lines(pdfText("ae.pdf"));
+    at = drawn.begin();
+    for (const std::string &row : vowels) {
+        at = std::find(at, drawn.end(), row);
+        ASSERT_NE(at, drawn.end()) << row;
+    }
+    EXPECT_EQ(std::find(drawn.begin(), drawn.end(), rows[0]), drawn.end());
+}
+
+// The settings file of the current directory gives the options; switches override them.
+TEST_F(PrintCommand, SettingsAndSwitches)
+{
+    std::ofstream(path("GRIDW3.INI")) << "[Reports]\r\nPrint Clues=No\r\n";
+    ASSERT_EQ(cli(Sample.string() + " 0 --no-title --pdf " + path("out.pdf")).status, 0);
+    const std::string text = pdfText("out.pdf");
+    if (text.empty())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    EXPECT_EQ(text.find("Farm Animals"), std::string::npos);
+    EXPECT_EQ(text.find("Young pig"), std::string::npos);
+    EXPECT_NE(text.find("19"), std::string::npos);
+}
+
+// A picture of the page at the asked resolution.
+TEST_F(PrintCommand, PngAtResolution)
+{
+    const Outcome printed = cli(Sample.string() + " 1 --png " + path("out.png") + " --dpi 40");
+    ASSERT_EQ(printed.status, 0) << printed.out;
+    const QImage image(QString::fromStdString(path("out.png")));
+    EXPECT_EQ(image.width(), 340);
+    EXPECT_EQ(image.height(), 440);
+}
+
+// Refusals go to standard error with a failing status and leave no file behind; a puzzle
+// never generated is refused with the main window's warning.
+TEST_F(PrintCommand, RefusalsLeaveNoFile)
+{
+    auto fresh = samplePuzzle(0);
+    fresh->generated = 0;
+    {
+        auto file = gw::RecordFile::create(path("new.ZP3"), sizeof(gw::model::PuzzleRecord));
+        ASSERT_TRUE(file && file->append(fresh.get()));
+    }
+    Outcome refused = cli(path("new.ZP3") + " 0 --pdf " + path("out.pdf"));
+    EXPECT_NE(refused.status, 0);
+    EXPECT_NE(refused.out.find(gw::render::neverGenerated().text), std::string::npos);
+
+    for (const std::string &arguments : { Sample.string() + " 9 --pdf " + path("out.pdf"),
+             Sample.string() + " 0", Sample.string() + " 0 --png " + path("out.png") + " --dpi 5",
+             Sample.string() + " 0 --pdf " + path("out.pdf") + " --dpi 100",
+             Sample.string() + " x --pdf " + path("out.pdf"),
+             Sample.string() + " 0 --pdf " + path("none/out.pdf"),
+             Sample.string() + " 0 --bogus --pdf " + path("out.pdf") }) {
+        refused = cli(arguments);
+        EXPECT_NE(refused.status, 0) << arguments;
+        EXPECT_FALSE(refused.out.empty()) << arguments;
+    }
+    EXPECT_FALSE(fs::exists(path("out.pdf")));
+    EXPECT_FALSE(fs::exists(path("out.png")));
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "render/FreeText.h"
+#include "render/OneLineText.h"
+#include "render/RenderTestSupport.h"
+#include "render/TextWrap.h"
+#include "render/WordListDrawing.h"
+#include "report/TextMetrics.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using gw::layout::ObjectKind;
+using gw::report::LineOperation;
+using gw::report::TextOperation;
+using gw::test::layoutObject;
+using gw::test::listPuzzle;
+using gw::test::PageFixture;
+using gw::test::rowPixels;
+
+int addObject(PageFixture &fixture, ObjectKind kind, gw::layout::PixelRect rect, bool makeItFit)
+{
+    auto object = layoutObject(kind, rect);
+    object.makeItFit = makeItFit ? 1 : 0;
+    return fixture.add(object);
+}
+
+int rows(double count)
+{
+    return static_cast<int>(std::ceil(count * rowPixels(12)));
+}
+
+// One-line objects align across, centre down by ascent and descent, and shrink no further
+// than 2 points without ever raising a flag.
+TEST(TextLine, AlignmentCentringAndShrinking)
+{
+    PageFixture fixture(listPuzzle({}));
+    for (const int alignment : { 1, 2, 3, 7 }) {
+        const int index = addObject(fixture, ObjectKind::Title, { 48, 96, 240, 144 }, false);
+        fixture.object(index).alignment = static_cast<std::int16_t>(alignment);
+        gw::render::DoTextLine(fixture.page, fixture.canvas, index, "Quiz");
+    }
+    const auto texts = fixture.drawn<TextOperation>();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_DOUBLE_EQ(texts[0].x, 1.0);
+    EXPECT_NEAR(texts[1].x, 1.0 + (4.0 - texts[1].width) / 2, 1e-9);
+    EXPECT_NEAR(texts[2].x, 5.0 - texts[2].width, 1e-9);
+    EXPECT_DOUBLE_EQ(texts[3].x, 1.0);
+    EXPECT_NEAR(texts[0].baseline, 2.5 + (texts[0].ascent - texts[0].descent) / 2, 1e-9);
+
+    const int tight = addObject(fixture, ObjectKind::Title, { 0, 0, 2, 2 }, true);
+    gw::render::DoTextLine(fixture.page, fixture.canvas, tight, "A title far wider than its box");
+    EXPECT_EQ(int { fixture.object(tight).fittedFontSize }, 2);
+    EXPECT_EQ(fixture.drawn<TextOperation>().back().font.size, 2);
+    EXPECT_FALSE(fixture.results.cluesOverflow || fixture.results.wordsOverflow);
+}
+
+// The border is drawn last, one outline per dot of its width, each a dot further out.
+TEST(TextLine, Border)
+{
+    PageFixture fixture(listPuzzle({}));
+    const int index = addObject(fixture, ObjectKind::Title, { 48, 48, 96, 96 }, false);
+    fixture.object(index).useBorder = 1;
+    fixture.object(index).borderWidth = 2;
+    fixture.object(index).borderColour = 0x0000FF;
+    gw::render::DoTextLine(fixture.page, fixture.canvas, index, "x");
+    const auto lines = fixture.drawn<LineOperation>();
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_DOUBLE_EQ(lines[0].x1, 1.0);
+    EXPECT_NEAR(lines[4].x1, 1.0 - 1 / gw::report::RecordedPage::DeviceDotsPerInch, 1e-12);
+    EXPECT_EQ(lines[7].colour, 0x0000FFu);
+    EXPECT_TRUE(std::holds_alternative<LineOperation>(fixture.canvas.operations().back()));
+}
+
+// The word list holds the numbered words in upper case in byte order, column after column.
+TEST(WordList, SortedUpperCaseColumns)
+{
+    auto puzzle = listPuzzle({ "", "", "", "" });
+    puzzle->words[0].assign("pear");
+    puzzle->words[1].assign("Apple");
+    puzzle->words[2].assign("fig");
+    puzzle->words[3].assign("\xe9tude"); // lower-case e acute
+    EXPECT_EQ(gw::render::sortedWordList(*puzzle, 4),
+        (std::vector<std::string> { "APPLE", "FIG", "PEAR", "\xc9TUDE" }));
+
+    PageFixture fixture(std::move(puzzle));
+    const int index = addObject(fixture, ObjectKind::WordList, { 0, 0, 192, rows(2.5) }, false);
+    fixture.object(index).columns = 2;
+    gw::render::DoWords(fixture.page, fixture.canvas, index);
+    const auto texts = fixture.drawn<TextOperation>();
+    ASSERT_EQ(texts.size(), 4u);
+    const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
+    EXPECT_EQ(metrics.linesPerColumn, 2);
+    EXPECT_NEAR(metrics.textWidth, (4.0 - metrics.margin) / 2, 1e-9);
+    EXPECT_EQ(texts[2].text, "PEAR");
+    EXPECT_NEAR(texts[2].x, metrics.textWidth + metrics.margin, 1e-9);
+    EXPECT_NEAR(texts[2].baseline, texts[0].baseline, 1e-9);
+    EXPECT_FALSE(fixture.results.wordsOverflow);
+    EXPECT_EQ(fixture.results.wordCharacters, (std::vector<int> { 5, 3, 4, 5 }));
+}
+
+// A word wider than its column leaves its row blank and is reported; words past the last
+// column are not printed.
+TEST(WordList, WideWordsAndOverflow)
+{
+    auto puzzle = listPuzzle({ "", "", "" });
+    puzzle->words[0].assign("Z");
+    puzzle->words[1].assign("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    puzzle->words[2].assign("A");
+    PageFixture fixture(std::move(puzzle));
+    const int index = addObject(fixture, ObjectKind::WordList, { 0, 0, 96, rows(2.5) }, false);
+    gw::render::DoWords(fixture.page, fixture.canvas, index);
+    EXPECT_EQ(fixture.texts(), (std::vector<std::string> { "A" }));
+    EXPECT_TRUE(fixture.results.wordsOverflow);
+    EXPECT_EQ(fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, 2);
+    EXPECT_EQ(fixture.results.wordCharacters, (std::vector<int> { 1, 0, 0 }));
+}
+
+std::vector<std::string> wrapped(const std::string &text, double width, int maxLines, bool *fits = nullptr)
+{
+    PageFixture fixture(listPuzzle({}));
+    gw::report::FontSpec font;
+    font.name = "Arial";
+    fixture.canvas.setFont(font);
+    gw::render::TextLines lines;
+    const bool result = gw::render::wrapText(fixture.canvas, text, width, maxLines, lines);
+    if (fits)
+        *fits = result;
+    std::vector<std::string> found;
+    std::size_t start = 0;
+    for (int j = 0; j < lines.count; ++j) {
+        const auto length = static_cast<std::size_t>(lines.lengths[static_cast<std::size_t>(j)]);
+        found.emplace_back(
+            gw::render::lineText(std::string_view(text).substr(start, length), lines.lineBreak[j]));
+        start += length;
+    }
+    return found;
+}
+
+// Lines break at blanks before they grow too wide, and at every line break, which is not
+// printed; a word too wide on its own, too many lines or more than the box holds fail.
+TEST(TextWrap, BreaksAndFailures)
+{
+    bool fits = false;
+    EXPECT_EQ(wrapped("one two three", 10, 5, &fits), (std::vector<std::string> { "one two three" }));
+    EXPECT_TRUE(fits);
+    EXPECT_EQ(wrapped("one\r\ntwo  three", 10, 5, &fits), (std::vector<std::string> { "one", "two  three" }));
+    EXPECT_EQ(wrapped("one\n\ntwo", 10, 5, &fits), (std::vector<std::string> { "one", "", "two" }));
+    EXPECT_EQ(wrapped("aa bb cc dd", 0.3, 5, &fits), (std::vector<std::string> { "aa", "bb", "cc", "dd" }));
+    EXPECT_TRUE(fits);
+    EXPECT_EQ(wrapped("aa bb cc dd", 0.3, 3, &fits), (std::vector<std::string> { "aa", "bb", "cc" }));
+    EXPECT_FALSE(fits);
+    EXPECT_EQ(wrapped("aa Extraordinarily bb", 0.3, 5, &fits), (std::vector<std::string> { "aa" }));
+    EXPECT_FALSE(fits);
+    std::string many;
+    for (int i = 0; i < 120; ++i)
+        many += "w\r\n";
+    EXPECT_EQ(wrapped(many, 10, 500, &fits).size(), 100u);
+    EXPECT_FALSE(fits);
+}
+
+// Free text lines are one measuring-string height apart and aligned one by one; each text
+// object keeps its own lines and overflow flag under its number.
+TEST(FreeText, LinesAndResults)
+{
+    PageFixture fixture(listPuzzle({}));
+    const int first = addObject(fixture, ObjectKind::Text, { 48, 48, 240, 48 + rows(3.5) }, false);
+    fixture.object(first).setText("Hello\r\nthere world");
+    fixture.object(first).alignment = 3;
+    const int second = addObject(fixture, ObjectKind::Text, { 48, 300, 96, 300 + rows(1.5) }, false);
+    fixture.object(second).setText("aa bb cc dd ee");
+    gw::render::DoText(fixture.page, fixture.canvas, first);
+    gw::render::DoText(fixture.page, fixture.canvas, second);
+
+    const auto texts = fixture.drawn<TextOperation>();
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "Hello");
+    EXPECT_EQ(texts[1].text, "there world");
+    const double h = texts[0].ascent + texts[0].descent;
+    EXPECT_NEAR(texts[0].baseline, 1 + 0.8 * h, 1e-9);
+    EXPECT_NEAR(texts[1].baseline - texts[0].baseline, h, 1e-9);
+    EXPECT_NEAR(texts[1].x + texts[1].width, 5.0, 1e-9);
+    EXPECT_EQ(fixture.results.textCount, 2);
+    EXPECT_EQ(fixture.results.texts[0].count, 2);
+    EXPECT_EQ(fixture.results.texts[0].lengths[0], 5);
+    EXPECT_TRUE(fixture.results.texts[0].lineBreak[1]);
+    EXPECT_FALSE(fixture.results.textOverflow[0]);
+    EXPECT_TRUE(fixture.results.textOverflow[1]);
+    EXPECT_EQ(fixture.results.texts[1].count, 1);
+}
+
+} // namespace

@@ -1,0 +1,323 @@
+#include "platform/QtText.h"
+#include "shapes/QtShapePicture.h"
+#include "shapes/TDoShapes.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <cstring>
+
+using namespace gw;
+
+namespace {
+
+constexpr qint64 ShapeSize = sizeof(shapes::ShapeRecord);
+constexpr int Cell30 = 12; // a 30 x 30 shape in the 401-pixel area
+
+QString libraryPath(app::AppContext &context)
+{
+    return QString::fromStdString(context.shapeLibrary().string());
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray shapeBytes(const shapes::ShapeRecord &shape)
+{
+    return QByteArray(reinterpret_cast<const char *>(&shape), ShapeSize);
+}
+
+QLabel *canvas(QWidget &designer)
+{
+    return designer.findChild<QLabel *>(QStringLiteral("ShapeImage"));
+}
+
+QLineEdit *box(QWidget &designer, const char *name)
+{
+    return designer.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+QPushButton *button(QWidget &designer, const char *name)
+{
+    return designer.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+// The middle of the square at column c and row r of a grid of the given square size.
+QPoint square(int column, int row, int cell = Cell30)
+{
+    return QPoint((column - 1) * cell + cell / 2, (row - 1) * cell + cell / 2);
+}
+
+bool usable(const shapes::ShapeRecord &shape, int column, int row)
+{
+    return shape.usable(shapes::cellIndex(column, row));
+}
+
+// Types a new value into a box and moves the focus on, as a user leaving the box does.
+void retype(QWidget &designer, const char *name, const QString &text)
+{
+    QLineEdit *edit = box(designer, name);
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    box(designer, "ShapeTitle")->setFocus();
+}
+
+void showActive(QWidget &designer)
+{
+    designer.show();
+    QVERIFY(QTest::qWaitForWindowActive(&designer));
+}
+
+} // namespace
+
+class TDoShapesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // A new shape saved unchanged is a 30 x 30 square of usable cells titled New Layout.
+    void newShapeSavedUnchanged()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        const QByteArray before = fileBytes(libraryPath(context));
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QCOMPARE(box(designer, "ShapeTitle")->text(), QStringLiteral("New Layout"));
+        QCOMPARE(box(designer, "ShapeWidth")->text(), QStringLiteral("30"));
+        QVERIFY(!button(designer, "Undo")->isEnabled());
+        test::saveScreenshot(&designer, QStringLiteral("do_shapes"));
+        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        QVERIFY(designer.saved());
+        QVERIFY(!designer.isVisible());
+        QCOMPARE(fileBytes(libraryPath(context)), before + shapeBytes(shapes::newShape()));
+    }
+
+    // Clicks toggle, right clicks fill and undo; a press and release on different squares do nothing.
+    void mouseTogglesFillsAndUndoes()
+    {
+        test::TestWorkspace workspace;
+        shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(3, 2));
+        QVERIFY(!usable(designer.workingShape(), 3, 2));
+        QCOMPARE(canvas(designer)->pixmap().toImage().pixelColor(square(3, 2)), QColor(Qt::white));
+        QTest::mousePress(canvas(designer), Qt::LeftButton, {}, square(5, 5));
+        QTest::mouseRelease(canvas(designer), Qt::LeftButton, {}, square(6, 5));
+        QVERIFY(usable(designer.workingShape(), 5, 5) && usable(designer.workingShape(), 6, 5));
+        QTest::mousePress(canvas(designer), Qt::RightButton, {}, square(5, 5));
+        QTest::mouseRelease(canvas(designer), Qt::RightButton, {}, square(5, 6));
+        QVERIFY(usable(designer.workingShape(), 5, 5));
+
+        const QByteArray beforeFill = shapeBytes(designer.workingShape());
+        QTest::mouseClick(canvas(designer), Qt::RightButton, {}, square(3, 2));
+        QVERIFY(usable(designer.workingShape(), 3, 2));
+        QVERIFY(button(designer, "Undo")->isEnabled());
+        QTest::mouseClick(button(designer, "Undo"), Qt::LeftButton);
+        QCOMPARE(shapeBytes(designer.workingShape()), beforeFill);
+        QVERIFY(!button(designer, "Undo")->isEnabled());
+
+        // Clicks past the drawn grid change no hidden cells.
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, QPoint(395, 395));
+        QCOMPARE(shapeBytes(designer.workingShape()), beforeFill);
+    }
+
+    // A toggle after a shift makes the shift impossible to undo; reverse disables undo too.
+    void undoCoversShiftsAndFillsOnly()
+    {
+        test::TestWorkspace workspace;
+        shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(1, 1));
+        QTest::mouseClick(button(designer, "ShiftRight"), Qt::LeftButton);
+        QVERIFY(!usable(designer.workingShape(), 1, 1));
+        QVERIFY(!usable(designer.workingShape(), 2, 1));
+        QVERIFY(button(designer, "Undo")->isEnabled());
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(10, 10));
+        QVERIFY(!button(designer, "Undo")->isEnabled());
+        QTest::mouseClick(button(designer, "ShiftDown"), Qt::LeftButton);
+        QTest::mouseClick(button(designer, "Reverse"), Qt::LeftButton);
+        QVERIFY(!button(designer, "Undo")->isEnabled());
+        QVERIFY(usable(designer.workingShape(), 5, 1));
+    }
+
+    // Width and height outside 5..30 or not numbers are refused with the focus kept in the box.
+    void refusesBadSizes_data()
+    {
+        QTest::addColumn<QByteArray>("boxName");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const QString width = QStringLiteral("Error|Width must be between 5 and 30.  Please re-enter width.");
+        const QString height
+            = QStringLiteral("Error|Height must be between 5 and 30.  Please re-enter height.");
+        QTest::newRow("width 4") << QByteArray("ShapeWidth") << QStringLiteral("4") << width;
+        QTest::newRow("width 31") << QByteArray("ShapeWidth") << QStringLiteral("31") << width;
+        QTest::newRow("width letters") << QByteArray("ShapeWidth") << QStringLiteral("ab") << width;
+        QTest::newRow("width empty") << QByteArray("ShapeWidth") << QString() << width;
+        QTest::newRow("height 0") << QByteArray("ShapeHeight") << QStringLiteral("0") << height;
+        QTest::newRow("height 1x") << QByteArray("ShapeHeight") << QStringLiteral("1x") << height;
+    }
+    void refusesBadSizes()
+    {
+        QFETCH(QByteArray, boxName);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        const QByteArray before = fileBytes(libraryPath(context));
+        test::ScriptedDialogs dialogs;
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        const qint64 drawn = canvas(designer)->pixmap().cacheKey();
+        retype(designer, boxName.constData(), text);
+        QCOMPARE(dialogs.lastMessage(), message);
+        QCOMPARE(QApplication::focusWidget(), box(designer, boxName.constData()));
+        QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
+        QCOMPARE(designer.workingShape().width, 30);
+        QCOMPARE(designer.workingShape().height, 30);
+
+        dialogs.clear();
+        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        QVERIFY(!dialogs.messages().empty());
+        QCOMPARE(dialogs.lastMessage(), message);
+        QVERIFY(!designer.saved());
+        QVERIFY(designer.isVisible());
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+    }
+
+    // A valid size redraws only when it changed, and Cancel leaves a bad box without a word.
+    void sizeChangesRedrawAndCancelNeedsNoValidSize()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        const qint64 drawn = canvas(designer)->pixmap().cacheKey();
+        retype(designer, "ShapeWidth", QStringLiteral("30"));
+        QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
+        retype(designer, "ShapeWidth", QStringLiteral(" 5"));
+        QCOMPARE(designer.workingShape().width, 5);
+        // 401 div 30 - 1 = 12 remains the square size: height still 30.
+        QCOMPARE(
+            canvas(designer)->pixmap().toImage().pixelColor(5 * Cell30 + 5, 5), shapes::buttonFaceColour());
+        QVERIFY(dialogs.messages().empty());
+
+        box(designer, "ShapeHeight")->setFocus();
+        box(designer, "ShapeHeight")->setText(QStringLiteral("99"));
+        QTest::mouseClick(button(designer, "Cancel"), Qt::LeftButton);
+        QVERIFY(dialogs.messages().empty());
+        QVERIFY(!designer.isVisible());
+        QVERIFY(!designer.saved());
+    }
+
+    // Modify overwrites its record in place with the boxes' title and size.
+    void modifyOverwritesInPlace()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        const QByteArray before = fileBytes(libraryPath(context));
+        std::memcpy(context.currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::Modify, 2);
+        showActive(designer);
+        box(designer, "ShapeTitle")->setText(QStringLiteral(" Wide Square "));
+        retype(designer, "ShapeHeight", QStringLiteral("7"));
+        retype(designer, "ShapeWidth", QStringLiteral("9"));
+        const int cell = 401 / 9 - 1;
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(9, 7, cell));
+        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        QVERIFY(designer.saved());
+        const QByteArray after = fileBytes(libraryPath(context));
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(after.left(2 * ShapeSize), before.left(2 * ShapeSize));
+        QCOMPARE(after.mid(3 * ShapeSize), before.mid(3 * ShapeSize));
+        shapes::ShapeRecord saved;
+        std::memcpy(&saved, after.constData() + 2 * ShapeSize, ShapeSize);
+        QCOMPARE(saved.title.str(), std::string("Wide Square"));
+        QCOMPARE(saved.width, 9);
+        QCOMPARE(saved.height, 7);
+        QCOMPARE(usable(saved, 9, 7), !context.currentShape->usable(shapes::cellIndex(9, 7)));
+    }
+
+    // Copy appends the current shape under the name the chooser gave it.
+    void copyAppendsTheRenamedShape()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        const QByteArray before = fileBytes(libraryPath(context));
+        std::memcpy(context.currentShape.get(), before.constData(), ShapeSize);
+        context.currentShape->title.assign("Star (2)");
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::Copy, 0);
+        showActive(designer);
+        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        QCOMPARE(fileBytes(libraryPath(context)), before + shapeBytes(*context.currentShape));
+    }
+
+    // Names and sizes longer than the boxes' typing limits are shown and saved whole, and a
+    // foreign width is refused rather than cut to two digits.
+    void longStoredValuesAreNotCut()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        *context.currentShape = shapes::newShape();
+        const std::string name = std::string(30, 'N') + " (2)";
+        context.currentShape->title.assign(name);
+        shapes::TDoShapes copy(context, shapes::ShapeDesignerMode::Copy, 0);
+        showActive(copy);
+        QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
+        QTest::keyClicks(box(copy, "ShapeTitle"), QStringLiteral("XYZ"));
+        QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
+        QTest::mouseClick(button(copy, "Save"), Qt::LeftButton);
+        QCOMPARE(copy.workingShape().title.str(), name);
+
+        test::ScriptedDialogs dialogs;
+        context.currentShape->width = 100;
+        shapes::TDoShapes modify(context, shapes::ShapeDesignerMode::Modify, 0);
+        showActive(modify);
+        QCOMPARE(box(modify, "ShapeWidth")->text(), QStringLiteral("100"));
+        QTest::mouseClick(button(modify, "Save"), Qt::LeftButton);
+        QCOMPARE(dialogs.lastMessage(),
+            QStringLiteral("Error|Width must be between 5 and 30.  Please re-enter width."));
+        QVERIFY(!modify.saved());
+    }
+
+    // A library that cannot be written is reported and the designer stays open with its shape.
+    void unwritableLibraryKeepsTheDesignerOpen()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        QVERIFY(QFile::remove(libraryPath(context)));
+        QVERIFY(QDir().mkdir(libraryPath(context)));
+        test::ScriptedDialogs dialogs;
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add shape."));
+        QVERIFY(designer.isVisible());
+        QVERIFY(!designer.saved());
+    }
+
+    // At 1.6 the drawing area and its squares grow with the window.
+    void scalesToTheScreenSize()
+    {
+        test::TestWorkspace workspace;
+        workspace.context().scaleFactor = 1.6;
+        shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QCOMPARE(canvas(designer)->size(), QSize(642, 642));
+        const int cell = 642 / 30 - 1;
+        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(30, 30, cell));
+        QVERIFY(!usable(designer.workingShape(), 30, 30));
+        test::saveScreenshot(&designer, QStringLiteral("do_shapes_1_6"));
+    }
+};
+
+QTEST_MAIN(TDoShapesTest)
+#include "tst_TDoShapes.moc"

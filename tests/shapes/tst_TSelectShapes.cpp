@@ -1,0 +1,329 @@
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "shapes/QtShapePicture.h"
+#include "shapes/ShapeLibrary.h"
+#include "shapes/TSelectShapes.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <cstring>
+
+using namespace gw;
+
+namespace {
+
+constexpr qint64 ShapeSize = sizeof(shapes::ShapeRecord);
+
+QString libraryPath(app::AppContext &context)
+{
+    return QString::fromStdString(context.shapeLibrary().string());
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray shapeBytes(const shapes::ShapeRecord &shape)
+{
+    return QByteArray(reinterpret_cast<const char *>(&shape), ShapeSize);
+}
+
+QListWidget *list(QWidget &window)
+{
+    return window.findChild<QListWidget *>(QStringLiteral("ShapeList"));
+}
+
+void click(QWidget &window, const char *button)
+{
+    QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
+}
+
+void clickRow(QWidget &window, int row)
+{
+    QListWidget *shapes = list(window);
+    QTest::mouseClick(
+        shapes->viewport(), Qt::LeftButton, {}, shapes->visualItemRect(shapes->item(row)).center());
+}
+
+// The library record an entry of the window stands for, read from the file itself.
+QByteArray libraryRecord(app::AppContext &context, int record)
+{
+    return fileBytes(libraryPath(context)).mid(record * ShapeSize, ShapeSize);
+}
+
+QImage preview(QWidget &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("ShapePreview"))->pixmap().toImage();
+}
+
+// Shows the designer and presses Save, as a user who changes nothing would.
+bool saveUnchanged(shapes::TDoShapes &designer)
+{
+    designer.show();
+    QTest::mouseClick(designer.findChild<QPushButton *>(QStringLiteral("Save")), Qt::LeftButton);
+    return designer.saved();
+}
+
+} // namespace
+
+class TSelectShapesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The chooser lists the bundled library sorted, selects the first entry and previews it.
+    void listsTheLibraryAndSelectsTheFirst()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        const auto expected = shapes::listShapes(context.shapeLibrary());
+        QVERIFY(expected.hasValue());
+        QCOMPARE(list(chooser)->count(), int(fileBytes(libraryPath(context)).size() / ShapeSize));
+        for (int row = 0; row < list(chooser)->count(); ++row)
+            QCOMPARE(list(chooser)->item(row)->text(), toQString((*expected)[row].text));
+        QCOMPARE(list(chooser)->currentRow(), 0);
+        QCOMPARE(chooser.selectedRecord(), (*expected)[0].record);
+        QCOMPARE(shapeBytes(*context.currentShape), libraryRecord(context, (*expected)[0].record));
+        QCOMPARE(preview(chooser), shapes::drawShapePicture(*context.currentShape, QSize(240, 240)));
+        test::saveScreenshot(&chooser, QStringLiteral("select_shapes"));
+
+        clickRow(chooser, 3);
+        QCOMPARE(chooser.selectedRecord(), (*expected)[3].record);
+        QCOMPARE(shapeBytes(*context.currentShape), libraryRecord(context, (*expected)[3].record));
+    }
+
+    // Delete asks with the whole entry; No keeps the library, Yes closes the gap.
+    void deleteAsksAndShiftsTheLibrary()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        test::ScriptedDialogs dialogs;
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        const QByteArray before = fileBytes(libraryPath(context));
+        clickRow(chooser, 2);
+        const int record = chooser.selectedRecord();
+        const QString entry = list(chooser)->item(2)->text();
+
+        dialogs.answer(app::Answer::No);
+        click(chooser, "Delete");
+        QCOMPARE(dialogs.lastMessage(), "Delete?|Are you sure you want to delete \"" + entry + "\"?");
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+
+        dialogs.answer(app::Answer::Yes);
+        click(chooser, "Delete");
+        QCOMPARE(fileBytes(libraryPath(context)), QByteArray(before).remove(record * ShapeSize, ShapeSize));
+        QCOMPARE(list(chooser)->count(), int(before.size() / ShapeSize) - 1);
+        QCOMPARE(list(chooser)->currentRow(), 2);
+        QCOMPARE(shapeBytes(*context.currentShape), libraryRecord(context, chooser.selectedRecord()));
+
+        const int last = list(chooser)->count() - 1;
+        clickRow(chooser, last);
+        click(chooser, "Delete");
+        QCOMPARE(list(chooser)->currentRow(), last - 1);
+    }
+
+    // With no library the chooser warns, shows nothing and refuses to export.
+    void missingLibraryWarnsAndExportRefuses()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        QVERIFY(QFile::remove(libraryPath(context)));
+        test::ScriptedDialogs dialogs;
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Warning|No saved shape information could be found."));
+        QCOMPARE(list(chooser)->count(), 0);
+        QCOMPARE(preview(chooser).pixelColor(120, 120), shapes::buttonFaceColour());
+        click(chooser, "Export");
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Error|No shape selected."));
+        QVERIFY(dialogs.fileRequests().empty());
+        click(chooser, "Delete");
+        click(chooser, "Modify");
+        QCOMPARE(dialogs.messages().size(), size_t(2));
+    }
+
+    // An exported shape imports back as a new last record, selected and previewed.
+    void exportAndImportRoundTrip()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        test::ScriptedDialogs dialogs;
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        clickRow(chooser, 1);
+        const QByteArray shape = libraryRecord(context, chooser.selectedRecord());
+        const QString exported = workspace.path(QStringLiteral("start/star.LAY"));
+        dialogs.chooseFile(exported);
+        click(chooser, "Export");
+        QCOMPARE(dialogs.fileRequests().size(), size_t(1));
+        const app::FileRequest &save = dialogs.fileRequests()[0];
+        QVERIFY(save.kind == app::FileDialogKind::Save);
+        QCOMPARE(save.title, QStringLiteral("Export Puzzle Shape"));
+        QCOMPARE(save.filter, QStringLiteral("Puzzle Shape (*.LAY *.lay)"));
+        QCOMPARE(save.defaultExtension, QStringLiteral("LAY"));
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("OK|Puzzle Shape Exported!"));
+        QCOMPARE(fileBytes(exported), QByteArray("LAY1.0") + shape);
+        QCOMPARE(QString::fromStdString(context.settings.lastExportShapeFile), exported);
+
+        const int count = list(chooser)->count();
+        context.settings.lastImportShapeFile = "/somewhere/old.LAY";
+        dialogs.chooseFile(exported);
+        click(chooser, "Import");
+        const app::FileRequest &open = dialogs.fileRequests()[1];
+        QVERIFY(open.kind == app::FileDialogKind::Open);
+        QCOMPARE(open.title, QStringLiteral("Import Puzzle Shape"));
+        QCOMPARE(open.filter, QStringLiteral("Puzzle Shapes (*.LAY *.lay)"));
+        QCOMPARE(open.start, QStringLiteral("/somewhere/old.LAY"));
+        QCOMPARE(list(chooser)->count(), count + 1);
+        QCOMPARE(chooser.selectedRecord(), count);
+        QCOMPARE(libraryRecord(context, count), shape);
+        QCOMPARE(shapeBytes(*context.currentShape), shape);
+        QCOMPARE(preview(chooser), shapes::drawShapePicture(*context.currentShape, QSize(240, 240)));
+    }
+
+    // A short or foreign file is refused and the library stays as it was.
+    void corruptImportChangesNothing()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        test::ScriptedDialogs dialogs;
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        const QByteArray before = fileBytes(libraryPath(context));
+        const QString shortFile = workspace.path(QStringLiteral("start/short.LAY"));
+        writeBytes(shortFile, QByteArray("LAY1.0") + QByteArray(ShapeSize - 1, '\1'));
+        dialogs.chooseFile(shortFile);
+        click(chooser, "Import");
+        QCOMPARE(dialogs.lastMessage(),
+            QStringLiteral("Error|Puzzle shape file is corrupt or incompatible.  Import aborted."));
+        dialogs.chooseFile(workspace.path(QStringLiteral("start/none.LAY")));
+        click(chooser, "Import");
+        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Error|Puzzle shape could not be imported."));
+        dialogs.chooseFile(std::nullopt);
+        click(chooser, "Import");
+        QCOMPARE(dialogs.messages().size(), size_t(2));
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+    }
+
+    // New and Copy append and select the new record; Copy names it by the copy-name rule.
+    void newAndCopyAppendAndSelect()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        shapes::TSelectShapes chooser(context);
+        chooser.setDesignerRunner(saveUnchanged);
+        chooser.show();
+        const int count = list(chooser)->count();
+        click(chooser, "New");
+        QCOMPARE(chooser.selectedRecord(), count);
+        const shapes::ShapeRecord fresh = shapes::newShape();
+        QCOMPARE(libraryRecord(context, count), shapeBytes(fresh));
+
+        clickRow(chooser, 0);
+        const std::string title = context.currentShape->title.str();
+        QString designerTitle;
+        chooser.setDesignerRunner([&](shapes::TDoShapes &designer) {
+            designer.show();
+            designerTitle = designer.findChild<QLineEdit *>(QStringLiteral("ShapeTitle"))->text();
+            return saveUnchanged(designer);
+        });
+        click(chooser, "Copy");
+        QCOMPARE(designerTitle, toQString(copyName(title, 50)));
+        QCOMPARE(chooser.selectedRecord(), count + 1);
+        QCOMPARE(context.currentShape->title.str(), copyName(title, 50));
+    }
+
+    // A cancelled copy leaves the current shape named as its library entry.
+    void cancelledCopyKeepsTheName()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        shapes::TSelectShapes chooser(context);
+        chooser.setDesignerRunner([](shapes::TDoShapes &) { return false; });
+        chooser.show();
+        const QByteArray before = fileBytes(libraryPath(context));
+        const QByteArray selected = shapeBytes(*context.currentShape);
+        click(chooser, "Copy");
+        click(chooser, "New");
+        QCOMPARE(shapeBytes(*context.currentShape), selected);
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+    }
+
+    // Modify writes the selected record in place and keeps it selected.
+    void modifyWritesInPlace()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        shapes::TSelectShapes chooser(context);
+        chooser.setDesignerRunner([](shapes::TDoShapes &designer) {
+            designer.show();
+            auto *title = designer.findChild<QLineEdit *>(QStringLiteral("ShapeTitle"));
+            title->setText(QStringLiteral("  Renamed  "));
+            return saveUnchanged(designer);
+        });
+        chooser.show();
+        clickRow(chooser, 4);
+        const int record = chooser.selectedRecord();
+        const QByteArray before = fileBytes(libraryPath(context));
+        click(chooser, "Modify");
+        const QByteArray after = fileBytes(libraryPath(context));
+        QCOMPARE(after.size(), before.size());
+        QCOMPARE(chooser.selectedRecord(), record);
+        QCOMPARE(context.currentShape->title.str(), std::string("Renamed"));
+        QCOMPARE(after.mid(record * ShapeSize + 51), before.mid(record * ShapeSize + 51));
+        QCOMPARE(after.left(record * ShapeSize), before.left(record * ShapeSize));
+    }
+
+    // The preview: cell = 240 div the larger side, black usable squares inside black lines.
+    void previewArithmetic()
+    {
+        shapes::ShapeRecord shape = shapes::newShape();
+        shape.width = 15;
+        shape.height = 13;
+        shape.cells[shapes::cellIndex(2, 1) - 1] = 0;
+        const QImage picture = shapes::drawShapePicture(shape, QSize(240, 240));
+        QCOMPARE(picture.pixelColor(8, 8), QColor(Qt::black)); // usable (1, 1)
+        QCOMPARE(picture.pixelColor(15, 8), QColor(Qt::black)); // usable (1, 1) up to its line
+        QCOMPARE(picture.pixelColor(16, 8), QColor(Qt::black)); // the line at 16
+        QCOMPARE(picture.pixelColor(17, 8), QColor(Qt::white)); // unusable (2, 1)
+        QCOMPARE(picture.pixelColor(31, 8), QColor(Qt::white));
+        QCOMPARE(picture.pixelColor(32, 8), QColor(Qt::black)); // the line at 32
+        QCOMPARE(picture.pixelColor(100, 220), shapes::buttonFaceColour()); // below 13 x 16
+        shape.width = 0;
+        QCOMPARE(
+            shapes::drawShapePicture(shape, QSize(240, 240)).pixelColor(8, 8), shapes::buttonFaceColour());
+    }
+
+    // At 1.6 the chooser grows with its preview.
+    void scalesToTheScreenSize()
+    {
+        test::TestWorkspace workspace;
+        workspace.context().scaleFactor = 1.6;
+        shapes::TSelectShapes chooser(workspace.context());
+        chooser.show();
+        QCOMPARE(chooser.size(), QSize(845, 445));
+        QCOMPARE(preview(chooser).size(), QSize(384, 384));
+        clickRow(chooser, list(chooser)->count() - 4);
+        test::saveScreenshot(&chooser, QStringLiteral("select_shapes_1_6"));
+    }
+};
+
+QTEST_MAIN(TSelectShapesTest)
+#include "tst_TSelectShapes.moc"
