@@ -128,7 +128,12 @@ TWordList::TWordList(app::AppContext &context, const QString &caption, QWidget *
     FormCreate();
 }
 
-TWordList::~TWordList() = default;
+TWordList::~TWordList()
+{
+    // An open cell editor calls back into this window while the grid's items are destroyed,
+    // so the grid goes while the window is still whole.
+    delete m_grid;
+}
 
 void TWordList::FormCreate()
 {

@@ -264,7 +264,7 @@ void TDoShapes::UndoClick()
     setUndoEnabled(false);
 }
 
-bool TDoShapes::sideExit(QLineEdit *box, std::int16_t &side, const QString &refusal)
+bool TDoShapes::sideExit(QLineEdit *box, Side which, const QString &refusal)
 {
     const std::optional<int> value = wholeNumber(box->text());
     if (!value || *value < SmallestSide || *value > MaxDesignedSide) {
@@ -272,8 +272,10 @@ bool TDoShapes::sideExit(QLineEdit *box, std::int16_t &side, const QString &refu
         box->setFocus();
         return false;
     }
-    if (*value != side) {
-        side = static_cast<std::int16_t>(*value);
+    // The record is packed: its sides are read and written by value, never bound to a reference.
+    const int current = which == Side::Width ? m_working->width : m_working->height;
+    if (*value != current) {
+        (which == Side::Width ? m_working->width : m_working->height) = static_cast<std::int16_t>(*value);
         redraw();
     }
     return true;
@@ -282,12 +284,12 @@ bool TDoShapes::sideExit(QLineEdit *box, std::int16_t &side, const QString &refu
 bool TDoShapes::WidthExit()
 {
     return sideExit(
-        m_width, m_working->width, QStringLiteral("Width must be between 5 and 30.  Please re-enter width."));
+        m_width, Side::Width, QStringLiteral("Width must be between 5 and 30.  Please re-enter width."));
 }
 
 bool TDoShapes::HeightExit()
 {
-    return sideExit(m_height, m_working->height,
+    return sideExit(m_height, Side::Height,
         QStringLiteral("Height must be between 5 and 30.  Please re-enter height."));
 }
 

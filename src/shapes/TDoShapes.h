@@ -51,7 +51,8 @@ private:
     void FormShow();
     bool WidthExit();
     bool HeightExit();
-    bool sideExit(QLineEdit *box, std::int16_t &side, const QString &refusal);
+    enum class Side { Width, Height };
+    bool sideExit(QLineEdit *box, Side which, const QString &refusal);
     PendingPress *pressOf(Qt::MouseButton button);
     void mousePressed(QMouseEvent *event);
     void mouseReleased(QMouseEvent *event);

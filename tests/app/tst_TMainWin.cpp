@@ -486,7 +486,7 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     h.item("MenuNew")->trigger();
     QCOMPARE(captions.last(), QString("Create New Puzzle"));
     QVERIFY(h.context().working->title.empty());
-    QCOMPARE(h.context().working->width, std::int16_t(15));
+    QCOMPARE(int(h.context().working->width), 15);
     QCOMPARE(h.opened.size(), 3);
 
     // Puzzle Words reads the puzzle as Modify does, without the editor.

@@ -336,12 +336,12 @@ void TestTWordList::createPacksRowsAndKeepsItsSettings()
     QCOMPARE(context.settings.attempts, 12);
     QVERIFY(window.isVisible());
     const model::PuzzleRecord &working = *context.working;
-    QCOMPARE(working.wordCount, std::int16_t(3));
+    QCOMPARE(int(working.wordCount), 3);
     QCOMPARE(text(working.words[0]) + "|" + text(working.clues[0]), QString("HORSE|Pulls a cart"));
     QCOMPARE(text(working.words[1]) + "|" + text(working.clues[1]), QString("SHEEP|"));
     QCOMPARE(text(working.words[2]), QString("GOAT"));
     QVERIFY(working.words[3].empty() && working.clues[3].empty());
-    QCOMPARE(working.width, std::int16_t(10));
+    QCOMPARE(int(working.width), 10);
 }
 
 // Protects what a stored puzzle may not change, and its own shape built from its grid.
@@ -369,7 +369,7 @@ void TestTWordList::storedPuzzleLocksItsWordsAndShape()
     QCOMPARE(editor.selectedShape(), QString("15x15 <Current Puzzle>"));
     const shapes::ShapeRecord &shape = *editor.context().currentShape;
     QCOMPARE(text(shape.title), QString("<Current Puzzle>"));
-    QCOMPARE(shape.height, std::int16_t(15));
+    QCOMPARE(int(shape.height), 15);
     QVERIFY(!shape.usable(shapes::cellIndex(1, 1)));
     QVERIFY(shape.usable(shapes::cellIndex(2, 1)) && shape.usable(shapes::cellIndex(15, 15)));
     QVERIFY(!shape.usable(shapes::cellIndex(16, 1)));

@@ -181,8 +181,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs.lastMessage(), message);
         QCOMPARE(QApplication::focusWidget(), box(designer, boxName.constData()));
         QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
-        QCOMPARE(designer.workingShape().width, 30);
-        QCOMPARE(designer.workingShape().height, 30);
+        QCOMPARE(int(designer.workingShape().width), 30);
+        QCOMPARE(int(designer.workingShape().height), 30);
 
         dialogs.clear();
         QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
@@ -204,7 +204,7 @@ private Q_SLOTS:
         retype(designer, "ShapeWidth", QStringLiteral("30"));
         QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
         retype(designer, "ShapeWidth", QStringLiteral(" 5"));
-        QCOMPARE(designer.workingShape().width, 5);
+        QCOMPARE(int(designer.workingShape().width), 5);
         // 401 div 30 - 1 = 12 remains the square size: height still 30.
         QCOMPARE(
             canvas(designer)->pixmap().toImage().pixelColor(5 * Cell30 + 5, 5), shapes::buttonFaceColour());
@@ -241,8 +241,8 @@ private Q_SLOTS:
         shapes::ShapeRecord saved;
         std::memcpy(&saved, after.constData() + 2 * ShapeSize, ShapeSize);
         QCOMPARE(saved.title.str(), std::string("Wide Square"));
-        QCOMPARE(saved.width, 9);
-        QCOMPARE(saved.height, 7);
+        QCOMPARE(int(saved.width), 9);
+        QCOMPARE(int(saved.height), 7);
         QCOMPARE(usable(saved, 9, 7), !context.currentShape->usable(shapes::cellIndex(9, 7)));
     }
 
