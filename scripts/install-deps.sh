@@ -13,7 +13,13 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     poppler-utils
+    libwmf-bin fonts-urw-base35 emf2svg imagemagick librsvg2-bin
+    xvfb xdotool x11-apps netpbm  # screenshots of the running program on a virtual display
 )
+# The export tests open .ipuz and .puz files with a node package (scripts/setup-xword-parser.sh).
+if ! command -v node >/dev/null; then
+    packages+=(nodejs npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

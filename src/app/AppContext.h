@@ -7,11 +7,14 @@
 #include "model/SelectionMemory.h"
 #include "model/Settings.h"
 #include "shapes/ShapeRecord.h"
+#include "spell/SpellingSetup.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+
+class QPrinter;
 
 namespace gw::app {
 
@@ -37,6 +40,13 @@ struct AppContext
     std::unique_ptr<generate::BestFitSlots> slots = std::make_unique<generate::BestFitSlots>();
 
     double scaleFactor = 1.0;
+
+    // The lexicons and thesaurus files found at start-up and the run's user lexicons.
+    spell::SpellingSetup spelling;
+
+    // The printer chosen under Printer Setup, which every printout goes to; made on first use
+    // (see programPrinter).
+    std::shared_ptr<QPrinter> printer;
 
     // Set by the main window: remember category and title, reload the lists from the file and
     // reselect them.  Windows that save a puzzle call it.

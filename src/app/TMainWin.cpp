@@ -4,6 +4,8 @@
 #include "app/ChoiceMenu.h"
 #include "app/CollectionPanes.h"
 #include "app/Dialogs.h"
+#include "app/ProgramPrinter.h"
+#include "app/PuzzleFileCommands.h"
 #include "app/RecentFiles.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/SpeedBar.h"
@@ -16,13 +18,21 @@
 #include "app/TiledBackground.h"
 #include "app/WindowLook.h"
 #include "editor/TWordList.h"
+#include "export/QtPreviewExports.h"
+#include "generate/ManualEdits.h"
+#include "generate/TManualAdd.h"
 #include "generate/TWordLetters.h"
 #include "layout/LayoutLibrary.h"
 #include "layout/TClueHeaders.h"
+#include "layout/TListPages.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "platform/QtText.h"
+#include "render/TMyReport.h"
 #include "shapes/TSelectShapes.h"
+#include "spell/Dictionaries.h"
+#include "spell/SpellingSetup.h"
+#include "spell/TUserDictionary.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -67,8 +77,13 @@ TMainWin::TMainWin(AppContext &context, QWidget *parent)
 
     m_context.settings = model::loadSettings(m_context.settingsFile(), m_context.startDirectory);
     const model::Settings &settings = m_context.settings;
-    // Which lexicons and thesaurus files are installed is not looked at: the marks follow the
-    // settings alone.
+    m_context.spelling = spell::settleSpelling(m_context.settings, m_context.programDirectory);
+    for (const spell::DictionaryLanguage &language : spell::dictionaryLanguages())
+        m_menus.dictionary->action(language.type)
+            ->setEnabled(m_context.spelling.dictionaries[static_cast<std::size_t>(language.type - 1)]);
+    for (int type = 1; type <= spell::ThesaurusCount; ++type)
+        m_menus.thesaurus->action(type)->setEnabled(
+            m_context.spelling.thesauri[static_cast<std::size_t>(type - 1)]);
     m_menus.dictionary->check(settings.dictionary);
     m_menus.thesaurus->check(settings.thesaurus);
     m_menus.backgroundBitmap->setChecked(settings.backgroundBitmap);
@@ -89,6 +104,10 @@ TMainWin::TMainWin(AppContext &context, QWidget *parent)
         m_context.selection.remember(category, title);
         m_panes->reload();
     };
+
+    // Until converted, the previous version's files are offered for conversion at every start.
+    if (convertPreviousVersion(this, m_context))
+        m_panes->reload();
 }
 
 TMainWin::~TMainWin()
@@ -106,10 +125,15 @@ void TMainWin::connectCommands()
     connect(m.copyPuzzle, &QAction::triggered, this, &TMainWin::MenuCopyClick);
     connect(m.deletePuzzle, &QAction::triggered, this, &TMainWin::MenuDeleteClick);
     connect(m.printPuzzle, &QAction::triggered, this, &TMainWin::MenuPrintClick);
+    connect(m.importPuzzles, &QAction::triggered, this, &TMainWin::MenuImportClick);
+    connect(m.exportPuzzles, &QAction::triggered, this, &TMainWin::MenuExportClick);
+    connect(m.printerSetup, &QAction::triggered, this,
+        [this] { runPrinterSetup(m_context, this, m_runChild); });
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     for (std::size_t k = 0; k < m.recent.size(); ++k)
         connect(m.recent[k], &QAction::triggered, this, [this, k] { MenuRecentClick(k); });
     connect(m.puzzleShape, &QAction::triggered, this, &TMainWin::MenuPuzzleShapeClick);
+    connect(m.pageLayout, &QAction::triggered, this, &TMainWin::MenuPageLayoutClick);
     connect(m.puzzleWords, &QAction::triggered, this, &TMainWin::MenuPuzzleWordsClick);
     connect(m.screenSize, &ChoiceMenu::chosen, this, &TMainWin::MenuScreenSizeClick);
     connect(m.backgroundBitmap, &QAction::triggered, this, &TMainWin::MenuBackgroundClick);
@@ -120,6 +144,8 @@ void TMainWin::connectCommands()
     connect(m.internationalCharacters, &QAction::triggered, this, &TMainWin::MenuIntCharsClick);
     connect(m.clueHeaders, &QAction::triggered, this, &TMainWin::MenuClueHeadersClick);
     connect(m.wordSeparators, &QAction::triggered, this, &TMainWin::MenuWordSepClick);
+    connect(m.addToDictionary, &QAction::triggered, this, &TMainWin::MenuAddDictClick);
+    connect(m.excludeFromDictionary, &QAction::triggered, this, &TMainWin::MenuExcludeDictClick);
     connect(m.dictionary, &ChoiceMenu::chosen, this, [this](int value) {
         m_context.settings.dictionary = value;
         m_menus.dictionary->check(value);
@@ -389,7 +415,34 @@ void TMainWin::MenuPrintClick()
             "\"File|Modify\" from the menu and create the puzzle first");
         return;
     }
-    // The print window that takes the puzzle from here is not part of the program yet.
+    render::TMyReport report(m_context, *selected->record, this);
+    report.childWindows().layoutChooser = [this, &report](layout::LayoutRecord &printLayout) {
+        layout::TListPages chooser(m_context, layout::ChooserMode::ForPrinting, &printLayout, &report);
+        m_runChild(chooser);
+        return chooser.chosen();
+    };
+    exports::installExportHooks(report.previewHooks(), m_context, m_runChild);
+    m_runChild(report);
+}
+
+void TMainWin::MenuImportClick()
+{
+    importPuzzlesCommand(this, m_context, m_runChild, [this] {
+        // The lines shown before the import are selected again: the category's first puzzle when
+        // none was selected, nothing when the collection was empty.
+        if (!m_context.lists.categories().empty()) {
+            const std::vector<model::CollectionLine> &puzzles = m_panes->puzzleLines();
+            const std::size_t row = m_panes->selectedPuzzleRow().value_or(0);
+            m_context.selection.remember(
+                m_panes->shownCategory(), row < puzzles.size() ? puzzles[row].text : std::string());
+        }
+        m_panes->reload();
+    });
+}
+
+void TMainWin::MenuExportClick()
+{
+    exportPuzzlesCommand(this, m_context, m_runChild);
 }
 
 void TMainWin::MenuPuzzleShapeClick()
@@ -398,12 +451,24 @@ void TMainWin::MenuPuzzleShapeClick()
     m_runChild(chooser);
 }
 
+void TMainWin::MenuPageLayoutClick()
+{
+    layout::TListPages chooser(m_context, layout::ChooserMode::Manage, nullptr, this);
+    m_runChild(chooser);
+}
+
 void TMainWin::MenuPuzzleWordsClick()
 {
     if (!readSelectedIntoWorking(model::unableToAccessWordList()))
         return;
     m_context.workingIsNew = false;
-    // The grid editor that takes the working puzzle from here is not part of the program yet.
+    if (const auto refusal = generate::gridEditingRefusal(*m_context.working)) {
+        app::show(this, *refusal);
+        return;
+    }
+    // The editor writes the puzzle back and has the lists reloaded when it added words.
+    generate::TManualAdd editor(m_context, this);
+    m_runChild(editor);
 }
 
 void TMainWin::MenuScreenSizeClick(int width)
@@ -463,6 +528,18 @@ void TMainWin::MenuClueHeadersClick()
     layout::TClueHeaders headers(m_context, m_context.settings.acrossLabel, m_context.settings.downLabel,
         "Default Clue Headers", this);
     m_runChild(headers);
+}
+
+void TMainWin::MenuAddDictClick()
+{
+    spell::TUserDictionary dictionary(m_context, spell::TUserDictionary::Mode::Include, this);
+    m_runChild(dictionary);
+}
+
+void TMainWin::MenuExcludeDictClick()
+{
+    spell::TUserDictionary dictionary(m_context, spell::TUserDictionary::Mode::Exclude, this);
+    m_runChild(dictionary);
 }
 
 void TMainWin::MenuWordSepClick()

@@ -59,12 +59,17 @@ private Q_SLOTS:
     void MenuCopyClick();
     void MenuDeleteClick();
     void MenuPrintClick();
+    void MenuImportClick();
+    void MenuExportClick();
     void MenuPuzzleShapeClick();
+    void MenuPageLayoutClick();
     void MenuPuzzleWordsClick();
     void MenuBackgroundClick();
     void MenuIntCharsClick();
     void MenuClueHeadersClick();
     void MenuWordSepClick();
+    void MenuAddDictClick();
+    void MenuExcludeDictClick();
     void MenuHelpContentsClick();
     void MenuUserManualClick();
     void MenuTipsClick();

@@ -6,16 +6,21 @@
 #include "app/TIntlChars.h"
 #include "editor/QtLayoutPreview.h"
 #include "editor/QtWordCellDelegate.h"
+#include "editor/QtWordTextWindows.h"
 #include "generate/Generator.h"
+#include "generate/ManualEdits.h"
 #include "generate/RandomSequence.h"
 #include "generate/TCreatedPuzzle.h"
 #include "generate/TCreationAttempts.h"
+#include "generate/TManualAdd.h"
+#include "layout/TListPages.h"
 #include "model/CollectionFile.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shapes/QtShapePicture.h"
 #include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
+#include "spell/QtWordListSpelling.h"
 
 #include <QAction>
 #include <QApplication>
@@ -262,6 +267,8 @@ void TWordList::buildShortcuts()
 
 void TWordList::setUpChildWindows()
 {
+    m_children.textImport = [this] { runTextImport(*this, m_context); };
+    m_children.textExport = [this] { runTextExport(*this, m_context); };
     m_children.creationAttempts = [this] {
         generate::TCreationAttempts progress(m_context, this);
         progress.exec();
@@ -270,6 +277,11 @@ void TWordList::setUpChildWindows()
         generate::TCreatedPuzzle chooser(m_context, this);
         chooser.exec();
         return chooser.saved();
+    };
+    m_children.layoutChooser = [this] {
+        layout::TListPages chooser(m_context, layout::ChooserMode::ForWordList, &m_context.working->layout, this);
+        chooser.exec();
+        return chooser.chosen();
     };
     m_children.shapeDesigner = [this](shapes::ShapeDesignerMode mode, int recordNumber) {
         shapes::TDoShapes designer(m_context, mode, recordNumber, this);
@@ -283,6 +295,24 @@ void TWordList::setUpChildWindows()
     m_children.typeIntKey = [this](int key) {
         app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
     };
+    m_children.addWords = [this] {
+        if (const auto refusal = generate::gridEditingRefusal(*m_context.working)) {
+            app::show(this, *refusal);
+            return;
+        }
+        // The clues and texts as typed here go along, so that writing the puzzle back keeps them.
+        SetValues();
+        generate::TManualAdd editor(m_context, this);
+        const int result = editor.exec();
+        if (!editor.wordsAdded())
+            return;
+        // The placed words, old and new, now come first, each marked "x" in the U column.
+        fillGrid();
+        if (result == QDialog::Accepted && m_reference)
+            *m_reference = *m_context.working;
+    };
+    m_children.spellCheck = [this] { spell::SpellClueClick(*this, m_context); };
+    m_children.thesaurus = [this](int row) { spell::ThesClick(*this, m_context, row); };
 }
 
 void TWordList::showEvent(QShowEvent *event)
@@ -322,6 +352,10 @@ void TWordList::FormShow()
     m_quickCreate->setChecked(m_context.settings.quickBuild);
     DrawPageBox();
     m_title->setFocus();
+    if (!m_context.spelling.anyDictionary())
+        m_spellClue->setEnabled(false);
+    if (!m_context.spelling.anyThesaurus())
+        m_thes->setEnabled(false);
 
     if (m_isNew) {
         for (QPushButton *storedOnly : { m_addWords, m_saveButton }) {

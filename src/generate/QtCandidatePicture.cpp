@@ -30,12 +30,15 @@ QFont letterFont(const QPaintDevice &device, int cell)
     return font;
 }
 
-void fillCells(
-    QPainter &painter, const model::PuzzleRecord &record, int cell, std::uint8_t byte, const QColor &colour)
+const QColor Teal(0, 128, 128); // 0x808000
+
+void fillCells(QPainter &painter, const model::PuzzleRecord &record, int cell, std::uint8_t byte,
+    const QColor &colour, const std::function<bool(int cell)> &only = {})
 {
     for (int r = 1; r <= record.safeHeight(); ++r) {
         for (int c = 1; c <= record.safeWidth(); ++c) {
-            if (record.cell(shapes::cellIndex(c, r)) == byte)
+            const int index = shapes::cellIndex(c, r);
+            if (record.cell(index) == byte && (!only || only(index)))
                 painter.fillRect(shapes::innerCellRect(c, r, cell), colour);
         }
     }
@@ -68,7 +71,8 @@ int candidateCellSize(QSize picture, int width, int height)
     return std::max(0, shapes::fittingCellSize(picture, width, height) - 1);
 }
 
-void DrawAPuzzle(QImage &picture, const model::PuzzleRecord &record, int wordsPlaced, QSize shapeSize)
+void DrawAPuzzle(QImage &picture, const model::PuzzleRecord &record, int wordsPlaced, QSize shapeSize,
+    const std::function<bool(int cell)> &teal)
 {
     picture.fill(shapes::buttonFaceColour());
     const int cell = candidateCellSize(picture.size(), record.safeWidth(), record.safeHeight());
@@ -80,6 +84,8 @@ void DrawAPuzzle(QImage &picture, const model::PuzzleRecord &record, int wordsPl
         shapeSize.boundedTo(storage).expandedTo(QSize(0, 0)), QSize(record.safeWidth(), record.safeHeight()));
     fillCells(painter, record, cell, model::OutsideCell, shapes::buttonFaceColour());
     fillCells(painter, record, cell, model::BlankCell, Qt::black);
+    if (teal)
+        fillCells(painter, record, cell, model::BlankCell, Teal, teal);
     writeLetters(painter, picture, record, cell);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 namespace gw::generate {
 
@@ -15,6 +16,9 @@ int candidateCellSize(QSize picture, int width, int height);
 // button-face area.  Otherwise a white area of the shape's size, the record's grid lines, the
 // cells outside the shape in button face, black squares, and the letters in the largest Arial
 // size from 20 down to 5 points whose "W" is lower than a square (4 points when none is).
-void DrawAPuzzle(QImage &picture, const model::PuzzleRecord &record, int wordsPlaced, QSize shapeSize);
+// Black squares for which teal(cell index) holds are drawn teal instead: the hand editor's
+// squares that must stay empty.
+void DrawAPuzzle(QImage &picture, const model::PuzzleRecord &record, int wordsPlaced, QSize shapeSize,
+    const std::function<bool(int cell)> &teal = {});
 
 } // namespace gw::generate

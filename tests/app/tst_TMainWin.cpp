@@ -6,9 +6,15 @@
 #include "app/TTipOfDay.h"
 #include "editor/TWordList.h"
 #include "layout/TClueHeaders.h"
+#include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
+#include "model/PreviousVersion.h"
+#include "model/TExportPuzzles.h"
+#include "model/TImportPuzzles.h"
 #include "model/Settings.h"
+#include "render/TMyReport.h"
 #include "shapes/TSelectShapes.h"
+#include "layout/TListPages.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -27,6 +33,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -109,6 +116,13 @@ struct Harness
 
     app::TMainWin &open()
     {
+        // Every language and thesaurus present (only the files' presence counts at start-up),
+        // so the Options menu offers all its items.
+        for (const char *file : { "ssceam1.clx", "sscebr1.clx", "sscesp1.clx", "ssceit1.clx", "sscefr1.clx",
+                 "sscege1.clx", "sscedu1.clx", "sscesw1.clx", "thesdbam.cth", "thesdbbr.cth" }) {
+            QFile marker(workspace.path(QString("program/") + file));
+            marker.open(QIODevice::WriteOnly);
+        }
         window.reset();
         window = std::make_unique<app::TMainWin>(workspace.context());
         window->setChildRunner([this](QDialog &child) {
@@ -144,6 +158,14 @@ private Q_SLOTS:
     void recentFilesMenu();
     void reopeningARecentCollection();
     void printWarnsAboutNeverGeneratedPuzzles();
+    void importPuzzlesFromACollection();
+    void importRefusesTheOpenCollectionAndOtherFiles();
+    void importSixteenBitPuzzle();
+    void exportAndImportBack();
+    void startUpConvertsPreviousVersion();
+    void startUpConversionDeclined();
+    void printOpensTheReportsWindowOnACopy();
+    void pageLayoutChooserInManageAndPrintModes();
     void puzzleCommandsSetUpTheWorkingRecord();
     void screenSizeChoice_data();
     void screenSizeChoice();
@@ -450,6 +472,73 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
     QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to load puzzle."));
 }
 
+// Print and a double click open the Reports window on the selected puzzle; Printer Setup
+// opens the printer dialog on the program's printer.
+void MainWindowTest::printOpensTheReportsWindowOnACopy()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "First" }, { "A", "Second" } });
+    h.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
+    QStringList titles;
+    h.onChild = [&](QDialog &child) {
+        if (auto *report = qobject_cast<render::TMyReport *>(&child))
+            titles << QString::fromStdString(report->puzzle().title.str());
+        return int(QDialog::Rejected);
+    };
+    h.puzzles()->setCurrentRow(1);
+    h.item("MenuPrint")->trigger();
+    const QRect line = h.puzzles()->visualItemRect(h.puzzles()->item(0));
+    QTest::mouseClick(h.puzzles()->viewport(), Qt::LeftButton, {}, line.center());
+    QTest::mouseDClick(h.puzzles()->viewport(), Qt::LeftButton, {}, line.center());
+    QCOMPARE(titles, QStringList({ "Second", "First" }));
+    h.item("MenuPrinterSetup")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::render::TMyReport", "gw::render::TMyReport", "QPrintDialog" }));
+    QVERIFY(h.dialogs.messages().empty());
+}
+
+// Edit, Page Layout opens the chooser to manage, where Select stays disabled; the print window's
+// Change Page Layout opens it to choose, and Select hands the layout to the printout.
+void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "A", "First" } });
+    h.open();
+    bool selectEnabled = true;
+    h.onChild = [&](QDialog &child) {
+        child.show();
+        selectEnabled = child.findChild<QPushButton *>("SelectButton")->isEnabled();
+        return int(QDialog::Rejected);
+    };
+    h.item("MenuPageLayout")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::layout::TListPages" }));
+    QVERIFY(!selectEnabled);
+
+    bool chosen = false;
+    std::string chosenName;
+    h.onChild = [&](QDialog &child) {
+        if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
+            auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
+            chosen = report->childWindows().layoutChooser(*printLayout);
+            chosenName = printLayout->name.str();
+            return int(QDialog::Rejected);
+        }
+        child.show();
+        auto *list = child.findChild<QListWidget *>("PageList");
+        list->setCurrentRow(3);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+        QTest::mouseClick(child.findChild<QPushButton *>("SelectButton"), Qt::LeftButton);
+        return child.result();
+    };
+    h.puzzles()->setCurrentRow(0);
+    h.item("MenuPrint")->trigger();
+    QCOMPARE(h.opened.mid(1), QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
+    QVERIFY(chosen);
+    QCOMPARE(chosenName, std::string("Landscape Letter"));
+}
+
 // New, Modify and Copy set up the working record and open the editor with their captions.
 void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
 {
@@ -489,17 +578,19 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     QCOMPARE(int(h.context().working->width), 15);
     QCOMPARE(h.opened.size(), 3);
 
-    // Puzzle Words reads the puzzle as Modify does, without the editor.
+    // Puzzle Words reads the puzzle as Modify does, and opens the grid editor instead.
     h.puzzles()->setCurrentRow(1);
     h.item("MenuPuzzleWords")->trigger();
     QCOMPARE(h.context().workingRecordNumber, 0);
     QVERIFY(!h.context().workingIsNew);
+    QCOMPARE(h.opened.last(), QString("gw::generate::TManualAdd"));
+    QCOMPARE(captions.last(), QString("Manual Word Addition"));
 
     // A collection that vanished under the list is the editing failure.
     QFile::remove(h.collection());
     h.item("MenuModify")->trigger();
     QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to access Word List file."));
-    QCOMPARE(h.opened.size(), 3);
+    QCOMPARE(h.opened.size(), 4);
 }
 
 void MainWindowTest::screenSizeChoice_data()
@@ -830,6 +921,232 @@ void MainWindowTest::screenshots()
         test::saveScreenshot(h.window.get(), "TMainWin-160");
     h.item("MenuBackground")->trigger();
     test::saveScreenshot(h.window.get(), "TMainWin-silver");
+}
+
+namespace {
+
+// Selects the given rows of a child window's puzzle list and clicks the named button.
+int chooseInPuzzleWindow(QDialog &window, const std::vector<int> &rows, const char *button)
+{
+    auto *list = window.findChild<QListWidget *>("PuzzleList");
+    for (const int row : rows)
+        list->item(row)->setSelected(true);
+    QTest::mouseClick(window.findChild<QPushButton *>(button), Qt::LeftButton);
+    return window.result();
+}
+
+// An old 16-bit puzzle file: "ZPK", a version, one previous-version record.
+QByteArray zpkFile(const char *title)
+{
+    auto old = std::make_unique<model::OldPuzzleRecord>();
+    std::memset(old.get(), 0, sizeof *old);
+    old->title.assign(title);
+    old->size = 9;
+    old->wordCount = 1;
+    old->words[0].assign("NILE");
+    return QByteArray("ZPK\x03"
+                      "2.0",
+               7)
+        + QByteArray(reinterpret_cast<const char *>(old.get()), sizeof *old);
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+// Imported puzzles are appended unchanged; the lists reload and keep what was selected.
+void MainWindowTest::importPuzzlesFromACollection()
+{
+    Harness h;
+    h.writeSettings(
+        [&](model::Settings &s) { s.lastImportPuzzleFile = h.workspace.path("start/last.ZP3").toStdString(); });
+    writeCollection(h.collection(), { { "Nature", "Owls" }, { "Nature", "Bats" } });
+    const QString sample = h.workspace.path("start/SAMPLE.ZP3");
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", sample));
+    h.open().show();
+    h.puzzles()->setCurrentRow(1);
+    QCOMPARE(selectedLine(h.puzzles()), QString("Owls"));
+
+    h.dialogs.chooseFile(sample);
+    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0, 1 }, "OkButton"); };
+    h.item("MenuImport")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::model::TImportPuzzles" }));
+    const app::FileRequest &request = h.dialogs.fileRequests().at(0);
+    QCOMPARE(request.title, QString("Import Puzzles"));
+    QCOMPARE(request.kind, app::FileDialogKind::Open);
+    QCOMPARE(request.defaultExtension, QString("ZP3"));
+    QCOMPARE(request.start, h.workspace.path("start/last.ZP3"));
+    QCOMPARE(QString::fromStdString(h.context().settings.lastImportPuzzleFile), sample);
+
+    const QByteArray source = fileBytes(sample);
+    const QByteArray collection = fileBytes(h.collection());
+    QCOMPARE(collection.size(), 4 * int(sizeof(model::PuzzleRecord)));
+    QCOMPARE(recordBytes(collection, 2), recordBytes(source, 3)); // Capital Cities
+    QCOMPARE(recordBytes(collection, 3), recordBytes(source, 0)); // Farm Animals
+    QCOMPARE(lines(h.categories()), QStringList({ "Nature", "World" }));
+    QCOMPARE(selectedLine(h.categories()), QString("Nature"));
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Bats", "Farm Animals", "Owls" }));
+    QCOMPARE(selectedLine(h.puzzles()), QString("Owls"));
+    QVERIFY(h.dialogs.messages().empty());
+
+    // Cancel in the window changes nothing.
+    h.dialogs.chooseFile(sample);
+    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0 }, "CancelButton"); };
+    h.item("MenuImport")->trigger();
+    QCOMPARE(fileBytes(h.collection()), collection);
+}
+
+// The open collection, however spelled, and files of other kinds are refused before any window.
+void MainWindowTest::importRefusesTheOpenCollectionAndOtherFiles()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "Nature", "Owls" } });
+    h.open().show();
+    writeBytes(h.workspace.path("start/notes.txt"), "words");
+    const std::pair<QString, QString> refusals[] = {
+        { h.workspace.path("start/../start/PUZZLES.ZP3"),
+            "Error|Import File cannot be the same as the currently open file." },
+        { h.workspace.path("start/notes.txt"), "Error|The file selected is not a valid Gridwright file." },
+    };
+    for (const auto &[chosen, message] : refusals) {
+        h.dialogs.chooseFile(chosen);
+        h.item("MenuImport")->trigger();
+        QCOMPARE(h.dialogs.lastMessage(), message);
+    }
+    QVERIFY(h.opened.isEmpty());
+    QCOMPARE(fileBytes(h.collection()).size(), int(sizeof(model::PuzzleRecord)));
+}
+
+// A 16-bit file is converted at once, appended and selected; one byte short is refused.
+void MainWindowTest::importSixteenBitPuzzle()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "Nature", "Owls" } });
+    h.open().show();
+    const QByteArray zpk = zpkFile("Rivers");
+    writeBytes(h.workspace.path("start/short.ZPK"), zpk.left(zpk.size() - 1));
+    h.dialogs.chooseFile(h.workspace.path("start/short.ZPK"));
+    h.item("MenuImport")->trigger();
+    QCOMPARE(
+        h.dialogs.lastMessage(), QString("Error|Puzzle file is corrupt or incompatible.  Import aborted."));
+
+    writeBytes(h.workspace.path("start/rivers.zpk"), zpk);
+    h.dialogs.chooseFile(h.workspace.path("start/rivers.zpk"));
+    h.item("MenuImport")->trigger();
+    QVERIFY(h.opened.isEmpty());
+    QCOMPARE(lines(h.categories()), QStringList({ "Nature", "Version 2.0 Puzzles" }));
+    QCOMPARE(selectedLine(h.categories()), QString("Version 2.0 Puzzles"));
+    QCOMPARE(selectedLine(h.puzzles()), QString("Rivers"));
+    const auto added = model::readPuzzle(h.collection().toStdString(), 1, model::unableToLoadPuzzle());
+    QVERIFY(added);
+    QCOMPARE(int(added->generated), 1);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&*added), sizeof(model::PuzzleRecord)),
+        QByteArray(reinterpret_cast<const char *>(h.context().working.get()), sizeof(model::PuzzleRecord)));
+}
+
+// As a user would: two sample puzzles exported to a new collection, a new empty collection
+// created, and the two imported into it.
+void MainWindowTest::exportAndImportBack()
+{
+    Harness h;
+    h.writeSettings();
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", h.collection()));
+    h.open().show();
+    const QString two = h.workspace.path("start/TWO.ZP3");
+    h.dialogs.chooseFile(two);
+    h.onChild = [](QDialog &child) {
+        test::saveScreenshot(&child, "MainWindow-export");
+        return chooseInPuzzleWindow(child, { 2, 3 }, "SaveFileButton");
+    };
+    h.item("MenuExport")->trigger();
+    QCOMPARE(h.opened, QStringList({ "gw::model::TExportPuzzles" }));
+    const QByteArray sample = fileBytes(h.collection());
+    QCOMPARE(fileBytes(two), recordBytes(sample, 1) + recordBytes(sample, 2)); // Ocean Life, Weather Watch
+
+    h.dialogs.chooseFile(h.workspace.path("start/FRESH.ZP3"));
+    h.dialogs.answer(app::Answer::No);
+    h.item("MenuNewGroup")->trigger();
+    QCOMPARE(h.categories()->count(), 0);
+    h.dialogs.chooseFile(two);
+    h.onChild = [](QDialog &child) {
+        child.findChild<QPushButton *>("SelectAllButton")->click();
+        test::saveScreenshot(&child, "MainWindow-import");
+        return chooseInPuzzleWindow(child, {}, "OkButton");
+    };
+    h.item("MenuImport")->trigger();
+    QCOMPARE(fileBytes(h.workspace.path("start/FRESH.ZP3")), fileBytes(two));
+    QCOMPARE(lines(h.categories()), QStringList({ "Nature" }));
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Ocean Life", "Weather Watch" }));
+    test::saveScreenshot(h.window.get(), "MainWindow-after-import");
+}
+
+// The previous version's puzzles become OLDPUZZ.ZP3 and its shapes join the library; both old
+// files go.
+void MainWindowTest::startUpConvertsPreviousVersion()
+{
+    Harness h;
+    h.writeSettings();
+    const QByteArray zpk = zpkFile("Lakes");
+    const QByteArray oldRecord = zpk.mid(7);
+    writeBytes(h.workspace.path("start/ZPFUPUZZ.DAT"), oldRecord + oldRecord);
+    shapes::ShapeRecord shape {};
+    shape.title.assign("Old Star");
+    shape.width = 5;
+    shape.height = 5;
+    writeBytes(
+        h.workspace.path("start/ZPFULAY.DAT"), QByteArray(reinterpret_cast<const char *>(&shape), sizeof shape));
+    const QString library = QString::fromStdString(h.context().shapeLibrary().string());
+    const qint64 shapesBefore = QFileInfo(library).size();
+    h.open();
+    const std::vector<app::MessageRequest> &asked = h.dialogs.messages();
+    QCOMPARE(asked.size(), std::size_t(4));
+    QCOMPARE(asked[0].caption, QString("Notice"));
+    QCOMPARE(asked[0].text,
+        QString("User generated puzzles from a previous version of Gridwright have been detected.  Would you "
+                "like to convert them to a puzzle group?"));
+    QCOMPARE(asked[0].buttons, app::Buttons::YesNo);
+    QCOMPARE(asked[1].caption + "|" + asked[1].text,
+        QString("Ok|A new puzzle group named \"OLDPUZZ.ZP3\" has been created."));
+    QCOMPARE(asked[2].text,
+        QString("User generated shapes from a previous version of Gridwright have been detected.  Would you "
+                "like to add them to the current list of puzzle shapes?"));
+    QCOMPARE(asked[3].caption + "|" + asked[3].text, QString("Ok|Puzzle shapes have been added."));
+    const model::CollectionLists converted
+        = model::CollectionLists::load(h.workspace.path("start/OLDPUZZ.ZP3").toStdString());
+    QCOMPARE(converted.puzzles().size(), std::size_t(2));
+    QCOMPARE(converted.categories(), std::vector<std::string> { "Version 2.0 Puzzles" });
+    QCOMPARE(QFileInfo(library).size(), shapesBefore + qint64(sizeof shape));
+    QVERIFY(!QFile::exists(h.workspace.path("start/ZPFUPUZZ.DAT")));
+    QVERIFY(!QFile::exists(h.workspace.path("start/ZPFULAY.DAT")));
+    // OLDPUZZ.ZP3 does not become the open collection.
+    QCOMPARE(QString::fromStdString(h.context().settings.lastGroup), h.collection());
+}
+
+// No leaves the old files, and the questions come again at the next start.
+void MainWindowTest::startUpConversionDeclined()
+{
+    Harness h;
+    h.writeSettings();
+    writeBytes(h.workspace.path("start/ZPFUPUZZ.DAT"), zpkFile("Lakes").mid(7));
+    writeBytes(h.workspace.path("start/ZPFULAY.DAT"), QByteArray(sizeof(shapes::ShapeRecord), '\0'));
+    h.dialogs.answer(app::Answer::No);
+    h.dialogs.answer(app::Answer::No);
+    h.open();
+    QCOMPARE(h.dialogs.messages().size(), std::size_t(2));
+    QVERIFY(QFile::exists(h.workspace.path("start/ZPFUPUZZ.DAT")));
+    QVERIFY(QFile::exists(h.workspace.path("start/ZPFULAY.DAT")));
+    QVERIFY(!QFile::exists(h.workspace.path("start/OLDPUZZ.ZP3")));
+    h.dialogs.answer(app::Answer::No);
+    h.dialogs.answer(app::Answer::No);
+    h.open();
+    QCOMPARE(h.dialogs.messages().size(), std::size_t(4));
 }
 
 QTEST_MAIN(MainWindowTest)

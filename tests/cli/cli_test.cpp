@@ -1,4 +1,5 @@
 #include "model/CollectionFile.h"
+#include "model/PreviousVersion.h"
 #include "model/PuzzleRecord.h"
 #include "platform/RecordFile.h"
 #include "shapes/ShapeRecord.h"
@@ -11,6 +12,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sys/wait.h>
 
 namespace {
@@ -152,6 +154,86 @@ TEST_F(CliTest, ShapeFileWithShortRunsRefusesLongWords)
                            "is greater than the maximum word length: \"MOUSE\"."),
         std::string::npos)
         << run.out;
+}
+
+// copy appends the chosen records byte for byte in the order given; it refuses the file it
+// reads from, a record that is not there, and then writes nothing.
+TEST_F(CliTest, CopyAppendsRecordsUnchanged)
+{
+    const std::string sample = path("SAMPLE.ZP3");
+    fs::copy_file(GW_SOURCE_DIR "/data/SAMPLE.ZP3", sample);
+    const std::string bytes = gw::readFileBytes(sample, 1 << 20).value();
+    const std::size_t size = sizeof(gw::model::PuzzleRecord);
+
+    const CliRun copied = runCli("copy " + sample + " 3 0 --to " + path("new.ZP3"));
+    ASSERT_EQ(copied.status, 0) << copied.out;
+    EXPECT_EQ(gw::readFileBytes(path("new.ZP3"), 1 << 20).value(),
+        bytes.substr(3 * size, size) + bytes.substr(0, size));
+
+    const std::pair<std::string, std::string> refusals[] = {
+        { "copy " + sample + " 1 --to " + path("./SAMPLE.ZP3"),
+            "cannot be copied into the file they come from" },
+        { "copy " + sample + " 0 4 --to " + path("new.ZP3"), "there is no record 4" },
+        { "copy " + sample + " x --to " + path("new.ZP3"), "there is no record x" },
+        { "copy " + path("none.ZP3") + " 0 --to " + path("new.ZP3"), "cannot open" },
+        { "copy " + sample + " 0", "usage: gridwright-cli copy" },
+    };
+    for (const auto &[arguments, message] : refusals) {
+        const CliRun run = runCli(arguments);
+        EXPECT_NE(run.status, 0) << arguments;
+        EXPECT_NE(run.out.find(message), std::string::npos) << arguments << ": " << run.out;
+    }
+    EXPECT_EQ(fs::file_size(path("new.ZP3")), 2 * size);
+    EXPECT_EQ(gw::readFileBytes(sample, 1 << 20).value(), bytes);
+}
+
+// words writes the pair lines the editor's Export writes, sorted, with CR LF; a failure
+// leaves no file.
+TEST_F(CliTest, WordsWritesThePairLines)
+{
+    const std::string sample = GW_SOURCE_DIR "/data/SAMPLE.ZP3";
+    const CliRun run = runCli("words " + sample + " 0 --out " + path("words.txt") + " --sep ';'");
+    ASSERT_EQ(run.status, 0) << run.out;
+    const std::string text = gw::readFileBytes(path("words.txt"), 1 << 20).value();
+    EXPECT_EQ(text.substr(0, 48), "BARN                           ; Building where ");
+    EXPECT_NE(text.find("\r\nCALF "), std::string::npos);
+
+    const CliRun badSeparator = runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab");
+    EXPECT_NE(badSeparator.status, 0);
+    const CliRun noRecord = runCli("words " + sample + " 9 --out " + path("x.txt"));
+    EXPECT_NE(noRecord.status, 0);
+    EXPECT_NE(noRecord.out.find("Unable to load puzzle."), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("x.txt")));
+}
+
+// convert appends a 16-bit puzzle as a generated puzzle of "Version 2.0 Puzzles"; a file one
+// byte short is refused and nothing is written.
+TEST_F(CliTest, ConvertSixteenBitPuzzle)
+{
+    auto old = std::make_unique<gw::model::OldPuzzleRecord>();
+    std::memset(old.get(), 0, sizeof *old);
+    old->title.assign("Rivers");
+    old->size = 9;
+    old->wordCount = 1;
+    old->words[0].assign("NILE");
+    const std::string file = std::string("ZPK\x03"
+                                         "2.0",
+                                 7)
+        + std::string(reinterpret_cast<const char *>(old.get()), sizeof *old);
+    ASSERT_TRUE(gw::writeFileBytes(path("RIVERS.ZPK"), file));
+    ASSERT_TRUE(gw::writeFileBytes(path("short.zpk"), file.substr(0, file.size() - 1)));
+
+    const CliRun shortRun = runCli("convert " + path("short.zpk") + " --to " + path("old.ZP3"));
+    EXPECT_NE(shortRun.status, 0);
+    EXPECT_NE(
+        shortRun.out.find("Puzzle file is corrupt or incompatible.  Import aborted."), std::string::npos);
+    EXPECT_FALSE(fs::exists(path("old.ZP3")));
+
+    const CliRun run = runCli("convert " + path("RIVERS.ZPK") + " --to " + path("old.ZP3"));
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out, "record 0: Rivers\n");
+    const CliRun listed = runCli("list " + path("old.ZP3"));
+    EXPECT_EQ(listed.out, "0\tVersion 2.0 Puzzles\tRivers\n");
 }
 
 } // namespace

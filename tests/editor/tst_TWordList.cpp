@@ -5,6 +5,8 @@
 #include "layout/LayoutLibrary.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
+#include "model/TExportWords.h"
+#include "model/TImportWords.h"
 #include "shapes/QtShapePicture.h"
 #include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
@@ -13,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,6 +184,7 @@ private Q_SLOTS:
     void pagePreviewDrawsEachKindInItsColour();
     void pagePreviewSurvivesHostileLayouts();
     void screenshots();
+    void textExportThenImportIntoANewPuzzle();
 };
 
 // Protects the main road: one attempt runs the generator directly and the real chooser's Save
@@ -694,6 +698,70 @@ void TestTWordList::screenshots()
                 QString("TWordList-%1-%2").arg(stored ? "stored" : "new").arg(factor * 100));
         }
     }
+}
+
+// Runs `drive` on the modal window of type Window once the editor has opened it.
+template <typename Window, typename Drive> void whenModal(QWidget *owner, Drive drive)
+{
+    auto *waiter = new QTimer(owner);
+    QObject::connect(waiter, &QTimer::timeout, [waiter, drive] {
+        if (auto *window = qobject_cast<Window *>(QApplication::activeModalWidget())) {
+            waiter->stop();
+            drive(*window);
+        }
+    });
+    waiter->start(10);
+}
+
+// As a user would: Export writes the typed words and clues as pair lines, and Import of that
+// file into a new puzzle fills the rows with the same words and clues, in list order.
+void TestTWordList::textExportThenImportIntoANewPuzzle()
+{
+    const QString file = QDir::temp().filePath("gw_tst_wordlist_words.txt");
+    {
+        Editor editor;
+        TWordList &window = editor.open();
+        editor.show();
+        editor.typeCell(1, Word, "ZEBRA");
+        editor.typeCell(1, Clue, "Striped horse");
+        editor.typeCell(2, Word, "CAMEL");
+        editor.typeCell(2, Clue, "Desert ship");
+        editor.typeCell(4, Word, "EMU");
+        editor.dialogs.chooseFile(file);
+        whenModal<model::TExportWords>(&window, [](model::TExportWords &exporter) {
+            exporter.findChild<QPushButton *>("SelectAllButton")->click();
+            test::saveScreenshot(&exporter, "TWordList-export");
+            exporter.findChild<QPushButton *>("SaveFileButton")->click();
+        });
+        editor.click("ExportClue");
+        QCOMPARE(fileBytes(file),
+            QByteArray("CAMEL                          : Desert ship\r\n"
+                       "EMU                            : \r\n"
+                       "ZEBRA                          : Striped horse\r\n"));
+    }
+    Editor editor;
+    editor.context().settings.importOption = 3;
+    TWordList &window = editor.open();
+    editor.show();
+    editor.typeCell(1, Word, "LION");
+    editor.dialogs.chooseFile(file);
+    whenModal<model::TImportWords>(&window, [](model::TImportWords &importer) {
+        importer.findChild<QPushButton *>("OpenFileButton")->click();
+        importer.findChild<QPushButton *>("SelectAllButton")->click();
+        test::saveScreenshot(&importer, "TWordList-import");
+        importer.findChild<QPushButton *>("OkButton")->click();
+    });
+    editor.click("ImportClue");
+    QFile::remove(file);
+    QCOMPARE(window.rowWord(1), QString("LION"));
+    QCOMPARE(window.rowWord(2), QString("CAMEL"));
+    QCOMPARE(window.rowClue(2), QString("Desert ship"));
+    QCOMPARE(window.rowWord(3), QString("EMU"));
+    QCOMPARE(window.rowClue(3), QString(""));
+    QCOMPARE(window.rowWord(4), QString("ZEBRA"));
+    QCOMPARE(window.rowClue(4), QString("Striped horse"));
+    QCOMPARE(window.GetWordCount(), 4);
+    test::saveScreenshot(&window, "TWordList-after-import");
 }
 
 QTEST_MAIN(TestTWordList)

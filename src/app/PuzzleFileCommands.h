@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace gw::app {
+
+struct AppContext;
+
+// The main window's commands that move puzzles between files.  Windows run through runChild,
+// as every window the main window opens.
+using ChildWindowRunner = std::function<int(QDialog &window)>;
+
+// File, Import Puzzles: a collection file opens the import window, a 16-bit file is converted
+// and appended at once.  afterCopy runs once puzzles were copied from a collection, so the main
+// window can reselect what it showed and reload; a 16-bit puzzle is reselected by itself.
+void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindowRunner &runChild,
+    const std::function<void()> &afterCopy);
+
+// File, Export Puzzles.
+void exportPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindowRunner &runChild);
+
+// Start-up: offers to convert the previous version's puzzle and shape files found in the start
+// directory.  True when a collection file was written.
+bool convertPreviousVersion(QWidget *parent, AppContext &context);
+
+} // namespace gw::app

@@ -1,0 +1,44 @@
+#include "editor/QtWordTextWindows.h"
+
+#include "editor/TWordList.h"
+#include "model/TExportWords.h"
+#include "model/TImportWords.h"
+#include "platform/QtText.h"
+
+#include <vector>
+
+namespace gw::editor {
+
+namespace {
+
+std::vector<model::TableRow> tableRows(const TWordList &editor)
+{
+    std::vector<model::TableRow> rows;
+    rows.reserve(TWordList::Rows);
+    for (int row = 1; row <= TWordList::Rows; ++row)
+        rows.push_back(
+            { fromQString(editor.rowWord(row)), fromQString(editor.rowClue(row)), editor.rowUsed(row) });
+    return rows;
+}
+
+} // namespace
+
+void runTextImport(TWordList &editor, app::AppContext &context)
+{
+    std::vector<model::TableRow> rows = tableRows(editor);
+    model::TImportWords window(context, rows, &editor);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    for (const int row : window.changedRows()) {
+        editor.setRowWord(row + 1, toQString(rows[static_cast<std::size_t>(row)].word));
+        editor.setRowClue(row + 1, toQString(rows[static_cast<std::size_t>(row)].clue));
+    }
+}
+
+void runTextExport(TWordList &editor, app::AppContext &context)
+{
+    model::TExportWords window(context, tableRows(editor), &editor);
+    window.exec();
+}
+
+} // namespace gw::editor

@@ -1,0 +1,127 @@
+#include "export/QtPreviewExports.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "export/BitmapFile.h"
+#include "export/CrosswordFiles.h"
+#include "export/JpegFile.h"
+#include "export/MetafileExport.h"
+#include "export/TDoMeta.h"
+#include "export/TMyHtml.h"
+#include "export/TTheJPegFactor.h"
+#include "render/PrintJob.h"
+#include "render/TMyPreview.h"
+#include "report/RecordedPage.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace gw::exports {
+
+namespace {
+
+// Asks for the file to save, from the last one; stores the choice.  Nothing when cancelled.
+std::optional<std::filesystem::path> chooseSaveFile(QWidget *parent, std::string &lastFile,
+    const QString &title, const QString &filter, const QString &extension)
+{
+    const auto chosen = app::chooseFile(
+        parent, { app::FileDialogKind::Save, title, filter, extension, QString::fromStdString(lastFile) });
+    if (!chosen)
+        return std::nullopt;
+    // File names are what the file system holds: the dialog's own text, as UTF-8.
+    const std::string file = chosen->toStdString();
+    lastFile = file.substr(0, model::SettingsTextCapacity);
+    return std::filesystem::path(file);
+}
+
+void report(QWidget *parent, const Status &written)
+{
+    if (!written)
+        app::show(parent, written.error());
+}
+
+} // namespace
+
+void exportMetafile(QWidget *parent, app::AppContext &context, const report::RecordedPage &page,
+    const model::PuzzleRecord &puzzle, int enhanced, const DialogRunner &run)
+{
+    model::Settings &settings = context.settings;
+    const auto file = enhanced ? chooseSaveFile(parent, settings.lastExportEmfFile,
+                          "Save Puzzle As Enhanced MetaFile", "Enhanced Metafile (*.EMF *.emf)", "EMF")
+                               : chooseSaveFile(parent, settings.lastExportWmfFile, "Save Puzzle As MetaFile",
+                                   "Metafile (*.WMF *.wmf)", "WMF");
+    if (!file)
+        return;
+    if (hasBitmapObject(puzzle.layout))
+        app::show(parent, bitmapsNotSaved());
+    TDoMeta window(context, page, *file, enhanced, parent);
+    run(window);
+}
+
+void exportBitmap(QWidget *parent, app::AppContext &context, const QImage &pageImage)
+{
+    model::Settings &settings = context.settings;
+    const auto file = chooseSaveFile(
+        parent, settings.lastExportBitmapFile, "Save Puzzle As Bitmap", "Bitmap (*.BMP *.bmp)", "BMP");
+    if (file)
+        report(parent, writeBmp(pageImage, *file, bitsPerPixelOf(settings.pixelFormat)));
+}
+
+void exportJpeg(QWidget *parent, app::AppContext &context, const QImage &pageImage)
+{
+    model::Settings &settings = context.settings;
+    const auto file = chooseSaveFile(
+        parent, settings.lastExportJpegFile, "Save Puzzle As JPeg", "JPeg (*.JPG *.jpg)", "JPG");
+    if (file) {
+        const QImage picture = inColourDepth(pageImage, bitsPerPixelOf(settings.pixelFormat));
+        report(parent, writeJpeg(picture, *file, settings.jpegCompressionQuality));
+    }
+}
+
+void chooseJpegFactor(QWidget *parent, app::AppContext &context, const DialogRunner &run)
+{
+    TTheJPegFactor window(context, parent);
+    run(window);
+}
+
+void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage, const DialogRunner &run)
+{
+    TMyHtml window(context, pageImage, parent);
+    run(window);
+}
+
+void exportIpuz(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
+{
+    std::string lastFile = context.startDirectory.string();
+    if (const auto file = chooseSaveFile(parent, lastFile, "Save Puzzle As ipuz", "ipuz (*.ipuz)", "ipuz"))
+        report(parent, writeIpuz(CrosswordGrid::of(puzzle), *file));
+}
+
+void exportPuz(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
+{
+    std::string lastFile = context.startDirectory.string();
+    if (const auto file = chooseSaveFile(parent, lastFile, "Save Puzzle As Puz", "Puz (*.PUZ *.puz)", "puz"))
+        report(parent, writePuz(CrosswordGrid::of(puzzle), *file));
+}
+
+void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext &context, DialogRunner run)
+{
+    const auto metafile = [&context, run](int enhanced) {
+        return [&context, run, enhanced](render::TMyPreview &shown) {
+            if (shown.page())
+                exportMetafile(&shown, context, *shown.page(), shown.job().puzzle(), enhanced, run);
+        };
+    };
+    hooks.wmf = metafile(0);
+    hooks.emf = metafile(1);
+    hooks.bmp = [&context](render::TMyPreview &shown) { exportBitmap(&shown, context, shown.pageImage()); };
+    hooks.jpeg = [&context](render::TMyPreview &shown) { exportJpeg(&shown, context, shown.pageImage()); };
+    hooks.jpegFactor = [&context, run](render::TMyPreview &shown) { chooseJpegFactor(&shown, context, run); };
+    hooks.html
+        = [&context, run](render::TMyPreview &shown) { exportHtml(&shown, context, shown.pageImage(), run); };
+    hooks.ipuz = [&context](render::TMyPreview &shown) { exportIpuz(&shown, context, shown.job().puzzle()); };
+    hooks.puz = [&context](render::TMyPreview &shown) { exportPuz(&shown, context, shown.job().puzzle()); };
+}
+
+} // namespace gw::exports

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace gw::app {
+struct AppContext;
+}
+
+namespace gw::generate {
+
+// The clue window of the hand editor: shows one new word and takes its clue.  The radio
+// buttons store the setting "Case Sensitivity" as soon as they are clicked; however the window
+// closes, the clue stands as typed.
+class TAddAClue : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ClueLength = 150;
+
+    TAddAClue(app::AppContext &context, const QString &word, QWidget *parent = nullptr);
+
+    QString clue() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void UpperClick();
+    void LowerClick();
+    void FirstLetClick();
+    void OkButtonClick();
+
+private:
+    void FormShow();
+
+    app::AppContext &m_context;
+    QLabel *m_word;
+    QLineEdit *m_clue;
+    QRadioButton *m_upper;
+    QRadioButton *m_lower;
+    QRadioButton *m_firstLet;
+    bool m_shown = false;
+};
+
+} // namespace gw::generate

@@ -1,0 +1,56 @@
+#include "layout/TBonusQuestion.h"
+
+#include "app/AppContext.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace gw::layout {
+
+TBonusQuestion::TBonusQuestion(app::AppContext &context, std::string &question, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_question(question)
+    , m_box(new QLineEdit(this))
+{
+    setWindowTitle("Bonus Question");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(420, 84);
+
+    m_box->setObjectName("BonusQuestionEdit");
+    m_box->setMaxLength(TypedCapacity);
+    m_box->setText(toQString(question));
+    m_box->setGeometry(12, 14, 396, 21);
+
+    auto *ok = new QPushButton("&Ok", this);
+    ok->setObjectName("OkButton");
+    ok->setDefault(true);
+    ok->setGeometry(242, 48, 79, 25);
+    connect(ok, &QPushButton::clicked, this, &TBonusQuestion::OkButtonClick);
+    auto *cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelButton");
+    cancel->setGeometry(329, 48, 79, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TBonusQuestion::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TBonusQuestion::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TBonusQuestion::OkButtonClick()
+{
+    m_question = storedText(fromQString(m_box->text()), StoredCapacity);
+    accept();
+}
+
+} // namespace gw::layout

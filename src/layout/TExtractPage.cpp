@@ -1,0 +1,84 @@
+#include "layout/TExtractPage.h"
+
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "layout/LayoutLibrary.h"
+#include "model/CollectionFile.h"
+#include "model/CollectionLists.h"
+#include "platform/QtText.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace gw::layout {
+
+TExtractPage::TExtractPage(app::AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    setWindowTitle(QStringLiteral("Extract Page Layout From Puzzle"));
+    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
+    setFixedSize(300, 290);
+    auto *heading = new QLabel(QStringLiteral("Available Puzzles"), this);
+    heading->setObjectName(QStringLiteral("PuzzleHeading"));
+    heading->setGeometry(10, 8, 280, 17);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("PuzzleList"));
+    m_list->setGeometry(10, 28, 280, 214);
+    auto *extract = new QPushButton(QStringLiteral("&Extract"), this);
+    extract->setObjectName(QStringLiteral("ExtractButton"));
+    extract->setDefault(true);
+    extract->setGeometry(124, 254, 79, 25);
+    connect(extract, &QPushButton::clicked, this, &TExtractPage::ExtractClick);
+    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setAutoDefault(false);
+    cancel->setGeometry(211, 254, 79, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    const model::CollectionLists lists = model::CollectionLists::load(m_context.collection());
+    for (const model::CollectionPuzzle &puzzle : lists.puzzles())
+        m_puzzles.push_back({ puzzle.title, puzzle.recordNumber });
+    model::sortAlphabetically(m_puzzles);
+    for (const model::CollectionLine &line : m_puzzles)
+        m_list->addItem(toQString(line.text));
+}
+
+void TExtractPage::showEvent(QShowEvent *event)
+{
+    if (!m_shown)
+        FormShow();
+    m_shown = true;
+    QDialog::showEvent(event);
+}
+
+void TExtractPage::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TExtractPage::ExtractClick()
+{
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_puzzles.size()) || !m_list->currentItem()->isSelected()) {
+        app::inform(
+            this, QStringLiteral("Error"), QStringLiteral("No puzzles have been selected for export."));
+        return;
+    }
+    const auto puzzle = model::readPuzzle(
+        m_context.collection(), m_puzzles[row].tag, Failure { "Error", "Unable to open puzzle." });
+    if (!puzzle) {
+        app::show(this, puzzle.error());
+        return;
+    }
+    const auto added = addLayout(m_context.layoutLibrary(), puzzle->layout);
+    if (!added) {
+        app::show(this, added.error());
+        return;
+    }
+    m_added = *added;
+    accept();
+}
+
+} // namespace gw::layout

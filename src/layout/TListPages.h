@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "layout/LayoutListEntry.h"
+#include "layout/LayoutRecord.h"
+#include "layout/TDoPages.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace gw::layout {
+
+// Who opened the chooser: the main window manages the library, the word list editor and the
+// print window choose a layout for the puzzle they hold.
+enum class ChooserMode { Manage = 1, ForWordList = 2, ForPrinting = 3 };
+
+// The layout chooser ("Puzzle Page Layouts"): lists the layout library with a preview of the
+// selected layout, opens the designer on new, changed and copied layouts, deletes, exports,
+// imports, extracts layouts from stored puzzles and sets the default for new puzzles.
+class TListPages : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // target is the layout Select copies the chosen one into (the puzzle's in the word list
+    // editor, the printout's in the print window); unused when managing.
+    TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord *target, QWidget *parent = nullptr);
+    ~TListPages() override;
+
+    // Set when the user left with Select; the target then holds the chosen layout.
+    bool chosen() const { return m_chosen; }
+
+    // Runs the designer modally and tells whether it saved; tests replace it.
+    using DesignerRunner = std::function<bool(TDoPages &designer)>;
+    void setDesignerRunner(DesignerRunner runner) { m_runDesigner = std::move(runner); }
+    // Runs the extract window; tests replace it.
+    using ChildRunner = std::function<int(QDialog &window)>;
+    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
+
+    // The record number of the selected entry, -1 when none is.
+    int selectedRecord() const;
+    const LayoutRecord &selectedLayout() const { return *m_selected; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void SelectClick();
+    void ExitClick();
+    void ImportClick();
+    void ExportClick();
+    void ModifyClick();
+    void CopyClick();
+    void DeleteClick();
+    void NewClick();
+    void SetDefaultClick();
+    void ExtractClick();
+    void PageListClick();
+
+private:
+    void FormShow();
+    bool reloadList();
+    void selectRow(int row);
+    void selectRecord(int record);
+    void readSelectedLayout();
+    void drawPreview();
+    void setButtons();
+    bool openDesigner(PageDesignerMode mode, int record, const LayoutRecord &layout);
+    // After a layout was added: list again and select the new last record.
+    void selectAdded(int record);
+    bool noneSelected();
+
+    app::AppContext &m_context;
+    ChooserMode m_mode;
+    LayoutRecord *m_target;
+    bool m_chosen = false;
+    bool m_shown = false;
+    std::unique_ptr<LayoutRecord> m_selected;
+    std::vector<LayoutListEntry> m_entries; // in list order
+    DesignerRunner m_runDesigner;
+    ChildRunner m_runChild;
+
+    QListWidget *m_list = nullptr;
+    QLabel *m_preview = nullptr;
+    QPushButton *m_select = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_copy = nullptr;
+    QPushButton *m_modify = nullptr;
+    QPushButton *m_export = nullptr;
+};
+
+} // namespace gw::layout

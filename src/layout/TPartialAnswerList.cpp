@@ -1,0 +1,68 @@
+#include "layout/TPartialAnswerList.h"
+
+#include "app/AppContext.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace gw::layout {
+
+TPartialAnswerList::TPartialAnswerList(
+    app::AppContext &context, const model::PuzzleRecord &puzzle, Flags &flags, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_flags(flags)
+    , m_words(new QListWidget(this))
+{
+    setWindowTitle("Partial Answer");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(250, 330);
+
+    auto *text = new QLabel("Select those words you would like filled in the puzzle.", this);
+    text->setObjectName("Explanation");
+    text->setWordWrap(true);
+    text->setGeometry(12, 8, 226, 32);
+
+    m_words->setObjectName("WordList");
+    m_words->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_words->setGeometry(12, 44, 226, 242);
+    // Entry order, so that line k is word entry k + 1; the record's count is untrusted.
+    for (int entry = 0; entry < puzzle.safeWordCount(); ++entry) {
+        auto *line = new QListWidgetItem(toQString(puzzle.words[entry].view()), m_words);
+        line->setSelected(flags[static_cast<std::size_t>(entry)] != 0);
+    }
+
+    auto *ok = new QPushButton("&Ok", this);
+    ok->setObjectName("OkButton");
+    ok->setDefault(true);
+    ok->setGeometry(72, 296, 79, 25);
+    connect(ok, &QPushButton::clicked, this, &TPartialAnswerList::OkButtonClick);
+    auto *cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelButton");
+    cancel->setGeometry(159, 296, 79, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TPartialAnswerList::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TPartialAnswerList::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TPartialAnswerList::OkButtonClick()
+{
+    m_flags = {};
+    for (int row = 0; row < m_words->count(); ++row)
+        m_flags[static_cast<std::size_t>(row)] = m_words->item(row)->isSelected() ? 1 : 0;
+    accept();
+}
+
+} // namespace gw::layout

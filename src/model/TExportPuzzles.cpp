@@ -1,0 +1,106 @@
+#include "model/TExportPuzzles.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "model/PuzzleTransfer.h"
+#include "model/QtTransferControls.h"
+#include "model/Settings.h"
+#include "platform/QtText.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace gw::model {
+
+TExportPuzzles::TExportPuzzles(app::AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_lines(puzzleTitleLines(context.collection()))
+    , m_list(transferList(this, "PuzzleList", { 8, 28, 260, 284 }))
+    , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 276, 256, 84, 25 }))
+{
+    setWindowTitle("Export Crossword Puzzles");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(368, 320);
+    transferLabel(this, "PuzzlesHeading", "Puzzles Available For Export", { 8, 8, 260, 17 });
+    QStringList titles;
+    for (const CollectionLine &line : m_lines)
+        titles << toQString(line.text);
+    setListLines(m_list, titles);
+
+    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 276, 28, 84, 25 });
+    auto *clearAll = transferButton(this, "ClearAllButton", "C&lear All", { 276, 60, 84, 25 });
+    auto *exit = transferButton(this, "ExitButton", "E&xit", { 276, 287, 84, 25 });
+    m_saveFile->setEnabled(false);
+    connect(selectAll, &QPushButton::clicked, this, &TExportPuzzles::SelectAllClick);
+    connect(clearAll, &QPushButton::clicked, this, &TExportPuzzles::ClearAllClick);
+    connect(m_saveFile, &QPushButton::clicked, this, &TExportPuzzles::SaveFileClick);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportPuzzles::PuzzleListClick);
+}
+
+void TExportPuzzles::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TExportPuzzles::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TExportPuzzles::PuzzleListClick()
+{
+    m_saveFile->setEnabled(!m_list->selectedItems().isEmpty());
+}
+
+void TExportPuzzles::SelectAllClick()
+{
+    m_list->selectAll();
+}
+
+void TExportPuzzles::ClearAllClick()
+{
+    m_list->clearSelection();
+}
+
+void TExportPuzzles::SaveFileClick()
+{
+    const std::vector<int> rows = selectedRows(m_list);
+    if (rows.empty()) {
+        app::show(this, nothingSelectedForExport());
+        return;
+    }
+    app::FileRequest request;
+    request.kind = app::FileDialogKind::Save;
+    request.title = "Save Crossword Puzzles";
+    request.filter = "GRIDW Files (*.ZP3 *.zp3)";
+    request.defaultExtension = "ZP3";
+    request.start = QString::fromStdString(m_context.settings.lastExportPuzzleFile);
+    const auto chosen = app::chooseFile(this, request);
+    if (!chosen) {
+        reject();
+        return;
+    }
+    const std::string path = chosen->toStdString();
+    m_context.settings.lastExportPuzzleFile = path.substr(0, SettingsTextCapacity);
+    std::vector<int> records;
+    for (const int row : rows)
+        records.push_back(m_lines[static_cast<std::size_t>(row)].tag);
+    if (const Status exported = exportPuzzles(m_context.collection(), records, path); !exported) {
+        app::show(this, exported.error());
+        // Another file name may still be chosen; only a failed write ends the export.
+        if (exported.error() != exportIsOpenCollection())
+            reject();
+        return;
+    }
+    accept();
+}
+
+} // namespace gw::model

@@ -1,0 +1,194 @@
+#include "model/TExportWords.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "model/QtTransferControls.h"
+#include "model/Settings.h"
+#include "platform/QtText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <string>
+
+namespace gw::model {
+
+namespace {
+
+QRadioButton *modeButton(QWidget *parent, const char *name, const QString &text, int top)
+{
+    auto *button = new QRadioButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(8, top, 150, 19);
+    return button;
+}
+
+} // namespace
+
+TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_rows(std::move(rows))
+    , m_list(transferList(this, "LineList", { 8, 8, 300, 284 }))
+    , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 316, 8, 76, 25 }))
+{
+    setWindowTitle("Export");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(482, 300);
+
+    auto *exit = transferButton(this, "ExitButton", "E&xit", { 398, 8, 76, 25 });
+    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 });
+    auto *clear = transferButton(this, "ClearButton", "C&lear", { 398, 40, 76, 25 });
+    auto *selectUsed = transferButton(this, "SelectUsedButton", "Select &Used", { 316, 72, 76, 25 });
+    auto *modes = new QGroupBox("Export", this);
+    modes->setObjectName("ModeGroup");
+    modes->setGeometry(316, 112, 158, 94);
+    m_words = modeButton(modes, "Words", "&Words", 20);
+    m_clues = modeButton(modes, "Clues", "&Clues", 44);
+    m_pairs = modeButton(modes, "WordsAndClues", "Words A&nd Clues", 68);
+    m_separatorLabel = transferLabel(this, "SeparatorLabel", "Se&parator Char", { 316, 220, 90, 17 });
+    m_separator = new QLineEdit(this);
+    m_separator->setObjectName("SeparatorEdit");
+    m_separator->setGeometry(410, 218, 24, 21);
+    m_separator->setMaxLength(1);
+    m_separatorLabel->setBuddy(m_separator);
+
+    connect(m_saveFile, &QPushButton::clicked, this, &TExportWords::SaveFileClick);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(selectAll, &QPushButton::clicked, this, &TExportWords::SelectAllClick);
+    connect(clear, &QPushButton::clicked, this, &TExportWords::ClearClick);
+    connect(selectUsed, &QPushButton::clicked, this, &TExportWords::SelectUsedClick);
+    for (QRadioButton *button : { m_words, m_clues, m_pairs })
+        connect(button, &QRadioButton::clicked, this, &TExportWords::ModeClick);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportWords::LineListClick);
+
+    switch (textModeOf(m_context.settings.exportOption)) {
+    case TextMode::Words:
+        m_words->setChecked(true);
+        break;
+    case TextMode::Clues:
+        m_clues->setChecked(true);
+        break;
+    case TextMode::WordsAndClues:
+        m_pairs->setChecked(true);
+        break;
+    }
+    m_separator->setText(toQString(std::string(1, m_context.settings.sepChar)).remove(QChar(0)));
+    connect(m_separator, &QLineEdit::textEdited, this, &TExportWords::SeparatorChange);
+    fillList();
+}
+
+void TExportWords::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TExportWords::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+TextMode TExportWords::mode() const
+{
+    if (m_clues->isChecked())
+        return TextMode::Clues;
+    if (m_pairs->isChecked())
+        return TextMode::WordsAndClues;
+    return TextMode::Words;
+}
+
+// The list of the mode; the separator and its label are there only for pairs.
+void TExportWords::fillList()
+{
+    const bool pairs = mode() == TextMode::WordsAndClues;
+    for (QWidget *control : std::initializer_list<QWidget *> { m_separatorLabel, m_separator }) {
+        control->setVisible(pairs);
+        control->setEnabled(pairs);
+    }
+    const std::string separator = fromQString(m_separator->text());
+    m_lines = exportListLines(m_rows, mode(), separator.empty() ? ':' : separator.front());
+    QStringList texts;
+    for (const ExportLine &line : m_lines)
+        texts << toQString(line.text);
+    setListLines(m_list, texts);
+    LineListClick();
+}
+
+void TExportWords::LineListClick()
+{
+    m_saveFile->setEnabled(!m_list->selectedItems().isEmpty());
+}
+
+void TExportWords::ModeClick()
+{
+    m_context.settings.exportOption = static_cast<int>(mode());
+    fillList();
+}
+
+void TExportWords::SeparatorChange()
+{
+    const std::string typed = fromQString(m_separator->text());
+    if (!typed.empty())
+        m_context.settings.sepChar = typed.front();
+    if (mode() == TextMode::WordsAndClues)
+        fillList();
+}
+
+void TExportWords::SelectAllClick()
+{
+    m_list->selectAll();
+}
+
+void TExportWords::ClearClick()
+{
+    m_list->clearSelection();
+}
+
+void TExportWords::SelectUsedClick()
+{
+    m_list->clearSelection();
+    for (std::size_t row = 0; row < m_lines.size(); ++row) {
+        if (m_lines[row].used)
+            m_list->item(static_cast<int>(row))->setSelected(true);
+    }
+}
+
+void TExportWords::SaveFileClick()
+{
+    const std::vector<int> rows = selectedRows(m_list);
+    if (rows.empty()) {
+        app::inform(
+            this, "Error", "No words/clues selected for output.  Please select the desired words/clues.");
+        return;
+    }
+    app::FileRequest request;
+    request.kind = app::FileDialogKind::Save;
+    request.title = "Save Word/Clue List";
+    request.filter = "text (*.txt *.TXT)";
+    request.defaultExtension = "txt";
+    request.start = QString::fromStdString(m_context.settings.lastExportWordFile);
+    const auto chosen = app::chooseFile(this, request);
+    if (!chosen)
+        return;
+    const std::string path = chosen->toStdString();
+    m_context.settings.lastExportWordFile = path.substr(0, SettingsTextCapacity);
+    std::vector<std::string> selected;
+    for (const int row : rows)
+        selected.push_back(m_lines[static_cast<std::size_t>(row)].text);
+    if (const Status written = writeWordFile(path, selected); !written) {
+        app::show(this, written.error());
+        return;
+    }
+    accept();
+}
+
+} // namespace gw::model

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/WordTextTransfer.h"
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace gw::app {
+struct AppContext;
+}
+
+namespace gw::model {
+
+// Lists the words, the clues or the word and clue pairs of the word list editor's rows and
+// writes the chosen lines into a new text file.
+class TExportWords : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void SaveFileClick();
+    void SelectAllClick();
+    void ClearClick();
+    void SelectUsedClick();
+    void ModeClick();
+    void SeparatorChange();
+    void LineListClick();
+
+private:
+    void FormShow();
+    TextMode mode() const;
+    void fillList();
+
+    app::AppContext &m_context;
+    std::vector<TableRow> m_rows;
+    std::vector<ExportLine> m_lines; // in list order
+    bool m_shown = false;
+    QListWidget *m_list;
+    QPushButton *m_saveFile;
+    QRadioButton *m_words;
+    QRadioButton *m_clues;
+    QRadioButton *m_pairs;
+    QLabel *m_separatorLabel;
+    QLineEdit *m_separator;
+};
+
+} // namespace gw::model

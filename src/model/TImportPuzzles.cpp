@@ -1,0 +1,96 @@
+#include "model/TImportPuzzles.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "model/PuzzleTransfer.h"
+#include "model/QtTransferControls.h"
+#include "platform/QtText.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace gw::model {
+
+TImportPuzzles::TImportPuzzles(app::AppContext &context, const std::filesystem::path &chosen, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_chosen(chosen)
+    , m_lines(puzzleTitleLines(chosen))
+    , m_list(transferList(this, "PuzzleList", { 8, 48, 260, 264 }))
+    , m_ok(transferButton(this, "OkButton", "&Ok", { 276, 256, 84, 25 }))
+{
+    setWindowTitle("Import Crossword Puzzles");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(368, 320);
+    transferLabel(
+        this, "FileNameLabel", "File Name: " + QString::fromStdString(chosen.string()), { 8, 6, 352, 17 })
+        ->setTextFormat(Qt::PlainText);
+    transferLabel(this, "PuzzlesHeading", "Puzzles in File", { 8, 28, 260, 17 });
+    QStringList titles;
+    for (const CollectionLine &line : m_lines)
+        titles << toQString(line.text);
+    setListLines(m_list, titles);
+
+    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 276, 48, 84, 25 });
+    auto *clearAll = transferButton(this, "ClearAllButton", "C&lear All", { 276, 80, 84, 25 });
+    auto *cancel = transferButton(this, "CancelButton", "&Cancel", { 276, 287, 84, 25 });
+    m_ok->setDefault(true);
+    m_ok->setEnabled(false);
+    connect(selectAll, &QPushButton::clicked, this, &TImportPuzzles::SelectAllClick);
+    connect(clearAll, &QPushButton::clicked, this, &TImportPuzzles::ClearAllClick);
+    connect(m_ok, &QPushButton::clicked, this, &TImportPuzzles::OkClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &TImportPuzzles::PuzzleListClick);
+}
+
+void TImportPuzzles::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TImportPuzzles::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TImportPuzzles::PuzzleListClick()
+{
+    m_ok->setEnabled(!m_list->selectedItems().isEmpty());
+}
+
+void TImportPuzzles::SelectAllClick()
+{
+    m_list->selectAll();
+}
+
+void TImportPuzzles::ClearAllClick()
+{
+    m_list->clearSelection();
+}
+
+void TImportPuzzles::OkClick()
+{
+    const std::vector<int> rows = selectedRows(m_list);
+    if (rows.empty()) {
+        app::show(this, nothingSelectedForImport());
+        return;
+    }
+    std::vector<int> records;
+    for (const int row : rows)
+        records.push_back(m_lines[static_cast<std::size_t>(row)].tag);
+    if (const Status imported = importPuzzles(m_chosen, records, m_context.collection()); !imported) {
+        app::show(this, imported.error());
+        reject();
+        return;
+    }
+    accept();
+}
+
+} // namespace gw::model

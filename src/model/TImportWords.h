@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/WordTextTransfer.h"
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace gw::app {
+struct AppContext;
+}
+
+namespace gw::model {
+
+// Reads the lines of a text file and puts the chosen ones into the word list editor's rows, as
+// words, as clues or as word and clue pairs.  Works on the rows it is given; the editor copies
+// back the rows named by changedRows() once the window is accepted.
+class TImportWords : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TImportWords(app::AppContext &context, std::vector<TableRow> &rows, QWidget *parent = nullptr);
+
+    // The rows filled by Ok, from 0.
+    const std::vector<int> &changedRows() const { return m_changed; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void OpenFileClick();
+    void OkClick();
+    void SelectAllClick();
+    void ClearClick();
+    void ModeClick();
+    void SeparatorChange();
+
+private:
+    void FormShow();
+    TextMode mode() const;
+    void showSeparator();
+
+    app::AppContext &m_context;
+    std::vector<TableRow> &m_rows;
+    std::vector<std::string> m_lines; // in list order
+    std::vector<int> m_changed;
+    bool m_shown = false;
+    QListWidget *m_list;
+    QPushButton *m_ok;
+    QPushButton *m_selectAll;
+    QPushButton *m_clear;
+    QRadioButton *m_asWords;
+    QRadioButton *m_asClues;
+    QRadioButton *m_asPairs;
+    QLabel *m_separatorLabel;
+    QLineEdit *m_separator;
+};
+
+} // namespace gw::model

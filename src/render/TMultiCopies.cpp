@@ -1,0 +1,66 @@
+#include "render/TMultiCopies.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace gw::render {
+
+TMultiCopies::TMultiCopies(app::AppContext &context, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_copiesEdit(new QLineEdit(this))
+{
+    setWindowTitle("Multi-Copies");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(220, 84);
+
+    auto *label = new QLabel("Copies To Print", this);
+    label->setObjectName("CopiesLabel");
+    label->setBuddy(m_copiesEdit);
+    label->setGeometry(14, 16, 100, 17);
+
+    m_copiesEdit->setObjectName("CopiesEdit");
+    m_copiesEdit->setMaxLength(3);
+    m_copiesEdit->setGeometry(120, 14, 50, 21);
+
+    auto *ok = new QPushButton("&Ok", this);
+    ok->setObjectName("OkButton");
+    ok->setDefault(true);
+    ok->setGeometry(36, 48, 72, 25);
+    connect(ok, &QPushButton::clicked, this, &TMultiCopies::OkButtonClick);
+    auto *cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("CancelButton");
+    cancel->setGeometry(116, 48, 72, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TMultiCopies::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TMultiCopies::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TMultiCopies::OkButtonClick()
+{
+    bool number = false;
+    const int copies = m_copiesEdit->text().trimmed().toInt(&number);
+    if (!number || copies <= 0) {
+        app::inform(this, "Error", "Invalid number of copies entered.");
+        m_copiesEdit->setFocus();
+        return;
+    }
+    m_copies = copies;
+    accept();
+}
+
+} // namespace gw::render

@@ -1,0 +1,337 @@
+#include "render/TMyPreview.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/ProgramPrinter.h"
+#include "app/ScreenScale.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+#include "render/PrintJob.h"
+#include "render/QtPreviewPage.h"
+#include "render/TMultiCopies.h"
+#include "report/PageImage.h"
+#include "report/ReportEngine.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace gw::render {
+
+namespace {
+
+QAction *addItem(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &keys = {})
+{
+    QAction *item = menu->addAction(text);
+    item->setObjectName(objectName);
+    item->setShortcut(keys);
+    return item;
+}
+
+QMenu *addMenu(QMenuBar *bar, const QString &objectName, const QString &title)
+{
+    QMenu *menu = bar->addMenu(title);
+    menu->setObjectName(objectName);
+    return menu;
+}
+
+QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &title)
+{
+    QMenu *menu = parent->addMenu(title);
+    menu->setObjectName(objectName);
+    return menu;
+}
+
+} // namespace
+
+TMyPreview::TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_job(job)
+    , m_engine(engine)
+    , m_runChild([](QDialog &window) { return window.exec(); })
+    , m_page(new QtPreviewPage)
+    , m_scroll(new QScrollArea(this))
+    , m_zoomEdit(new QLineEdit)
+{
+    setWindowTitle("Puzzle Preview");
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setSizeGripEnabled(true);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto *bar = new QMenuBar(this);
+    bar->setObjectName("MainMenu");
+    column->setMenuBar(bar);
+
+    auto *tools = new QWidget(this);
+    tools->setObjectName("ToolBar");
+    buildToolBar(tools);
+    column->addWidget(tools);
+
+    m_scroll->setObjectName("PreviewArea");
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_page->setObjectName("PreviewPage");
+    m_page->setPage(page());
+    m_scroll->setWidget(m_page);
+    column->addWidget(m_scroll, 1);
+
+    buildMenus();
+    showZoom();
+}
+
+void TMyPreview::buildToolBar(QWidget *bar)
+{
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->setSpacing(2);
+    const auto button
+        = [&](const QString &objectName, const QString &text, const QString &hint, auto handler) {
+              auto *speed = new QToolButton(bar);
+              speed->setObjectName(objectName);
+              speed->setText(text);
+              speed->setToolTip(hint);
+              speed->setAutoRaise(true);
+              row->addWidget(speed);
+              connect(speed, &QToolButton::clicked, this, handler);
+              return speed;
+          };
+    button("SpeedZoomIn", "+", "Zoom In", &TMyPreview::ZoomInClick);
+    button("SpeedZoomOut", "-", "Zoom Out", &TMyPreview::ZoomOutClick);
+    button("SpeedPageWidth", "Width", "Zoom Page Width", &TMyPreview::ZoomPageWidthClick);
+    button("SpeedWholePage", "Page", "Zoom Whole Page", &TMyPreview::ZoomWholePageClick);
+    row->addSpacing(8);
+    button("SpeedBitmap", "BMP", "Export As Bitmap", [this] { runHook(m_hooks.bmp); });
+    button("SpeedMetafile", "WMF", "Export As Metafile", [this] { runHook(m_hooks.wmf); });
+    button("SpeedJpeg", "JPEG", "Export As JPEG", [this] { runHook(m_hooks.jpeg); });
+    button("SpeedWebPage", "Web", "Create Web Page", [this] { runHook(m_hooks.html); });
+    row->addSpacing(8);
+    button("SpeedPrint", "Print", "Print Page", &TMyPreview::PrintReportClick);
+    button("SpeedDone", "Done", "Done", &QDialog::accept);
+    row->addSpacing(12);
+    auto *label = new QLabel("Zoom %", bar);
+    label->setObjectName("ZoomLabel");
+    label->setBuddy(m_zoomEdit);
+    row->addWidget(label);
+    m_zoomEdit->setObjectName("ZoomEdit");
+    m_zoomEdit->setMaxLength(10);
+    m_zoomEdit->setFixedWidth(60);
+    row->addWidget(m_zoomEdit);
+    row->addStretch(1);
+    connect(m_zoomEdit, &QLineEdit::editingFinished, this, &TMyPreview::ZoomEditDone);
+}
+
+void TMyPreview::buildMenus()
+{
+    auto *bar = findChild<QMenuBar *>("MainMenu");
+    QMenu *file = addMenu(bar, "MenuFile", "&File");
+    connect(addItem(file, "MenuPrintPage", "&Print Page", QKeySequence("Ctrl+P")), &QAction::triggered, this,
+        &TMyPreview::PrintPageClick);
+    connect(addItem(file, "MenuMultiCopies", "Print &Multiple Copies", QKeySequence("Ctrl+M")),
+        &QAction::triggered, this, &TMyPreview::MultiCopiesClick);
+    file->addSeparator();
+    connect(addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
+        &QDialog::accept);
+
+    QMenu *graphic = addMenu(bar, "MenuGraphicExport", "&Graphic Export");
+    const auto hookItem = [&](const QString &objectName, const QString &text, const QKeySequence &keys,
+                              std::function<void(TMyPreview &)> ExportHooks::*hook) {
+        connect(addItem(graphic, objectName, text, keys), &QAction::triggered, this,
+            [this, hook] { runHook(m_hooks.*hook); });
+    };
+    hookItem("MenuWmf", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+W"), &ExportHooks::wmf);
+    hookItem("MenuEmf", "&Enhanced MetaFile (EMF)", QKeySequence("Ctrl+E"), &ExportHooks::emf);
+    hookItem("MenuBmp", "Windows &Bitmap (BMP)", QKeySequence("Ctrl+B"), &ExportHooks::bmp);
+    hookItem("MenuJpeg", "&JPEG (JPG)", QKeySequence("Ctrl+J"), &ExportHooks::jpeg);
+    graphic->addSeparator();
+    hookItem("MenuJpegFactor", "JPEG Compression &Factor", QKeySequence("Ctrl+F"), &ExportHooks::jpegFactor);
+    graphic->addSeparator();
+    hookItem("MenuIpuz", "&ipuz Crossword (IPUZ)", {}, &ExportHooks::ipuz);
+    hookItem("MenuPuz", "&PUZ Crossword (PUZ)", {}, &ExportHooks::puz);
+
+    QAction *html = bar->addAction("&HTML Export");
+    html->setObjectName("MenuHtml");
+    connect(html, &QAction::triggered, this, [this] { runHook(m_hooks.html); });
+
+    QMenu *view = addMenu(bar, "MenuView", "&View");
+    QMenu *zoomIn = addMenu(view, "MenuZoomIn", "Zoom &In");
+    QMenu *zoomOut = addMenu(view, "MenuZoomOut", "Zoom &Out");
+    const auto zoomItem
+        = [this](QMenu *menu, const QString &objectName, const QString &text, double percent) {
+              connect(addItem(menu, objectName, text), &QAction::triggered, this,
+                  [this, percent] { setZoom(percent); });
+          };
+    zoomItem(zoomIn, "MenuZoom100", "&1 : 1", 100);
+    zoomItem(zoomIn, "MenuZoom200", "&2 : 1", 200);
+    zoomItem(zoomOut, "MenuZoomOut100", "1 : &1", 100);
+    zoomItem(zoomOut, "MenuZoom50", "1 : &2", 50);
+    zoomItem(zoomOut, "MenuZoom33", "1 : &3", 100.0 / 3);
+    zoomItem(zoomOut, "MenuZoom25", "1 : &4", 25);
+    zoomItem(zoomOut, "MenuZoom20", "1 : &5", 20);
+    connect(addItem(view, "MenuPageWidth", "Zoom &Page Width", QKeySequence("Ctrl+Z")), &QAction::triggered,
+        this, &TMyPreview::ZoomPageWidthClick);
+    connect(addItem(view, "MenuWholePage", "Zoom &Whole Page"), &QAction::triggered, this,
+        &TMyPreview::ZoomWholePageClick);
+}
+
+const report::RecordedPage *TMyPreview::page() const
+{
+    return m_engine.pages().empty() ? nullptr : &m_engine.pages().front();
+}
+
+void TMyPreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMyPreview::FormShow()
+{
+    // The window keeps the size the user gave it, so it takes the screen size only in its fonts.
+    setFont(app::designFont("Arial", app::scaled(app::DesignFontPixels, m_context.scaleFactor)));
+    const model::Settings &settings = m_context.settings;
+    setGeometry(settings.reportViewingWindowLeft, settings.reportViewingWindowTop,
+        std::max(settings.reportViewingWindowWidth, minimumSizeHint().width()),
+        std::max(settings.reportViewingWindowHeight, minimumSizeHint().height()));
+}
+
+void TMyPreview::done(int result)
+{
+    model::Settings &settings = m_context.settings;
+    const QRect bounds = geometry();
+    settings.reportViewingWindowLeft = bounds.x();
+    settings.reportViewingWindowTop = bounds.y();
+    settings.reportViewingWindowWidth = bounds.width();
+    settings.reportViewingWindowHeight = bounds.height();
+    QDialog::done(result);
+}
+
+double TMyPreview::zoom() const
+{
+    return m_page->zoom();
+}
+
+void TMyPreview::setZoom(double percent)
+{
+    // The point of the page in the middle of the view stays there.
+    QScrollBar *across = m_scroll->horizontalScrollBar();
+    QScrollBar *down = m_scroll->verticalScrollBar();
+    const QSize before = m_page->size();
+    // The page widget sits at its place in the viewport: moved up and left by scrolling, or
+    // centred when it is smaller.
+    const double middleX = (m_scroll->viewport()->width() / 2.0 - m_page->x()) / std::max(1, before.width());
+    const double middleY
+        = (m_scroll->viewport()->height() / 2.0 - m_page->y()) / std::max(1, before.height());
+    m_page->setZoom(std::clamp(percent, MinZoom, MaxZoom));
+    const QSize after = m_page->size();
+    across->setMaximum(std::max(0, after.width() - m_scroll->viewport()->width()));
+    down->setMaximum(std::max(0, after.height() - m_scroll->viewport()->height()));
+    across->setValue(static_cast<int>(middleX * after.width() - m_scroll->viewport()->width() / 2.0));
+    down->setValue(static_cast<int>(middleY * after.height() - m_scroll->viewport()->height() / 2.0));
+    showZoom();
+}
+
+void TMyPreview::showZoom()
+{
+    m_zoomEdit->setText(QString::number(zoom(), 'f', 1).left(m_zoomEdit->maxLength()));
+}
+
+QImage TMyPreview::pageImage() const
+{
+    if (!page())
+        return {};
+    return report::renderPageImage(*page(), QtPreviewPage::ScreenDotsPerInch * zoom() / 100);
+}
+
+void TMyPreview::ZoomInClick()
+{
+    setZoom(zoom() + ZoomStep);
+}
+
+void TMyPreview::ZoomOutClick()
+{
+    setZoom(zoom() - ZoomStep);
+}
+
+void TMyPreview::ZoomPageWidthClick()
+{
+    if (!page())
+        return;
+    // Page and both margins across the visible part of the scroll area.
+    const QSize full = QtPreviewPage::pagePixels(*page(), 100);
+    const double across = full.width() * (1 + 2 * QtPreviewPage::MarginPercent / 100);
+    const int room = m_scroll->viewport()->width() - m_scroll->verticalScrollBar()->sizeHint().width();
+    setZoom(100.0 * room / across);
+}
+
+void TMyPreview::ZoomWholePageClick()
+{
+    if (!page())
+        return;
+    const QSize full = QtPreviewPage::pagePixels(*page(), 100);
+    const double margins = full.width() * 2 * QtPreviewPage::MarginPercent / 100;
+    const double byWidth = 100.0 * m_scroll->viewport()->width() / (full.width() + margins);
+    const double byHeight = 100.0 * m_scroll->viewport()->height() / (full.height() + margins);
+    setZoom(std::min(byWidth, byHeight));
+}
+
+void TMyPreview::ZoomEditDone()
+{
+    bool number = false;
+    const double typed = m_zoomEdit->text().trimmed().toDouble(&number);
+    if (number && typed >= MinZoom && typed <= MaxZoom && typed != zoom())
+        setZoom(typed);
+    else
+        showZoom();
+}
+
+void TMyPreview::runHook(const std::function<void(TMyPreview &)> &hook)
+{
+    if (hook)
+        hook(*this);
+}
+
+void TMyPreview::printCopies(int firstPage, int lastPage, int copies)
+{
+    QPrinter &printer = app::programPrinter(m_context);
+    // A printer that writes a file keeps the puzzle's title as the document's.
+    printer.setDocName(toQString(m_job.puzzle().title.view()));
+    if (const Status printed = m_engine.print(printer, firstPage, lastPage, copies); !printed)
+        app::show(this, printed.error());
+}
+
+void TMyPreview::PrintPageClick()
+{
+    printCopies(1, 1, 1);
+}
+
+void TMyPreview::PrintReportClick()
+{
+    printCopies(1, static_cast<int>(m_engine.pages().size()), 1);
+}
+
+void TMyPreview::MultiCopiesClick()
+{
+    TMultiCopies dialog(m_context, this);
+    if (m_runChild(dialog) != QDialog::Accepted)
+        return;
+    // All copies go out as one job: the printer makes them itself when it can, otherwise the
+    // job repeats the page, so that a file printer keeps every copy.
+    printCopies(1, static_cast<int>(m_engine.pages().size()), dialog.copies());
+}
+
+} // namespace gw::render

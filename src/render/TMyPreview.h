@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QScrollArea;
+class QToolButton;
+
+namespace gw::app {
+struct AppContext;
+}
+
+namespace gw::report {
+class ReportEngine;
+class RecordedPage;
+} // namespace gw::report
+
+namespace gw::render {
+
+class PrintJob;
+class QtPreviewPage;
+
+// The preview of a print job's recorded page: zoom, print in one or several copies, and the
+// picture and web page exports.
+class TMyPreview : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // The export commands, each given the preview (its job, engine, page image and zoom);
+    // an empty one leaves its menu item and button doing nothing.
+    struct ExportHooks
+    {
+        std::function<void(TMyPreview &)> wmf;
+        std::function<void(TMyPreview &)> emf;
+        std::function<void(TMyPreview &)> bmp;
+        std::function<void(TMyPreview &)> jpeg;
+        std::function<void(TMyPreview &)> jpegFactor;
+        std::function<void(TMyPreview &)> html;
+        std::function<void(TMyPreview &)> ipuz;
+        std::function<void(TMyPreview &)> puz;
+    };
+
+    // Runs the dialogs the preview opens (modally in the program); tests replace it.
+    using ChildRunner = std::function<int(QDialog &window)>;
+
+    TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent);
+
+    ExportHooks &exportHooks() { return m_hooks; }
+    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
+
+    PrintJob &job() { return m_job; }
+    report::ReportEngine &engine() { return m_engine; }
+    const report::RecordedPage *page() const;
+
+    // Zoom in percent; 100 shows the page at its size on the screen.
+    double zoom() const;
+    void setZoom(double percent);
+    // The page as the preview shows it now: the whole sheet at the current zoom.
+    QImage pageImage() const;
+
+    static constexpr double MinZoom = 10;
+    static constexpr double MaxZoom = 400;
+    static constexpr double ZoomStep = 10; // percentage points of a Zoom In or Zoom Out click
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private Q_SLOTS:
+    void ZoomInClick();
+    void ZoomOutClick();
+    void ZoomPageWidthClick();
+    void ZoomWholePageClick();
+    void ZoomEditDone();
+    void PrintPageClick();
+    void PrintReportClick();
+    void MultiCopiesClick();
+
+private:
+    void FormShow();
+    void buildMenus();
+    void buildToolBar(QWidget *bar);
+    void runHook(const std::function<void(TMyPreview &)> &hook);
+    void printCopies(int firstPage, int lastPage, int copies);
+    void showZoom();
+
+    app::AppContext &m_context;
+    PrintJob &m_job;
+    report::ReportEngine &m_engine;
+    ExportHooks m_hooks;
+    ChildRunner m_runChild;
+    QtPreviewPage *m_page;
+    QScrollArea *m_scroll;
+    QLineEdit *m_zoomEdit;
+    bool m_shown = false;
+};
+
+} // namespace gw::render

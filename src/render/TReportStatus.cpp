@@ -1,0 +1,106 @@
+#include "render/TReportStatus.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+#include "render/PrintJob.h"
+#include "report/ReportEngine.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace gw::render {
+
+TReportStatus::TReportStatus(
+    app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_job(job)
+    , m_engine(engine)
+    , m_status(new QLabel(this))
+    , m_button(new QPushButton("Cancel", this))
+{
+    setWindowTitle("Report Status Screen");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(330, 200);
+
+    auto *title = new QLabel("Printing Status", this);
+    title->setObjectName("StatusTitle");
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(10, 8, 310, 18);
+
+    m_status->setObjectName("StatusLine");
+    m_status->setWordWrap(true);
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setFrameShape(QFrame::StyledPanel);
+    m_status->setGeometry(10, 30, 310, 124);
+
+    m_button->setObjectName("CancelButton");
+    m_button->setDefault(true);
+    m_button->setGeometry(125, 164, 80, 25);
+    connect(m_button, &QPushButton::clicked, this, &TReportStatus::CancelButtonClick);
+}
+
+void TReportStatus::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_started)
+        return;
+    m_started = true;
+    FormShow();
+    // The run starts once the dialog is on the screen, so that its status line can be seen.
+    QTimer::singleShot(0, this, &TReportStatus::FormActivate);
+}
+
+void TReportStatus::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+void TReportStatus::FormActivate()
+{
+    m_engine.setStatusListener([this](const std::string &line) { m_status->setText(toQString(line)); });
+    m_engine.setEventPump([] { QCoreApplication::processEvents(); });
+    m_aborted = !m_job.run(m_engine);
+    m_engine.setStatusListener({});
+    m_engine.setEventPump({});
+
+    QStringList lines;
+    for (const std::string &line : m_job.statusLines(m_aborted))
+        lines << toQString(line);
+    m_status->setText(lines.join("\n\n"));
+    m_button->setText("OK");
+    m_finished = true;
+    if (m_aborted)
+        return;
+    if (const auto missing = m_job.bitmapWarning())
+        app::show(this, *missing);
+    for (const Failure &warning : m_job.warnings())
+        app::show(this, warning);
+}
+
+void TReportStatus::CancelButtonClick()
+{
+    if (!m_finished) {
+        m_engine.abort();
+        return;
+    }
+    if (m_aborted)
+        QDialog::reject();
+    else
+        accept();
+}
+
+void TReportStatus::reject()
+{
+    if (m_started && !m_finished) {
+        m_engine.abort();
+        return;
+    }
+    QDialog::reject();
+}
+
+} // namespace gw::render

@@ -1,0 +1,135 @@
+#include "spell/TSpellSuggest.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+#include "spell/Dictionaries.h"
+#include "spell/SpellingSetup.h"
+#include "spell/UserLexicon.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace gw::spell {
+
+namespace {
+
+constexpr int ClientWidth = 360;
+constexpr int ClientHeight = 236;
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, int top)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setGeometry(268, top, 84, 25);
+    return button;
+}
+
+} // namespace
+
+TSpellSuggest::TSpellSuggest(app::AppContext &context, int dictionaryType, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_dictionaryType(dictionaryType)
+    , m_message(new QLabel(this))
+    , m_wordLabel(new QLabel(this))
+    , m_suggestions(new QListWidget(this))
+{
+    setWindowTitle("Spelling Suggestions");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    resize(ClientWidth, ClientHeight);
+
+    m_message->setObjectName("Message");
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setGeometry(8, 8, 344, 30);
+    m_message->setText("The following word was not found in the "
+        + toQString(userLexiconLanguage(dictionaryType).name)
+        + " dictionary.  Suggestions are listed below.");
+    m_wordLabel->setObjectName("Word");
+    m_wordLabel->setGeometry(8, 42, 344, 18);
+    m_wordLabel->setFont(app::designFont("Arial", app::DesignFontPixels, true));
+    auto *heading = new QLabel("Suggestions", this);
+    heading->setObjectName("SuggestionsLabel");
+    heading->setGeometry(8, 66, 250, 14);
+    m_suggestions->setObjectName("SuggestList");
+    m_suggestions->setGeometry(8, 82, 250, 146);
+
+    connect(makeButton(this, "ReplaceButton", "&Replace", 82), &QPushButton::clicked, this,
+        &TSpellSuggest::ReplaceButtonClick);
+    connect(makeButton(this, "IgnoreButton", "&Ignore", 112), &QPushButton::clicked, this,
+        &TSpellSuggest::IgnoreButtonClick);
+    connect(makeButton(this, "AbortButton", "A&bort", 142), &QPushButton::clicked, this,
+        &TSpellSuggest::AbortButtonClick);
+    connect(makeButton(this, "AddButton", "&Add", 172), &QPushButton::clicked, this,
+        &TSpellSuggest::AddButtonClick);
+}
+
+void TSpellSuggest::showEvent(QShowEvent *event)
+{
+    // Scaled and centred once: the user may move the window between words.
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TSpellSuggest::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+}
+
+UnknownAnswer TSpellSuggest::ask(const std::string &word, const std::vector<std::string> &suggestions)
+{
+    m_word = word;
+    m_answer = {};
+    m_wordLabel->setText(toQString(word));
+    m_suggestions->clear();
+    for (const std::string &suggestion : suggestions)
+        m_suggestions->addItem(toQString(suggestion));
+    m_suggestions->setCurrentRow(0);
+    m_suggestions->setFocus();
+    exec();
+    return m_answer;
+}
+
+void TSpellSuggest::ReplaceButtonClick()
+{
+    const QListWidgetItem *chosen = m_suggestions->currentItem();
+    if (!chosen || !chosen->isSelected()) {
+        app::inform(
+            this, "Error", "No replacement word has been selected.  Please choose a replacement first.");
+        return;
+    }
+    m_answer = { UnknownAnswer::Kind::Replace, fromQString(chosen->text()) };
+    accept();
+}
+
+void TSpellSuggest::IgnoreButtonClick()
+{
+    m_answer = {};
+    accept();
+}
+
+void TSpellSuggest::AbortButtonClick()
+{
+    m_answer = { UnknownAnswer::Kind::Abort, {} };
+    reject();
+}
+
+void TSpellSuggest::AddButtonClick()
+{
+    const Status added
+        = addToIncludeLexicon(m_context.programDirectory / includeLexiconName(m_context.spelling.userStem),
+            userLexiconLanguage(m_dictionaryType).languageId, m_word);
+    if (!added)
+        app::show(this, added.error());
+    m_answer = {};
+    accept();
+}
+
+} // namespace gw::spell

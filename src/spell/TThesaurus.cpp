@@ -1,0 +1,215 @@
+#include "spell/TThesaurus.h"
+
+#include "app/AppContext.h"
+#include "app/Dialogs.h"
+#include "app/WindowLook.h"
+#include "platform/QtText.h"
+#include "platform/Text.h"
+#include "spell/TWordSuggestions.h"
+#include "spell/ThesaurusLookup.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace gw::spell {
+
+namespace {
+
+constexpr int ClientWidth = 480;
+constexpr int ClientHeight = 300;
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &design)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(design);
+    return label;
+}
+
+QListWidget *makeList(QWidget *parent, const char *name, const QRect &design)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(design);
+    return list;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &design)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setGeometry(design);
+    return button;
+}
+
+void fill(QListWidget *list, const std::vector<std::string> &texts)
+{
+    for (const std::string &text : texts)
+        list->addItem(toQString(text));
+}
+
+} // namespace
+
+TThesaurus::TThesaurus(app::AppContext &context, int type, const QString &word, QWidget *parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_type(type)
+{
+    setWindowTitle("Thesaurus Lookup");
+    setFont(app::designFont("Arial", app::DesignFontPixels));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    makeLabel(this, "WordLabel", "Word", { 8, 10, 40, 14 });
+    m_word = new QLineEdit(word, this);
+    m_word->setObjectName("WordEdit");
+    m_word->setGeometry(50, 6, 200, 21);
+    auto *lookUp = makeButton(this, "LookUpButton", "&Look Up", { 258, 5, 84, 25 });
+    // Enter in the word field looks the word up.
+    lookUp->setDefault(true);
+    auto *suggest = makeButton(this, "SuggestButton", "&Suggest", { 348, 5, 84, 25 });
+
+    makeLabel(this, "CategoryLabel", "Categories", { 8, 38, 230, 14 });
+    m_categories = makeList(this, "CategoryList", { 8, 54, 230, 120 });
+    makeLabel(this, "AntonymLabel", "Antonyms", { 8, 180, 230, 14 });
+    m_antonyms = makeList(this, "AntonymList", { 8, 196, 230, 96 });
+    makeLabel(this, "SynonymLabel", "Synonyms", { 246, 38, 226, 14 });
+    m_synonyms = makeList(this, "SynonymList", { 246, 54, 226, 206 });
+
+    m_accept = makeButton(this, "AcceptButton", "&Accept", { 300, 268, 84, 25 });
+    auto *abort = makeButton(this, "AbortButton", "A&bort", { 388, 268, 84, 25 });
+
+    connect(lookUp, &QPushButton::clicked, this, &TThesaurus::LookUpClick);
+    connect(suggest, &QPushButton::clicked, this, &TThesaurus::SuggestClick);
+    connect(m_accept, &QPushButton::clicked, this, &TThesaurus::AcceptClick);
+    connect(abort, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_categories, &QListWidget::currentRowChanged, this, &TThesaurus::CategoryListClick);
+    connect(m_antonyms, &QListWidget::currentRowChanged, this, &TThesaurus::AntonymListClick);
+    connect(m_synonyms, &QListWidget::itemDoubleClicked, this, &TThesaurus::SynonymListDblClick);
+}
+
+TThesaurus::~TThesaurus() = default;
+
+void TThesaurus::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void TThesaurus::FormShow()
+{
+    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    Result<std::unique_ptr<ThesaurusLookup>> opened
+        = ThesaurusLookup::open(m_context.programDirectory, m_type);
+    if (!opened) {
+        app::show(this, opened.error());
+        return;
+    }
+    m_thesaurus = std::move(*opened);
+    LookUpClick();
+}
+
+void TThesaurus::LookUpClick()
+{
+    const QSignalBlocker quietCategories(m_categories);
+    const QSignalBlocker quietAntonyms(m_antonyms);
+    m_categories->clear();
+    m_antonyms->clear();
+    m_synonyms->clear();
+    if (!m_thesaurus)
+        return;
+    const std::optional<Meanings> meanings = m_thesaurus->lookUp(trimmed(fromQString(m_word->text())));
+    if (!meanings) {
+        app::inform(this, "Warning",
+            "Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words.");
+        return;
+    }
+    fill(m_categories, meanings->categories);
+    fill(m_antonyms, meanings->antonyms);
+    if (m_categories->count() == 0)
+        return;
+    m_categories->setCurrentRow(0);
+    loadSynonyms(m_categories->item(0)->text());
+}
+
+void TThesaurus::loadSynonyms(const QString &categoryText)
+{
+    m_accept->setEnabled(true);
+    m_synonyms->clear();
+    fill(m_synonyms, m_thesaurus->synonyms(fromQString(categoryText)));
+    if (m_synonyms->count() > 0)
+        m_synonyms->setCurrentRow(0);
+    else
+        m_accept->setEnabled(false);
+}
+
+void TThesaurus::CategoryListClick()
+{
+    const QListWidgetItem *category = m_categories->currentItem();
+    if (!category || !m_thesaurus)
+        return;
+    {
+        const QSignalBlocker quiet(m_antonyms);
+        m_antonyms->setCurrentRow(-1);
+    }
+    loadSynonyms(category->text());
+}
+
+void TThesaurus::AntonymListClick()
+{
+    const QListWidgetItem *antonym = m_antonyms->currentItem();
+    if (!antonym || !m_thesaurus)
+        return;
+    {
+        const QSignalBlocker quiet(m_categories);
+        m_categories->setCurrentRow(-1);
+    }
+    loadSynonyms(antonym->text());
+}
+
+void TThesaurus::SynonymListDblClick(QListWidgetItem *synonym)
+{
+    m_word->setText(synonym->text());
+    LookUpClick();
+}
+
+void TThesaurus::SuggestClick()
+{
+    if (!m_thesaurus)
+        return;
+    const std::string word(trimmed(fromQString(m_word->text())));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::vector<std::string> similar = m_thesaurus->suggestions(word);
+    QApplication::restoreOverrideCursor();
+    if (similar.empty()) {
+        app::inform(this, "Error", "No suggestions found for the word " + toQString(word) + ".");
+        return;
+    }
+    TWordSuggestions suggestions(m_context, word, similar, this);
+    if (suggestions.exec() != QDialog::Accepted)
+        return;
+    m_word->setText(suggestions.chosen());
+    LookUpClick();
+}
+
+void TThesaurus::AcceptClick()
+{
+    const QListWidgetItem *synonym = m_synonyms->currentItem();
+    if (!synonym || !synonym->isSelected()) {
+        app::inform(
+            this, "Error", "No replacement word has been selected.  Please choose a replacement first.");
+        return;
+    }
+    m_accepted = true;
+    m_acceptedText = synonym->text();
+    accept();
+}
+
+} // namespace gw::spell

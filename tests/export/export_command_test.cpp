@@ -1,0 +1,73 @@
+#include "export/ExportTestSupport.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace gw::test;
+
+class ExportCommand : public ExportFolder
+{
+protected:
+    // Runs gridwright-cli export on record 0 of the sample collection in the test's folder.
+    Outcome exportSample(const std::string &arguments)
+    {
+        return shell("cd " + quoted(dir()) + " && " + quoted(GW_CLI_PATH) + " export "
+            + quoted(SampleCollection) + " 0 " + arguments);
+    }
+};
+
+// Every format is written by the command line from the same print job.
+TEST_F(ExportCommand, WritesEveryFormat)
+{
+    for (const char *arguments : { "--wmf p.wmf", "--emf p.emf", "--bmp p.bmp", "--jpg p.jpg", "--html p.htm",
+             "--ipuz p.ipuz", "--puz p.puz" }) {
+        const Outcome done = exportSample(arguments);
+        EXPECT_EQ(done.status, 0) << arguments << "\n" << done.out;
+    }
+    for (const char *name : { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.ipuz", "p.puz" })
+        EXPECT_GT(fs::file_size(dir() / name), 0u) << name;
+    EXPECT_NE(fileBytes(dir() / "p.htm").find("<IMG SRC=\"p.JPG\""), std::string::npos);
+    EXPECT_EQ(fileBytes(dir() / "p.puz").substr(2, 11), "ACROSS&DOWN");
+}
+
+// Depth, resolution and quality reach the pictures.
+TEST_F(ExportCommand, PictureOptionsReachThePictures)
+{
+    ASSERT_EQ(exportSample("--bmp full.bmp --depth 24").status, 0);
+    ASSERT_EQ(exportSample("--bmp half.bmp --depth 8 --dpi 48").status, 0);
+    const QImage full(QString::fromStdString((dir() / "full.bmp").string()));
+    const QImage half(QString::fromStdString((dir() / "half.bmp").string()));
+    EXPECT_EQ(full.size(), QSize(816, 1056));
+    EXPECT_EQ(half.size(), QSize(408, 528));
+    EXPECT_EQ(half.format(), QImage::Format_Indexed8);
+    EXPECT_NE(full.format(), QImage::Format_Indexed8);
+
+    ASSERT_EQ(exportSample("--jpg q10.jpg --quality 10").status, 0);
+    ASSERT_EQ(exportSample("--jpg q90.jpg --quality 90").status, 0);
+    EXPECT_LT(fs::file_size(dir() / "q10.jpg"), fs::file_size(dir() / "q90.jpg"));
+}
+
+// Wrong option combinations and values are refused before anything is written.
+TEST_F(ExportCommand, RefusesWrongOptions)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        { "", "give one of --wmf" },
+        { "--wmf a.wmf --emf a.emf", "give one of --wmf" },
+        { "--jpg a.jpg --quality 0", "the quality must be a whole number from 1 to 100: 0" },
+        { "--jpg a.jpg --quality 101", "the quality must be a whole number from 1 to 100: 101" },
+        { "--bmp a.bmp --depth 16", "the depth must be 8 or 24: 16" },
+        { "--bmp a.bmp --quality 50", "--quality belongs to --jpg and --html" },
+        { "--wmf a.wmf --dpi 96", "--depth and --dpi belong to --bmp, --jpg and --html" },
+        { "--bmp a.bmp --dpi 5", "the resolution must be a whole number from 10 to 1200: 5" },
+    };
+    for (const auto &[arguments, message] : cases) {
+        const Outcome refused = exportSample(arguments);
+        EXPECT_NE(refused.status, 0) << arguments;
+        EXPECT_NE(refused.out.find(message), std::string::npos) << arguments << "\n" << refused.out;
+    }
+    EXPECT_TRUE(fs::is_empty(dir()));
+}
+
+} // namespace

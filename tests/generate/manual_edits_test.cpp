@@ -1,0 +1,353 @@
+#include "generate/ManualEdits.h"
+#include "support/TestRecords.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gw::generate {
+namespace {
+
+using model::PuzzleRecord;
+using shapes::cellIndex;
+
+// A generated puzzle drawn from rows: '#' outside the shape, '.' an empty square, anything else
+// a letter.  Its words are the runs of the drawing, found and ordered as hand editing does,
+// each with the clue "clue of WORD", stored in upper case.
+std::unique_ptr<PuzzleRecord> drawnPuzzle(const std::vector<std::string> &rows)
+{
+    auto record = test::zeroedPuzzle();
+    record->generated = 1;
+    record->height = static_cast<std::int16_t>(rows.size());
+    record->width = static_cast<std::int16_t>(rows.front().size());
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const char square = rows[r][c];
+            record->grid[r * 50 + c] = square == '#' ? model::OutsideCell
+                : square == '.'                      ? model::BlankCell
+                                                     : static_cast<std::uint8_t>(square);
+        }
+    addNewWords(*record, [](std::string_view letters) {
+        return ClueAnswer { "clue of " + std::string(letters), 1 };
+    });
+    return record;
+}
+
+void type(PuzzleRecord &record, int column, int row, char letter)
+{
+    record.grid[cellIndex(column, row) - 1] = static_cast<std::uint8_t>(letter);
+}
+
+struct Entry
+{
+    std::string word;
+    std::string clue;
+    int startCell;
+    int letters;
+    int number;
+    int across;
+    int placed;
+    bool operator==(const Entry &) const = default;
+};
+
+std::ostream &operator<<(std::ostream &out, const Entry &e)
+{
+    return out << e.word << "/" << e.clue << " @" << e.startCell << " len " << e.letters << " #" << e.number
+               << (e.across ? " across" : " down") << " placed " << e.placed;
+}
+
+std::vector<Entry> entries(const PuzzleRecord &record, int count)
+{
+    std::vector<Entry> result;
+    for (int i = 0; i < count; ++i)
+        result.push_back({ record.words[i].str(), record.clues[i].str(), int(record.startCell[i]),
+            int(record.letterCount[i]), int(record.clueNumber[i]), int(record.direction[i]),
+            int(record.placed[i]) });
+    return result;
+}
+
+// Answers every clue window with the clue "new N" and the given case.
+struct Answers
+{
+    int caseSensitivity = 1;
+    std::vector<std::string> asked;
+    AskClue ask()
+    {
+        return [this](std::string_view letters) {
+            asked.emplace_back(letters);
+            return ClueAnswer { "new " + std::to_string(asked.size()), caseSensitivity };
+        };
+    }
+};
+
+// The squares just before and after a word are protected; a word at the edge of the puzzle
+// area protects nothing beyond it.
+TEST(EditableSquares, ProtectsTheSquaresBeforeAndAfterEachWord)
+{
+    const auto record = drawnPuzzle({
+        ".....",
+        ".CAT.",
+        ".A...",
+        ".R...",
+        "#....",
+    });
+    const EditableSquares squares(*record);
+    EXPECT_TRUE(squares.InProtected(cellIndex(1, 2))); // before CAT
+    EXPECT_TRUE(squares.InProtected(cellIndex(5, 2))); // after CAT: no letter may go there
+    EXPECT_TRUE(squares.InProtected(cellIndex(2, 1))); // above CAR
+    EXPECT_TRUE(squares.InProtected(cellIndex(2, 5))); // below CAR
+    EXPECT_FALSE(squares.editable(cellIndex(5, 2)));
+    EXPECT_FALSE(squares.editable(cellIndex(3, 2))); // a letter when the editor opened
+    EXPECT_FALSE(squares.editable(cellIndex(1, 5))); // outside the shape
+    EXPECT_FALSE(squares.editable(cellIndex(6, 1))); // beyond the width
+    EXPECT_FALSE(squares.editable(cellIndex(1, 6))); // beyond the height
+    EXPECT_TRUE(squares.editable(cellIndex(3, 3)));
+    EXPECT_TRUE(squares.editable(cellIndex(5, 5)));
+
+    const auto edge = drawnPuzzle({ "CAT", "...", "..." });
+    const EditableSquares edgeSquares(*edge);
+    for (int cell = 1; cell <= shapes::GridCells; ++cell)
+        EXPECT_FALSE(edgeSquares.InProtected(cell)) << cell;
+}
+
+// A point on a grid line belongs to the square right of or below it, and never to a square
+// outside the grid.
+TEST(CalcBlock, MapsPointsToSquaresOfTheGrid)
+{
+    EXPECT_EQ(CalcBlock(1, 1, 10, 5, 4), cellIndex(1, 1));
+    EXPECT_EQ(CalcBlock(9, 9, 10, 5, 4), cellIndex(1, 1));
+    EXPECT_EQ(CalcBlock(10, 9, 10, 5, 4), cellIndex(2, 1));
+    EXPECT_EQ(CalcBlock(49, 39, 10, 5, 4), cellIndex(5, 4));
+    EXPECT_EQ(CalcBlock(50, 5, 10, 5, 4), -1);
+    EXPECT_EQ(CalcBlock(5, 40, 10, 5, 4), -1);
+    EXPECT_EQ(CalcBlock(-1, 5, 10, 5, 4), -1);
+    EXPECT_EQ(CalcBlock(5, 5, 0, 5, 4), -1);
+    EXPECT_EQ(CalcBlock(700, 700, 10, 80, 80), -1); // a width beyond the storage
+}
+
+TEST(LetterFromBox, TakesOnlyTheLettersAToZ)
+{
+    EXPECT_EQ(letterFromBox("q"), std::optional<std::uint8_t>('Q'));
+    EXPECT_EQ(letterFromBox(" Z "), std::optional<std::uint8_t>('Z'));
+    EXPECT_EQ(letterFromBox(""), std::optional<std::uint8_t>(model::BlankCell));
+    EXPECT_EQ(letterFromBox("  "), std::optional<std::uint8_t>(model::BlankCell));
+    EXPECT_EQ(letterFromBox("\xE9"), std::nullopt); // an accented letter
+    EXPECT_EQ(letterFromBox("\xC9"), std::nullopt);
+    EXPECT_EQ(letterFromBox("5"), std::nullopt);
+    EXPECT_EQ(letterFromBox("-"), std::nullopt);
+    EXPECT_EQ(letterFromBox("AB"), std::nullopt);
+}
+
+TEST(WordInCase, FollowsTheCaseSetting)
+{
+    EXPECT_EQ(wordInCase("CAT", 1), "CAT");
+    EXPECT_EQ(wordInCase("CAT", 2), "cat");
+    EXPECT_EQ(wordInCase("CAT", 3), "Cat");
+    EXPECT_EQ(wordInCase("CAT", 0), "Cat"); // no choice made
+    // Only the ASCII letters change; a hyphen or an accented capital stays.
+    EXPECT_EQ(wordInCase("T-SHIRT", 3), "T-shirt");
+    EXPECT_EQ(wordInCase("\xC9T\xC9", 2), "\xC9t\xC9");
+    EXPECT_EQ(wordInCase("\xC9T\xC9", 3), "\xC9t\xC9");
+}
+
+// The drawn puzzle is numbered as the generator numbers: across first, a shared start shares
+// its number.
+TEST(AddNewWords, OrdersNewWordsAsTheGeneratorDoes)
+{
+    const auto record = drawnPuzzle({
+        "CAT..",
+        "O....",
+        "W.DOG",
+    });
+    EXPECT_EQ(int(record->wordCount), 3);
+    EXPECT_EQ(int(record->acrossCount), 2);
+    EXPECT_EQ(int(record->downCount), 1);
+    EXPECT_EQ(entries(*record, 3),
+        (std::vector<Entry> { { "CAT", "clue of CAT", 1, 3, 1, 1, 1 },
+            { "DOG", "clue of DOG", 103, 3, 2, 1, 1 }, { "COW", "clue of COW", 1, 3, 1, 0, 1 } }));
+}
+
+// Typing O under the C of CAT makes the down run CO: a new word starting in the C square,
+// which shares CAT's number.
+TEST(AddNewWords, RunThroughAnExistingLetterIsANewWord)
+{
+    auto record = drawnPuzzle({ "CAT..", ".....", "....." });
+    type(*record, 1, 2, 'O');
+    Answers answers;
+    answers.caseSensitivity = 3;
+    const AddedWords outcome = addNewWords(*record, answers.ask());
+    EXPECT_EQ(outcome.added, 1);
+    EXPECT_TRUE(outcome.limits.empty());
+    EXPECT_EQ(answers.asked, std::vector<std::string> { "CO" });
+    EXPECT_EQ(entries(*record, 2),
+        (std::vector<Entry> { { "CAT", "clue of CAT", 1, 3, 1, 1, 1 }, { "Co", "new 1", 1, 2, 1, 0, 1 } }));
+    EXPECT_EQ(int(record->acrossCount), 1);
+    EXPECT_EQ(int(record->downCount), 1);
+}
+
+// Three letters down an empty column make one new down word; a single letter makes none and
+// leaves the record as it was.
+TEST(AddNewWords, OnlyRunsOfTwoOrMoreLettersAreWords)
+{
+    auto record = drawnPuzzle({ "CAT..", ".....", "....." });
+    type(*record, 5, 1, 'X');
+    const auto before = std::make_unique<PuzzleRecord>(*record);
+    Answers answers;
+    EXPECT_EQ(addNewWords(*record, answers.ask()).added, 0);
+    EXPECT_TRUE(answers.asked.empty());
+    EXPECT_EQ(std::memcmp(before.get(), record.get(), sizeof(PuzzleRecord)), 0);
+
+    type(*record, 5, 2, 'Y');
+    type(*record, 5, 3, 'Z');
+    answers.caseSensitivity = 2;
+    EXPECT_EQ(addNewWords(*record, answers.ask()).added, 1);
+    EXPECT_EQ(entries(*record, 2),
+        (std::vector<Entry> { { "CAT", "clue of CAT", 1, 3, 1, 1, 1 }, { "xyz", "new 1", 5, 3, 2, 0, 1 } }));
+}
+
+// A new across word and a new down word from the same new square are both added: the start of
+// a word just added is no existing word.
+TEST(AddNewWords, AcrossAndDownFromOneNewSquareAreTwoWords)
+{
+    auto record = drawnPuzzle({ "CAT..", ".....", "....." });
+    type(*record, 3, 3, 'O');
+    type(*record, 4, 3, 'N');
+    type(*record, 3, 2, 'X'); // T X O down from CAT's T
+    type(*record, 1, 3, 'G');
+    Answers answers;
+    addNewWords(*record, answers.ask());
+    EXPECT_EQ(answers.asked, (std::vector<std::string> { "TXO", "ON" }));
+
+    auto corner = drawnPuzzle({ "CAT..", ".....", ".....", "....." });
+    type(*corner, 4, 3, 'O');
+    type(*corner, 5, 3, 'X');
+    type(*corner, 4, 4, 'W');
+    Answers cornerAnswers;
+    EXPECT_EQ(addNewWords(*corner, cornerAnswers.ask()).added, 2);
+    EXPECT_EQ(cornerAnswers.asked, (std::vector<std::string> { "OX", "OW" }));
+    EXPECT_EQ(int(corner->acrossCount), 2);
+    EXPECT_EQ(int(corner->downCount), 1);
+    EXPECT_EQ(int(corner->clueNumber[1]), int(corner->clueNumber[2])); // OX and OW share a number
+}
+
+// The words the generator left out follow the placed ones; a new word goes between them and
+// none of them is overwritten, also when wordCount counts them (a record saved by the editor).
+TEST(AddNewWords, KeepsTheLeftOutWords)
+{
+    for (const bool editorSaved : { false, true }) {
+        auto record = drawnPuzzle({ "CAT..", ".....", "....." });
+        record->words[1].assign("ZEBRA");
+        record->clues[1].assign("striped");
+        record->words[2].assign("YAK");
+        if (editorSaved)
+            record->wordCount = 3;
+        type(*record, 1, 2, 'O');
+        Answers answers;
+        EXPECT_EQ(addNewWords(*record, answers.ask()).added, 1);
+        EXPECT_EQ(int(record->wordCount), 2);
+        EXPECT_EQ(record->words[2].str(), "ZEBRA");
+        EXPECT_EQ(record->clues[2].str(), "striped");
+        EXPECT_EQ(int(record->placed[2]), 0);
+        EXPECT_EQ(record->words[3].str(), "YAK");
+        EXPECT_EQ(record->words[1].str(), "CO");
+        EXPECT_EQ(int(record->placed[1]), 1);
+    }
+}
+
+// With every entry in use nothing is added and the limit is said; with room for one word only
+// the first new word is added.
+TEST(AddNewWords, StopsAtTwoHundredWords)
+{
+    auto record = drawnPuzzle({ "CAT..", ".....", "....." });
+    type(*record, 1, 2, 'O');
+    type(*record, 3, 2, 'O');
+    for (int i = 1; i < model::MaxWords; ++i)
+        record->words[i].assign("LEFT" + std::to_string(i));
+    const auto full = std::make_unique<PuzzleRecord>(*record);
+    Answers answers;
+    AddedWords outcome = addNewWords(*full, answers.ask());
+    EXPECT_EQ(outcome.added, 0);
+    EXPECT_TRUE(answers.asked.empty());
+    ASSERT_EQ(outcome.limits.size(), 1u);
+    EXPECT_EQ(outcome.limits[0],
+        (Failure {
+            "Warning", "A puzzle holds at most 200 words.  The new words after that were not added." }));
+
+    record->words[model::MaxWords - 1].clear();
+    outcome = addNewWords(*record, answers.ask());
+    EXPECT_EQ(outcome.added, 1);
+    EXPECT_EQ(outcome.limits.size(), 1u);
+    EXPECT_EQ(record->words[model::MaxWords - 1].str(), "LEFT198");
+    EXPECT_EQ(int(record->wordCount), 2);
+}
+
+// A grid of more than 200 runs is looked at up to its 200th start, and says so.
+TEST(AddNewWords, StopsAtTwoHundredStarts)
+{
+    auto record = test::zeroedPuzzle();
+    record->generated = 1;
+    record->width = 50;
+    record->height = 50;
+    std::memset(record->grid, model::BlankCell, sizeof record->grid);
+    for (int row = 1; row <= 50; row += 2)
+        for (int column = 1; column + 1 <= 50; column += 3) {
+            type(*record, column, row, 'A');
+            type(*record, column + 1, row, 'B');
+        }
+    Answers answers;
+    const AddedWords outcome = addNewWords(*record, answers.ask());
+    EXPECT_EQ(outcome.added, 200);
+    ASSERT_EQ(outcome.limits.size(), 1u);
+    EXPECT_EQ(outcome.limits[0].text,
+        "The grid holds more than 200 word starts.  Only the words of the first 200 were looked at.");
+    EXPECT_EQ(int(record->wordCount), 200);
+    EXPECT_EQ(int(record->acrossCount), 200);
+    EXPECT_EQ(int(record->clueNumber[199]), 200);
+}
+
+// Counts, sizes and cells out of range are clamped: nothing is read or written past the record.
+TEST(ManualEdits, SurvivesAHostileRecord)
+{
+    auto record = test::zeroedPuzzle();
+    std::memset(record.get(), 0x7F, sizeof(PuzzleRecord));
+    record->generated = 1;
+    record->wordCount = 999;
+    record->acrossCount = -5;
+    record->downCount = 300;
+    record->width = 80;
+    record->height = -3;
+    EXPECT_EQ(placedWordCount(*record), 200);
+    for (int i = 0; i < model::MaxWords; ++i) {
+        record->startCell[i] = static_cast<std::uint16_t>(i % 2 ? 0 : 60000);
+        record->letterCount[i] = 65535;
+    }
+    const EditableSquares squares(*record);
+    EXPECT_FALSE(squares.editable(cellIndex(1, 1)));
+    EXPECT_EQ(findWordStarts(*record).count, 0);
+    Answers answers;
+    EXPECT_EQ(addNewWords(*record, answers.ask()).added, 0);
+
+    record->height = 50;
+    std::memset(record->grid, 'Q', sizeof record->grid);
+    const WordStarts starts = findWordStarts(*record);
+    EXPECT_EQ(starts.count, 100); // every row across, every column down
+    EXPECT_EQ(collectLetters(*record, starts.starts[0]), std::string(50, 'Q'));
+    EXPECT_EQ(collectLetters(*record, { 0, true }), "");
+    EXPECT_EQ(collectLetters(*record, { 2501, false }), "");
+    putInClueOrder(*record);
+    EXPECT_EQ(int(record->acrossCount) + int(record->downCount), 200);
+}
+
+TEST(ManualEdits, RefusesAPuzzleNeverGenerated)
+{
+    auto record = test::zeroedPuzzle();
+    ASSERT_TRUE(gridEditingRefusal(*record).has_value());
+    EXPECT_EQ(gridEditingRefusal(*record)->caption, "Warning");
+    record->generated = 1;
+    EXPECT_FALSE(gridEditingRefusal(*record).has_value());
+}
+
+} // namespace
+} // namespace gw::generate

@@ -1,0 +1,142 @@
+#include "model/CollectionFile.h"
+#include "model/TImportPuzzles.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace gw;
+
+namespace {
+
+constexpr int RecordSize = sizeof(model::PuzzleRecord);
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::mouseClick(
+        list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
+}
+
+// The bundled sample as the file to import from, and an open collection of one puzzle.
+struct Import
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    QString source = workspace.path("start/SAMPLE.ZP3");
+    QString open = workspace.path("start/PUZZLES.ZP3");
+    std::unique_ptr<model::TImportPuzzles> window;
+
+    Import()
+    {
+        QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", source);
+        QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", open);
+        QFile(open).resize(RecordSize);
+        workspace.context().settings.lastGroup = open.toStdString();
+        window = std::make_unique<model::TImportPuzzles>(workspace.context(), source.toStdString());
+        window->show();
+    }
+    template <typename Control> Control *find(const char *name)
+    {
+        auto *found = window->findChild<Control *>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QListWidget *list() { return find<QListWidget>("PuzzleList"); }
+    QPushButton *button(const char *name) { return find<QPushButton>(name); }
+};
+
+} // namespace
+
+class ImportPuzzlesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void showsTheFileAndItsPuzzles();
+    void okFollowsTheSelection();
+    void okAppendsTheSelectedRecordsInListOrder();
+    void collectionThatCannotBeWrittenClosesTheWindow();
+};
+
+// Caption, file name, heading and the titles of every record, sorted.
+void ImportPuzzlesTest::showsTheFileAndItsPuzzles()
+{
+    Import i;
+    QCOMPARE(i.window->windowTitle(), QString("Import Crossword Puzzles"));
+    QCOMPARE(i.find<QLabel>("FileNameLabel")->text(), "File Name: " + i.source);
+    QCOMPARE(i.find<QLabel>("PuzzlesHeading")->text(), QString("Puzzles in File"));
+    QCOMPARE(
+        lines(i.list()), QStringList({ "Capital Cities", "Farm Animals", "Ocean Life", "Weather Watch" }));
+    QCOMPARE(i.button("SelectAllButton")->text(), QString("Select &All"));
+    QCOMPARE(i.button("ClearAllButton")->text(), QString("C&lear All"));
+    QCOMPARE(i.button("OkButton")->text(), QString("&Ok"));
+    QCOMPARE(i.button("CancelButton")->text(), QString("&Cancel"));
+    clickRow(i.list(), 1);
+    test::saveScreenshot(i.window.get(), "TImportPuzzles");
+}
+
+// Ok starts disabled and is enabled exactly while a line is selected.
+void ImportPuzzlesTest::okFollowsTheSelection()
+{
+    Import i;
+    QVERIFY(!i.button("OkButton")->isEnabled());
+    clickRow(i.list(), 2);
+    QVERIFY(i.button("OkButton")->isEnabled());
+    QTest::mouseClick(i.button("ClearAllButton"), Qt::LeftButton);
+    QVERIFY(i.list()->selectedItems().isEmpty());
+    QVERIFY(!i.button("OkButton")->isEnabled());
+    QTest::mouseClick(i.button("SelectAllButton"), Qt::LeftButton);
+    QCOMPARE(i.list()->selectedItems().size(), 4);
+    QVERIFY(i.button("OkButton")->isEnabled());
+    QTest::mouseClick(i.button("CancelButton"), Qt::LeftButton);
+    QCOMPARE(i.window->result(), int(QDialog::Rejected));
+    QCOMPARE(fileBytes(i.open).size(), RecordSize);
+}
+
+// The chosen records arrive unchanged at the end of the open collection, in list order.
+void ImportPuzzlesTest::okAppendsTheSelectedRecordsInListOrder()
+{
+    Import i;
+    const QByteArray source = fileBytes(i.source);
+    const QByteArray before = fileBytes(i.open);
+    clickRow(i.list(), 3); // Weather Watch, record 2
+    clickRow(i.list(), 0, Qt::ControlModifier); // Capital Cities, record 3
+    QTest::mouseClick(i.button("OkButton"), Qt::LeftButton);
+    QCOMPARE(i.window->result(), int(QDialog::Accepted));
+    QVERIFY(i.dialogs.messages().empty());
+    QCOMPARE(fileBytes(i.open),
+        before + source.mid(3 * RecordSize, RecordSize) + source.mid(2 * RecordSize, RecordSize));
+}
+
+// A collection that cannot be created is reported, the window closes and no file appears.
+void ImportPuzzlesTest::collectionThatCannotBeWrittenClosesTheWindow()
+{
+    Import i;
+    i.workspace.context().settings.lastGroup = i.workspace.path("start/no/such.ZP3").toStdString();
+    clickRow(i.list(), 0);
+    QTest::mouseClick(i.button("OkButton"), Qt::LeftButton);
+    QCOMPARE(i.dialogs.lastMessage(), QString("Error|Unable to import puzzles."));
+    QCOMPARE(i.window->result(), int(QDialog::Rejected));
+    QVERIFY(!QFile::exists(i.workspace.path("start/no/such.ZP3")));
+}
+
+QTEST_MAIN(ImportPuzzlesTest)
+#include "tst_TImportPuzzles.moc"

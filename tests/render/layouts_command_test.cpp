@@ -1,0 +1,104 @@
+
+#include <QImage>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path Sample = fs::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3";
+const fs::path Library = fs::path(GW_SOURCE_DIR) / "data" / "ZPFPAGE.DAT";
+
+struct Outcome
+{
+    int status = -1;
+    std::string out;
+};
+
+// The command-line tool's "layouts" and "print --layout", run in a directory of their own,
+// where they look for GRIDW3.INI.
+class LayoutsCommand : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path()
+            / ("gw-layouts-" + std::to_string(::getpid()) + "-"
+                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    Outcome cli(const std::string &arguments) const
+    {
+        const std::string command = "cd " + m_dir.string() + " && " + GW_CLI_PATH + " " + arguments + " 2>&1";
+        FILE *pipe = ::popen(command.c_str(), "r");
+        Outcome result;
+        std::array<char, 4096> buffer {};
+        while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
+            result.out.append(buffer.data(), got);
+        const int status = ::pclose(pipe);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return result;
+    }
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+
+    fs::path m_dir;
+};
+
+// Sorted as the chooser lists them, each with its record number, the default marked.
+TEST_F(LayoutsCommand, ListsTheLibraryAsTheChooser)
+{
+    const Outcome listed = cli("layouts --library " + Library.string());
+    ASSERT_EQ(listed.status, 0) << listed.out;
+    EXPECT_EQ(listed.out,
+        "1\tClassic A4 (A4)\n"
+        "0\tClassic Letter (Letter)  <<DEFAULT>>\n"
+        "4\tCombined Clues (A4)\n"
+        "5\tLandscape Letter (Letter)\n"
+        "2\tTwo Column Clues (Letter)\n"
+        "3\tWord List (Letter)\n");
+
+    std::ofstream(path("GRIDW3.INI")) << "[Page Layout]\nDefault Page=3\n";
+    const Outcome moved = cli("layouts --library " + Library.string());
+    EXPECT_NE(moved.out.find("3\tWord List (Letter)  <<DEFAULT>>\n"), std::string::npos) << moved.out;
+    EXPECT_NE(moved.out.find("0\tClassic Letter (Letter)\n"), std::string::npos) << moved.out;
+
+    std::ofstream(path("EMPTY.DAT")).flush();
+    const Outcome empty = cli("layouts --library " + path("EMPTY.DAT"));
+    EXPECT_NE(empty.status, 0);
+    EXPECT_NE(empty.out.find("No saved page layouts could be found."), std::string::npos) << empty.out;
+    EXPECT_NE(cli("layouts extra").status, 0);
+}
+
+// "--layout 5" prints the portrait sample puzzle on the landscape Letter layout instead.
+TEST_F(LayoutsCommand, PrintsWithALibraryLayout)
+{
+    const Outcome own = cli("print " + Sample.string() + " 0 --png " + path("own.png") + " --dpi 20");
+    ASSERT_EQ(own.status, 0) << own.out;
+    const QImage portrait(QString::fromStdString(path("own.png")));
+    EXPECT_LT(portrait.width(), portrait.height());
+
+    const Outcome landscape = cli("print " + Sample.string() + " 0 --png " + path("wide.png")
+        + " --dpi 20 --layout 5 " + "--library " + Library.string());
+    ASSERT_EQ(landscape.status, 0) << landscape.out;
+    const QImage wide(QString::fromStdString(path("wide.png")));
+    EXPECT_GT(wide.width(), wide.height());
+
+    for (const char *number : { "6", "x", "-1" }) {
+        const Outcome refused = cli("print " + Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout "
+            + std::string(number) + " --library " + Library.string());
+        EXPECT_NE(refused.status, 0) << number;
+        EXPECT_NE(refused.out.find("layout"), std::string::npos) << refused.out;
+    }
+    EXPECT_FALSE(fs::exists(path("out.pdf")));
+}
+
+} // namespace

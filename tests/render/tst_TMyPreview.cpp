@@ -1,0 +1,405 @@
+#include "app/ProgramPrinter.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "render/PrintJob.h"
+#include "render/PrintOptions.h"
+#include "render/QtPreviewPage.h"
+#include "render/TMultiCopies.h"
+#include "render/TMyPreview.h"
+#include "report/ReportEngine.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+using namespace gw;
+using render::TMyPreview;
+
+namespace {
+
+QString pdfInfo(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdfinfo", { pdf });
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString &pdf)
+{
+    const QString info = pdfInfo(pdf);
+    const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start("pdftotext", { "-raw", pdf, "-" });
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The page of the first sample puzzle, recorded as the Reports window's job records it, and a
+// preview on it whose printer writes a PDF file.
+struct Preview
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<render::PrintJob> job;
+    report::ReportEngine engine;
+    std::unique_ptr<TMyPreview> window;
+    QString pdf = workspace.path("preview.pdf");
+    QStringList opened;
+    std::function<int(QDialog &)> onChild;
+
+    app::AppContext &context() { return workspace.context(); }
+
+    Preview()
+    {
+        auto sample = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", 0, model::unableToLoadPuzzle());
+        if (!sample)
+            qFatal("sample collection unreadable");
+        render::PrintOptions options = render::PrintOptions::fromSettings(context().settings);
+        options.takeLayout(sample->layout);
+        job = std::make_unique<render::PrintJob>(*sample, options);
+        if (!job->run(engine))
+            qFatal("the sample page was not recorded");
+        QPrinter &printer = app::programPrinter(context());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    }
+
+    TMyPreview &open()
+    {
+        window = std::make_unique<TMyPreview>(context(), *job, engine, nullptr);
+        window->setChildRunner([this](QDialog &child) {
+            opened << child.metaObject()->className();
+            return onChild ? onChild(child) : int(QDialog::Rejected);
+        });
+        return *window;
+    }
+
+    QAction *item(const char *name) const { return window->findChild<QAction *>(name); }
+    QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(name); }
+    QLineEdit *zoomEdit() const { return window->findChild<QLineEdit *>("ZoomEdit"); }
+    QSize pageSize() const { return window->findChild<render::QtPreviewPage *>("PreviewPage")->size(); }
+};
+
+} // namespace
+
+class PreviewTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void menusButtonsAndHints();
+    void zoomChangesThePicture();
+    void zoomEditTakesValidNumbers();
+    void pageWidthAndWholePageFitTheWindow();
+    void printPageWritesOnePage();
+    void multipleCopiesAsksForAValidCount_data();
+    void multipleCopiesAsksForAValidCount();
+    void busyEngineRefusesToPrint();
+    void exportEntriesRunTheirHooks();
+    void boundsComeFromAndGoToTheSettings();
+    void screenshots();
+};
+
+// Captions, shortcuts, and the hint of every tool-bar button.
+void PreviewTest::menusButtonsAndHints()
+{
+    Preview p;
+    p.open();
+    QCOMPARE(p.window->windowTitle(), QString("Puzzle Preview"));
+    const std::tuple<const char *, const char *, const char *> items[] = {
+        { "MenuPrintPage", "&Print Page", "Ctrl+P" },
+        { "MenuMultiCopies", "Print &Multiple Copies", "Ctrl+M" },
+        { "MenuExit", "E&xit", "Ctrl+X" },
+        { "MenuWmf", "&Windows MetaFile (WMF)", "Ctrl+W" },
+        { "MenuEmf", "&Enhanced MetaFile (EMF)", "Ctrl+E" },
+        { "MenuBmp", "Windows &Bitmap (BMP)", "Ctrl+B" },
+        { "MenuJpeg", "&JPEG (JPG)", "Ctrl+J" },
+        { "MenuJpegFactor", "JPEG Compression &Factor", "Ctrl+F" },
+        { "MenuIpuz", "&ipuz Crossword (IPUZ)", "" },
+        { "MenuPuz", "&PUZ Crossword (PUZ)", "" },
+        { "MenuHtml", "&HTML Export", "" },
+        { "MenuZoom100", "&1 : 1", "" },
+        { "MenuZoom200", "&2 : 1", "" },
+        { "MenuZoomOut100", "1 : &1", "" },
+        { "MenuZoom50", "1 : &2", "" },
+        { "MenuZoom33", "1 : &3", "" },
+        { "MenuZoom25", "1 : &4", "" },
+        { "MenuZoom20", "1 : &5", "" },
+        { "MenuPageWidth", "Zoom &Page Width", "Ctrl+Z" },
+        { "MenuWholePage", "Zoom &Whole Page", "" },
+    };
+    for (const auto &[name, text, keys] : items) {
+        QVERIFY2(p.item(name), name);
+        QCOMPARE(p.item(name)->text(), QString(text));
+        QCOMPARE(p.item(name)->shortcut(), QKeySequence(keys));
+    }
+    const QStringList titles = { "&File", "&Graphic Export", "&HTML Export", "&View" };
+    QStringList shown;
+    for (QAction *top : p.window->findChild<QMenuBar *>("MainMenu")->actions())
+        shown << top->text();
+    QCOMPARE(shown, titles);
+    QCOMPARE(p.window->findChild<QMenu *>("MenuZoomIn")->title(), QString("Zoom &In"));
+    QCOMPARE(p.window->findChild<QMenu *>("MenuZoomOut")->title(), QString("Zoom &Out"));
+    // The two crossword entries close the Graphic Export menu.
+    const auto graphic = p.window->findChild<QMenu *>("MenuGraphicExport")->actions();
+    QCOMPARE(graphic.last()->objectName(), QString("MenuPuz"));
+    QCOMPARE(graphic[graphic.size() - 2]->objectName(), QString("MenuIpuz"));
+
+    const std::pair<const char *, const char *> hints[] = {
+        { "SpeedZoomIn", "Zoom In" },
+        { "SpeedZoomOut", "Zoom Out" },
+        { "SpeedPageWidth", "Zoom Page Width" },
+        { "SpeedWholePage", "Zoom Whole Page" },
+        { "SpeedBitmap", "Export As Bitmap" },
+        { "SpeedMetafile", "Export As Metafile" },
+        { "SpeedJpeg", "Export As JPEG" },
+        { "SpeedWebPage", "Create Web Page" },
+        { "SpeedPrint", "Print Page" },
+        { "SpeedDone", "Done" },
+    };
+    for (const auto &[name, hint] : hints)
+        QCOMPARE(p.button(name)->toolTip(), QString(hint));
+    QCOMPARE(p.window->findChild<QLabel *>("ZoomLabel")->text(), QString("Zoom %"));
+    QCOMPARE(p.zoomEdit()->maxLength(), 10);
+    QCOMPARE(p.zoomEdit()->text(), QString("100.0"));
+}
+
+// The page picture follows the zoom: 1 : 2 halves it, 2 : 1 doubles it; the buttons step.
+void PreviewTest::zoomChangesThePicture()
+{
+    Preview p;
+    p.context().settings.reportViewingWindowWidth = 600;
+    p.context().settings.reportViewingWindowHeight = 600;
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    const QSize full = p.pageSize();
+    // A Letter sheet is 8.5 inches wide: 816 pixels at 100 %, with 2.5 % on each side.
+    QCOMPARE(full.width(), 816 + 2 * 20);
+    p.item("MenuZoom50")->trigger();
+    QCOMPARE(p.zoomEdit()->text(), QString("50.0"));
+    QCOMPARE(p.pageSize().width(), 408 + 2 * 10);
+    p.item("MenuZoom200")->trigger();
+    QCOMPARE(p.zoomEdit()->text(), QString("200.0"));
+    QCOMPARE(p.pageSize().width(), 1632 + 2 * 41);
+    QCOMPARE(p.pageSize().height(), 2112 + 2 * 41);
+    // From the whole page in view, the zoom keeps the page's middle in the middle of the view.
+    auto *across = p.window->findChild<QScrollArea *>("PreviewArea")->horizontalScrollBar();
+    QVERIFY(across->maximum() > 0);
+    QVERIFY(qAbs(across->value() - across->maximum() / 2) < across->maximum() / 10 + 2);
+    p.item("MenuZoom33")->trigger();
+    QCOMPARE(p.zoomEdit()->text(), QString("33.3"));
+    p.item("MenuZoom20")->trigger();
+    QTest::mouseClick(p.button("SpeedZoomIn"), Qt::LeftButton);
+    QCOMPARE(p.window->zoom(), 30.0);
+    QTest::mouseClick(p.button("SpeedZoomOut"), Qt::LeftButton);
+    QTest::mouseClick(p.button("SpeedZoomOut"), Qt::LeftButton);
+    QTest::mouseClick(p.button("SpeedZoomOut"), Qt::LeftButton);
+    QCOMPARE(p.window->zoom(), TMyPreview::MinZoom);
+
+    // The page image the exports take is the sheet at the zoom shown.
+    p.window->setZoom(50);
+    QCOMPARE(p.window->pageImage().size(), QSize(408, 528));
+}
+
+// Leaving the edit or Enter takes a valid number as the zoom; anything else is put back.
+void PreviewTest::zoomEditTakesValidNumbers()
+{
+    Preview p;
+    p.open().show();
+    QLineEdit *edit = p.zoomEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "150");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(p.window->zoom(), 150.0);
+    QCOMPARE(edit->text(), QString("150.0"));
+    for (const char *typed : { "abc", "0", "5000", "" }) {
+        edit->setText(typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(p.window->zoom(), 150.0);
+        QCOMPARE(edit->text(), QString("150.0"));
+    }
+}
+
+// Page Width makes the page and its margins as wide as the visible area; Whole Page fits all.
+void PreviewTest::pageWidthAndWholePageFitTheWindow()
+{
+    Preview p;
+    p.context().settings.reportViewingWindowWidth = 700;
+    p.context().settings.reportViewingWindowHeight = 500;
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    auto *area = p.window->findChild<QScrollArea *>("PreviewArea");
+    p.item("MenuWholePage")->trigger();
+    QVERIFY(p.pageSize().width() <= area->viewport()->width());
+    QVERIFY(p.pageSize().height() <= area->viewport()->height());
+    QVERIFY(p.pageSize().height() >= area->viewport()->height() - 2);
+    QTest::mouseClick(p.button("SpeedPageWidth"), Qt::LeftButton);
+    QVERIFY(p.pageSize().width() <= area->viewport()->width());
+    QVERIFY(p.pageSize().width() >= area->viewport()->width() - 40);
+    QVERIFY(p.window->zoom() > 60);
+}
+
+// Print Page sends the shown page, one copy, to the program's printer: here a PDF file.
+void PreviewTest::printPageWritesOnePage()
+{
+    Preview p;
+    p.open().show();
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(pdfPages(p.pdf), 1);
+    QVERIFY(pdfText(p.pdf).contains("Farm Animals"));
+    QVERIFY(pdfInfo(p.pdf).contains(QRegularExpression("Title:\\s+Farm Animals")));
+    QVERIFY(QFile::remove(p.pdf));
+    QTest::mouseClick(p.button("SpeedPrint"), Qt::LeftButton);
+    QCOMPARE(pdfPages(p.pdf), 1);
+    QVERIFY(p.dialogs.messages().empty());
+}
+
+void PreviewTest::multipleCopiesAsksForAValidCount_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("two") << QStringList({ " 2 " }) << 2 << 0;
+    QTest::newRow("letters, then three") << QStringList({ "abc", "3" }) << 3 << 1;
+    QTest::newRow("zero and minus, then cancel") << QStringList({ "0", "-1" }) << -1 << 2;
+}
+
+// "Copies To Print" refuses what is not a number above 0 and stays open; n copies of the page
+// end up in the one PDF file.
+void PreviewTest::multipleCopiesAsksForAValidCount()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(int, pages);
+    QFETCH(int, refusals);
+    Preview p;
+    p.open().show();
+    QStringList seen;
+    p.onChild = [&](QDialog &child) {
+        auto *dialog = qobject_cast<render::TMultiCopies *>(&child);
+        auto *edit = dialog->findChild<QLineEdit *>("CopiesEdit");
+        seen << dialog->windowTitle() << dialog->findChild<QLabel *>("CopiesLabel")->text()
+             << QString::number(edit->maxLength());
+        for (const QString &text : typed) {
+            edit->setText(text);
+            dialog->findChild<QPushButton *>("OkButton")->click();
+        }
+        if (dialog->result() != QDialog::Accepted)
+            dialog->findChild<QPushButton *>("CancelButton")->click();
+        return dialog->result();
+    };
+    p.item("MenuMultiCopies")->trigger();
+    QCOMPARE(seen, QStringList({ "Multi-Copies", "Copies To Print", "3" }));
+    QCOMPARE(p.opened, QStringList({ "gw::render::TMultiCopies" }));
+    QCOMPARE(int(p.dialogs.messages().size()), refusals);
+    for (const auto &message : p.dialogs.messages())
+        QCOMPARE(message.caption + "|" + message.text, QString("Error|Invalid number of copies entered."));
+    QCOMPARE(pdfPages(p.pdf), pages);
+}
+
+// While the engine runs, printing is refused with the busy message and nothing is written.
+void PreviewTest::busyEngineRefusesToPrint()
+{
+    Preview p;
+    p.open();
+    bool asked = false;
+    p.engine.setEventPump([&] {
+        if (asked)
+            return;
+        asked = true;
+        p.item("MenuPrintPage")->trigger();
+        p.button("SpeedPrint")->click();
+    });
+    QVERIFY(p.job->run(p.engine));
+    QCOMPARE(int(p.dialogs.messages().size()), 2);
+    QCOMPARE(
+        p.dialogs.lastMessage(), QString("Error|Previous print job has not yet finished.  Try again later."));
+    QVERIFY(!QFile::exists(p.pdf));
+}
+
+// The export entries and buttons call their hooks with the preview; empty hooks do nothing.
+void PreviewTest::exportEntriesRunTheirHooks()
+{
+    Preview p;
+    p.open().show();
+    for (const char *name :
+        { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml", "MenuIpuz", "MenuPuz" })
+        p.item(name)->trigger();
+    QStringList called;
+    const auto hook = [&](const char *name) {
+        return [&called, name, &p](TMyPreview &preview) {
+            QCOMPARE(&preview, p.window.get());
+            called << name;
+        };
+    };
+    TMyPreview::ExportHooks &hooks = p.window->exportHooks();
+    hooks = { hook("wmf"), hook("emf"), hook("bmp"), hook("jpeg"), hook("factor"), hook("html"), hook("ipuz"),
+        hook("puz") };
+    for (const char *name :
+        { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml", "MenuIpuz", "MenuPuz" })
+        p.item(name)->trigger();
+    for (const char *name : { "SpeedBitmap", "SpeedMetafile", "SpeedJpeg", "SpeedWebPage" })
+        p.button(name)->click();
+    QCOMPARE(called,
+        QStringList(
+            { "wmf", "emf", "bmp", "jpeg", "factor", "html", "ipuz", "puz", "bmp", "wmf", "jpeg", "html" }));
+}
+
+// The preview opens at the stored bounds and stores its bounds when it closes.
+void PreviewTest::boundsComeFromAndGoToTheSettings()
+{
+    Preview p;
+    model::Settings &settings = p.context().settings;
+    QCOMPARE(settings.reportViewingWindowWidth, 640);
+    QCOMPARE(settings.reportViewingWindowHeight, 480);
+    settings.reportViewingWindowLeft = 30;
+    settings.reportViewingWindowTop = 40;
+    settings.reportViewingWindowWidth = 600;
+    settings.reportViewingWindowHeight = 420;
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    QCOMPARE(p.window->geometry(), QRect(30, 40, 600, 420));
+    p.window->setGeometry(50, 60, 700, 450);
+    QTest::mouseClick(p.button("SpeedDone"), Qt::LeftButton);
+    QVERIFY(!p.window->isVisible());
+    QCOMPARE(settings.reportViewingWindowLeft, 50);
+    QCOMPARE(settings.reportViewingWindowTop, 60);
+    QCOMPARE(settings.reportViewingWindowWidth, 700);
+    QCOMPARE(settings.reportViewingWindowHeight, 450);
+}
+
+// The preview at 50 % and at 200 %, for looking at the page.
+void PreviewTest::screenshots()
+{
+    Preview p;
+    p.context().settings.reportViewingWindowWidth = 800;
+    p.context().settings.reportViewingWindowHeight = 700;
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    p.item("MenuZoom50")->trigger();
+    QTest::qWait(50);
+    test::saveScreenshot(p.window.get(), "TMyPreview-50");
+    p.item("MenuZoom200")->trigger();
+    QTest::qWait(50);
+    test::saveScreenshot(p.window.get(), "TMyPreview-200");
+}
+
+QTEST_MAIN(PreviewTest)
+#include "tst_TMyPreview.moc"

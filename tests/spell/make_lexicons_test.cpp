@@ -1,0 +1,44 @@
+#include "SpellTestSupport.h"
+#include "spell/Dictionaries.h"
+#include "spell/SpellCheckSession.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace gw::spell;
+using gw::test::SpellScratch;
+namespace fs = std::filesystem;
+
+// A machine with only the American dictionary package: the build still makes its files, the
+// other languages (and files left from an earlier build) are gone, and start-up sees that.
+TEST(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
+{
+    SpellScratch dir("make_lexicons");
+    const fs::path hunspell = dir.path() / "hunspell";
+    const fs::path output = dir.path() / "bin";
+    fs::create_directories(hunspell);
+    fs::create_directories(output);
+    for (const char *name : { "en_US.aff", "en_US.dic" }) {
+        if (!fs::exists(fs::path("/usr/share/hunspell") / name))
+            GTEST_SKIP() << "hunspell-en-us not installed";
+        fs::copy_file(fs::path("/usr/share/hunspell") / name, hunspell / name);
+    }
+    std::ofstream(output / "sscefr1.clx") << "left from an earlier build";
+    const std::string command = (gw::test::programDir() / "make_lexicons").string() + " " + output.string()
+        + " " + hunspell.string() + " " + (dir.path() / "no-mythes").string() + " 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto installed = installedDictionaries(output);
+    EXPECT_EQ(installed,
+        (std::array<bool, DictionaryLanguageCount> {
+            true, false, false, false, false, false, false, false }));
+    EXPECT_EQ(installedThesauri(output), (std::array<bool, ThesaurusCount> { false, false }));
+    EXPECT_EQ(settleDictionaryType(5, installed), 1);
+    auto session = SpellCheckSession::open(output, 1, "Engl");
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(session->accepted("crossword"));
+}
+
+} // namespace

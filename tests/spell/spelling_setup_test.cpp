@@ -1,0 +1,96 @@
+#include "model/Settings.h"
+#include "spell/SpellingSetup.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <string>
+#include <unistd.h>
+
+namespace gw::spell {
+namespace {
+
+// A program directory holding only the named files (empty: only their presence counts).
+class SpellingSetupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = std::filesystem::path(::testing::TempDir())
+            / ("gw_spelling_setup_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(m_dir);
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    void install(std::initializer_list<const char *> files)
+    {
+        for (const char *file : files)
+            std::ofstream(m_dir / file).put('\0');
+    }
+
+    SpellingSetup settle(int dictionary, int thesaurus)
+    {
+        m_settings.dictionary = dictionary;
+        m_settings.thesaurus = thesaurus;
+        return settleSpelling(m_settings, m_dir);
+    }
+
+    std::filesystem::path m_dir;
+    model::Settings m_settings;
+};
+
+// British alone cannot stand in for American: a stored 1 settles to 0, nothing is usable,
+// and the user lexicons keep the American names.
+TEST_F(SpellingSetupTest, BritishAloneSettlesAmericanToNone)
+{
+    install({ "sscebr1.clx", "sscebr.tlx", "thesdbbr.cth" });
+    const SpellingSetup setup = settle(1, 2);
+    EXPECT_EQ(m_settings.dictionary, 0);
+    EXPECT_TRUE(setup.dictionaries[1]);
+    EXPECT_FALSE(setup.dictionaries[0]);
+    EXPECT_TRUE(setup.anyDictionary());
+    EXPECT_EQ(setup.userStem, "Engl");
+    EXPECT_EQ(m_settings.thesaurus, 2);
+
+    settle(2, 1);
+    EXPECT_EQ(m_settings.dictionary, 2);
+    EXPECT_EQ(m_settings.thesaurus, 0);
+}
+
+// The user lexicons follow the settled type for the whole run: Engl for 9 whatever language is
+// chosen later, the language's own stem otherwise; a missing language falls back to American.
+TEST_F(SpellingSetupTest, UserLexiconStemFollowsTheSettledType)
+{
+    install({ "ssceam1.clx", "sscege1.clx", "thesdbam.cth" });
+    EXPECT_EQ(settle(9, 3).userStem, "Engl");
+    EXPECT_EQ(m_settings.dictionary, 9);
+    EXPECT_EQ(m_settings.thesaurus, 3);
+    EXPECT_EQ(settle(6, 2).userStem, "Germ");
+    EXPECT_EQ(m_settings.thesaurus, 1);
+    EXPECT_EQ(settle(5, 1).userStem, "Engl");
+    EXPECT_EQ(m_settings.dictionary, 1);
+}
+
+TEST_F(SpellingSetupTest, NothingInstalled)
+{
+    const SpellingSetup setup = settle(9, 3);
+    EXPECT_FALSE(setup.anyDictionary());
+    EXPECT_FALSE(setup.anyThesaurus());
+    EXPECT_EQ(settle(4, 1).userStem, "Engl");
+    EXPECT_EQ(m_settings.dictionary, 0);
+    EXPECT_EQ(m_settings.thesaurus, 0);
+}
+
+TEST(UserLexiconLanguage, AmericanStandsInForNineAndNone)
+{
+    EXPECT_EQ(userLexiconLanguage(9).name, "American");
+    EXPECT_EQ(userLexiconLanguage(0).languageId, 1033);
+    EXPECT_EQ(userLexiconLanguage(5).name, "French");
+    EXPECT_EQ(userLexiconLanguage(5).languageId, 1036);
+}
+
+} // namespace
+} // namespace gw::spell

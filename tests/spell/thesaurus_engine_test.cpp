@@ -1,0 +1,238 @@
+#include "SpellTestSupport.h"
+#include "spell/CategoryText.h"
+#include "spell/LexiconFile.h"
+#include "spell/ThesDb.h"
+#include "spell/ThesaurusLookup.h"
+
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace gw::spell;
+using gw::test::programDir;
+using gw::test::SpellScratch;
+using Words = std::vector<std::string>;
+
+// A thesaurus file made from MyThes entries: each word with its meaning lines, "(pos)|term|...".
+void writeThesaurus(const std::filesystem::path &file, const std::map<std::string, Words> &entries)
+{
+    std::string data = "UTF-8\n";
+    std::string index = "UTF-8\n" + std::to_string(entries.size()) + "\n";
+    for (const auto &[word, meanings] : entries) { // std::map: in strcmp order, as MyThes searches
+        index += word + "|" + std::to_string(data.size()) + "\n";
+        data += word + "|" + std::to_string(meanings.size()) + "\n";
+        for (const std::string &meaning : meanings)
+            data += meaning + "\n";
+    }
+    ASSERT_TRUE(writeLexiconFile(file, { LexiconKindThesaurus, 0, "UTF-8", { index, data } }));
+}
+
+const std::map<std::string, Words> SmallThesaurus {
+    { "bright",
+        { "(adj)|smart|clever|dull (antonym)", "(adj)|shining|brilliant (similar term)|dark (antonym)",
+            "(adj)|cheerful|sunny (related term)" } },
+    { "dull", { "(adj)|boring|tedious|bright (antonym)", "(verb)|blunt|dampen" } },
+    { "light",
+        { "(adj)|pale|dark (antonym)", "(adj)|bright|luminous|dark (antonym)",
+            "(noun)|lamp|bright (generic term)" } },
+};
+
+std::string text(const std::array<char, ThesBufferSize> &buffer)
+{
+    return buffer.data();
+}
+
+class SmallThesaurusTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        writeThesaurus(m_dir.path() / "thesdbam.cth", SmallThesaurus);
+        m_session = ThesDB_OpenSession();
+        ASSERT_GT(m_session, 0);
+        m_thesaurus = ThesDB_OpenThesaurus(m_session, (m_dir.path() / "thesdbam.cth").c_str());
+        ASSERT_GE(m_thesaurus, 0);
+    }
+    void TearDown() override { ThesDB_CloseSession(m_session); }
+
+    Words categories(const char *word)
+    {
+        Words found;
+        std::array<char, ThesBufferSize> buffer {};
+        if (ThesDB_GetFirstCategory(m_session, word, buffer.data(), ThesBufferSize) != 1)
+            return found;
+        do
+            found.push_back(text(buffer));
+        while (ThesDB_GetNextCategory(m_session, buffer.data(), ThesBufferSize));
+        return found;
+    }
+
+    Words synonyms(const char *category)
+    {
+        Words found;
+        std::array<char, ThesBufferSize> buffer {};
+        if (ThesDB_GetFirstSynonym(m_session, category, buffer.data(), ThesBufferSize) != 1)
+            return found;
+        do
+            found.push_back(text(buffer));
+        while (ThesDB_GetNextSynonym(m_session, buffer.data(), ThesBufferSize) == 1);
+        return found;
+    }
+
+    std::string antonym(const char *category)
+    {
+        std::array<char, ThesBufferSize> buffer {};
+        return ThesDB_GetCategoryAntonym(m_session, category, buffer.data(), ThesBufferSize) == 1
+            ? text(buffer)
+            : "";
+    }
+
+    SpellScratch m_dir { "thesaurus" };
+    std::int16_t m_session = -1;
+    std::int16_t m_thesaurus = -1;
+};
+
+// Three meanings, two of them with an antonym: three categories and two antonym categories.
+TEST_F(SmallThesaurusTest, ThreeMeaningsTwoWithAntonyms)
+{
+    EXPECT_EQ(categories("bright"), (Words { "smart.adj", "shining.adj", "cheerful.adj" }));
+    EXPECT_EQ(antonym("smart.adj"), "dull.adj");
+    EXPECT_EQ(antonym("shining.adj"), "dark.adj");
+    EXPECT_EQ(antonym("cheerful.adj"), "");
+    EXPECT_EQ(categories("BRIGHT").size(), 3u); // without regard to case
+    EXPECT_TRUE(categories("brigth").empty());
+}
+
+TEST_F(SmallThesaurusTest, SynonymsOfAMeaningAndOfAnAntonymCategory)
+{
+    ASSERT_FALSE(categories("bright").empty());
+    EXPECT_EQ(synonyms("smart.adj"), (Words { "smart", "clever" }));
+    EXPECT_EQ(synonyms("shining.adj"), (Words { "shining", "brilliant" }));
+    // "dull" is not a meaning of "bright": its adjective meanings are looked up, antonyms left out.
+    EXPECT_EQ(synonyms("dull.adj"), (Words { "boring", "tedious" }));
+    EXPECT_EQ(synonyms("dull.v"), (Words { "blunt", "dampen" }));
+    EXPECT_TRUE(synonyms("nothing.n").empty());
+}
+
+// The lookup window's gathering: an antonym category reached from two meanings is listed once.
+TEST(ThesaurusLookupOnSmallData, AnAntonymReachedTwiceIsListedOnce)
+{
+    SpellScratch dir("antonym_once");
+    writeThesaurus(dir.path() / "thesdbam.cth", SmallThesaurus);
+    auto lookup = ThesaurusLookup::open(dir.path(), 1);
+    ASSERT_TRUE(lookup);
+    const auto meanings = (*lookup)->lookUp("light");
+    ASSERT_TRUE(meanings);
+    EXPECT_EQ(meanings->categories, (Words { "pale (adjective)", "bright (adjective)", "lamp (noun)" }));
+    EXPECT_EQ(meanings->antonyms, (Words { "dark (adjective)" }));
+    EXPECT_EQ((*lookup)->synonyms("bright (adjective)"), (Words { "bright", "luminous" }));
+    EXPECT_FALSE((*lookup)->lookUp("ligth"));
+    EXPECT_EQ((*lookup)->suggestions("ligth").front(), "light");
+}
+
+TEST_F(SmallThesaurusTest, BuffersAreNeverOverrun)
+{
+    constexpr char Guard = '\x7F';
+    for (const int size : { 1, 2, 4, 6 }) {
+        std::array<char, 16> buffer;
+        buffer.fill(Guard);
+        ASSERT_EQ(ThesDB_GetFirstCategory(m_session, "bright", buffer.data(), size), 1);
+        EXPECT_EQ(std::string(buffer.data()), std::string("smart.adj").substr(0, std::size_t(size - 1)));
+        EXPECT_TRUE(std::all_of(buffer.begin() + size, buffer.end(), [](char c) { return c == Guard; }));
+        std::uint32_t code = 0;
+        buffer.fill(Guard);
+        ASSERT_EQ(ThesDB_SplitCategoryName("shining.adj", buffer.data(), size, &code), 1);
+        EXPECT_EQ(std::string(buffer.data()), std::string("shining").substr(0, std::size_t(size - 1)));
+        EXPECT_EQ(code, ThesAdjective);
+        EXPECT_TRUE(std::all_of(buffer.begin() + size, buffer.end(), [](char c) { return c == Guard; }));
+    }
+    char none = Guard;
+    EXPECT_EQ(ThesDB_GetFirstCategory(m_session, "bright", &none, 0), 0);
+    EXPECT_EQ(none, Guard);
+}
+
+TEST(ThesaurusEngine, UnknownHandlesAndFilesAreRefused)
+{
+    std::array<char, ThesBufferSize> buffer {};
+    for (const std::int16_t bad :
+        { std::int16_t(-1), std::int16_t(0), std::int16_t(17), std::int16_t(32000) }) {
+        EXPECT_LT(ThesDB_OpenThesaurus(bad, "thesdbam.cth"), 0);
+        EXPECT_EQ(ThesDB_GetFirstCategory(bad, "happy", buffer.data(), ThesBufferSize), 0);
+        EXPECT_EQ(ThesDB_GetNextCategory(bad, buffer.data(), ThesBufferSize), 0);
+        EXPECT_EQ(ThesDB_GetFirstSynonym(bad, "happy.adj", buffer.data(), ThesBufferSize), 0);
+        EXPECT_EQ(ThesDB_GetFirstSuggestion(bad, "hapy", buffer.data(), ThesBufferSize), 0);
+        EXPECT_EQ(ThesDB_CloseThesaurus(bad, 0), ThesBadSession);
+        EXPECT_EQ(ThesDB_CloseSession(bad), ThesBadSession);
+    }
+    const std::int16_t session = ThesDB_OpenSession();
+    ASSERT_GT(session, 0);
+    EXPECT_EQ(ThesDB_OpenThesaurus(session, "/nonexistent/thesdbam.cth"), ThesFileError);
+    EXPECT_EQ(ThesDB_OpenThesaurus(session, (programDir() / "ZPFLAY.DAT").c_str()), ThesFileError);
+    EXPECT_EQ(ThesDB_CloseThesaurus(session, 0), ThesBadThesaurus);
+    EXPECT_EQ(ThesDB_GetFirstCategory(session, "happy", buffer.data(), ThesBufferSize), 0); // nothing open
+    EXPECT_EQ(ThesDB_CloseSession(session), 0);
+    EXPECT_EQ(ThesDB_CloseSession(session), ThesBadSession);
+    EXPECT_FALSE(ThesaurusLookup::open(programDir() / "nowhere", 1));
+}
+
+// The thesaurus library follows the index blindly: an index that does not agree with its data
+// is refused before the library sees it.
+TEST(ThesaurusEngine, AnIndexThatDisagreesWithItsDataIsRefused)
+{
+    const std::string data = "UTF-8\nbright|1\n(adj)|smart\n";
+    EXPECT_TRUE(thesaurusSectionsConsistent("UTF-8\n1\nbright|6\n", data));
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|60\n", data)); // past the data
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|13\n", data)); // at a meaning line
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|-6\n", data));
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n0\nbright|6\n", data)); // no entries
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|0\n", ""));
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8", data));
+    EXPECT_FALSE(thesaurusSectionsConsistent("\n1\nbright|6\n", data));
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|6\n", "UTF-8\nbright|99999999\n"));
+    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\n" + std::string(300, 'a') + "|6\n", data));
+
+    SpellScratch dir("inconsistent");
+    ASSERT_TRUE(writeLexiconFile(dir.path() / "thesdbam.cth",
+        { LexiconKindThesaurus, 0, "UTF-8", { "UTF-8\n1\nbright|60\n", data } }));
+    const std::int16_t session = ThesDB_OpenSession();
+    EXPECT_EQ(ThesDB_OpenThesaurus(session, (dir.path() / "thesdbam.cth").c_str()), ThesFileError);
+    ThesDB_CloseSession(session);
+}
+
+TEST(ThesaurusEngine, HappyInTheAmericanThesaurus)
+{
+    if (!installedThesauri(programDir())[0])
+        GTEST_SKIP() << "American thesaurus not installed (mythes-en-us missing)";
+    auto lookup = ThesaurusLookup::open(programDir(), 1);
+    ASSERT_TRUE(lookup);
+    const auto meanings = (*lookup)->lookUp("happy");
+    ASSERT_TRUE(meanings);
+    EXPECT_EQ(meanings->categories.front(), "happy (adjective)");
+    EXPECT_NE(std::find(meanings->categories.begin(), meanings->categories.end(), "glad (adjective)"),
+        meanings->categories.end());
+    EXPECT_EQ(meanings->antonyms, (Words { "unhappy (adjective)" }));
+    const Words synonyms = (*lookup)->synonyms(meanings->categories.front());
+    EXPECT_NE(std::find(synonyms.begin(), synonyms.end(), "cheerful"), synonyms.end());
+    EXPECT_EQ(std::find(synonyms.begin(), synonyms.end(), "unhappy"), synonyms.end());
+    EXPECT_FALSE((*lookup)->synonyms("unhappy (adjective)").empty());
+    const Words similar = (*lookup)->suggestions("hapy");
+    EXPECT_NE(std::find(similar.begin(), similar.end(), "happy"), similar.end());
+}
+
+TEST(ThesaurusEngine, TheBritishThesaurusIsReadInItsOwnEncoding)
+{
+    if (!installedThesauri(programDir())[1])
+        GTEST_SKIP() << "British thesaurus not installed (mythes-en-au missing)";
+    auto lookup = ThesaurusLookup::open(programDir(), 2);
+    ASSERT_TRUE(lookup);
+    const auto meanings = (*lookup)->lookUp("colour");
+    ASSERT_TRUE(meanings);
+    EXPECT_FALSE((*lookup)->synonyms(meanings->categories.front()).empty());
+}
+
+} // namespace

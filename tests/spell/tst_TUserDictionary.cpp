@@ -1,0 +1,184 @@
+#include "spell/SpellCheckSession.h"
+#include "spell/SpellWindowSupport.h"
+#include "spell/TUserDictionary.h"
+#include "spell/UserLexicon.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+using namespace gw;
+using spell::TUserDictionary;
+
+namespace {
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts << list->item(row)->text();
+    return texts;
+}
+
+std::vector<std::string> lexicon(const QString &file)
+{
+    const auto words = spell::readUserLexicon(file.toStdString());
+    return words ? *words : std::vector<std::string> { "<unreadable>" };
+}
+
+// The window in one mode over a workspace with American installed.
+struct Maintenance
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<TUserDictionary> window;
+
+    explicit Maintenance(int dictionary = 1)
+    {
+        workspace.context().settings.dictionary = dictionary;
+        test::installSpelling(workspace, { "ssceam.tlx", "ssceam1.clx", "sscefr.tlx", "sscefr1.clx" });
+    }
+
+    void open(TUserDictionary::Mode mode)
+    {
+        window = std::make_unique<TUserDictionary>(workspace.context(), mode, nullptr);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QString file(const char *name) { return workspace.path(QString("program/") + name); }
+    QListWidget *words() { return window->findChild<QListWidget *>("WordList"); }
+    QString heading() { return window->findChild<QLabel *>("Heading")->text(); }
+    void click(const char *name)
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
+    }
+    void add(const QString &typed)
+    {
+        auto *field = window->findChild<QLineEdit *>("NewWord");
+        QTest::keyClicks(field, typed);
+        click("AddButton");
+    }
+};
+
+} // namespace
+
+class TestTUserDictionary : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void headingsNameTheLanguage();
+    void addDeleteAndOkRewriteTheLexicon();
+    void emptyListLeavesAnEmptyLexicon();
+    void cancelKeepsTheFile();
+    void excludedWordIsFlagged();
+    void screenshots();
+};
+
+// The two headings, the exclude one with its double blank; type 9 speaks of American and the
+// run keeps the user lexicons of its start-up type.
+void TestTUserDictionary::headingsNameTheLanguage()
+{
+    Maintenance french(5);
+    QCOMPARE(french.workspace.context().spelling.userStem, std::string("Frnch"));
+    french.open(TUserDictionary::Mode::Include);
+    QCOMPARE(french.window->windowTitle(), QString("Dictionary Maintenance"));
+    QCOMPARE(french.heading(),
+        QString("These words will be added to the French dictionary and counted as valid."));
+    QCOMPARE(QString::fromStdString(french.window->lexiconFile().string()), french.file("IncFrnch.tlx"));
+
+    Maintenance choose(9);
+    choose.open(TUserDictionary::Mode::Exclude);
+    QCOMPARE(choose.heading(),
+        QString("These words will be excluded from the  American dictionary and will be invalid."));
+    QCOMPARE(QString::fromStdString(choose.window->lexiconFile().string()), choose.file("ExcEngl.tlx"));
+}
+
+// Add trims and appends (twice the same word is kept twice), Delete selects the word now in
+// its place, and Ok writes the list in order as the whole new lexicon, which the window shows
+// again next time.
+void TestTUserDictionary::addDeleteAndOkRewriteTheLexicon()
+{
+    Maintenance m;
+    QVERIFY(spell::writeUserLexicon(m.file("IncEngl.tlx").toStdString(), 1, 1033, { "Zorblax", "Quimby" }));
+    m.open(TUserDictionary::Mode::Include);
+    QCOMPARE(lines(m.words()), QStringList({ "Zorblax", "Quimby" }));
+    m.add("  Frobnitz ");
+    m.add("   ");
+    m.add("Frobnitz");
+    QCOMPARE(lines(m.words()), QStringList({ "Zorblax", "Quimby", "Frobnitz", "Frobnitz" }));
+    QVERIFY(m.window->findChild<QLineEdit *>("NewWord")->text().isEmpty());
+    QVERIFY(m.window->findChild<QLineEdit *>("NewWord")->hasFocus());
+
+    m.words()->setCurrentRow(1);
+    m.click("DeleteButton");
+    QCOMPARE(lines(m.words()), QStringList({ "Zorblax", "Frobnitz", "Frobnitz" }));
+    QCOMPARE(m.words()->currentRow(), 1);
+    m.words()->setCurrentRow(2);
+    m.click("DeleteButton");
+    QCOMPARE(m.words()->currentRow(), 1);
+
+    m.click("OkButton");
+    QVERIFY(m.window->isHidden());
+    QCOMPARE(lexicon(m.file("IncEngl.tlx")), (std::vector<std::string> { "Zorblax", "Frobnitz" }));
+    m.open(TUserDictionary::Mode::Include);
+    QCOMPARE(lines(m.words()), QStringList({ "Zorblax", "Frobnitz" }));
+}
+
+void TestTUserDictionary::emptyListLeavesAnEmptyLexicon()
+{
+    Maintenance m;
+    QVERIFY(!QFile::exists(m.file("ExcEngl.tlx")));
+    m.open(TUserDictionary::Mode::Exclude);
+    QCOMPARE(m.words()->count(), 0);
+    m.click("OkButton");
+    QVERIFY(QFile::exists(m.file("ExcEngl.tlx")));
+    QVERIFY(lexicon(m.file("ExcEngl.tlx")).empty());
+    QVERIFY(m.dialogs.messages().empty());
+}
+
+void TestTUserDictionary::cancelKeepsTheFile()
+{
+    Maintenance m;
+    QVERIFY(spell::writeUserLexicon(m.file("ExcEngl.tlx").toStdString(), 3, 1033, { "house" }));
+    QFile file(m.file("ExcEngl.tlx"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    m.open(TUserDictionary::Mode::Exclude);
+    m.add("garden");
+    m.click("CancelButton");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+}
+
+// A correct word put into the exclude lexicon is refused by the next check.
+void TestTUserDictionary::excludedWordIsFlagged()
+{
+    Maintenance m;
+    const auto check = [&] {
+        auto session = spell::SpellCheckSession::open(m.workspace.context().programDirectory, 1, "Engl");
+        return session && session->accepted("house");
+    };
+    QVERIFY(check());
+    m.open(TUserDictionary::Mode::Exclude);
+    m.add("house");
+    m.click("OkButton");
+    QVERIFY(!check());
+}
+
+void TestTUserDictionary::screenshots()
+{
+    Maintenance m;
+    m.open(TUserDictionary::Mode::Exclude);
+    m.add("house");
+    m.add("garden");
+    test::saveScreenshot(m.window.get(), "dictionary-maintenance-exclude");
+}
+
+QTEST_MAIN(TestTUserDictionary)
+#include "tst_TUserDictionary.moc"
