@@ -1,6 +1,7 @@
 #include "app/TMainWin.h"
 
 #include "app/AppContext.h"
+#include "app/ChoiceDialogs.h"
 #include "app/ChoiceMenu.h"
 #include "app/CollectionPanes.h"
 #include "app/Dialogs.h"
@@ -38,7 +39,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -506,14 +506,15 @@ void TMainWin::MenuFontClick(model::FontSetting &font)
     QFont preset(toQString(font.name));
     preset.setBold(font.bold);
     preset.setItalic(font.italic);
-    QFontDialog dialog(preset, this);
+    FontColourDialog dialog({ preset, colourFromWindows(static_cast<std::uint32_t>(font.colour)) }, this);
     if (m_runChild(dialog) != QDialog::Accepted)
         return;
-    // Sizes follow the screen size, and the dialog offers no colour: only face and style change.
-    const QFont chosen = dialog.currentFont();
-    font.name = fromQString(chosen.family()).substr(0, model::SettingsTextCapacity);
-    font.bold = chosen.bold();
-    font.italic = chosen.italic();
+    // Sizes follow the screen size: face, style and colour change.
+    const FontChoice chosen = dialog.choice();
+    font.name = fromQString(chosen.font.family()).substr(0, model::SettingsTextCapacity);
+    font.bold = chosen.font.bold();
+    font.italic = chosen.font.italic();
+    font.colour = static_cast<int>(colourToWindows(chosen.colour));
     applyLook();
 }
 

@@ -7,7 +7,7 @@
 
 namespace gw::layout {
 
-QFont qtLayoutFont(const LayoutFont &font)
+app::FontChoice layoutFontChoice(const LayoutFont &font)
 {
     QFont shown(toQString(font.face.view()));
     shown.setPointSize(std::max<int>(1, font.size));
@@ -15,19 +15,21 @@ QFont qtLayoutFont(const LayoutFont &font)
     shown.setItalic(font.style.italic != 0);
     shown.setUnderline(font.style.underline != 0);
     shown.setStrikeOut(font.style.strikeout != 0);
-    return shown;
+    return app::FontChoice { shown, colourFromWindows(font.colour) };
 }
 
-void storeLayoutFont(LayoutFont &font, const QFont &chosen)
+void storeLayoutFont(LayoutFont &font, const app::FontChoice &chosen)
 {
-    font.face.assign(fromQString(chosen.family()));
+    font.face.assign(fromQString(chosen.font.family()));
     // A font given in pixels has no point size (-1); it keeps the size it had.
-    if (chosen.pointSizeF() > 0)
-        font.size = static_cast<std::int16_t>(std::clamp<long>(std::lround(chosen.pointSizeF()), 1, 32767));
-    font.style.bold = chosen.bold() ? 1 : 0;
-    font.style.italic = chosen.italic() ? 1 : 0;
-    font.style.underline = chosen.underline() ? 1 : 0;
-    font.style.strikeout = chosen.strikeOut() ? 1 : 0;
+    if (chosen.font.pointSizeF() > 0)
+        font.size = static_cast<std::int16_t>(std::clamp<long>(std::lround(chosen.font.pointSizeF()), 1, 32767));
+    if (chosen.colour.isValid())
+        font.colour = colourToWindows(chosen.colour);
+    font.style.bold = chosen.font.bold() ? 1 : 0;
+    font.style.italic = chosen.font.italic() ? 1 : 0;
+    font.style.underline = chosen.font.underline() ? 1 : 0;
+    font.style.strikeout = chosen.font.strikeOut() ? 1 : 0;
 }
 
 } // namespace gw::layout

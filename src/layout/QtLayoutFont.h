@@ -1,16 +1,14 @@
 #pragma once
 
+#include "app/ChoiceDialogs.h"
 #include "layout/LayoutRecord.h"
-
-#include <QFont>
 
 namespace gw::layout {
 
-// The font a layout font names, for a font dialog to open on.
-QFont qtLayoutFont(const LayoutFont &font);
+// The font and colour a layout font names, for the font dialog to open on.
+app::FontChoice layoutFontChoice(const LayoutFont &font);
 
-// Face (cut to 30 characters), size in points and the four styles of a chosen font; the
-// colour stays, as the font dialog offers none.
-void storeLayoutFont(LayoutFont &font, const QFont &chosen);
+// Face (cut to 30 characters), size in points, colour and the four styles of a chosen font.
+void storeLayoutFont(LayoutFont &font, const app::FontChoice &chosen);
 
 } // namespace gw::layout

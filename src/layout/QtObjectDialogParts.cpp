@@ -5,6 +5,7 @@
 #include "layout/ObjectEntries.h"
 #include "platform/QtText.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,16 @@ void addOkCancel(QDialog *dialog, int x, int y, const std::function<void()> &onO
     cancel->setAutoDefault(false);
     cancel->setGeometry(x + 87, y, 79, 25);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+QCheckBox *addCheck(
+    QWidget *parent, const QString &objectName, const QString &text, bool checked, int x, int y, int width)
+{
+    auto *check = new QCheckBox(text, parent);
+    check->setObjectName(objectName);
+    check->setChecked(checked);
+    check->setGeometry(x, y, width, 20);
+    return check;
 }
 
 QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int x, int y, int width)

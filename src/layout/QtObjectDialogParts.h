@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QCheckBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,8 @@ QString objectCaption(const QString &prefix, const LayoutObject &object);
 // default button and calls onOk, Cancel rejects.
 void addOkCancel(QDialog *dialog, int x, int y, const std::function<void()> &onOk);
 
+QCheckBox *addCheck(
+    QWidget *parent, const QString &objectName, const QString &text, bool checked, int x, int y, int width);
 QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int x, int y, int width);
 QLineEdit *addBox(
     QWidget *parent, const QString &objectName, const QString &text, int maxLength, int x, int y, int width);

@@ -712,8 +712,8 @@ void TDoPages::TextFontClick()
     if (m_menuSlot < 1 || m_menuSlot > m_working->safeObjectCount())
         return;
     LayoutObject &object = menuObject();
-    const std::optional<QFont> chosen
-        = app::chooseFont(this, qtLayoutFont(object.textFont), m_textFont->text().remove(QLatin1Char('&')));
+    const std::optional<app::FontChoice> chosen = app::chooseFont(
+        this, layoutFontChoice(object.textFont), m_textFont->text().remove(QLatin1Char('&')));
     if (!chosen)
         return;
     storeLayoutFont(object.textFont, *chosen);

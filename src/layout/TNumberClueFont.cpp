@@ -1,8 +1,6 @@
 #include "layout/TNumberClueFont.h"
 
-#include "app/AppContext.h"
 #include "app/ChoiceDialogs.h"
-#include "app/WindowLook.h"
 #include "layout/QtLayoutFont.h"
 #include "layout/QtObjectDialogParts.h"
 
@@ -13,13 +11,8 @@
 namespace gw::layout {
 
 TNumberClueFont::TNumberClueFont(app::AppContext &context, const LayoutObject &object, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(context, object, QStringLiteral("Numbers In Puzzle"), 280, 150, parent)
 {
-    setWindowTitle(QStringLiteral("Numbers In Puzzle"));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(280, 150);
     auto *orientation = new QGroupBox(QStringLiteral("Orientation"), this);
     orientation->setObjectName(QStringLiteral("OrientationGroup"));
     orientation->setGeometry(14, 10, 140, 74);
@@ -38,23 +31,10 @@ TNumberClueFont::TNumberClueFont(app::AppContext &context, const LayoutObject &o
     addOkCancel(this, 100, 114, [this] { OkButtonClick(); });
 }
 
-void TNumberClueFont::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TNumberClueFont::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
-}
-
 void TNumberClueFont::ChangeFontClick()
 {
     LayoutFont font = m_object.numberFont;
-    if (const auto chosen = app::chooseFont(this, qtLayoutFont(font), QStringLiteral("Font"))) {
+    if (const auto chosen = app::chooseFont(this, layoutFontChoice(font), QStringLiteral("Font"))) {
         storeLayoutFont(font, *chosen);
         m_object.numberFont = font;
     }
@@ -63,8 +43,7 @@ void TNumberClueFont::ChangeFontClick()
 void TNumberClueFont::OkButtonClick()
 {
     m_object.numberHorizontal = m_horizontal->isChecked() ? 1 : 0;
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

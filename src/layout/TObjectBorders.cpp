@@ -1,27 +1,18 @@
 #include "layout/TObjectBorders.h"
 
-#include "app/AppContext.h"
-#include "app/WindowLook.h"
-
 #include <QCheckBox>
 #include <QLineEdit>
 
 namespace gw::layout {
 
 TObjectBorders::TObjectBorders(app::AppContext &context, const LayoutObject &object, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(
+        context, object, objectCaption(QStringLiteral("Border Info for "), object), 280, 170, parent)
     , m_borderColour(this, QStringLiteral("BorderColour"), QStringLiteral("Border Color"),
           QStringLiteral("C&hange Color"), object.borderColour, 14, 40)
 {
-    setWindowTitle(objectCaption(QStringLiteral("Border Info for "), m_object));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(280, 170);
-    m_useBorder = new QCheckBox(QStringLiteral("&Use Border"), this);
-    m_useBorder->setObjectName(QStringLiteral("UseBorderCheck"));
-    m_useBorder->setChecked(m_object.useBorder != 0);
-    m_useBorder->setGeometry(14, 14, 200, 20);
+    m_useBorder = addCheck(this, QStringLiteral("UseBorderCheck"), QStringLiteral("&Use Border"),
+        m_object.useBorder != 0, 14, 14, 200);
     addLabel(this, QStringLiteral("WidthLabel"), QStringLiteral("Width"), 14, 100, 50);
     m_width
         = addBox(this, QStringLiteral("WidthBox"), QString::number(int(m_object.borderWidth)), 1, 70, 98, 30);
@@ -32,19 +23,6 @@ TObjectBorders::TObjectBorders(app::AppContext &context, const LayoutObject &obj
     connect(m_useBorder, &QCheckBox::toggled, this, enableBorder);
     enableBorder(m_useBorder->isChecked());
     addOkCancel(this, 100, 134, [this] { OkButtonClick(); });
-}
-
-void TObjectBorders::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TObjectBorders::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TObjectBorders::OkButtonClick()
@@ -59,8 +37,7 @@ void TObjectBorders::OkButtonClick()
     }
     m_object.useBorder = m_useBorder->isChecked() ? 1 : 0;
     m_object.borderColour = m_borderColour.colour();
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

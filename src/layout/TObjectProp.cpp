@@ -1,7 +1,5 @@
 #include "layout/TObjectProp.h"
 
-#include "app/AppContext.h"
-#include "app/WindowLook.h"
 #include "layout/ObjectEntries.h"
 #include "layout/QtObjectDialogParts.h"
 #include "platform/QtText.h"
@@ -21,34 +19,21 @@ bool hasColumns(int kind)
         || kind == int(ObjectKind::WordList) || kind == int(ObjectKind::CombinedClues);
 }
 
-QCheckBox *addCheck(QWidget *parent, const QString &name, const QString &text, bool checked, int y)
-{
-    auto *check = new QCheckBox(text, parent);
-    check->setObjectName(name);
-    check->setChecked(checked);
-    check->setGeometry(14, y, 250, 20);
-    return check;
-}
-
 } // namespace
 
 TObjectProp::TObjectProp(app::AppContext &context, const LayoutObject &object, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(
+        context, object, objectCaption(QStringLiteral("Properties for "), object), 280, 180, parent)
 {
-    setWindowTitle(objectCaption(QStringLiteral("Properties for "), m_object));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(280, 180);
     const int kind = m_object.kind;
     m_transparent = addCheck(this, QStringLiteral("TransparentCheck"),
         kind == int(ObjectKind::Bitmap) ? QStringLiteral("&Tile Bitmap")
                                         : QStringLiteral("&Transparent Background"),
-        m_object.transparent != 0, 14);
+        m_object.transparent != 0, 14, 14, 250);
     m_makeItFit = addCheck(this, QStringLiteral("MakeItFitCheck"),
-        QStringLiteral("&Make It Fit (Auto-Shrink Font)"), m_object.makeItFit != 0, 40);
+        QStringLiteral("&Make It Fit (Auto-Shrink Font)"), m_object.makeItFit != 0, 14, 40, 250);
     m_splitColumns = addCheck(this, QStringLiteral("SplitColumnsCheck"), QStringLiteral("&Split Columns"),
-        m_object.splitColumns != 0, 66);
+        m_object.splitColumns != 0, 14, 66, 250);
     m_splitColumns->setVisible(kind == int(ObjectKind::CombinedClues));
     connect(m_splitColumns, &QCheckBox::clicked, this, &TObjectProp::SplitColumnsClick);
     QLabel *columnsLabel
@@ -59,19 +44,6 @@ TObjectProp::TObjectProp(app::AppContext &context, const LayoutObject &object, Q
     columnsLabel->setVisible(hasColumns(kind));
     m_columns->setVisible(hasColumns(kind));
     addOkCancel(this, 100, 144, [this] { OkButtonClick(); });
-}
-
-void TObjectProp::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TObjectProp::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TObjectProp::SplitColumnsClick(bool checked)
@@ -92,8 +64,7 @@ void TObjectProp::OkButtonClick()
     m_object.transparent = m_transparent->isChecked() ? 1 : 0;
     m_object.makeItFit = m_makeItFit->isChecked() ? 1 : 0;
     m_object.splitColumns = m_splitColumns->isChecked() ? 1 : 0;
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

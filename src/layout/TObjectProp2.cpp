@@ -1,17 +1,13 @@
 #include "layout/TObjectProp2.h"
 
-#include "app/AppContext.h"
-#include "app/WindowLook.h"
-
 #include <QCheckBox>
 #include <QLineEdit>
 
 namespace gw::layout {
 
 TObjectProp2::TObjectProp2(app::AppContext &context, const LayoutObject &object, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(
+        context, object, objectCaption(QStringLiteral("Properties for "), object), 280, 270, parent)
     , m_fillColour(this, QStringLiteral("FillColour"), QStringLiteral("Puzzle Fill Color"),
           QStringLiteral("C&hange Color"), object.fillColour, 14, 40)
     , m_blockColour(this, QStringLiteral("BlockColour"), QStringLiteral("Puzzle Block Color"),
@@ -19,13 +15,8 @@ TObjectProp2::TObjectProp2(app::AppContext &context, const LayoutObject &object,
     , m_lineColour(this, QStringLiteral("LineColour"), QStringLiteral("Puzzle Line Color"),
           QStringLiteral("C&hange Color"), object.lineColour, 14, 144)
 {
-    setWindowTitle(objectCaption(QStringLiteral("Properties for "), m_object));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(280, 270);
-    m_skeleton = new QCheckBox(QStringLiteral("Skeleton Puzzle"), this);
-    m_skeleton->setObjectName(QStringLiteral("SkeletonCheck"));
-    m_skeleton->setChecked(m_object.transparent != 0);
-    m_skeleton->setGeometry(14, 14, 200, 20);
+    m_skeleton = addCheck(this, QStringLiteral("SkeletonCheck"), QStringLiteral("Skeleton Puzzle"),
+        m_object.transparent != 0, 14, 14, 200);
     // A skeleton puzzle prints only the answer squares' outlines: it has no fill to choose.
     connect(
         m_skeleton, &QCheckBox::toggled, this, [this](bool checked) { m_fillColour.setEnabled(!checked); });
@@ -34,19 +25,6 @@ TObjectProp2::TObjectProp2(app::AppContext &context, const LayoutObject &object,
     m_lineWidth = addBox(
         this, QStringLiteral("LineWidthBox"), QString::number(int(m_object.lineWidth)), 1, 130, 198, 30);
     addOkCancel(this, 100, 234, [this] { OkButtonClick(); });
-}
-
-void TObjectProp2::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TObjectProp2::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TObjectProp2::OkButtonClick()
@@ -59,8 +37,7 @@ void TObjectProp2::OkButtonClick()
     m_object.fillColour = m_fillColour.colour();
     m_object.blockColour = m_blockColour.colour();
     m_object.lineColour = m_lineColour.colour();
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

@@ -1,8 +1,6 @@
 #include "layout/TSizeLocation.h"
 
-#include "app/AppContext.h"
 #include "app/Dialogs.h"
-#include "app/WindowLook.h"
 #include "layout/ObjectEntries.h"
 #include "layout/QtObjectDialogParts.h"
 #include "platform/QtText.h"
@@ -31,16 +29,12 @@ QLineEdit *addValueBox(
 
 TSizeLocation::TSizeLocation(app::AppContext &context, const LayoutObject &object, double pixelsPerUnit,
     bool inches, int pageWidthPixels, int pageHeightPixels, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(
+        context, object, objectCaption(QStringLiteral("Size & Location of "), object), 280, 200, parent)
     , m_pixelsPerUnit(pixelsPerUnit)
     , m_pageWidthPixels(pageWidthPixels)
     , m_pageHeightPixels(pageHeightPixels)
 {
-    setWindowTitle(objectCaption(QStringLiteral("Size & Location of "), m_object));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(280, 200);
     const PixelRect rect = m_object.rect;
     m_left = addValueBox(this, QStringLiteral("Left"), QStringLiteral("Left"), rect.left, pixelsPerUnit, 14);
     m_top = addValueBox(this, QStringLiteral("Top"), QStringLiteral("Top"), rect.top, pixelsPerUnit, 44);
@@ -51,19 +45,6 @@ TSizeLocation::TSizeLocation(app::AppContext &context, const LayoutObject &objec
     addLabel(this, QStringLiteral("UnitLabel"),
         inches ? QStringLiteral("Values In Inches") : QStringLiteral("Values In Centimeters"), 14, 136, 200);
     addOkCancel(this, 100, 164, [this] { OkButtonClick(); });
-}
-
-void TSizeLocation::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TSizeLocation::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TSizeLocation::OkButtonClick()
@@ -90,8 +71,7 @@ void TSizeLocation::OkButtonClick()
             return;
     }
     m_object.rect = rect;
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

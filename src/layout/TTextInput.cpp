@@ -1,7 +1,5 @@
 #include "layout/TTextInput.h"
 
-#include "app/AppContext.h"
-#include "app/WindowLook.h"
 #include "layout/QtObjectDialogParts.h"
 #include "platform/QtText.h"
 
@@ -34,13 +32,8 @@ std::string storedLines(const QString &shown)
 } // namespace
 
 TTextInput::TTextInput(app::AppContext &context, const LayoutObject &object, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_object(object)
+    : QtObjectDialog(context, object, QStringLiteral("Text"), 400, 250, parent)
 {
-    setWindowTitle(QStringLiteral("Text"));
-    setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    setFixedSize(400, 250);
     m_text = new QPlainTextEdit(shownText(m_object.textView()), this);
     m_text->setObjectName(QStringLiteral("TextBox"));
     m_text->setGeometry(14, 14, 372, 182);
@@ -56,24 +49,10 @@ TTextInput::TTextInput(app::AppContext &context, const LayoutObject &object, QWi
     addOkCancel(this, 220, 212, [this] { OkButtonClick(); });
 }
 
-void TTextInput::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TTextInput::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
-}
-
 void TTextInput::OkButtonClick()
 {
     m_object.setText(storedLines(m_text->toPlainText()));
-    m_ok = true;
-    accept();
+    acceptObject();
 }
 
 } // namespace gw::layout

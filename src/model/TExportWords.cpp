@@ -7,8 +7,6 @@
 #include "model/Settings.h"
 #include "platform/QtText.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,18 +15,6 @@
 #include <string>
 
 namespace gw::model {
-
-namespace {
-
-QRadioButton *modeButton(QWidget *parent, const char *name, const QString &text, int top)
-{
-    auto *button = new QRadioButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(8, top, 150, 19);
-    return button;
-}
-
-} // namespace
 
 TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent)
     : QDialog(parent)
@@ -45,41 +31,19 @@ TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows,
     auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 });
     auto *clear = transferButton(this, "ClearButton", "C&lear", { 398, 40, 76, 25 });
     auto *selectUsed = transferButton(this, "SelectUsedButton", "Select &Used", { 316, 72, 76, 25 });
-    auto *modes = new QGroupBox("Export", this);
-    modes->setObjectName("ModeGroup");
-    modes->setGeometry(316, 112, 158, 94);
-    m_words = modeButton(modes, "Words", "&Words", 20);
-    m_clues = modeButton(modes, "Clues", "&Clues", 44);
-    m_pairs = modeButton(modes, "WordsAndClues", "Words A&nd Clues", 68);
-    m_separatorLabel = transferLabel(this, "SeparatorLabel", "Se&parator Char", { 316, 220, 90, 17 });
-    m_separator = new QLineEdit(this);
-    m_separator->setObjectName("SeparatorEdit");
-    m_separator->setGeometry(410, 218, 24, 21);
-    m_separator->setMaxLength(1);
-    m_separatorLabel->setBuddy(m_separator);
+    m_modes = addTextModeControls(this, "Export",
+        { { { "Words", "&Words" }, { "Clues", "&Clues" }, { "WordsAndClues", "Words A&nd Clues" } } },
+        m_context.settings.exportOption, m_context.settings.sepChar);
 
     connect(m_saveFile, &QPushButton::clicked, this, &TExportWords::SaveFileClick);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(selectAll, &QPushButton::clicked, this, &TExportWords::SelectAllClick);
     connect(clear, &QPushButton::clicked, this, &TExportWords::ClearClick);
     connect(selectUsed, &QPushButton::clicked, this, &TExportWords::SelectUsedClick);
-    for (QRadioButton *button : { m_words, m_clues, m_pairs })
+    for (QRadioButton *button : m_modes.buttons)
         connect(button, &QRadioButton::clicked, this, &TExportWords::ModeClick);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportWords::LineListClick);
-
-    switch (textModeOf(m_context.settings.exportOption)) {
-    case TextMode::Words:
-        m_words->setChecked(true);
-        break;
-    case TextMode::Clues:
-        m_clues->setChecked(true);
-        break;
-    case TextMode::WordsAndClues:
-        m_pairs->setChecked(true);
-        break;
-    }
-    m_separator->setText(toQString(std::string(1, m_context.settings.sepChar)).remove(QChar(0)));
-    connect(m_separator, &QLineEdit::textEdited, this, &TExportWords::SeparatorChange);
+    connect(m_modes.separator, &QLineEdit::textEdited, this, &TExportWords::SeparatorChange);
     fillList();
 }
 
@@ -97,25 +61,12 @@ void TExportWords::FormShow()
     app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
-TextMode TExportWords::mode() const
-{
-    if (m_clues->isChecked())
-        return TextMode::Clues;
-    if (m_pairs->isChecked())
-        return TextMode::WordsAndClues;
-    return TextMode::Words;
-}
-
 // The list of the mode; the separator and its label are there only for pairs.
 void TExportWords::fillList()
 {
-    const bool pairs = mode() == TextMode::WordsAndClues;
-    for (QWidget *control : std::initializer_list<QWidget *> { m_separatorLabel, m_separator }) {
-        control->setVisible(pairs);
-        control->setEnabled(pairs);
-    }
-    const std::string separator = fromQString(m_separator->text());
-    m_lines = exportListLines(m_rows, mode(), separator.empty() ? ':' : separator.front());
+    m_modes.showSeparator();
+    const std::string separator = m_modes.separatorText();
+    m_lines = exportListLines(m_rows, m_modes.mode(), separator.empty() ? ':' : separator.front());
     QStringList texts;
     for (const ExportLine &line : m_lines)
         texts << toQString(line.text);
@@ -130,16 +81,14 @@ void TExportWords::LineListClick()
 
 void TExportWords::ModeClick()
 {
-    m_context.settings.exportOption = static_cast<int>(mode());
+    m_context.settings.exportOption = static_cast<int>(m_modes.mode());
     fillList();
 }
 
 void TExportWords::SeparatorChange()
 {
-    const std::string typed = fromQString(m_separator->text());
-    if (!typed.empty())
-        m_context.settings.sepChar = typed.front();
-    if (mode() == TextMode::WordsAndClues)
+    m_modes.storeSeparator(m_context.settings.sepChar);
+    if (m_modes.mode() == TextMode::WordsAndClues)
         fillList();
 }
 

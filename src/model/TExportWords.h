@@ -1,15 +1,13 @@
 #pragma once
 
+#include "model/QtTransferControls.h"
 #include "model/WordTextTransfer.h"
 
 #include <QDialog>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace gw::app {
 struct AppContext;
@@ -40,7 +38,6 @@ private Q_SLOTS:
 
 private:
     void FormShow();
-    TextMode mode() const;
     void fillList();
 
     app::AppContext &m_context;
@@ -49,11 +46,7 @@ private:
     bool m_shown = false;
     QListWidget *m_list;
     QPushButton *m_saveFile;
-    QRadioButton *m_words;
-    QRadioButton *m_clues;
-    QRadioButton *m_pairs;
-    QLabel *m_separatorLabel;
-    QLineEdit *m_separator;
+    TextModeControls m_modes;
 };
 
 } // namespace gw::model

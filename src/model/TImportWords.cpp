@@ -8,8 +8,6 @@
 #include "platform/QtText.h"
 #include "platform/Text.h"
 
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,18 +15,6 @@
 #include <QShowEvent>
 
 namespace gw::model {
-
-namespace {
-
-QRadioButton *modeButton(QWidget *parent, const char *name, const QString &text, int top)
-{
-    auto *button = new QRadioButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(8, top, 150, 19);
-    return button;
-}
-
-} // namespace
 
 TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows, QWidget *parent)
     : QDialog(parent)
@@ -46,18 +32,10 @@ TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows
     auto *openFile = transferButton(this, "OpenFileButton", "&Open File", { 316, 8, 76, 25 });
     auto *cancel = transferButton(this, "CancelButton", "&Cancel", { 398, 40, 76, 25 });
     auto *help = transferButton(this, "HelpButton", "&Help", { 398, 72, 76, 25 });
-    auto *modes = new QGroupBox("Import", this);
-    modes->setObjectName("ModeGroup");
-    modes->setGeometry(316, 112, 158, 94);
-    m_asWords = modeButton(modes, "AsWords", "As &Words", 20);
-    m_asClues = modeButton(modes, "AsClues", "As Cl&ues", 44);
-    m_asPairs = modeButton(modes, "AsWordsAndClues", "As Words and Clu&es", 68);
-    m_separatorLabel = transferLabel(this, "SeparatorLabel", "Se&parator Char", { 316, 220, 90, 17 });
-    m_separator = new QLineEdit(this);
-    m_separator->setObjectName("SeparatorEdit");
-    m_separator->setGeometry(410, 218, 24, 21);
-    m_separator->setMaxLength(1);
-    m_separatorLabel->setBuddy(m_separator);
+    m_modes = addTextModeControls(this, "Import",
+        { { { "AsWords", "As &Words" }, { "AsClues", "As Cl&ues" },
+            { "AsWordsAndClues", "As Words and Clu&es" } } },
+        m_context.settings.importOption, m_context.settings.sepChar);
 
     connect(openFile, &QPushButton::clicked, this, &TImportWords::OpenFileClick);
     connect(m_ok, &QPushButton::clicked, this, &TImportWords::OkClick);
@@ -65,25 +43,12 @@ TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows
     connect(m_clear, &QPushButton::clicked, this, &TImportWords::ClearClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &QDialog::reject);
-    for (QRadioButton *button : { m_asWords, m_asClues, m_asPairs })
+    for (QRadioButton *button : m_modes.buttons)
         connect(button, &QRadioButton::clicked, this, &TImportWords::ModeClick);
-
-    switch (textModeOf(m_context.settings.importOption)) {
-    case TextMode::Words:
-        m_asWords->setChecked(true);
-        break;
-    case TextMode::Clues:
-        m_asClues->setChecked(true);
-        break;
-    case TextMode::WordsAndClues:
-        m_asPairs->setChecked(true);
-        break;
-    }
-    m_separator->setText(toQString(std::string(1, m_context.settings.sepChar)).remove(QChar(0)));
-    connect(m_separator, &QLineEdit::textEdited, this, &TImportWords::SeparatorChange);
+    connect(m_modes.separator, &QLineEdit::textEdited, this, &TImportWords::SeparatorChange);
     for (QPushButton *button : { m_ok, m_selectAll, m_clear })
         button->setEnabled(false);
-    showSeparator();
+    m_modes.showSeparator();
 }
 
 void TImportWords::showEvent(QShowEvent *event)
@@ -100,35 +65,15 @@ void TImportWords::FormShow()
     app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
-TextMode TImportWords::mode() const
-{
-    if (m_asClues->isChecked())
-        return TextMode::Clues;
-    if (m_asPairs->isChecked())
-        return TextMode::WordsAndClues;
-    return TextMode::Words;
-}
-
-void TImportWords::showSeparator()
-{
-    const bool pairs = mode() == TextMode::WordsAndClues;
-    for (QWidget *control : std::initializer_list<QWidget *> { m_separatorLabel, m_separator }) {
-        control->setVisible(pairs);
-        control->setEnabled(pairs);
-    }
-}
-
 void TImportWords::ModeClick()
 {
-    m_context.settings.importOption = static_cast<int>(mode());
-    showSeparator();
+    m_context.settings.importOption = static_cast<int>(m_modes.mode());
+    m_modes.showSeparator();
 }
 
 void TImportWords::SeparatorChange()
 {
-    const std::string typed = fromQString(m_separator->text());
-    if (!typed.empty())
-        m_context.settings.sepChar = typed.front();
+    m_modes.storeSeparator(m_context.settings.sepChar);
 }
 
 void TImportWords::OpenFileClick()
@@ -170,21 +115,22 @@ void TImportWords::ClearClick()
 
 void TImportWords::OkClick()
 {
-    const std::string separator(trimmed(fromQString(m_separator->text())));
-    if (mode() == TextMode::WordsAndClues && separator.empty()) {
+    const TextMode mode = m_modes.mode();
+    const std::string separator(trimmed(m_modes.separatorText()));
+    if (mode == TextMode::WordsAndClues && separator.empty()) {
         app::inform(this, "Error", "No word/clue seperator character specified.");
-        m_separator->setFocus();
+        m_modes.separator->setFocus();
         return;
     }
     std::vector<std::string> selected;
     for (const int row : selectedRows(m_list))
         selected.push_back(m_lines[static_cast<std::size_t>(row)]);
     if (const auto question
-        = tooManyWordsQuestion(mode(), wordsInTable(m_rows), static_cast<int>(selected.size()))) {
+        = tooManyWordsQuestion(mode, wordsInTable(m_rows), static_cast<int>(selected.size()))) {
         if (app::ask(this, "Warning", toQString(*question)) != app::Answer::Yes)
             return;
     }
-    m_changed = fillTableRows(m_rows, selected, mode(), separator.empty() ? ':' : separator.front());
+    m_changed = fillTableRows(m_rows, selected, mode, separator.empty() ? ':' : separator.front());
     accept();
 }
 

@@ -1,16 +1,14 @@
 #pragma once
 
+#include "model/QtTransferControls.h"
 #include "model/WordTextTransfer.h"
 
 #include <QDialog>
 #include <string>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace gw::app {
 struct AppContext;
@@ -44,8 +42,6 @@ private Q_SLOTS:
 
 private:
     void FormShow();
-    TextMode mode() const;
-    void showSeparator();
 
     app::AppContext &m_context;
     std::vector<TableRow> &m_rows;
@@ -56,11 +52,7 @@ private:
     QPushButton *m_ok;
     QPushButton *m_selectAll;
     QPushButton *m_clear;
-    QRadioButton *m_asWords;
-    QRadioButton *m_asClues;
-    QRadioButton *m_asPairs;
-    QLabel *m_separatorLabel;
-    QLineEdit *m_separator;
+    TextModeControls m_modes;
 };
 
 } // namespace gw::model

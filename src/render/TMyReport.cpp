@@ -331,7 +331,7 @@ void TMyReport::changeFont(const FontEntry &entry)
 {
     layout::LayoutObject &object = m_puzzle->layout.objects[entry.slot];
     layout::LayoutFont &font = entry.numbers ? object.numberFont : object.textFont;
-    if (const auto chosen = app::chooseFont(this, layout::qtLayoutFont(font), entry.text))
+    if (const auto chosen = app::chooseFont(this, layout::layoutFontChoice(font), entry.text))
         layout::storeLayoutFont(font, *chosen);
 }
 

@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/ChoiceDialogs.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/THelpWindow.h"
 #include "app/TMainWin.h"
@@ -174,7 +175,7 @@ private Q_SLOTS:
     void tipsGreetOnceWhenActive();
     void sharedShortcutReachesBothItems();
     void clueHeadersEditTheDefaults();
-    void fontItemChangesOnlyFaceAndStyle();
+    void fontItemChangesFaceStyleAndColour();
     void optionChoicesFollowTheSettings();
     void helpAndManual();
     void toolBarHints();
@@ -770,8 +771,8 @@ void MainWindowTest::clueHeadersEditTheDefaults()
     QCOMPARE(h.context().settings.downLabel, std::string("Vertical"));
 }
 
-// A font chosen in the dialog changes name and style of that font only; its colour stays.
-void MainWindowTest::fontItemChangesOnlyFaceAndStyle()
+// A font chosen in the dialog changes name, style and colour of that font only.
+void MainWindowTest::fontItemChangesFaceStyleAndColour()
 {
     Harness h;
     h.writeSettings([](model::Settings &s) { s.editFont.colour = 0x0000FF; });
@@ -785,20 +786,26 @@ void MainWindowTest::fontItemChangesOnlyFaceAndStyle()
         }
     }
     QVERIFY(!family.isEmpty());
+    QColor presetColour;
     h.onChild = [&](QDialog &child) {
-        auto &dialog = dynamic_cast<QFontDialog &>(child);
+        auto &dialog = dynamic_cast<app::FontColourDialog &>(child);
+        presetColour = dialog.choice().colour;
         QFont font(family, 20);
         font.setBold(true);
-        dialog.setCurrentFont(font);
+        dialog.fontBox()->setCurrentFont(font);
+        app::setColourDialogSeam([](QWidget *, const QColor &) { return std::optional<QColor>(QColor(0, 128, 0)); });
+        dialog.findChild<QPushButton *>("ColorButton")->click();
+        app::setColourDialogSeam({});
         return int(QDialog::Accepted);
     };
     const model::FontSetting label = h.context().settings.labelFont;
     h.item("MenuEditFont")->trigger();
-    QCOMPARE(h.opened, QStringList({ "QFontDialog" }));
+    QCOMPARE(h.opened, QStringList({ "gw::app::FontColourDialog" }));
+    QCOMPARE(presetColour, QColor(255, 0, 0));
     QVERIFY(h.context().settings.editFont.bold);
     QVERIFY(!h.context().settings.editFont.italic);
     QCOMPARE(QString::fromStdString(h.context().settings.editFont.name), family);
-    QCOMPARE(h.context().settings.editFont.colour, 0x0000FF);
+    QCOMPARE(h.context().settings.editFont.colour, 0x008000);
     QVERIFY(h.context().settings.labelFont == label);
 
     h.onChild = [](QDialog &) { return int(QDialog::Rejected); };

@@ -66,7 +66,7 @@ public:
             colourPresets.push_back(preset);
             return next(colours);
         });
-        app::setFontDialogSeam([this](QWidget *, const QFont &preset, const QString &) {
+        app::setFontDialogSeam([this](QWidget *, const app::FontChoice &preset, const QString &) {
             fontPresets.push_back(preset);
             return next(fonts);
         });
@@ -78,9 +78,9 @@ public:
     }
 
     std::deque<std::optional<QColor>> colours;
-    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<app::FontChoice>> fonts;
     std::vector<QColor> colourPresets;
-    std::vector<QFont> fontPresets;
+    std::vector<app::FontChoice> fontPresets;
 
 private:
     template <typename T> static std::optional<T> next(std::deque<std::optional<T>> &queue)

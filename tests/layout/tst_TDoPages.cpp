@@ -428,7 +428,8 @@ private Q_SLOTS:
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 0, 0, 0, 72 }));
     }
 
-    // Text Font and Text Alignment change the object; the font dialog's answer is stored.
+    // Text Font and Text Alignment change the object; the font dialog's answer, colour
+    // included, is stored.
     void textFontAndAlignment()
     {
         test::TestWorkspace workspace;
@@ -444,15 +445,20 @@ private Q_SLOTS:
         chosen.setPointSize(14);
         chosen.setBold(true);
         QString presetFamily;
-        app::setFontDialogSeam([&](QWidget *, const QFont &preset, const QString &) {
-            presetFamily = preset.family();
-            return std::optional<QFont>(chosen);
+        QColor presetColour;
+        app::setFontDialogSeam([&](QWidget *, const app::FontChoice &preset, const QString &) {
+            presetFamily = preset.font.family();
+            presetColour = preset.colour;
+            return std::optional<app::FontChoice>({ chosen, QColor(0x11, 0x22, 0x33) });
         });
         action(designer, "MenuTextFont")->trigger();
         app::setFontDialogSeam({});
         objectMenu(designer)->hide();
         QCOMPARE(presetFamily, QStringLiteral("Arial"));
+        QCOMPARE(presetColour, QColor(Qt::black));
         const layout::LayoutFont font = designer.workingLayout().objects[0].textFont;
+        // Bytes 67..70 of the first object (at 88) hold its text colour: red, green, blue, 0.
+        QCOMPARE(layoutBytes(designer.workingLayout()).mid(88 + 67, 4), QByteArray("\x11\x22\x33\x00", 4));
         QCOMPARE(QString::fromStdString(font.face.str()), QStringLiteral("Liberation Serif"));
         QCOMPARE(int(font.size), 14);
         QCOMPARE(int(font.style.bold), 1);

@@ -53,8 +53,8 @@ void NumberClueFontTest::orientationFollowsTheObject()
     QVERIFY(!horizontal.ok());
 }
 
-// The font dialog opens on the number font; face (cut to 30), size and styles are stored and
-// the colour kept; a cancelled dialog changes nothing.
+// The font dialog opens on the number font and its colour; face (cut to 30), size, colour and
+// styles are stored; a cancelled dialog changes nothing.
 void NumberClueFontTest::changeFontStoresTheChosenFont()
 {
     test::TestWorkspace workspace;
@@ -62,15 +62,16 @@ void NumberClueFontTest::changeFontStoresTheChosenFont()
     layout::TNumberClueFont window(workspace.context(), puzzle(true), nullptr);
     QCOMPARE(window.findChild<QPushButton *>("FontButton")->text(), QString("Change &Font"));
     test::click(window, "FontButton");
-    QCOMPARE(choices.fontPresets.back().family(), QString("Arial"));
-    QCOMPARE(choices.fontPresets.back().pointSize(), 5);
+    QCOMPARE(choices.fontPresets.back().font.family(), QString("Arial"));
+    QCOMPARE(choices.fontPresets.back().font.pointSize(), 5);
+    QCOMPARE(choices.fontPresets.back().colour, QColor(255, 0, 0));
     QCOMPARE(window.object().numberFont.face.view(), std::string_view("Arial"));
 
     QFont chosen(QString(40, 'F'));
     chosen.setPointSize(7);
     chosen.setBold(true);
     chosen.setStrikeOut(true);
-    choices.fonts.push_back(chosen);
+    choices.fonts.push_back(app::FontChoice { chosen, QColor(0x12, 0x34, 0x56) });
     test::click(window, "FontButton");
     test::click(window, "OkButton");
     const layout::LayoutFont font = window.object().numberFont;
@@ -79,7 +80,7 @@ void NumberClueFontTest::changeFontStoresTheChosenFont()
     QCOMPARE(int(font.style.bold), 1);
     QCOMPARE(int(font.style.italic), 0);
     QCOMPARE(int(font.style.strikeout), 1);
-    QCOMPARE(quint32(font.colour), quint32(0x0000FF));
+    QCOMPARE(quint32(font.colour), quint32(0x563412));
 }
 
 void NumberClueFontTest::screenshots()

@@ -1,6 +1,6 @@
 #include "model/Settings.h"
 #include "model/TExportPuzzles.h"
-#include "uisupport/UiTestSupport.h"
+#include "model/TransferWindowTest.h"
 
 #include <QFile>
 #include <QLabel>
@@ -9,38 +9,16 @@
 #include <QtTest>
 
 using namespace gw;
+using namespace gw::test;
 
 namespace {
 
 constexpr int RecordSize = sizeof(model::PuzzleRecord);
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(
-        list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
-
 // The bundled sample as the open collection.
-struct Export
+struct Export : TransferWindow<model::TExportPuzzles>
 {
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
     QString open = workspace.path("start/SAMPLE.ZP3");
-    std::unique_ptr<model::TExportPuzzles> window;
 
     Export()
     {
@@ -50,16 +28,8 @@ struct Export
         window = std::make_unique<model::TExportPuzzles>(workspace.context());
         window->show();
     }
-    template <typename Control> Control *find(const char *name)
-    {
-        auto *found = window->findChild<Control *>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QListWidget *list() { return find<QListWidget>("PuzzleList"); }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
-    void save() { QTest::mouseClick(button("SaveFileButton"), Qt::LeftButton); }
+    void save() { click("SaveFileButton"); }
 };
 
 } // namespace

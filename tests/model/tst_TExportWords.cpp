@@ -1,5 +1,5 @@
 #include "model/TExportWords.h"
-#include "uisupport/UiTestSupport.h"
+#include "model/TransferWindowTest.h"
 
 #include <QFile>
 #include <QLabel>
@@ -10,16 +10,9 @@
 #include <QtTest>
 
 using namespace gw;
+using namespace gw::test;
 
 namespace {
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
 
 QStringList selectedLines(const QListWidget *list)
 {
@@ -31,34 +24,13 @@ QStringList selectedLines(const QListWidget *list)
     return texts;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A radio button takes clicks on its mark and its text only.
-void clickRadio(QRadioButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
-void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(
-        list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
-
 QString padded(const QString &word)
 {
     return word.leftJustified(31, ' ');
 }
 
-struct Export
+struct Export : TransferWindow<model::TExportWords>
 {
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
-    std::unique_ptr<model::TExportWords> window;
 
     explicit Export(int exportOption = 3)
     {
@@ -72,16 +44,7 @@ struct Export
         window = std::make_unique<model::TExportWords>(workspace.context(), rows);
         window->show();
     }
-    template <typename Control> Control *find(const char *name)
-    {
-        auto *found = window->findChild<Control *>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QListWidget *list() { return find<QListWidget>("LineList"); }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 };
 
 } // namespace

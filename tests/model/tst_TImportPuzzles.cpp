@@ -1,6 +1,6 @@
 #include "model/CollectionFile.h"
 #include "model/TImportPuzzles.h"
-#include "uisupport/UiTestSupport.h"
+#include "model/TransferWindowTest.h"
 
 #include <QFile>
 #include <QLabel>
@@ -9,39 +9,17 @@
 #include <QtTest>
 
 using namespace gw;
+using namespace gw::test;
 
 namespace {
 
 constexpr int RecordSize = sizeof(model::PuzzleRecord);
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(
-        list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
-
 // The bundled sample as the file to import from, and an open collection of one puzzle.
-struct Import
+struct Import : TransferWindow<model::TImportPuzzles>
 {
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
     QString source = workspace.path("start/SAMPLE.ZP3");
     QString open = workspace.path("start/PUZZLES.ZP3");
-    std::unique_ptr<model::TImportPuzzles> window;
 
     Import()
     {
@@ -52,15 +30,7 @@ struct Import
         window = std::make_unique<model::TImportPuzzles>(workspace.context(), source.toStdString());
         window->show();
     }
-    template <typename Control> Control *find(const char *name)
-    {
-        auto *found = window->findChild<Control *>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QListWidget *list() { return find<QListWidget>("PuzzleList"); }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
 };
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "model/TImportWords.h"
-#include "uisupport/UiTestSupport.h"
+#include "model/TransferWindowTest.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -11,28 +11,9 @@
 #include <QtTest>
 
 using namespace gw;
+using namespace gw::test;
 
 namespace {
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
-// A radio button takes clicks on its mark and its text only.
-void clickRadio(QRadioButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
-}
-
-void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::mouseClick(
-        list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
 
 void writeText(const QString &path, const QByteArray &bytes)
 {
@@ -42,12 +23,9 @@ void writeText(const QString &path, const QByteArray &bytes)
 }
 
 // An import window over a table of `words` rows holding WORDn, with the mode setting given.
-struct Import
+struct Import : TransferWindow<model::TImportWords>
 {
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
     std::vector<model::TableRow> rows = std::vector<model::TableRow>(model::TableRows);
-    std::unique_ptr<model::TImportWords> window;
     QString file = workspace.path("start/words.txt");
 
     explicit Import(int importOption = 1, int words = 0)
@@ -59,16 +37,9 @@ struct Import
         window = std::make_unique<model::TImportWords>(workspace.context(), rows);
         window->show();
     }
-    template <typename Control> Control *find(const char *name)
-    {
-        auto *found = window->findChild<Control *>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    // The window works on rows, which go before the base's members.
+    ~Import() { window.reset(); }
     QListWidget *list() { return find<QListWidget>("LineList"); }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void openFile(const QByteArray &bytes)
     {
         writeText(file, bytes);

@@ -135,6 +135,42 @@ TEST(ClueLists, DownEntriesAndHostileColumns)
     EXPECT_EQ(fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, 3);
 }
 
+// Make It Fit sizes each list on its own: in two boxes of one size the list whose longest clue
+// is wider prints smaller, each at the largest size at which none of its clues is cut.
+TEST(ClueLists, MakeItFitSizesEachListByItsLongestClue)
+{
+    const std::vector<std::string> across = { "Young pig", "Swims in the pond and quacks",
+        "Long-eared cousin of the horse", "Its wool becomes a warm sweater", "Gobbling bird" };
+    const std::vector<std::string> down
+        = { "Pink animal that rolls in mud", "Large honking bird of the farmyard",
+              "Bearded climber that eats almost anything", "Home of a horse", "Young cow" };
+    PageFixture fixture(listPuzzle(across, down));
+    const int acrossIndex = addList(fixture, ObjectKind::AcrossClues, 8, 130, 1, true);
+    const int downIndex = addList(fixture, ObjectKind::DownClues, 8, 130, 1, true);
+    gw::render::DoClues(fixture.page, fixture.canvas, acrossIndex, true);
+    gw::render::DoClues(fixture.page, fixture.canvas, downIndex, false);
+    EXPECT_FALSE(fixture.results.cluesOverflow);
+    for (std::size_t k = 0; k < across.size() + down.size(); ++k) {
+        const std::string &clue = k < across.size() ? across[k] : down[k - across.size()];
+        EXPECT_EQ(fixture.results.clueCharacters[k], static_cast<int>(clue.size())) << clue;
+    }
+    const int acrossSize = fixture.object(acrossIndex).fittedFontSize;
+    const int downSize = fixture.object(downIndex).fittedFontSize;
+    EXPECT_LT(acrossSize, 12);
+    EXPECT_LT(downSize, acrossSize);
+
+    // One point larger, each list cuts a clue.
+    for (const bool isAcross : { true, false }) {
+        PageFixture larger(listPuzzle(across, down));
+        const int index
+            = addList(larger, isAcross ? ObjectKind::AcrossClues : ObjectKind::DownClues, 8, 130, 1, false);
+        larger.object(index).textFont.size
+            = static_cast<std::int16_t>((isAcross ? acrossSize : downSize) + 1);
+        gw::render::DoClues(larger.page, larger.canvas, index, isAcross);
+        EXPECT_TRUE(larger.results.cluesOverflow) << isAcross;
+    }
+}
+
 // Across and down clues share the columns under their boxed labels; the label and the first
 // down entry move on together when they do not both fit below the across part.
 TEST(CombinedClues, ContinuesAcrossColumns)

@@ -6,6 +6,7 @@
 #include "layout/TPartialAnswerList.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
+#include "platform/QtText.h"
 #include "render/QtPageMiniature.h"
 #include "render/TMyPreview.h"
 #include "render/TMyReport.h"
@@ -331,17 +332,18 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     r.open().show();
     const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
 
-    // The font menu pops up; its answer font entry opens the font dialog on that font and
-    // stores face, size and styles.
+    // The font menu pops up; its answer font entry opens the font dialog on that font and its
+    // colour and stores face, size, colour and styles into the copy that is printed.
     QStringList asked;
-    app::setFontDialogSeam([&](QWidget *, const QFont &preset, const QString &title) -> std::optional<QFont> {
-        asked << title << QString::number(preset.pointSize());
-        QFont chosen("DejaVu Serif");
-        chosen.setPointSize(19);
-        chosen.setItalic(true);
-        chosen.setUnderline(true);
-        return chosen;
-    });
+    app::setFontDialogSeam(
+        [&](QWidget *, const app::FontChoice &preset, const QString &title) -> std::optional<app::FontChoice> {
+            asked << title << QString::number(preset.font.pointSize()) << preset.colour.name();
+            QFont chosen("DejaVu Serif");
+            chosen.setPointSize(19);
+            chosen.setItalic(true);
+            chosen.setUnderline(true);
+            return app::FontChoice { chosen, QColor(0x40, 0x50, 0x60) };
+        });
     app::setColourDialogSeam([&](QWidget *, const QColor &preset) -> std::optional<QColor> {
         asked << preset.name();
         return QColor(0, 128, 255);
@@ -358,8 +360,11 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     QCOMPARE(int(font.style.italic), 1);
     QCOMPARE(int(font.style.underline), 1);
     QCOMPARE(int(font.style.bold), 0);
+    QCOMPARE(quint32(font.colour), quint32(0x605040));
     QCOMPARE(int(r.puzzle->layout.objects[grid].textFont.size),
         int(samplePuzzle()->layout.objects[grid].textFont.size));
+    QCOMPARE(quint32(r.puzzle->layout.objects[grid].textFont.colour),
+        quint32(samplePuzzle()->layout.objects[grid].textFont.colour));
 
     // Filled box colour: the colour dialog starts on the setting and stores its choice.
     r.settings().boxColor = 0x000000FF;
@@ -370,7 +375,8 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     app::setColourDialogSeam({});
     QCOMPARE(asked,
         QStringList({ "Puzzle Answer Font",
-            QString::number(samplePuzzle()->layout.objects[grid].textFont.size), "#ff0000" }));
+            QString::number(samplePuzzle()->layout.objects[grid].textFont.size),
+            colourFromWindows(samplePuzzle()->layout.objects[grid].textFont.colour).name(), "#ff0000" }));
 
     r.onChild = [&](QDialog &child) {
         r.seen << child.windowTitle();
