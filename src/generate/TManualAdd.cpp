@@ -113,18 +113,19 @@ bool TManualAdd::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_picture)
         return QDialog::eventFilter(watched, event);
-    const auto *mouse = static_cast<QMouseEvent *>(event);
+    // Only mouse events are cast: the picture also receives paint, resize and other events.
+    const auto mouse = [event] { return static_cast<const QMouseEvent *>(event); };
     switch (event->type()) {
     case QEvent::MouseMove:
-        PuzzImage1MouseMove(mouse->position().toPoint());
+        PuzzImage1MouseMove(mouse()->position().toPoint());
         return true;
     case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton)
-            PuzzImage1MouseDown(mouse->position().toPoint());
+        if (mouse()->button() == Qt::LeftButton)
+            PuzzImage1MouseDown(mouse()->position().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton)
-            PuzzImage1MouseUp(mouse->position().toPoint());
+        if (mouse()->button() == Qt::LeftButton)
+            PuzzImage1MouseUp(mouse()->position().toPoint());
         return true;
     default:
         return QDialog::eventFilter(watched, event);
