@@ -35,6 +35,12 @@ struct Misspelling
     const char *first; // the first suggestion expected, UTF-8
 };
 
+// Names the case in test listings by its misspelt word, not by the parameter's bytes.
+void PrintTo(const Misspelling &c, std::ostream *out)
+{
+    *out << c.wrong;
+}
+
 class LanguageMisspelling : public ::testing::TestWithParam<Misspelling>
 {
 };
