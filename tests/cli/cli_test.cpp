@@ -3,54 +3,25 @@
 #include "model/PuzzleRecord.h"
 #include "platform/RecordFile.h"
 #include "shapes/ShapeRecord.h"
+#include "support/ShellRun.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstring>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sys/wait.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun
-{
-    int status;
-    std::string out;
-};
+using gw::test::Outcome;
+using gw::test::runCli;
 
-// Runs the command-line tool with the given arguments, standard error folded into the output.
-CliRun runCli(const std::string &arguments)
-{
-    const std::string command = std::string(GW_CLI_PATH) + " " + arguments + " 2>&1";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer {};
-    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, out };
-}
-
-class CliTest : public ::testing::Test
+class CliTest : public gw::test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("gw-cli-" + std::to_string(::getpid()) + "-"
-                    + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string path(const std::string &name) const { return (m_dir / name).string(); }
     std::string writeWords(const std::string &text) const
     {
         std::ofstream(path("words.txt")) << text;
@@ -61,8 +32,6 @@ protected:
         return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out " + path("out.ZP3")
             + " " + options;
     }
-
-    fs::path m_dir;
 };
 
 const char *Animals = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
@@ -72,18 +41,18 @@ const char *Animals = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: blea
 TEST_F(CliTest, GenerateListShow)
 {
     writeWords(Animals);
-    const CliRun generated = runCli(generate("--shape 2 --attempts 50 --seed 7 --candidates all"));
+    const Outcome generated = runCli(generate("--shape 2 --attempts 50 --seed 7 --candidates all"));
     ASSERT_EQ(generated.status, 0) << generated.out;
     EXPECT_NE(generated.out.find("slot 1: placed "), std::string::npos);
     EXPECT_NE(generated.out.find("slot 4: placed "), std::string::npos);
     EXPECT_EQ(fs::file_size(path("out.ZP3")), 4 * sizeof(gw::model::PuzzleRecord));
 
-    const CliRun listed = runCli("list " + path("out.ZP3"));
+    const Outcome listed = runCli("list " + path("out.ZP3"));
     ASSERT_EQ(listed.status, 0);
     EXPECT_NE(listed.out.find("0\tFun\tQuiz"), std::string::npos);
     EXPECT_NE(listed.out.find("3\tFun\tQuiz"), std::string::npos);
 
-    const CliRun shown = runCli("show " + path("out.ZP3") + " 0");
+    const Outcome shown = runCli("show " + path("out.ZP3") + " 0");
     ASSERT_EQ(shown.status, 0);
     EXPECT_NE(shown.out.find("\nAcross\n"), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("1. "), std::string::npos);
@@ -91,7 +60,7 @@ TEST_F(CliTest, GenerateListShow)
     EXPECT_NE(shown.out.find('#'), std::string::npos);
 
     // The same seed gives the same puzzle.
-    const CliRun again = runCli(generate("--shape 2 --attempts 50 --seed 7"));
+    const Outcome again = runCli(generate("--shape 2 --attempts 50 --seed 7"));
     ASSERT_EQ(again.status, 0);
     const auto first = gw::model::readPuzzle(path("out.ZP3"), 0, { "Error", "unreadable" });
     const auto fifth = gw::model::readPuzzle(path("out.ZP3"), 4, { "Error", "unreadable" });
@@ -113,17 +82,17 @@ TEST_F(CliTest, RefusalsWriteNothing)
         { "--bogus", "unknown option --bogus" },
     };
     for (const auto &[options, message] : cases) {
-        const CliRun run = runCli(generate(options));
+        const Outcome run = runCli(generate(options));
         EXPECT_NE(run.status, 0) << options;
         EXPECT_NE(run.out.find(message), std::string::npos) << options << ": " << run.out;
     }
-    const CliRun missingWords = runCli("generate --words " + path("none.txt") + " --title T --category C --out "
+    const Outcome missingWords = runCli("generate --words " + path("none.txt") + " --title T --category C --out "
         + path("out.ZP3"));
     EXPECT_NE(missingWords.status, 0);
     EXPECT_NE(missingWords.out.find("cannot read the word file"), std::string::npos);
 
     writeWords("ABCDEFGHIJKLMNOPQRSTUVWXYZABCD: too long\n");
-    CliRun tooLong = runCli(generate("--shape 2"));
+    Outcome tooLong = runCli(generate("--shape 2"));
     EXPECT_NE(tooLong.status, 0);
     EXPECT_NE(tooLong.out.find("Word is greater than puzzle dimension size of 15 characters in "
                                "\"ABCDEFGHIJKLMNOPQRSTUVWXYZABCD\"."),
@@ -131,7 +100,7 @@ TEST_F(CliTest, RefusalsWriteNothing)
         << tooLong.out;
 
     writeWords("\n   \n");
-    const CliRun empty = runCli(generate("--shape 2"));
+    const Outcome empty = runCli(generate("--shape 2"));
     EXPECT_NE(empty.out.find("No words have been entered.  Please correct."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("out.ZP3")));
 }
@@ -148,7 +117,7 @@ TEST_F(CliTest, ShapeFileWithShortRunsRefusesLongWords)
     file.append(reinterpret_cast<const char *>(&shape), sizeof shape);
     ASSERT_TRUE(gw::writeFileBytes(path("holes.LAY"), file));
     writeWords("CAT: pet\nMOUSE: squeak\n");
-    const CliRun run = runCli(generate("--shape-file " + path("holes.LAY")));
+    const Outcome run = runCli(generate("--shape-file " + path("holes.LAY")));
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
                            "is greater than the maximum word length: \"MOUSE\"."),
@@ -165,7 +134,7 @@ TEST_F(CliTest, CopyAppendsRecordsUnchanged)
     const std::string bytes = gw::readFileBytes(sample, 1 << 20).value();
     const std::size_t size = sizeof(gw::model::PuzzleRecord);
 
-    const CliRun copied = runCli("copy " + sample + " 3 0 --to " + path("new.ZP3"));
+    const Outcome copied = runCli("copy " + sample + " 3 0 --to " + path("new.ZP3"));
     ASSERT_EQ(copied.status, 0) << copied.out;
     EXPECT_EQ(gw::readFileBytes(path("new.ZP3"), 1 << 20).value(),
         bytes.substr(3 * size, size) + bytes.substr(0, size));
@@ -179,7 +148,7 @@ TEST_F(CliTest, CopyAppendsRecordsUnchanged)
         { "copy " + sample + " 0", "usage: gridwright-cli copy" },
     };
     for (const auto &[arguments, message] : refusals) {
-        const CliRun run = runCli(arguments);
+        const Outcome run = runCli(arguments);
         EXPECT_NE(run.status, 0) << arguments;
         EXPECT_NE(run.out.find(message), std::string::npos) << arguments << ": " << run.out;
     }
@@ -192,15 +161,15 @@ TEST_F(CliTest, CopyAppendsRecordsUnchanged)
 TEST_F(CliTest, WordsWritesThePairLines)
 {
     const std::string sample = GW_SOURCE_DIR "/data/SAMPLE.ZP3";
-    const CliRun run = runCli("words " + sample + " 0 --out " + path("words.txt") + " --sep ';'");
+    const Outcome run = runCli("words " + sample + " 0 --out " + path("words.txt") + " --sep ';'");
     ASSERT_EQ(run.status, 0) << run.out;
     const std::string text = gw::readFileBytes(path("words.txt"), 1 << 20).value();
     EXPECT_EQ(text.substr(0, 48), "BARN                           ; Building where ");
     EXPECT_NE(text.find("\r\nCALF "), std::string::npos);
 
-    const CliRun badSeparator = runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab");
+    const Outcome badSeparator = runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab");
     EXPECT_NE(badSeparator.status, 0);
-    const CliRun noRecord = runCli("words " + sample + " 9 --out " + path("x.txt"));
+    const Outcome noRecord = runCli("words " + sample + " 9 --out " + path("x.txt"));
     EXPECT_NE(noRecord.status, 0);
     EXPECT_NE(noRecord.out.find("Unable to load puzzle."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("x.txt")));
@@ -223,16 +192,16 @@ TEST_F(CliTest, ConvertSixteenBitPuzzle)
     ASSERT_TRUE(gw::writeFileBytes(path("RIVERS.ZPK"), file));
     ASSERT_TRUE(gw::writeFileBytes(path("short.zpk"), file.substr(0, file.size() - 1)));
 
-    const CliRun shortRun = runCli("convert " + path("short.zpk") + " --to " + path("old.ZP3"));
+    const Outcome shortRun = runCli("convert " + path("short.zpk") + " --to " + path("old.ZP3"));
     EXPECT_NE(shortRun.status, 0);
     EXPECT_NE(
         shortRun.out.find("Puzzle file is corrupt or incompatible.  Import aborted."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("old.ZP3")));
 
-    const CliRun run = runCli("convert " + path("RIVERS.ZPK") + " --to " + path("old.ZP3"));
+    const Outcome run = runCli("convert " + path("RIVERS.ZPK") + " --to " + path("old.ZP3"));
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.out, "record 0: Rivers\n");
-    const CliRun listed = runCli("list " + path("old.ZP3"));
+    const Outcome listed = runCli("list " + path("old.ZP3"));
     EXPECT_EQ(listed.out, "0\tVersion 2.0 Puzzles\tRivers\n");
 }
 

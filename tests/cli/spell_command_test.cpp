@@ -1,60 +1,37 @@
 #include "model/CollectionFile.h"
 #include "platform/Windows1252.h"
 #include "spell/Dictionaries.h"
+#include "support/ShellRun.h"
 #include "support/TestRecords.h"
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun
-{
-    int status;
-    std::string out;
-};
-
-CliRun runCli(const std::string &arguments)
-{
-    const std::string command = std::string(GW_CLI_PATH) + " " + arguments + " 2>&1";
-    FILE *pipe = ::popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer {};
-    while (std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        out.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, out };
-}
+using gw::test::Outcome;
+using gw::test::runCli;
 
 bool installed(int type)
 {
     return gw::spell::installedDictionaries(GW_PROGRAM_DIR)[std::size_t(type - 1)];
 }
 
-class SpellCommandTest : public ::testing::Test
+class SpellCommandTest : public gw::test::ScratchFolderTest
 {
 protected:
     void SetUp() override
     {
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
+        ScratchFolderTest::SetUp();
         auto record = gw::test::puzzleWithWords({ "RECIEVE", "GARDEN", "ETE" });
         record->clues[0].assign("A wrod for get (informal)");
         record->clues[1].assign("Big, red dgo");
         record->clues[2].assign(gw::utf8ToWindows1252("Où on boit un café"));
         ASSERT_TRUE(gw::model::savePuzzle(collection(), *record, true, 0));
     }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string collection() const { return (m_dir / "spell.ZP3").string(); }
-
-    const fs::path m_dir = fs::temp_directory_path() / ("gw-cli-spell-" + std::to_string(::getpid()));
+    std::string collection() const { return path("spell.ZP3"); }
 };
 
 // One line per text not accepted, words first, then the clue tokens, each with its first
@@ -63,7 +40,7 @@ TEST_F(SpellCommandTest, ListsUnknownWordsAndClueTokensWithTheFirstSuggestion)
 {
     if (!installed(1))
         GTEST_SKIP() << "American dictionary not installed";
-    const CliRun run = runCli("spell " + collection() + " 0");
+    const Outcome run = runCli("spell " + collection() + " 0");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
         "word 1: RECIEVE -> RECEIVE\n"
@@ -80,7 +57,7 @@ TEST_F(SpellCommandTest, ChecksInTheChosenLanguage)
 {
     if (!installed(5))
         GTEST_SKIP() << "French dictionary not installed";
-    const CliRun run = runCli("spell " + collection() + " 0 --dictionary 5");
+    const Outcome run = runCli("spell " + collection() + " 0 --dictionary 5");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("word 3: ETE -> ÉTÉ\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.out.find("clue 3"), std::string::npos) << run.out;
@@ -93,7 +70,7 @@ TEST_F(SpellCommandTest, RefusesBadArguments)
     EXPECT_NE(runCli("spell " + collection() + " 0 --dictionary x").status, 0);
     EXPECT_NE(runCli("spell " + collection() + " 7").status, 0);
     EXPECT_NE(runCli("thesaurus").status, 0);
-    const CliRun chooser = runCli("thesaurus happy --thesaurus 3");
+    const Outcome chooser = runCli("thesaurus happy --thesaurus 3");
     EXPECT_NE(chooser.status, 0);
     EXPECT_NE(chooser.out.find("the thesaurus must be 1 (American) or 2 (British)"), std::string::npos);
 }
@@ -102,7 +79,7 @@ TEST(ThesaurusCommand, PrintsCategoriesAntonymsAndSynonymsOrSimilarWords)
 {
     if (!gw::spell::installedThesauri(GW_PROGRAM_DIR)[0])
         GTEST_SKIP() << "American thesaurus not installed";
-    const CliRun known = runCli("thesaurus happy");
+    const Outcome known = runCli("thesaurus happy");
     EXPECT_EQ(known.status, 0);
     EXPECT_EQ(known.out.substr(0, known.out.find("  blissful")),
         "categories:\n"
@@ -114,7 +91,7 @@ TEST(ThesaurusCommand, PrintsCategoriesAntonymsAndSynonymsOrSimilarWords)
         "  unhappy (adjective)\n"
         "synonyms of happy (adjective):\n"
         "  blessed\n");
-    const CliRun unknown = runCli("thesaurus hapy");
+    const Outcome unknown = runCli("thesaurus hapy");
     EXPECT_EQ(unknown.status, 0);
     EXPECT_EQ(unknown.out.rfind("\"hapy\" is not in the thesaurus\nsimilar words:\n", 0), 0u) << unknown.out;
     EXPECT_NE(unknown.out.find("\n  happy\n"), std::string::npos);

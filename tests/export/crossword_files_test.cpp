@@ -13,7 +13,7 @@ using namespace gw::test;
 const fs::path ParserDir = GW_XWORD_PARSER_DIR;
 const fs::path ReadScript = fs::path(GW_SOURCE_DIR) / "tests" / "export" / "read_crossword.mjs";
 
-class CrosswordFiles : public ExportFolder
+class CrosswordFiles : public ScratchFolderTest
 {
 protected:
     // What the xword-parser package reads from the file, one fact a line (read_crossword.mjs).
@@ -31,7 +31,7 @@ protected:
 
     void SetUp() override
     {
-        ExportFolder::SetUp();
+        ScratchFolderTest::SetUp();
         if (!haveProgram("node"))
             GTEST_SKIP() << "node is not installed: the .ipuz and .puz files cannot be opened by a reader";
     }

@@ -7,7 +7,7 @@ namespace {
 
 using namespace gw::test;
 
-class ExportCommand : public ExportFolder
+class ExportCommand : public ScratchFolderTest
 {
 protected:
     // Runs gridwright-cli export on record 0 of the sample collection in the test's folder.

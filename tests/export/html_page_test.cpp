@@ -23,7 +23,7 @@ QImage smallPage()
     return image;
 }
 
-class HtmlPage : public ExportFolder
+class HtmlPage : public ScratchFolderTest
 {
 };
 

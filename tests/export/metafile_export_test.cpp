@@ -119,7 +119,7 @@ std::string wmfRunAt(const std::vector<SvgText> &characters, double x, double y,
     return run;
 }
 
-class MetafileExport : public ExportFolder
+class MetafileExport : public ScratchFolderTest
 {
 };
 

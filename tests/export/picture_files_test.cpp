@@ -32,7 +32,7 @@ QImage testImage()
     return image;
 }
 
-class PictureFiles : public ExportFolder
+class PictureFiles : public ScratchFolderTest
 {
 };
 

@@ -1,56 +1,28 @@
+#include "support/ShellRun.h"
 
 #include <QImage>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using gw::test::Outcome;
+using gw::test::shell;
 
 const fs::path Sample = fs::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3";
 const fs::path Library = fs::path(GW_SOURCE_DIR) / "data" / "ZPFPAGE.DAT";
 
-struct Outcome
-{
-    int status = -1;
-    std::string out;
-};
-
 // The command-line tool's "layouts" and "print --layout", run in a directory of their own,
 // where they look for GRIDW3.INI.
-class LayoutsCommand : public ::testing::Test
+class LayoutsCommand : public gw::test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path()
-            / ("gw-layouts-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     Outcome cli(const std::string &arguments) const
     {
-        const std::string command = "cd " + m_dir.string() + " && " + GW_CLI_PATH + " " + arguments + " 2>&1";
-        FILE *pipe = ::popen(command.c_str(), "r");
-        Outcome result;
-        std::array<char, 4096> buffer {};
-        while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-            result.out.append(buffer.data(), got);
-        const int status = ::pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return result;
+        return shell("cd " + dir().string() + " && " + GW_CLI_PATH + " " + arguments);
     }
-    std::string path(const std::string &name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
 };
 
 // Sorted as the chooser lists them, each with its record number, the default marked.

@@ -2,78 +2,36 @@
 #include "model/CollectionFile.h"
 #include "platform/RecordFile.h"
 #include "render/PrintMessages.h"
+#include "support/ShellRun.h"
 
 #include <QImage>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
+using gw::test::lines;
+using gw::test::Outcome;
+using gw::test::shell;
 
 const fs::path Sample = fs::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3";
 
-struct Outcome
-{
-    int status = -1;
-    std::string out;
-};
-
-// Runs the command in the shell, standard error folded into the output.
-Outcome shell(const std::string &command)
-{
-    FILE *pipe = ::popen((command + " 2>&1").c_str(), "r");
-    Outcome result;
-    std::array<char, 4096> buffer {};
-    while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe))
-        result.out.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> found;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        found.push_back(line);
-    return found;
-}
-
-class PrintCommand : public ::testing::Test
+class PrintCommand : public gw::test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path()
-            / ("gw-print-" + std::to_string(::getpid()) + "-"
-                + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // The command line tool run in the test's own directory, where it looks for GRIDW3.INI.
     Outcome cli(const std::string &arguments) const
     {
-        return shell("cd " + m_dir.string() + " && " + GW_CLI_PATH + " print " + arguments);
+        return shell("cd " + dir().string() + " && " + GW_CLI_PATH + " print " + arguments);
     }
-    std::string path(const std::string &name) const { return (m_dir / name).string(); }
     // The PDF's text in the order it was drawn; empty without poppler.
     std::string pdfText(const std::string &name) const
     {
         const Outcome text = shell("pdftotext -raw " + path(name) + " -");
         return text.status == 0 ? text.out : std::string {};
     }
-
-    fs::path m_dir;
 };
 
 std::unique_ptr<gw::model::PuzzleRecord> samplePuzzle(int number)
