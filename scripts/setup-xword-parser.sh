@@ -8,6 +8,11 @@ set -euo pipefail
 
 dir="${1:-$(dirname "$0")/../build/xword-parser}"
 package_dir="$dir/node_modules/@xwordly/xword-parser"
+# Tests running side by side may all ask for the reader at once: one sets it up, the others
+# wait and then find it there.
+mkdir -p "$dir"
+exec 9> "$dir/.setup.lock"
+flock 9
 if [ -f "$package_dir/package.json" ] && [ -d "$dir/node_modules/fast-xml-parser" ] \
     && [ -d "$dir/node_modules/buffer" ]; then
     exit 0
@@ -17,7 +22,6 @@ if ! command -v npm >/dev/null; then
     exit 1
 fi
 
-mkdir -p "$dir"
 cd "$dir"
 [ -f package.json ] || echo '{ "name": "gw-xword-parser-host", "private": true }' > package.json
 npm install --no-audit --no-fund --loglevel=error buffer@6 fast-xml-parser@5
