@@ -1,6 +1,8 @@
 #include "app/AppContext.h"
 
 #include "layout/LayoutLibrary.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
 #include "shapes/ShapeLibrary.h"
 
 namespace gw::app {
@@ -13,6 +15,17 @@ std::filesystem::path AppContext::shapeLibrary() const
 std::filesystem::path AppContext::layoutLibrary() const
 {
     return programDirectory / layout::LayoutLibraryFileName;
+}
+
+Result<int> AppContext::saveWorkingPuzzle(const model::PuzzleRecord &record)
+{
+    const Result<int> saved
+        = model::savePuzzle(collection(), record, workingIsNew, workingRecordNumber, workingLoaded);
+    if (saved && !workingIsNew)
+        workingLoaded = fingerprintOf(record);
+    if ((saved || saved.error() == model::puzzleChangedElsewhere("saved")) && reselectAndReload)
+        reselectAndReload(record.category.str(), record.title.str());
+    return saved;
 }
 
 std::filesystem::path AppContext::settingsFile() const

@@ -31,10 +31,12 @@ struct AppContext
     model::CollectionLists lists;
     model::SelectionMemory selection;
 
-    // The working puzzle and where saving puts it: appended when new, else at recordNumber.
+    // The working puzzle and where saving puts it: appended when new, else at recordNumber,
+    // which must still hold the puzzle as it was loaded (its fingerprint workingLoaded).
     std::unique_ptr<model::PuzzleRecord> working = std::make_unique<model::PuzzleRecord>();
     bool workingIsNew = true;
     int workingRecordNumber = 0;
+    RecordFingerprint workingLoaded = 0;
 
     std::unique_ptr<shapes::ShapeRecord> currentShape = std::make_unique<shapes::ShapeRecord>();
     std::unique_ptr<generate::BestFitSlots> slots = std::make_unique<generate::BestFitSlots>();
@@ -51,6 +53,11 @@ struct AppContext
     // Set by the main window: remember category and title, reload the lists from the file and
     // reselect them.  Windows that save a puzzle call it.
     std::function<void(const std::string &category, const std::string &title)> reselectAndReload;
+
+    // Saves `record` where the working puzzle belongs and reloads and reselects the main window's
+    // lists, also when the puzzle was changed by another program meanwhile and nothing was
+    // written.  An overwritten record becomes the one loaded.
+    Result<int> saveWorkingPuzzle(const model::PuzzleRecord &record);
 
     std::filesystem::path collection() const { return settings.lastGroup; }
     std::filesystem::path shapeLibrary() const;

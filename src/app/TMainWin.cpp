@@ -337,7 +337,22 @@ std::optional<TMainWin::SelectedPuzzle> TMainWin::readSelected(const Failure &wh
         app::show(this, read->error());
         return std::nullopt;
     }
+    // Another program may have moved the records since the lists were read: never work on a
+    // puzzle other than the one the user picked.
+    if (fingerprintOf(**read) != listedFingerprint(recordNumber)) {
+        app::show(this, model::puzzleChangedElsewhere("opened"));
+        m_panes->reload();
+        return std::nullopt;
+    }
     return SelectedPuzzle { recordNumber, std::make_unique<model::PuzzleRecord>(**read) };
+}
+
+RecordFingerprint TMainWin::listedFingerprint(int recordNumber) const
+{
+    const auto &puzzles = m_context.lists.puzzles();
+    if (recordNumber < 0 || static_cast<std::size_t>(recordNumber) >= puzzles.size())
+        return 0;
+    return puzzles[static_cast<std::size_t>(recordNumber)].fingerprint;
 }
 
 bool TMainWin::readSelectedIntoWorking(const Failure &whenUnreadable)
@@ -347,6 +362,7 @@ bool TMainWin::readSelectedIntoWorking(const Failure &whenUnreadable)
         return false;
     *m_context.working = *selected->record;
     m_context.workingRecordNumber = selected->recordNumber;
+    m_context.workingLoaded = fingerprintOf(*selected->record);
     return true;
 }
 
@@ -394,7 +410,9 @@ void TMainWin::MenuDeleteClick()
         != Answer::Yes)
         return;
     const std::string category = m_panes->shownCategory();
-    if (const Status done = model::deletePuzzle(m_context.collection(), deleted.tag); !done) {
+    if (const Status done
+        = model::deletePuzzle(m_context.collection(), deleted.tag, listedFingerprint(deleted.tag));
+        !done) {
         // The puzzle is still there: say so, and show it again.
         app::show(this, done.error());
         m_context.selection.remember(category, deleted.text);

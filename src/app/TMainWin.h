@@ -98,8 +98,11 @@ private:
         int recordNumber;
         std::unique_ptr<model::PuzzleRecord> record;
     };
+    // The fingerprint of the record as the lists read it.
+    RecordFingerprint listedFingerprint(int recordNumber) const;
     // The puzzle of the selected line, read from the collection; nothing once a failure
-    // (no line selected, or whenUnreadable) has been shown.
+    // (no line selected, whenUnreadable, or a record changed since the lists were read) has
+    // been shown.
     std::optional<SelectedPuzzle> readSelected(const Failure &whenUnreadable);
     bool readSelectedIntoWorking(const Failure &whenUnreadable);
     void openWordListEditor(const QString &caption);

@@ -13,6 +13,7 @@ int runShow(const std::vector<std::string> &words);
 // Moving puzzles between files: records between collections, a puzzle's words and clues into
 // a text file, a 16-bit puzzle into a collection.
 int runCopy(const std::vector<std::string> &words);
+int runDelete(const std::vector<std::string> &words);
 int runWords(const std::vector<std::string> &words);
 int runConvert(const std::vector<std::string> &words);
 // The spelling and thesaurus engines on a stored puzzle and on one word.

@@ -146,7 +146,7 @@ int runGenerate(const std::vector<std::string> &words)
         const generate::BestFitSlot &candidate = slots->slots[slot - 1];
         *working = candidate.record;
         model::stampForSaving(*working, candidate.placedFlags);
-        if (const auto saved = model::savePuzzle(out, *working, true, 0); !saved)
+        if (const auto saved = model::savePuzzle(out, *working, true, 0, 0); !saved)
             return reportError(saved.error().text + " (" + out.string() + ")");
     }
     for (int slot = 1; slot <= generate::BestFitSlots::Count; ++slot) {

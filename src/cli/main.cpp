@@ -12,6 +12,7 @@ constexpr const char *Usage = R"(usage:
   gridwright-cli list COLL.ZP3
   gridwright-cli show COLL.ZP3 N
   gridwright-cli copy FROM.ZP3 N... --to TO.ZP3
+  gridwright-cli delete COLL.ZP3 N
   gridwright-cli words COLL.ZP3 N --out FILE [--sep C]
   gridwright-cli convert OLD.ZPK --to COLL.ZP3
   gridwright-cli spell COLL.ZP3 N [--dictionary 1..8]
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
         return gw::cli::runShow(words);
     if (command == "copy")
         return gw::cli::runCopy(words);
+    if (command == "delete")
+        return gw::cli::runDelete(words);
     if (command == "words")
         return gw::cli::runWords(words);
     if (command == "convert")

@@ -484,14 +484,10 @@ void TWordList::SetValues()
 bool TWordList::SaveIt()
 {
     const model::PuzzleRecord &record = *m_context.working;
-    const Result<int> saved
-        = model::savePuzzle(m_context.collection(), record, false, m_context.workingRecordNumber);
-    if (!saved) {
+    if (const Result<int> saved = m_context.saveWorkingPuzzle(record); !saved) {
         app::show(this, saved.error());
         return false;
     }
-    if (m_context.reselectAndReload)
-        m_context.reselectAndReload(record.category.str(), record.title.str());
     return true;
 }
 

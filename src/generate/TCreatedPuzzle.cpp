@@ -269,15 +269,11 @@ void TCreatedPuzzle::SaveClick()
     model::stampForSaving(working, chosen.placedFlags);
     if (answer != app::Answer::Yes)
         return;
-    const auto written = model::savePuzzle(
-        m_context.collection(), working, m_context.workingIsNew, m_context.workingRecordNumber);
-    if (!written) {
+    if (const Result<int> written = m_context.saveWorkingPuzzle(working); !written) {
         app::show(this, written.error());
         reject();
         return;
     }
-    if (m_context.reselectAndReload)
-        m_context.reselectAndReload(working.category.str(), working.title.str());
     m_saved = true;
     accept();
 }

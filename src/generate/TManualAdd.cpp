@@ -262,15 +262,11 @@ void TManualAdd::OkButtonClick()
     }
     *m_context.working = *m_record;
     m_wordsAdded = true;
-    const Result<int> saved
-        = model::savePuzzle(m_context.collection(), *m_record, false, m_context.workingRecordNumber);
-    if (!saved) {
+    if (const Result<int> saved = m_context.saveWorkingPuzzle(*m_record); !saved) {
         app::show(this, saved.error());
         reject();
         return;
     }
-    if (m_context.reselectAndReload)
-        m_context.reselectAndReload(m_record->category.str(), m_record->title.str());
     accept();
 }
 

@@ -16,7 +16,10 @@ namespace {
 const Failure NoLayoutsFound { "Warning", "No saved page layouts could be found." };
 // A record that vanished or could not be read after the list was built is a read failure.
 const LibraryFailures Failures { { "Disk Error", "Unable to read page layout." },
-    { "Disk Error", "Unable to add page layout." }, { "Disk Error", "Unable to delete page layout." } };
+    { "Disk Error", "Unable to add page layout." }, { "Disk Error", "Unable to delete page layout." },
+    { "Warning",
+        "This page layout was changed or deleted by another program after it was loaded, so nothing was "
+        "written.  The list has been reloaded." } };
 
 // A page size as the list shows it: rounded to a whole number, held to a printable range.
 std::string wholeNumber(double size)
@@ -82,14 +85,14 @@ Result<int> addLayout(const std::filesystem::path &library, const LayoutRecord &
     return addLibraryRecord(library, layout, Failures);
 }
 
-Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout)
+Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded)
 {
-    return replaceLibraryRecord(library, record, layout, Failures);
+    return replaceLibraryRecord(library, record, layout, loaded, Failures);
 }
 
-Status deleteLayout(const std::filesystem::path &library, int record)
+Status deleteLayout(const std::filesystem::path &library, int record, RecordFingerprint loaded)
 {
-    return deleteLibraryRecord<LayoutRecord>(library, record, Failures);
+    return deleteLibraryRecord<LayoutRecord>(library, record, loaded, Failures);
 }
 
 } // namespace gw::layout

@@ -3,6 +3,7 @@
 #include "layout/LayoutListEntry.h"
 #include "layout/LayoutRecord.h"
 #include "platform/Failure.h"
+#include "platform/RecordFingerprint.h"
 
 #include <filesystem>
 #include <string>
@@ -34,10 +35,12 @@ LayoutRecord loadLayoutForPuzzle(const std::filesystem::path &library, int recor
 // Appends the layout, creating the library when it is missing; gives the new record number.
 Result<int> addLayout(const std::filesystem::path &library, const LayoutRecord &layout);
 
-// Overwrites an existing record, or appends when the number is the record count.
-Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout);
+// Overwrites record `record`, which must still hold the layout read as `loaded` (see
+// RecordFingerprint.h); nothing is written otherwise.
+Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded);
 
-// Moves every later record down one place and cuts the library one record shorter.
-Status deleteLayout(const std::filesystem::path &library, int record);
+// Deletes record `record`, which must still hold the layout read as `loaded`: every later record
+// moves down one place.
+Status deleteLayout(const std::filesystem::path &library, int record, RecordFingerprint loaded);
 
 } // namespace gw::layout

@@ -140,6 +140,7 @@ TDoPages::TDoPages(app::AppContext &context, PageDesignerMode mode, int recordNu
     , m_mode(mode)
     , m_recordNumber(recordNumber)
     , m_working(std::make_unique<LayoutRecord>(mode == PageDesignerMode::New ? newLayout() : layout))
+    , m_loaded(fingerprintOf(*m_working))
     , m_pictures(std::make_unique<SlotPictures>())
     , m_runChild([](QDialog &window) { return window.exec(); })
 {
@@ -892,7 +893,7 @@ void TDoPages::SaveButtonClick()
     storePagePixels(layout, m_zoom);
     std::optional<Failure> failure;
     if (m_mode == PageDesignerMode::Modify) {
-        if (const Status done = replaceLayout(m_context.layoutLibrary(), m_recordNumber, layout); !done)
+        if (const Status done = replaceLayout(m_context.layoutLibrary(), m_recordNumber, layout, m_loaded); !done)
             failure = done.error();
     } else if (const Result<int> added = addLayout(m_context.layoutLibrary(), layout); !added) {
         failure = added.error();
@@ -902,6 +903,7 @@ void TDoPages::SaveButtonClick()
         return;
     }
     *m_working = layout;
+    m_loaded = fingerprintOf(layout);
     m_saved = true;
     accept();
 }

@@ -121,6 +121,8 @@ private:
     PageDesignerMode m_mode;
     int m_recordNumber;
     std::unique_ptr<LayoutRecord> m_working;
+    // The library record as it was loaded, which a modifying save must still find there.
+    RecordFingerprint m_loaded;
     std::unique_ptr<SlotPictures> m_pictures;
     bool m_saved = false;
     bool m_shown = false;

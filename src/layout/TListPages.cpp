@@ -363,10 +363,10 @@ void TListPages::DeleteClick()
         + toQString(m_entries[row].text) + QStringLiteral("\"?");
     if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
         return;
-    if (const Status deleted = deleteLayout(m_context.layoutLibrary(), m_entries[row].record); !deleted) {
+    if (const Status deleted = deleteLayout(m_context.layoutLibrary(), m_entries[row].record, fingerprintOf(*m_selected));
+        !deleted)
+        // Reloaded all the same: another program may have changed the library.
         app::show(this, deleted.error());
-        return;
-    }
     if (reloadList())
         selectRow(row);
     else

@@ -48,11 +48,18 @@ inline Failure unableToCreateCollection()
     return { "Error", "Unable to create puzzle collection file." };
 }
 
-// The main window reloads its lists after a delete whether or not it succeeded, and does not
-// have to show this.
 inline Failure unableToDeletePuzzle()
 {
-    return { "Error", "Unable to delete puzzle." };
+    return { "Error", "Unable to delete puzzle.  The collection is unchanged." };
+}
+
+// The record a command was to read, save or delete no longer holds the puzzle the lists showed
+// or the window loaded; `notDone` is what was therefore not done ("saved", "deleted", ...).
+inline Failure puzzleChangedElsewhere(const std::string &notDone)
+{
+    return { "Warning",
+        "This puzzle was changed or deleted by another program after it was loaded, so it was not " + notDone
+            + ".  The puzzle lists have been reloaded." };
 }
 
 } // namespace gw::model

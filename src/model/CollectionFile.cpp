@@ -15,30 +15,31 @@ namespace {
 constexpr std::size_t RecordSize = sizeof(PuzzleRecord);
 
 // A failed append is cut back by the record file; a failed overwrite puts the previous record
-// back, so that half a new record never stands in place of an old one.
-bool writeRecord(RecordFile &file, std::int64_t recordNumber, const PuzzleRecord &record)
+// back, so that half a new record never stands in place of an old one.  A puzzle is overwritten
+// only while its record still holds the puzzle as it was loaded.
+Result<int> saveInto(RecordFile &file, const PuzzleRecord &record, bool isNew, int recordNumber,
+    RecordFingerprint loaded)
 {
-    if (recordNumber == file.recordCount())
-        return file.append(&record);
+    if (isNew) {
+        const std::int64_t target = file.recordCount();
+        if (target >= MaxCollectionPuzzles)
+            return collectionFull();
+        if (!file.append(&record))
+            return unableToSavePuzzle();
+        return static_cast<int>(target);
+    }
     const auto previous = std::make_unique<PuzzleRecord>();
-    if (!file.read(recordNumber, previous.get()))
-        return false;
+    if (!file.read(recordNumber, previous.get()) || fingerprintOf(*previous) != loaded)
+        return puzzleChangedElsewhere("saved");
     if (file.write(recordNumber, &record))
-        return true;
+        return recordNumber;
     file.write(recordNumber, previous.get());
-    return false;
+    return unableToSavePuzzle();
 }
 
-Result<int> saveInto(RecordFile &file, const PuzzleRecord &record, bool isNew, int recordNumber)
+Failure openFailure(const std::filesystem::path &collection, LockOutcome outcome, const Failure &operationFailure)
 {
-    const std::int64_t target = isNew ? file.recordCount() : recordNumber;
-    if (target >= MaxCollectionPuzzles)
-        return collectionFull();
-    // The record file refuses a record number past the end, so a modified puzzle whose record
-    // has gone (the file changed behind the program) never leaves a gap of made-up records.
-    if (!writeRecord(file, target, record))
-        return unableToSavePuzzle();
-    return static_cast<int>(target);
+    return outcome == LockOutcome::Busy ? fileBusy(collection) : operationFailure;
 }
 
 } // namespace
@@ -60,8 +61,9 @@ std::string collectionDisplayName(const std::filesystem::path &collection)
 
 Status createCollection(const std::filesystem::path &collection)
 {
-    if (!RecordFile::create(collection, RecordSize))
-        return unableToCreateCollection();
+    LockOutcome outcome;
+    if (!RecordFile::create(collection, RecordSize, &outcome))
+        return openFailure(collection, outcome, unableToCreateCollection());
     return ok();
 }
 
@@ -75,27 +77,33 @@ Result<PuzzleRecord> readPuzzle(
     return *record;
 }
 
-Result<int> savePuzzle(
-    const std::filesystem::path &collection, const PuzzleRecord &record, bool isNew, int recordNumber)
+Result<int> savePuzzle(const std::filesystem::path &collection, const PuzzleRecord &record, bool isNew,
+    int recordNumber, RecordFingerprint loaded)
 {
     std::error_code error;
     // When it cannot be told, the file counts as existing: a file this save did not create is
     // never removed.
     const bool existed = std::filesystem::exists(collection, error) || error;
-    auto file = RecordFile::openOrCreate(collection, RecordSize);
+    LockOutcome outcome;
+    auto file = RecordFile::openOrCreate(collection, RecordSize, &outcome);
     if (!file)
-        return unableToSavePuzzle();
-    Result<int> saved = saveInto(*file, record, isNew, recordNumber);
-    file.reset();
+        return openFailure(collection, outcome, unableToSavePuzzle());
+    Result<int> saved = saveInto(*file, record, isNew, recordNumber, loaded);
     if (!saved && !existed)
         std::filesystem::remove(collection, error);
     return saved;
 }
 
-Status deletePuzzle(const std::filesystem::path &collection, int recordNumber)
+Status deletePuzzle(const std::filesystem::path &collection, int recordNumber, RecordFingerprint loaded)
 {
-    auto file = RecordFile::openExisting(collection, RecordSize);
-    if (!file || !file->remove(recordNumber))
+    LockOutcome outcome;
+    auto file = RecordFile::openExisting(collection, RecordSize, &outcome);
+    if (!file)
+        return openFailure(collection, outcome, unableToDeletePuzzle());
+    const auto stored = std::make_unique<PuzzleRecord>();
+    if (!file->read(recordNumber, stored.get()) || fingerprintOf(*stored) != loaded)
+        return puzzleChangedElsewhere("deleted");
+    if (!file->remove(recordNumber))
         return unableToDeletePuzzle();
     return ok();
 }

@@ -2,6 +2,7 @@
 
 #include "model/PuzzleRecord.h"
 #include "platform/Failure.h"
+#include "platform/RecordFingerprint.h"
 
 #include <filesystem>
 #include <string>
@@ -32,13 +33,16 @@ Result<PuzzleRecord> readPuzzle(
     const std::filesystem::path &collection, int recordNumber, const Failure &whenUnreadable);
 
 // Appends a new puzzle, or overwrites record recordNumber of a modified one, creating the
-// collection when it is missing; gives the record number written.  A failed save leaves the
-// file as it was, and a collection it had to create is removed again.
-Result<int> savePuzzle(
-    const std::filesystem::path &collection, const PuzzleRecord &record, bool isNew, int recordNumber);
+// collection when it is missing; gives the record number written.  A modified puzzle is written
+// only while its record still holds the puzzle read as `loaded` (another program may have
+// changed the collection meanwhile).  A failed save leaves the file as it was, and a collection
+// it had to create is removed again.
+Result<int> savePuzzle(const std::filesystem::path &collection, const PuzzleRecord &record, bool isNew,
+    int recordNumber, RecordFingerprint loaded);
 
-// Moves every later record down one place and cuts the file one record shorter.  The file is
-// left unchanged when it cannot be opened for writing or holds no such record.
-Status deletePuzzle(const std::filesystem::path &collection, int recordNumber);
+// Deletes record recordNumber, which must still hold the puzzle read as `loaded`: every later
+// record moves down one place.  The file is left unchanged when it cannot be opened for
+// writing, holds no such record, or the delete fails part way.
+Status deletePuzzle(const std::filesystem::path &collection, int recordNumber, RecordFingerprint loaded);
 
 } // namespace gw::model

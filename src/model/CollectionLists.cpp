@@ -19,13 +19,13 @@ CollectionLists CollectionLists::load(const std::filesystem::path &collection)
     const std::int64_t count = file->recordCount();
     for (std::int64_t n = 0; n < count && file->read(n, record.get()); ++n) {
         // The length bytes are untrusted; the views are cut to the field capacities.
-        if (!lists.add(record->category.view(), record->title.view()))
+        if (!lists.add(record->category.view(), record->title.view(), fingerprintOf(*record)))
             break;
     }
     return lists;
 }
 
-bool CollectionLists::add(std::string_view category, std::string_view title)
+bool CollectionLists::add(std::string_view category, std::string_view title, RecordFingerprint fingerprint)
 {
     // Each puzzle brings at most one new category, so the category indexes stay below the
     // same limit as the record numbers.
@@ -35,7 +35,7 @@ bool CollectionLists::add(std::string_view category, std::string_view title)
         = m_categoryIndexes.try_emplace(std::string(category), static_cast<int>(m_categories.size()));
     if (inserted)
         m_categories.emplace_back(category);
-    m_puzzles.push_back({ std::string(title), static_cast<int>(m_puzzles.size()), found->second });
+    m_puzzles.push_back({ std::string(title), static_cast<int>(m_puzzles.size()), found->second, fingerprint });
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CollectionLine.h"
+#include "platform/RecordFingerprint.h"
 
 #include <filesystem>
 #include <string>
@@ -11,12 +12,14 @@
 namespace gw::model {
 
 // One entry of the puzzle table: a record's title with its record number and the index of its
-// category in the category table, both below MaxCollectionPuzzles.
+// category in the category table, both below MaxCollectionPuzzles, and the fingerprint of the
+// whole record as it was read, which a delete checks before it removes the record.
 struct CollectionPuzzle
 {
     std::string title;
     int recordNumber;
     int categoryIndex;
+    RecordFingerprint fingerprint = 0;
 };
 
 // The category table and the puzzle table of the open collection, in file order, and the
@@ -31,7 +34,7 @@ public:
     // Takes the next record: its category is looked up by exact comparison (case and every
     // character count) and appended when new.  False, and nothing taken, once the tables hold
     // MaxCollectionPuzzles puzzles.
-    bool add(std::string_view category, std::string_view title);
+    bool add(std::string_view category, std::string_view title, RecordFingerprint fingerprint = 0);
 
     // The distinct category names in order of first appearance; the position is the index.
     const std::vector<std::string> &categories() const { return m_categories; }

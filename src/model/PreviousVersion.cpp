@@ -91,6 +91,8 @@ Result<Notice> convertOldPuzzleFile(const std::filesystem::path &oldFile,
         MaxCollectionPuzzles);
     if (outcome == AppendOutcome::CannotRead)
         return Failure { "Error", "Puzzles could not be imported." };
+    if (outcome == AppendOutcome::Busy)
+        return fileBusy(collection);
     if (outcome != AppendOutcome::Appended)
         return Failure { "Error", "Unable to save puzzles." };
     std::error_code ignored;
@@ -110,6 +112,8 @@ Result<Notice> convertOldShapeFile(const std::filesystem::path &oldFile, const s
         });
     if (outcome == AppendOutcome::CannotRead)
         return Failure { "Error", "Puzzles could not be imported." };
+    if (outcome == AppendOutcome::Busy)
+        return fileBusy(library);
     if (outcome != AppendOutcome::Appended)
         return Failure { "Error", "Unable to add shapes." };
     std::error_code ignored;

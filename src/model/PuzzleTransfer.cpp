@@ -83,6 +83,8 @@ Status importPuzzles(const std::filesystem::path &from, std::span<const int> rec
         MaxCollectionPuzzles);
     if (outcome == AppendOutcome::TooMany)
         return collectionFull();
+    if (outcome == AppendOutcome::Busy)
+        return fileBusy(collection);
     if (outcome != AppendOutcome::Appended)
         return unableToImportPuzzles();
     return ok();
@@ -102,6 +104,13 @@ Status exportPuzzles(const std::filesystem::path &collection, std::span<const in
     const AppendOutcome outcome = appendAll<PuzzleRecord>(part, recordNumbers.size(),
         [&](std::size_t i, PuzzleRecord &record) { return source->read(recordNumbers[i], &record); });
     if (outcome == AppendOutcome::Appended) {
+        // A collection replaced by the export is locked like any other write to it.
+        LockOutcome lock;
+        const auto replaced = RecordFile::openOrCreate(to, RecordSize, &lock);
+        if (!replaced) {
+            std::filesystem::remove(part, error);
+            return lock == LockOutcome::Busy ? fileBusy(to) : unableToExportPuzzles();
+        }
         std::filesystem::rename(part, to, error);
         if (!error)
             return ok();
@@ -118,7 +127,7 @@ Result<int> importSixteenBitPuzzle(const std::filesystem::path &zpk, const std::
         return old.error();
     const auto converted = std::make_unique<PuzzleRecord>(working);
     convertOldPuzzle(*old, pageLayout, *converted);
-    const Result<int> saved = savePuzzle(collection, *converted, true, 0);
+    const Result<int> saved = savePuzzle(collection, *converted, true, 0, 0);
     if (saved)
         working = *converted;
     return saved;

@@ -11,10 +11,10 @@
 
 namespace gw::model {
 
-enum class AppendOutcome { Appended, CannotOpen, CannotRead, CannotWrite, TooMany };
+enum class AppendOutcome { Appended, CannotOpen, Busy, CannotRead, CannotWrite, TooMany };
 
 // Appends `count` records to a record file, opening it or creating it when missing; produce(i,
-// record) fills record i and tells whether it could.  All or nothing: when one record cannot
+// record) fills record i and tells whether it could.  The file stays locked throughout.  All or nothing: when one record cannot
 // be produced or written, the file is cut back to the records it held before, and a file this
 // call created is removed again.  The file must stay within maxRecords records.
 template <typename Record, typename Produce>
@@ -25,9 +25,10 @@ AppendOutcome appendAll(const std::filesystem::path &target, std::size_t count, 
     // When it cannot be told, the file counts as existing: a file this call did not create is
     // never removed.
     const bool existed = std::filesystem::exists(target, error) || error;
-    auto file = RecordFile::openOrCreate(target, sizeof(Record));
+    LockOutcome lock;
+    auto file = RecordFile::openOrCreate(target, sizeof(Record), &lock);
     if (!file)
-        return AppendOutcome::CannotOpen;
+        return lock == LockOutcome::Busy ? AppendOutcome::Busy : AppendOutcome::CannotOpen;
     const std::int64_t before = file->recordCount();
     AppendOutcome outcome = AppendOutcome::Appended;
     if (before + static_cast<std::int64_t>(count) > maxRecords)
@@ -39,13 +40,13 @@ AppendOutcome appendAll(const std::filesystem::path &target, std::size_t count, 
         else if (!file->append(record.get()))
             outcome = AppendOutcome::CannotWrite;
     }
-    file.reset();
     if (outcome == AppendOutcome::Appended)
         return outcome;
+    // Still under the lock, so no other writer's records are cut away.
     if (!existed)
         std::filesystem::remove(target, error);
     else
-        std::filesystem::resize_file(target, static_cast<std::uintmax_t>(before) * sizeof(Record), error);
+        file->truncate(before);
     return outcome;
 }
 

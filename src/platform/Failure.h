@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <variant>
@@ -53,6 +54,14 @@ public:
 private:
     std::variant<T, Failure> m_state;
 };
+
+// Another writer kept the file locked for longer than a writer waits (see WriterLock.h).
+inline Failure fileBusy(const std::filesystem::path &file)
+{
+    return { "Error",
+        "Another program is writing to \"" + file.filename().string()
+            + "\" at the moment, so nothing was written.  Please try again." };
+}
 
 struct Done
 {

@@ -225,26 +225,9 @@ Status IniFile::save(const std::filesystem::path &path) const
     const Failure failure { "Disk Error", "Unable to write " + path.filename().string() + "." };
     if (!m_complete)
         return failure;
-    std::error_code error;
-    std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(path, error)) {
-        target = std::filesystem::weakly_canonical(path, error);
-        if (error)
-            return failure;
-    }
-    // Beside the target so that the rename stays within one file system.
-    const std::filesystem::path temporary = target.string() + ".tmp" + std::to_string(::getpid());
-    std::filesystem::remove(temporary, error);
-    if (!writeFileBytes(temporary, text()))
+    // Written whole beside the old file and renamed over it: a failure keeps the old settings.
+    if (!writeFileBytes(path, text()))
         return failure;
-    const std::filesystem::file_status old = std::filesystem::status(target, error);
-    if (std::filesystem::is_regular_file(old))
-        std::filesystem::permissions(temporary, old.permissions(), error);
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return failure;
-    }
     return ok();
 }
 

@@ -1,5 +1,9 @@
 #include "platform/RecordFile.h"
 
+#include "platform/PosixIo.h"
+#include "platform/ReplacementFile.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,65 +12,17 @@
 
 namespace gw {
 
-namespace {
-
-bool writeAll(int descriptor, const char *data, std::size_t size, off_t offset)
-{
-    while (size > 0) {
-        const ssize_t written = ::pwrite(descriptor, data, size, offset);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-        offset += written;
-    }
-    return true;
-}
-
-bool readAll(int descriptor, char *data, std::size_t size, off_t offset)
-{
-    while (size > 0) {
-        const ssize_t got = ::pread(descriptor, data, size, offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-        offset += got;
-    }
-    return true;
-}
-
-int openFile(const std::filesystem::path &path, int flags)
-{
-    int descriptor;
-    do
-        descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
-    while (descriptor < 0 && errno == EINTR);
-    if (descriptor < 0)
-        return -1;
-    struct stat info {};
-    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(descriptor);
-        return -1;
-    }
-    return descriptor;
-}
-
-} // namespace
-
-RecordFile::RecordFile(int descriptor, std::size_t recordSize)
+RecordFile::RecordFile(int descriptor, std::size_t recordSize, std::filesystem::path path)
     : m_descriptor(descriptor)
     , m_recordSize(recordSize)
+    , m_path(std::move(path))
 {
 }
 
 RecordFile::RecordFile(RecordFile &&other) noexcept
     : m_descriptor(std::exchange(other.m_descriptor, -1))
     , m_recordSize(other.m_recordSize)
+    , m_path(std::move(other.m_path))
 {
 }
 
@@ -77,6 +33,7 @@ RecordFile &RecordFile::operator=(RecordFile &&other) noexcept
             ::close(m_descriptor);
         m_descriptor = std::exchange(other.m_descriptor, -1);
         m_recordSize = other.m_recordSize;
+        m_path = std::move(other.m_path);
     }
     return *this;
 }
@@ -89,36 +46,46 @@ RecordFile::~RecordFile()
 
 std::optional<RecordFile> RecordFile::openForReading(const std::filesystem::path &path, std::size_t recordSize)
 {
-    const int descriptor = openFile(path, O_RDONLY);
+    const int descriptor = openRegularFile(path, O_RDONLY);
     if (descriptor < 0)
         return std::nullopt;
-    return RecordFile(descriptor, recordSize);
+    return RecordFile(descriptor, recordSize, path);
 }
 
-std::optional<RecordFile> RecordFile::openExisting(const std::filesystem::path &path, std::size_t recordSize)
+std::optional<RecordFile> RecordFile::openLocked(
+    const std::filesystem::path &path, std::size_t recordSize, bool create, LockOutcome *outcome)
 {
-    const int descriptor = openFile(path, O_RDWR);
-    if (descriptor < 0)
+    const LockedDescriptor locked = openLockedForWriting(path, create);
+    if (outcome)
+        *outcome = locked.outcome;
+    if (locked.outcome != LockOutcome::Locked)
         return std::nullopt;
-    return RecordFile(descriptor, recordSize);
+    return RecordFile(locked.descriptor, recordSize, path);
 }
 
-std::optional<RecordFile> RecordFile::openOrCreate(const std::filesystem::path &path, std::size_t recordSize)
+std::optional<RecordFile> RecordFile::openExisting(
+    const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome)
 {
-    if (auto file = openExisting(path, recordSize))
-        return file;
-    const int descriptor = openFile(path, O_RDWR | O_CREAT);
-    if (descriptor < 0)
-        return std::nullopt;
-    return RecordFile(descriptor, recordSize);
+    return openLocked(path, recordSize, false, outcome);
 }
 
-std::optional<RecordFile> RecordFile::create(const std::filesystem::path &path, std::size_t recordSize)
+std::optional<RecordFile> RecordFile::openOrCreate(
+    const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome)
 {
-    const int descriptor = openFile(path, O_RDWR | O_CREAT | O_TRUNC);
-    if (descriptor < 0)
+    return openLocked(path, recordSize, true, outcome);
+}
+
+std::optional<RecordFile> RecordFile::create(
+    const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome)
+{
+    auto file = openLocked(path, recordSize, true, outcome);
+    // Emptied only under the lock, never behind another writer's back.
+    if (file && ::ftruncate(file->m_descriptor, 0) != 0) {
+        if (outcome)
+            *outcome = LockOutcome::CannotOpen;
         return std::nullopt;
-    return RecordFile(descriptor, recordSize);
+    }
+    return file;
 }
 
 std::int64_t RecordFile::byteSize() const
@@ -158,22 +125,44 @@ bool RecordFile::write(std::int64_t record, const void *buffer)
     return false;
 }
 
+bool RecordFile::truncate(std::int64_t records)
+{
+    return records >= 0 && records <= recordCount()
+        && ::ftruncate(m_descriptor, static_cast<off_t>(records * static_cast<std::int64_t>(m_recordSize))) == 0;
+}
+
 bool RecordFile::remove(std::int64_t record)
 {
     const std::int64_t count = recordCount();
     if (record < 0 || record >= count)
         return false;
-    std::vector<char> buffer(m_recordSize);
-    for (std::int64_t n = record + 1; n < count; ++n) {
-        if (!read(n, buffer.data()) || !write(n - 1, buffer.data()))
+    ReplacementFile replacement(m_path);
+    // Whole records in chunks of about a megabyte, the removed one skipped.
+    const std::int64_t perChunk = std::max<std::int64_t>(1, (1 << 20) / static_cast<std::int64_t>(m_recordSize));
+    std::string chunk;
+    for (std::int64_t first = 0; first < count; first += perChunk) {
+        const std::int64_t last = std::min(count, first + perChunk);
+        chunk.resize(static_cast<std::size_t>(last - first) * m_recordSize);
+        if (!readAll(m_descriptor, chunk.data(), chunk.size(),
+                static_cast<off_t>(first * static_cast<std::int64_t>(m_recordSize))))
+            return false;
+        if (record >= first && record < last)
+            chunk.erase(static_cast<std::size_t>(record - first) * m_recordSize, m_recordSize);
+        if (!replacement.append(chunk))
             return false;
     }
-    return ::ftruncate(m_descriptor, static_cast<off_t>((count - 1) * static_cast<std::int64_t>(m_recordSize))) == 0;
+    if (!replacement.commit())
+        return false;
+    // The new file came locked: writers waiting on the old one find it renamed away and turn
+    // to the new one, which this writer holds until it closes.
+    ::close(m_descriptor);
+    m_descriptor = replacement.releaseDescriptor();
+    return true;
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path &path, std::size_t limit)
 {
-    const int descriptor = openFile(path, O_RDONLY);
+    const int descriptor = openRegularFile(path, O_RDONLY);
     if (descriptor < 0)
         return std::nullopt;
     std::string bytes;
@@ -196,17 +185,8 @@ std::optional<std::string> readFileBytes(const std::filesystem::path &path, std:
 
 bool writeFileBytes(const std::filesystem::path &path, const std::string &bytes)
 {
-    const int descriptor = openFile(path, O_WRONLY | O_CREAT | O_TRUNC);
-    if (descriptor < 0)
-        return false;
-    const bool written = writeAll(descriptor, bytes.data(), bytes.size(), 0);
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !closed) {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return false;
-    }
-    return true;
+    ReplacementFile file(path);
+    return file.append(bytes) && file.commit();
 }
 
 } // namespace gw

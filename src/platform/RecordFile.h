@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriterLock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -11,6 +13,8 @@ namespace gw {
 
 // A file of fixed-size records with no header: record n starts at byte n x recordSize.
 // Opened, used and closed within one operation; a trailing partial record is ignored.
+// Every file opened for writing holds the writers' lock (WriterLock.h) until it is closed, so
+// several programs writing one file at once take turns and lose nothing.
 class RecordFile
 {
 public:
@@ -21,27 +25,38 @@ public:
     ~RecordFile();
 
     static std::optional<RecordFile> openForReading(const std::filesystem::path &path, std::size_t recordSize);
-    // Opens for reading and writing; when that fails, creates the file empty.
-    static std::optional<RecordFile> openOrCreate(const std::filesystem::path &path, std::size_t recordSize);
-    // Opens an existing file for reading and writing, never creating it.
-    static std::optional<RecordFile> openExisting(const std::filesystem::path &path, std::size_t recordSize);
-    // Creates the file empty, replacing an existing one.
-    static std::optional<RecordFile> create(const std::filesystem::path &path, std::size_t recordSize);
+    // The openers for writing tell through `outcome`, when given, whether the file could not be
+    // opened or another writer held it for too long.
+    // Opens for writing, creating the file empty when it is missing.
+    static std::optional<RecordFile> openOrCreate(
+        const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome = nullptr);
+    // Opens an existing file for writing, never creating it.
+    static std::optional<RecordFile> openExisting(
+        const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome = nullptr);
+    // Empties the file, creating it when missing.
+    static std::optional<RecordFile> create(
+        const std::filesystem::path &path, std::size_t recordSize, LockOutcome *outcome = nullptr);
 
     std::int64_t recordCount() const;
     bool read(std::int64_t record, void *buffer) const;
     // Writes one whole record; a failed append is cut back so no partial record is left.
     bool write(std::int64_t record, const void *buffer);
     bool append(const void *buffer) { return write(recordCount(), buffer); }
-    // Moves every later record down one place and cuts the file one record shorter.
+    // Cuts the file back to its first `records` records.
+    bool truncate(std::int64_t records);
+    // Moves every later record down one place: the file without the record is written beside
+    // the old one and renamed over it, so a failure leaves the old file whole.
     bool remove(std::int64_t record);
 
 private:
-    RecordFile(int descriptor, std::size_t recordSize);
+    RecordFile(int descriptor, std::size_t recordSize, std::filesystem::path path);
+    static std::optional<RecordFile> openLocked(
+        const std::filesystem::path &path, std::size_t recordSize, bool create, LockOutcome *outcome);
     std::int64_t byteSize() const;
 
     int m_descriptor = -1;
     std::size_t m_recordSize = 0;
+    std::filesystem::path m_path;
 };
 
 // Every whole record of a file, or nothing when it cannot be opened.
@@ -63,7 +78,8 @@ std::optional<std::vector<Record>> readAllRecords(const std::filesystem::path &p
 
 // Reads a whole small file; nothing when it cannot be opened.
 std::optional<std::string> readFileBytes(const std::filesystem::path &path, std::size_t limit);
-// Writes a new file in one go, replacing an existing one; a failed write leaves no partial file.
+// Writes a whole file in one go, replacing an existing one only once the new one is complete: a
+// failed write leaves the old file as it was and no partial file.
 bool writeFileBytes(const std::filesystem::path &path, const std::string &bytes);
 
 } // namespace gw

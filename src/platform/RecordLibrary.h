@@ -2,6 +2,7 @@
 
 #include "platform/Failure.h"
 #include "platform/RecordFile.h"
+#include "platform/RecordFingerprint.h"
 
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,8 @@ struct LibraryFailures
     Failure cannotRead;
     Failure cannotAdd;
     Failure cannotDelete;
+    // The record to replace or delete is no longer the one the window read.
+    Failure changedElsewhere;
 };
 
 template <typename Record>
@@ -31,37 +34,67 @@ Result<Record> readLibraryRecord(
     return read;
 }
 
+// The failure of a writer that could not open the library: busy, or the operation's own.
+inline Failure libraryOpenFailure(
+    const std::filesystem::path &library, LockOutcome outcome, const Failure &operationFailure)
+{
+    return outcome == LockOutcome::Busy ? fileBusy(library) : operationFailure;
+}
+
+// True when record `number` of the open library still holds what was read as `expected`.
+template <typename Record>
+bool holdsRecord(const RecordFile &file, int number, RecordFingerprint expected)
+{
+    Record stored;
+    return file.read(number, &stored) && fingerprintOf(stored) == expected;
+}
+
 // Appends, creating the library when it is missing; gives the new record number.
 template <typename Record>
 Result<int> addLibraryRecord(
     const std::filesystem::path &library, const Record &record, const LibraryFailures &failures)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(Record));
+    LockOutcome outcome;
+    auto file = RecordFile::openOrCreate(library, sizeof(Record), &outcome);
     if (!file)
-        return failures.cannotAdd;
+        return libraryOpenFailure(library, outcome, failures.cannotAdd);
     const std::int64_t count = file->recordCount();
     if (count >= std::numeric_limits<int>::max() || !file->append(&record))
         return failures.cannotAdd;
     return static_cast<int>(count);
 }
 
-// Overwrites an existing record or appends just after the last; writing further would leave
-// a gap of undefined records.
+// Overwrites record `number`, which must still be the record read as `expected`.  A failed
+// write puts the old record back.
 template <typename Record>
-Status replaceLibraryRecord(
-    const std::filesystem::path &library, int number, const Record &record, const LibraryFailures &failures)
+Status replaceLibraryRecord(const std::filesystem::path &library, int number, const Record &record,
+    RecordFingerprint expected, const LibraryFailures &failures)
 {
-    auto file = RecordFile::openOrCreate(library, sizeof(Record));
-    if (!file || !file->write(number, &record))
-        return failures.cannotAdd;
-    return ok();
+    LockOutcome outcome;
+    auto file = RecordFile::openExisting(library, sizeof(Record), &outcome);
+    if (!file)
+        return libraryOpenFailure(library, outcome, failures.cannotAdd);
+    Record old;
+    if (!file->read(number, &old) || fingerprintOf(old) != expected)
+        return failures.changedElsewhere;
+    if (file->write(number, &record))
+        return ok();
+    file->write(number, &old);
+    return failures.cannotAdd;
 }
 
+// Deletes record `number`, which must still be the record read as `expected`.
 template <typename Record>
-Status deleteLibraryRecord(const std::filesystem::path &library, int number, const LibraryFailures &failures)
+Status deleteLibraryRecord(const std::filesystem::path &library, int number, RecordFingerprint expected,
+    const LibraryFailures &failures)
 {
-    auto file = RecordFile::openExisting(library, sizeof(Record));
-    if (!file || !file->remove(number))
+    LockOutcome outcome;
+    auto file = RecordFile::openExisting(library, sizeof(Record), &outcome);
+    if (!file)
+        return libraryOpenFailure(library, outcome, failures.cannotDelete);
+    if (!holdsRecord<Record>(*file, number, expected))
+        return failures.changedElsewhere;
+    if (!file->remove(number))
         return failures.cannotDelete;
     return ok();
 }

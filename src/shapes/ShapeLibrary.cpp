@@ -13,7 +13,10 @@ namespace {
 const Failure NoShapesFound { "Warning", "No saved shape information could be found." };
 // A record that vanished or could not be read after the list was built is a read failure.
 const LibraryFailures Failures { { "Disk Error", "Unable to read puzzle shape." },
-    { "Disk Error", "Unable to add shape." }, { "Disk Error", "Unable to delete puzzle shape." } };
+    { "Disk Error", "Unable to add shape." }, { "Disk Error", "Unable to delete puzzle shape." },
+    { "Warning",
+        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was "
+        "written.  The list has been reloaded." } };
 
 } // namespace
 
@@ -51,14 +54,14 @@ Result<int> addShape(const std::filesystem::path &library, const ShapeRecord &sh
     return addLibraryRecord(library, shape, Failures);
 }
 
-Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape)
+Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded)
 {
-    return replaceLibraryRecord(library, record, shape, Failures);
+    return replaceLibraryRecord(library, record, shape, loaded, Failures);
 }
 
-Status deleteShape(const std::filesystem::path &library, int record)
+Status deleteShape(const std::filesystem::path &library, int record, RecordFingerprint loaded)
 {
-    return deleteLibraryRecord<ShapeRecord>(library, record, Failures);
+    return deleteLibraryRecord<ShapeRecord>(library, record, loaded, Failures);
 }
 
 } // namespace gw::shapes

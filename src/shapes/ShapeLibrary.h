@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Failure.h"
+#include "platform/RecordFingerprint.h"
 #include "shapes/ShapeListEntry.h"
 #include "shapes/ShapeRecord.h"
 
@@ -27,10 +28,12 @@ Result<ShapeRecord> readShape(const std::filesystem::path &library, int record);
 // Appends the shape, creating the library when it is missing; gives the new record number.
 Result<int> addShape(const std::filesystem::path &library, const ShapeRecord &shape);
 
-// Overwrites an existing record, or appends when the number is the record count.
-Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape);
+// Overwrites record `record`, which must still hold the shape read as `loaded` (see
+// RecordFingerprint.h); nothing is written otherwise.
+Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded);
 
-// Moves every later record down one place and cuts the library one record shorter.
-Status deleteShape(const std::filesystem::path &library, int record);
+// Deletes record `record`, which must still hold the shape read as `loaded`: every later record
+// moves down one place.
+Status deleteShape(const std::filesystem::path &library, int record, RecordFingerprint loaded);
 
 } // namespace gw::shapes

@@ -84,6 +84,7 @@ TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recor
     , m_recordNumber(recordNumber)
     , m_working(
           std::make_unique<ShapeRecord>(mode == ShapeDesignerMode::New ? newShape() : *context.currentShape))
+    , m_loaded(fingerprintOf(*m_working))
     , m_undo(std::make_unique<ShapeRecord>(*m_working))
 {
     setWindowTitle(QStringLiteral("Shape Creator"));
@@ -302,7 +303,7 @@ void TDoShapes::SaveClick()
     shape.title.assign(storedText(fromQString(m_title->text()), decltype(shape.title)::capacity));
     std::optional<Failure> failure;
     if (m_mode == ShapeDesignerMode::Modify) {
-        if (const Status done = replaceShape(m_context.shapeLibrary(), m_recordNumber, shape); !done)
+        if (const Status done = replaceShape(m_context.shapeLibrary(), m_recordNumber, shape, m_loaded); !done)
             failure = done.error();
     } else if (const Result<int> added = addShape(m_context.shapeLibrary(), shape); !added) {
         failure = added.error();
@@ -312,6 +313,7 @@ void TDoShapes::SaveClick()
         return;
     }
     *m_working = shape;
+    m_loaded = fingerprintOf(shape);
     m_saved = true;
     accept();
 }

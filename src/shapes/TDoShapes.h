@@ -66,6 +66,8 @@ private:
     ShapeDesignerMode m_mode;
     int m_recordNumber;
     std::unique_ptr<ShapeRecord> m_working;
+    // The library record as it was loaded, which a modifying save must still find there.
+    RecordFingerprint m_loaded;
     std::unique_ptr<ShapeRecord> m_undo;
     bool m_saved = false;
     PendingPress m_leftPress;

@@ -202,7 +202,8 @@ void TSelectShapes::DeleteClick()
         + toQString(m_entries[row].text) + QStringLiteral("\"?");
     if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
         return;
-    if (const Status deleted = deleteShape(m_context.shapeLibrary(), record); !deleted)
+    if (const Status deleted = deleteShape(m_context.shapeLibrary(), record, fingerprintOf(*m_context.currentShape));
+        !deleted)
         app::show(this, deleted.error());
     if (reloadList())
         selectRow(row);

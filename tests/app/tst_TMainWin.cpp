@@ -63,7 +63,7 @@ void writeCollection(const QString &path, const std::vector<Puzzle> &puzzles)
         record->title.assign(puzzles[n].title);
         record->generated = puzzles[n].generated ? 1 : 0;
         record->unused[0] = static_cast<std::uint8_t>(n + 1);
-        QVERIFY(model::savePuzzle(path.toStdString(), *record, true, 0));
+        QVERIFY(model::savePuzzle(path.toStdString(), *record, true, 0, 0));
     }
 }
 

@@ -29,7 +29,7 @@ protected:
         record->clues[0].assign("A wrod for get (informal)");
         record->clues[1].assign("Big, red dgo");
         record->clues[2].assign(gw::utf8ToWindows1252("Où on boit un café"));
-        ASSERT_TRUE(gw::model::savePuzzle(collection(), *record, true, 0));
+        ASSERT_TRUE(gw::model::savePuzzle(collection(), *record, true, 0, 0));
     }
     std::string collection() const { return path("spell.ZP3"); }
 };

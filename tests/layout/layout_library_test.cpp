@@ -97,16 +97,16 @@ TEST_F(LayoutLibraryTest, LayoutForAPuzzleFallsBack)
 // leave the library as it was.
 TEST_F(LayoutLibraryTest, AddReplaceAndDelete)
 {
-    EXPECT_EQ(
-        deleteLayout(m_library, 0).error(), (Failure { "Disk Error", "Unable to delete page layout." }));
+    EXPECT_EQ(deleteLayout(m_library, 0, fingerprintOf(A)).error(),
+        (Failure { "Disk Error", "Unable to delete page layout." }));
     EXPECT_EQ(*addLayout(m_library, A), 0);
     EXPECT_EQ(*addLayout(m_library, B), 1);
     EXPECT_EQ(*addLayout(m_library, C), 2);
-    EXPECT_TRUE(replaceLayout(m_library, 1, A));
-    EXPECT_EQ(
-        replaceLayout(m_library, 4, A).error(), (Failure { "Disk Error", "Unable to add page layout." }));
-    EXPECT_TRUE(deleteLayout(m_library, 0));
-    EXPECT_FALSE(deleteLayout(m_library, 2));
+    EXPECT_TRUE(replaceLayout(m_library, 1, A, fingerprintOf(B)));
+    EXPECT_FALSE(replaceLayout(m_library, 4, A, fingerprintOf(A)));
+    EXPECT_FALSE(replaceLayout(m_library, 2, A, fingerprintOf(B)));
+    EXPECT_TRUE(deleteLayout(m_library, 0, fingerprintOf(A)));
+    EXPECT_FALSE(deleteLayout(m_library, 2, fingerprintOf(C)));
     EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(C));
     EXPECT_EQ(addLayout(m_dir / "missing" / LayoutLibraryFileName, A).error(),
         (Failure { "Disk Error", "Unable to add page layout." }));

@@ -246,7 +246,7 @@ void ListPagesTest::modifyReselectsTheSameRecord()
     window.setDesignerRunner([&](layout::TDoPages &designer) {
         auto changed = std::make_unique<layout::LayoutRecord>(designer.workingLayout());
         changed->name.assign("Zebra");
-        return bool(layout::replaceLayout(library, 2, *changed));
+        return bool(layout::replaceLayout(library, 2, *changed, fingerprintOf(designer.workingLayout())));
     });
     window.show();
     clickRow(window, 4); // "Two Column Clues", record 2

@@ -106,16 +106,16 @@ TEST_F(CollectionFileTest, SaveAppendsOrOverwritesOneRecord)
 {
     const PuzzleRecord one = puzzle("A", "One", '1'), two = puzzle("A", "Two", '2'),
                        six = puzzle("B", "Six", '6');
-    EXPECT_EQ(savePuzzle(m_path, one, true, 7).value(), 0);
-    EXPECT_EQ(savePuzzle(m_path, two, true, 0).value(), 1);
-    EXPECT_EQ(savePuzzle(m_path, six, false, 0).value(), 0);
+    EXPECT_EQ(savePuzzle(m_path, one, true, 7, 0).value(), 0);
+    EXPECT_EQ(savePuzzle(m_path, two, true, 0, 0).value(), 1);
+    EXPECT_EQ(savePuzzle(m_path, six, false, 0, fingerprintOf(one)).value(), 0);
     EXPECT_EQ(fileBytes(), bytesOf(six) + bytesOf(two));
     EXPECT_EQ(bytesOf(readPuzzle(m_path, 1, unableToAccessWordList()).value()), bytesOf(two));
 
-    EXPECT_EQ(savePuzzle(m_path, one, false, 3).error(), unableToSavePuzzle());
+    EXPECT_EQ(savePuzzle(m_path, one, false, 3, fingerprintOf(one)).error(), puzzleChangedElsewhere("saved"));
     EXPECT_EQ(fileBytes(), bytesOf(six) + bytesOf(two));
     const std::filesystem::path nowhere = m_directory / "no" / "such.zp3";
-    EXPECT_EQ(savePuzzle(nowhere, one, true, 0).error(), unableToSavePuzzle());
+    EXPECT_EQ(savePuzzle(nowhere, one, true, 0, 0).error(), unableToSavePuzzle());
     EXPECT_EQ(readPuzzle(nowhere, 0, unableToLoadPuzzle()).error(), unableToLoadPuzzle());
     EXPECT_EQ(readPuzzle(m_path, 2, unableToAccessWordList()).error(), unableToAccessWordList());
 }
@@ -130,7 +130,8 @@ TEST_F(CollectionFileTest, FailedWritesLeaveTheFileAsItWas)
     for (const std::size_t limit : { 2 * RecordSize + 1000, RecordSize + 1000, std::size_t(1000) }) {
         const FileSizeLimit full(limit);
         const bool isNew = limit != RecordSize + 1000;
-        EXPECT_FALSE(savePuzzle(limit == 1000 ? fresh : m_path, puzzle("B", "New", 'n'), isNew, 1));
+        EXPECT_FALSE(savePuzzle(
+            limit == 1000 ? fresh : m_path, puzzle("B", "New", 'n'), isNew, 1, fingerprintOf(puzzle("A", "Two", '2'))));
     }
     EXPECT_EQ(fileBytes(), before);
     EXPECT_FALSE(std::filesystem::exists(fresh));
@@ -142,9 +143,8 @@ TEST_F(CollectionFileTest, RefusesToGrowBeyondTheLargestRecordNumber)
     const std::uintmax_t fullSize = std::uintmax_t(MaxCollectionPuzzles) * RecordSize;
     writeCollection({});
     std::filesystem::resize_file(m_path, fullSize - RecordSize); // sparse
-    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "Last"), true, 0).value(), MaxCollectionPuzzles - 1);
-    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "More"), true, 0).error(), collectionFull());
-    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "More"), false, MaxCollectionPuzzles).error(), collectionFull());
+    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "Last"), true, 0, 0).value(), MaxCollectionPuzzles - 1);
+    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "More"), true, 0, 0).error(), collectionFull());
     EXPECT_EQ(std::filesystem::file_size(m_path), fullSize);
 }
 
@@ -154,11 +154,11 @@ TEST_F(CollectionFileTest, DeleteShiftsLaterRecordsDown)
     const PuzzleRecord one = puzzle("A", "One", '1'), two = puzzle("A", "Two", '2'),
                        six = puzzle("B", "Six", '6');
     writeCollection({ one, two, six });
-    ASSERT_TRUE(deletePuzzle(m_path, 0));
+    ASSERT_TRUE(deletePuzzle(m_path, 0, fingerprintOf(one)));
     EXPECT_EQ(fileBytes(), bytesOf(two) + bytesOf(six));
-    EXPECT_EQ(deletePuzzle(m_path, 2).error(), unableToDeletePuzzle());
+    EXPECT_EQ(deletePuzzle(m_path, 2, fingerprintOf(six)).error(), puzzleChangedElsewhere("deleted"));
     EXPECT_EQ(fileBytes(), bytesOf(two) + bytesOf(six));
-    EXPECT_FALSE(deletePuzzle(m_directory / "missing.zp3", 0));
+    EXPECT_FALSE(deletePuzzle(m_directory / "missing.zp3", 0, 0));
     EXPECT_FALSE(std::filesystem::exists(m_directory / "missing.zp3"));
 }
 
@@ -184,7 +184,7 @@ TEST_F(CollectionFileTest, ReselectsAfterDeletingAFirstLine)
         const Lines shown = before.puzzleLines(before.categories().size() - 1);
         SelectionMemory memory;
         memory.rememberAfterDelete("quiz", shown, 0);
-        ASSERT_TRUE(deletePuzzle(m_path, shown[0].tag));
+        ASSERT_TRUE(deletePuzzle(m_path, shown[0].tag, before.puzzles()[shown[0].tag].fingerprint));
 
         const CollectionLists after = CollectionLists::load(m_path);
         EXPECT_EQ(after.categoryLines(), c.categories);
@@ -203,6 +203,42 @@ TEST_F(CollectionFileTest, CreateEmptiesAnExistingFile)
 }
 
 // Only the name's extension decides whether a chosen file is opened.
+// Another program deleted record 0 after the lists were read: the record numbers the window holds
+// now name other puzzles, and neither a save nor a delete by those numbers touches them.
+TEST_F(CollectionFileTest, StaleRecordNumbersWriteNothing)
+{
+    const PuzzleRecord one = puzzle("A", "One", '1'), two = puzzle("A", "Two", '2'),
+                       six = puzzle("B", "Six", '6');
+    writeCollection({ one, two, six });
+    const CollectionLists shown = CollectionLists::load(m_path);
+    ASSERT_TRUE(deletePuzzle(m_path, 0, shown.puzzles()[0].fingerprint));
+    const std::string after = fileBytes();
+    EXPECT_EQ(savePuzzle(m_path, puzzle("A", "Two edited"), false, 1, shown.puzzles()[1].fingerprint).error(),
+        puzzleChangedElsewhere("saved"));
+    EXPECT_EQ(deletePuzzle(m_path, 1, shown.puzzles()[1].fingerprint).error(), puzzleChangedElsewhere("deleted"));
+    EXPECT_EQ(fileBytes(), after);
+}
+
+// A writer waits for the one holding the collection, and gives up as busy when it does not let go
+// in time; the collection replaced by a delete meanwhile is the one locked, not the old file.
+TEST_F(CollectionFileTest, WritersTakeTurnsOnTheFileThePathNames)
+{
+    const PuzzleRecord one = puzzle("A", "One", '1'), two = puzzle("A", "Two", '2');
+    writeCollection({ one, two });
+    auto holder = RecordFile::openExisting(m_path, RecordSize);
+    ASSERT_TRUE(holder);
+    EXPECT_EQ(openLockedForWriting(m_path, false, std::chrono::milliseconds(30)).outcome, LockOutcome::Busy);
+    ASSERT_TRUE(holder->remove(0));
+    EXPECT_EQ(openLockedForWriting(m_path, false, std::chrono::milliseconds(30)).outcome, LockOutcome::Busy);
+    holder.reset();
+    const LockedDescriptor next = openLockedForWriting(m_path, false, std::chrono::milliseconds(30));
+    EXPECT_EQ(next.outcome, LockOutcome::Locked);
+    ::close(next.descriptor);
+    EXPECT_EQ(fileBytes(), bytesOf(two));
+    EXPECT_EQ(fileBusy(m_path).text,
+        "Another program is writing to \"puzzles.zp3\" at the moment, so nothing was written.  Please try again.");
+}
+
 TEST(CollectionName, AcceptsOnlyTheCollectionExtension)
 {
     EXPECT_TRUE(checkCollectionName("/home/me/puzzles.zp3"));

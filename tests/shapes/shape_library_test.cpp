@@ -74,32 +74,38 @@ TEST_F(ShapeLibraryTest, ListWarnsWhenEmptyAndSortsByLine)
     EXPECT_FALSE(readShape(m_library, -1));
 }
 
-// Add creates a missing library and numbers from the count; replace never leaves a gap.
+// Add creates a missing library and numbers from the count; replace overwrites only the record
+// that was loaded, never a record that has gone or that another program changed meanwhile.
 TEST_F(ShapeLibraryTest, AddAndReplace)
 {
     EXPECT_EQ(*addShape(m_library, A), 0);
     EXPECT_EQ(*addShape(m_library, B), 1);
-    EXPECT_TRUE(replaceShape(m_library, 0, C));
+    EXPECT_TRUE(replaceShape(m_library, 0, C, fingerprintOf(A)));
     EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
 
-    const Failure cannotAdd { "Disk Error", "Unable to add shape." };
-    EXPECT_EQ(replaceShape(m_library, 3, A).error(), cannotAdd);
+    const Failure changed { "Warning",
+        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was "
+        "written.  The list has been reloaded." };
+    EXPECT_EQ(replaceShape(m_library, 3, A, fingerprintOf(A)).error(), changed);
+    EXPECT_EQ(replaceShape(m_library, 0, A, fingerprintOf(A)).error(), changed);
     EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
-    EXPECT_EQ(addShape(m_dir / "missing" / ShapeLibraryFileName, A).error(), cannotAdd);
+    EXPECT_EQ(addShape(m_dir / "missing" / ShapeLibraryFileName, A).error(),
+        (Failure { "Disk Error", "Unable to add shape." }));
 }
 
 // Deleting record 0 of three moves the rest down; a delete that cannot be done changes nothing.
 TEST_F(ShapeLibraryTest, DeleteClosesTheGapOrChangesNothing)
 {
     const Failure cannotDelete { "Disk Error", "Unable to delete puzzle shape." };
-    EXPECT_EQ(deleteShape(m_library, 0).error(), cannotDelete);
+    EXPECT_EQ(deleteShape(m_library, 0, fingerprintOf(A)).error(), cannotDelete);
     EXPECT_FALSE(std::filesystem::exists(m_library));
 
     ASSERT_TRUE(writeFileBytes(m_library, bytesOf(A) + bytesOf(B) + bytesOf(C)));
-    EXPECT_TRUE(deleteShape(m_library, 0));
+    EXPECT_TRUE(deleteShape(m_library, 0, fingerprintOf(A)));
     EXPECT_EQ(libraryBytes(), bytesOf(B) + bytesOf(C));
-    EXPECT_EQ(deleteShape(m_library, 2).error(), cannotDelete);
-    EXPECT_TRUE(deleteShape(m_library, 1));
+    EXPECT_FALSE(deleteShape(m_library, 2, fingerprintOf(C)));
+    EXPECT_FALSE(deleteShape(m_library, 0, fingerprintOf(C)));
+    EXPECT_TRUE(deleteShape(m_library, 1, fingerprintOf(C)));
     EXPECT_EQ(libraryBytes(), bytesOf(B));
 }
 
