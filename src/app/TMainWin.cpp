@@ -330,7 +330,8 @@ std::optional<TMainWin::SelectedPuzzle> TMainWin::readSelected(const Failure &wh
         app::show(this, model::noPuzzleSelected());
         return std::nullopt;
     }
-    const int recordNumber = m_panes->puzzleLines()[*row].tag;
+    const model::CollectionLine line = m_panes->puzzleLines()[*row];
+    const int recordNumber = line.tag;
     const auto read = std::make_unique<Result<model::PuzzleRecord>>(
         model::readPuzzle(m_context.collection(), recordNumber, whenUnreadable));
     if (!*read) {
@@ -341,6 +342,7 @@ std::optional<TMainWin::SelectedPuzzle> TMainWin::readSelected(const Failure &wh
     // puzzle other than the one the user picked.
     if (fingerprintOf(**read) != listedFingerprint(recordNumber)) {
         app::show(this, model::puzzleChangedElsewhere("opened"));
+        m_context.selection.remember(m_panes->shownCategory(), line.text);
         m_panes->reload();
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 #include "model/FontSetting.h"
 #include "model/PuzzleRecord.h"
 #include "platform/Failure.h"
+#include "platform/RecordFingerprint.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -844,7 +844,9 @@ void TWordList::DeleteShapeClick()
         != app::Answer::Yes)
         return;
     const int position = m_shapeBox->currentRow();
-    if (const Status deleted = shapes::deleteShape(m_context.shapeLibrary(), entry->record); !deleted)
+    if (const Status deleted
+        = shapes::deleteShape(m_context.shapeLibrary(), entry->record, fingerprintOf(*m_context.currentShape));
+        !deleted)
         app::show(this, deleted.error());
     LoadInLayouts();
     if (m_shapeEntries.empty())

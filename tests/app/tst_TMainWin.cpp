@@ -155,6 +155,7 @@ private Q_SLOTS:
     void deleteShiftsTheFileAndReselects_data();
     void deleteShiftsTheFileAndReselects();
     void deleteAnsweredNoKeepsTheFile();
+    void writesNothingOverPuzzlesAnotherProgramMoved();
     void commandStatesFollowThePuzzleSelection();
     void recentFilesMenu();
     void reopeningARecentCollection();
@@ -365,6 +366,49 @@ void MainWindowTest::deleteAnsweredNoKeepsTheFile()
 }
 
 // The puzzle commands, menu and tool bar alike, are on exactly while a puzzle line is selected.
+// Another program deleted an earlier puzzle while the editor was open, so the record numbers the
+// window holds name other puzzles: the editor's Save and a Delete from the old lists write
+// nothing, say why, and the lists then show the file as it is.
+void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "N", "Weather" }, { "N", "Animals" }, { "N", "Ocean" } });
+    // Gives the collection after the delete, or nothing when the delete failed.
+    const auto deleteElsewhere = [&](int number) {
+        const auto record = model::readPuzzle(h.collection().toStdString(), number, model::unableToLoadPuzzle());
+        if (!model::deletePuzzle(h.collection().toStdString(), number, fingerprintOf(*record)))
+            return QByteArray();
+        return fileBytes(h.collection());
+    };
+    h.open();
+    h.puzzles()->setCurrentRow(lines(h.puzzles()).indexOf("Ocean")); // record 2
+    QByteArray afterDelete;
+    h.onChild = [&](QDialog &editor) {
+        afterDelete = deleteElsewhere(0);
+        editor.show();
+        editor.findChild<QLineEdit *>("Title")->setText("Ocean edited");
+        editor.findChild<QPushButton *>("SaveButton")->click();
+        return int(QDialog::Rejected);
+    };
+    h.item("MenuModify")->trigger();
+    QCOMPARE(fileBytes(h.collection()), afterDelete);
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
+                "saved.  The puzzle lists have been reloaded."));
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Animals", "Ocean" }));
+
+    afterDelete = deleteElsewhere(0);
+    h.puzzles()->setCurrentRow(lines(h.puzzles()).indexOf("Ocean")); // listed as record 1, now record 0
+    h.dialogs.answer(app::Answer::Yes);
+    h.item("MenuDelete")->trigger();
+    QCOMPARE(fileBytes(h.collection()), afterDelete);
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
+                "deleted.  The puzzle lists have been reloaded."));
+    QCOMPARE(lines(h.puzzles()), QStringList({ "Ocean" }));
+}
+
 void MainWindowTest::commandStatesFollowThePuzzleSelection()
 {
     Harness h;

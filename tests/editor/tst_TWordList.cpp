@@ -96,6 +96,7 @@ struct Editor
         *context().working = record;
         context().workingIsNew = false;
         context().workingRecordNumber = 1;
+        context().workingLoaded = fingerprintOf(record);
     }
 
     TWordList &open()

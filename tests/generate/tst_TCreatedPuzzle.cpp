@@ -246,6 +246,7 @@ private Q_SLOTS:
         file.close();
         context.workingIsNew = false;
         context.workingRecordNumber = 1;
+        context.workingLoaded = fingerprintOf(QByteArray(RecordSize, 'b').constData(), RecordSize);
         test::ScriptedDialogs dialogs;
         generate::TCreatedPuzzle chooser(context);
         showAndAwaitSelection(chooser);

@@ -211,6 +211,7 @@ struct Workspace
         *context.working = *stored;
         context.workingIsNew = false;
         context.workingRecordNumber = PuzzleRecordNumber;
+        context.workingLoaded = fingerprintOf(*stored);
         context.reselectAndReload = [this](const std::string &category, const std::string &title) {
             reselected << QString::fromStdString(category + "/" + title);
         };
@@ -486,6 +487,11 @@ private Q_SLOTS:
         auto never = std::make_unique<model::PuzzleRecord>(*expected);
         never->generated = 0;
         w.collection.write(w.path(), *never);
+        // Changed behind the lists: reloaded first, then read as it is now.
+        main.findChild<QAction *>("MenuPuzzleWords")->trigger();
+        QCOMPARE(w.dialogs.lastMessage(),
+            QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
+                    "opened.  The puzzle lists have been reloaded."));
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(opened, 1);
         QCOMPARE(w.dialogs.lastMessage(),
