@@ -1,5 +1,6 @@
 #include "layout/TDoPages.h"
 
+#include "app/BoxExit.h"
 #include "app/ChoiceDialogs.h"
 #include "app/Dialogs.h"
 #include "app/ScreenScale.h"
@@ -21,11 +22,9 @@
 #include "platform/Text.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -512,16 +511,9 @@ bool TDoPages::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
-    } else if ((watched == m_width || watched == m_height) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Leaving for another window (a message box included) is no exit from the box, and the
-        // way out through Cancel must stay open whatever the box holds.  Save checks the boxes
-        // itself, so going there shows no message twice.
-        const QWidget *next = QApplication::focusWidget();
-        const bool leavesBox = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && next != m_cancelButton && next != m_saveButton;
-        if (leavesBox && m_width->isVisible())
-            watched == m_width ? WidthExit() : HeightExit();
+    } else if ((watched == m_width || watched == m_height) && m_width->isVisible()
+        && app::leavesCheckedBox(*event, { m_saveButton, m_cancelButton })) {
+        watched == m_width ? WidthExit() : HeightExit();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -183,11 +183,31 @@ private Q_SLOTS:
         QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
         QCOMPARE(int(designer.workingShape().width), 30);
         QCOMPARE(int(designer.workingShape().height), 30);
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+    }
 
-        dialogs.clear();
+    // One click on Save with a bad size typed shows its message once, not once for leaving the
+    // box and again for saving.
+    void saveShowsTheSizeErrorOnce_data() { refusesBadSizes_data(); }
+    void saveShowsTheSizeErrorOnce()
+    {
+        QFETCH(QByteArray, boxName);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        const QByteArray before = fileBytes(libraryPath(context));
+        test::ScriptedDialogs dialogs;
+        shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
+        showActive(designer);
+        QLineEdit *edit = box(designer, boxName.constData());
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
         QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
-        QVERIFY(!dialogs.messages().empty());
+        QCOMPARE(dialogs.messages().size(), size_t(1));
         QCOMPARE(dialogs.lastMessage(), message);
+        QCOMPARE(QApplication::focusWidget(), edit);
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
         QCOMPARE(fileBytes(libraryPath(context)), before);
