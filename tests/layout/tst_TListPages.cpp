@@ -167,9 +167,8 @@ void ListPagesTest::chooserFollowsArrowKeys()
     layout::TListPages clicked(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
     clicked.show();
     clickRow(clicked, row);
-    const auto preview = [](QWidget &chooser) {
-        return chooser.findChild<QLabel *>("PagePreview")->pixmap().toImage();
-    };
+    const auto preview
+        = [](QWidget &chooser) { return chooser.findChild<QLabel *>("PagePreview")->pixmap().toImage(); };
     QCOMPARE(preview(window), preview(clicked));
 
     QByteArray opened;
