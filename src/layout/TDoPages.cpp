@@ -348,9 +348,11 @@ void TDoPages::FormShow()
     fillControls();
     updateObjectButtons();
     rebuildObjectsMenu();
-    const int layoutZoom = m_working->zoom;
-    if (m_mode != PageDesignerMode::New && layoutZoom >= SmallZoom && layoutZoom <= LargeZoom
-        && layoutZoom != m_zoom)
+    // A layout stored with zoom 0 is rescaled from the zoom its pixels were really taken at:
+    // drawn unscaled on a page of another zoom, and saved with that zoom, its objects would
+    // shrink or grow against the page.
+    const int layoutZoom = pixelZoom(*m_working);
+    if (m_mode != PageDesignerMode::New && layoutZoom != 0 && layoutZoom != m_zoom)
         rescaleForZoom(*m_working, layoutZoom, m_zoom);
     redraw();
 }
