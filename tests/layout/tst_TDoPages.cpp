@@ -563,12 +563,9 @@ private Q_SLOTS:
         context.settings.zoom = zoom;
         LayoutRecord original = layout::defaultLayout();
         if (!builtIn) {
-            original.paperName.assign("A4");
-            original.unitInches = 0;
-            original.pageWidth = 21.0;
-            original.pageHeight = 29.7;
-            original.pageWidthPixels = 840;
-            original.pageHeightPixels = 1188;
+            layout::applyPaperSize(original, *layout::findPaperSize("A4"));
+            layout::storePagePixels(original, layout::LargeZoom);
+            QCOMPARE(int(original.pageWidthPixels), 840);
             original.objects[1].rect = { 201, 153, 639, 591 };
         }
         QCOMPARE(int(original.zoom), 0);
