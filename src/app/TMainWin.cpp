@@ -137,6 +137,7 @@ void TMainWin::connectCommands()
     connect(m.puzzleWords, &QAction::triggered, this, &TMainWin::MenuPuzzleWordsClick);
     connect(m.screenSize, &ChoiceMenu::chosen, this, &TMainWin::MenuScreenSizeClick);
     connect(m.backgroundBitmap, &QAction::triggered, this, &TMainWin::MenuBackgroundClick);
+    connect(m.jpegQuality, &QAction::triggered, this, &TMainWin::MenuJpegClick);
     connect(m.pixelFormat, &ChoiceMenu::chosen, this, [this](int value) {
         m_context.settings.pixelFormat = value;
         m_menus.pixelFormat->check(value);
@@ -519,6 +520,11 @@ void TMainWin::MenuBackgroundClick()
     tiling = !tiling;
     m_menus.backgroundBitmap->setChecked(tiling);
     m_background->setTiling(tiling);
+}
+
+void TMainWin::MenuJpegClick()
+{
+    exports::chooseJpegFactor(this, m_context, m_runChild);
 }
 
 void TMainWin::MenuFontClick(model::FontSetting &font)

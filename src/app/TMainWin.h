@@ -66,6 +66,7 @@ private Q_SLOTS:
     void MenuPageLayoutClick();
     void MenuPuzzleWordsClick();
     void MenuBackgroundClick();
+    void MenuJpegClick();
     void MenuIntCharsClick();
     void MenuClueHeadersClick();
     void MenuWordSepClick();

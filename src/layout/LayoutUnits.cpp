@@ -109,6 +109,21 @@ void rescaleForZoom(LayoutRecord &layout, int fromZoom, int toZoom)
     rescaleRectangles(layout, zoomRescaleFactor(fromZoom, toZoom));
 }
 
+int pixelZoom(const LayoutRecord &layout)
+{
+    if (isZoomLevel(layout.zoom))
+        return layout.zoom;
+    if (layout.pageWidthPixels <= 0 || layout.pageHeightPixels <= 0)
+        return 0;
+    for (int level = SmallZoom; level <= LargeZoom; ++level) {
+        const int perUnit = pixelsPerUnit(isInches(layout), level);
+        if (pagePixels(layout.pageWidth, perUnit) == layout.pageWidthPixels
+            && pagePixels(layout.pageHeight, perUnit) == layout.pageHeightPixels)
+            return level;
+    }
+    return 0;
+}
+
 double truncatedToHundredths(double value)
 {
     return std::trunc(value * 100) / 100;

@@ -36,6 +36,13 @@ void rescaleRectangles(LayoutRecord &layout, double factor);
 // Rescales the rectangles from one zoom level to another; the stored zoom is left as it is.
 void rescaleForZoom(LayoutRecord &layout, int fromZoom, int toZoom);
 
+// The zoom level the layout's pixel values were taken at: the stored level when it is 1..3.
+// A record stored with 0 (unknown) still carries its page size in pixels, taken at the same
+// zoom as its objects, and so tells the level whose pixels per unit give that page size: the
+// built-in layout, and layouts of puzzles made while the library was missing, are at the small
+// zoom.  0 when the record tells neither.
+int pixelZoom(const LayoutRecord &layout);
+
 // (value x 100) truncated toward zero, divided by 100: the two decimals the page size keeps.
 double truncatedToHundredths(double value);
 

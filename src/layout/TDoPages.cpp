@@ -1,5 +1,6 @@
 #include "layout/TDoPages.h"
 
+#include "app/BoxExit.h"
 #include "app/ChoiceDialogs.h"
 #include "app/Dialogs.h"
 #include "app/ScreenScale.h"
@@ -21,11 +22,9 @@
 #include "platform/Text.h"
 
 #include <QActionGroup>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -350,9 +349,11 @@ void TDoPages::FormShow()
     fillControls();
     updateObjectButtons();
     rebuildObjectsMenu();
-    const int layoutZoom = m_working->zoom;
-    if (m_mode != PageDesignerMode::New && layoutZoom >= SmallZoom && layoutZoom <= LargeZoom
-        && layoutZoom != m_zoom)
+    // A layout stored with zoom 0 is rescaled from the zoom its pixels were really taken at:
+    // drawn unscaled on a page of another zoom, and saved with that zoom, its objects would
+    // shrink or grow against the page.
+    const int layoutZoom = pixelZoom(*m_working);
+    if (m_mode != PageDesignerMode::New && layoutZoom != 0 && layoutZoom != m_zoom)
         rescaleForZoom(*m_working, layoutZoom, m_zoom);
     redraw();
 }
@@ -513,16 +514,9 @@ bool TDoPages::eventFilter(QObject *watched, QEvent *event)
         default:
             break;
         }
-    } else if ((watched == m_width || watched == m_height) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Leaving for another window (a message box included) is no exit from the box, and the
-        // way out through Cancel must stay open whatever the box holds.  Save checks the boxes
-        // itself, so going there shows no message twice.
-        const QWidget *next = QApplication::focusWidget();
-        const bool leavesBox = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && next != m_cancelButton && next != m_saveButton;
-        if (leavesBox && m_width->isVisible())
-            watched == m_width ? WidthExit() : HeightExit();
+    } else if ((watched == m_width || watched == m_height) && m_width->isVisible()
+        && app::leavesCheckedBox(*event, { m_saveButton, m_cancelButton })) {
+        watched == m_width ? WidthExit() : HeightExit();
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -139,7 +139,9 @@ TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("PageList"));
     m_list->setGeometry(10, 28, 220, 250);
-    connect(m_list, &QListWidget::itemClicked, this, &TListPages::PageListClick);
+    // Arrow keys, Home/End, typed letters and drags move the highlight without a click; the
+    // selected layout must follow every one of them, or Modify and Save overwrite another record.
+    connect(m_list, &QListWidget::currentRowChanged, this, &TListPages::PageListChange);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("PagePreview"));
     m_preview->setGeometry(240, 28, 200, 250);
@@ -244,9 +246,12 @@ void TListPages::selectRow(int row)
 {
     if (m_entries.empty())
         return;
-    m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(m_entries.size()) - 1));
-    readSelectedLayout();
-    drawPreview();
+    const int wanted = std::clamp(row, 0, static_cast<int>(m_entries.size()) - 1);
+    // The list is silent when the row stays; its record may still have changed on disk.
+    if (m_list->currentRow() == wanted)
+        PageListChange();
+    else
+        m_list->setCurrentRow(wanted);
 }
 
 // The first entry of that record, or the last entry when none has it.
@@ -281,8 +286,10 @@ void TListPages::drawPreview()
     m_preview->setPixmap(QPixmap::fromImage(drawLayoutPreview(*m_selected, m_preview->size())));
 }
 
-void TListPages::PageListClick()
+void TListPages::PageListChange()
 {
+    if (selectedRecord() < 0)
+        return; // the list is being refilled
     readSelectedLayout();
     drawPreview();
     setButtons();

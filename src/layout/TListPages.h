@@ -61,7 +61,7 @@ private Q_SLOTS:
     void NewClick();
     void SetDefaultClick();
     void ExtractClick();
-    void PageListClick();
+    void PageListChange();
 
 private:
     void FormShow();

@@ -1,13 +1,12 @@
 #include "shapes/TDoShapes.h"
 
+#include "app/BoxExit.h"
 #include "app/Dialogs.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shapes/QtShapePicture.h"
 #include "shapes/ShapeLibrary.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,8 +131,8 @@ TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recor
         QStringLiteral("Left Click To Toggle"), QStringLiteral("ToggleNote"), QRect(10, 20, 150, 14), notes);
     label(QStringLiteral("Right Click To Fill"), QStringLiteral("FillNote"), QRect(10, 38, 150, 14), notes);
 
-    connect(button(QStringLiteral("&Save"), QStringLiteral("Save"), QRect(414, 376, 83, 25), this),
-        &QPushButton::clicked, this, &TDoShapes::SaveClick);
+    m_saveButton = button(QStringLiteral("&Save"), QStringLiteral("Save"), QRect(414, 376, 83, 25), this);
+    connect(m_saveButton, &QPushButton::clicked, this, &TDoShapes::SaveClick);
     m_cancelButton
         = button(QStringLiteral("&Cancel"), QStringLiteral("Cancel"), QRect(501, 376, 83, 25), this);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoShapes::CancelClick);
@@ -188,14 +187,9 @@ bool TDoShapes::eventFilter(QObject *watched, QEvent *event)
             mousePressed(static_cast<QMouseEvent *>(event));
         else if (event->type() == QEvent::MouseButtonRelease)
             mouseReleased(static_cast<QMouseEvent *>(event));
-    } else if ((watched == m_width || watched == m_height) && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Leaving for another window (a message box included) is no exit from the box, and the
-        // way out through Cancel must stay open whatever the box holds.
-        const bool leavesBox = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && QApplication::focusWidget() != m_cancelButton;
-        if (leavesBox)
-            watched == m_width ? WidthExit() : HeightExit();
+    } else if ((watched == m_width || watched == m_height)
+        && app::leavesCheckedBox(*event, { m_saveButton, m_cancelButton })) {
+        watched == m_width ? WidthExit() : HeightExit();
     }
     return QDialog::eventFilter(watched, event);
 }

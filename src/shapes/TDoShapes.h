@@ -77,6 +77,7 @@ private:
     QLineEdit *m_width = nullptr;
     QLineEdit *m_height = nullptr;
     QPushButton *m_undoButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
 };
 

@@ -69,7 +69,9 @@ TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("ShapeList"));
     m_list->setGeometry(100, 30, 170, 240);
-    connect(m_list, &QListWidget::itemClicked, this, &TSelectShapes::ShapeListClick);
+    // Arrow keys, Home/End, typed letters and drags move the highlight without a click; the
+    // current shape must follow every one of them, or Modify and Save overwrite another record.
+    connect(m_list, &QListWidget::currentRowChanged, this, &TSelectShapes::ShapeListChange);
     m_preview = new QLabel(this);
     m_preview->setObjectName(QStringLiteral("ShapePreview"));
     m_preview->setGeometry(280, 30, 240, 240);
@@ -117,9 +119,12 @@ void TSelectShapes::selectRow(int row)
 {
     if (m_entries.empty())
         return;
-    m_list->setCurrentRow(std::clamp(row, 0, static_cast<int>(m_entries.size()) - 1));
-    readSelectedShape();
-    drawPreview();
+    const int wanted = std::clamp(row, 0, static_cast<int>(m_entries.size()) - 1);
+    // The list is silent when the row stays; its record may still have changed on disk.
+    if (m_list->currentRow() == wanted)
+        ShapeListChange();
+    else
+        m_list->setCurrentRow(wanted);
 }
 
 // The first entry of that record, or the first entry of the list when none has it.
@@ -151,8 +156,10 @@ void TSelectShapes::drawPreview()
     m_preview->setPixmap(QPixmap::fromImage(drawShapePicture(*m_context.currentShape, m_preview->size())));
 }
 
-void TSelectShapes::ShapeListClick()
+void TSelectShapes::ShapeListChange()
 {
+    if (selectedRecord() < 0)
+        return; // the list is being refilled
     readSelectedShape();
     drawPreview();
 }

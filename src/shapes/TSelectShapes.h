@@ -41,7 +41,7 @@ private Q_SLOTS:
     void ImportClick();
     void ExportClick();
     void ExitClick();
-    void ShapeListClick();
+    void ShapeListChange();
 
 private:
     void FormShow();

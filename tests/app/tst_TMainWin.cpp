@@ -1,5 +1,6 @@
 #include "app/AppContext.h"
 #include "app/ChoiceDialogs.h"
+#include "app/MainWindowMenus.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/THelpWindow.h"
 #include "app/TMainWin.h"
@@ -7,15 +8,15 @@
 #include "app/TTipOfDay.h"
 #include "editor/TWordList.h"
 #include "layout/TClueHeaders.h"
+#include "layout/TListPages.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "model/PreviousVersion.h"
+#include "model/Settings.h"
 #include "model/TExportPuzzles.h"
 #include "model/TImportPuzzles.h"
-#include "model/Settings.h"
 #include "render/TMyReport.h"
 #include "shapes/TSelectShapes.h"
-#include "layout/TListPages.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -27,8 +28,11 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
@@ -73,6 +77,13 @@ QByteArray fileBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 QByteArray recordBytes(const QByteArray &collection, int number)
@@ -180,6 +191,8 @@ private Q_SLOTS:
     void optionChoicesFollowTheSettings();
     void helpAndManual();
     void toolBarHints();
+    void everyMenuItemDoesItsJob_data();
+    void everyMenuItemDoesItsJob();
     void screenshots();
 };
 
@@ -958,6 +971,161 @@ void MainWindowTest::toolBarHints()
     QVERIFY(left < 632);
 }
 
+namespace {
+
+// The settings as the settings file would hold them, one "key=value" line each.
+QStringList settingLines(app::AppContext &context, const QString &scratch)
+{
+    QFile::remove(scratch);
+    if (!model::saveSettings(context.settings, scratch.toStdString()))
+        return {};
+    return QString::fromUtf8(fileBytes(scratch)).split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
+}
+
+// Every item of the menu and its submenus, separators and submenu titles left out.
+void collectItems(const QMenu *menu, QStringList &items)
+{
+    for (const QAction *action : menu->actions()) {
+        if (action->menu())
+            collectItems(action->menu(), items);
+        else if (!action->isSeparator())
+            items << action->objectName();
+    }
+}
+
+} // namespace
+
+// Every item of every menu does its job: it opens its window (answered by the child runner),
+// asks for its file, says why it cannot, changes its setting, or closes the window.  The rows
+// are the items the menus really hold, so an item added without its effect fails here.
+void MainWindowTest::everyMenuItemDoesItsJob_data()
+{
+    QTest::addColumn<QString>("start"); // a settings line written before the window opens
+    QTest::addColumn<QString>("effect"); // "window <class>", "file <title>", "message <caption|text>",
+                                         // "setting <line>" or "closed"
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const auto screenItem = [&](int width, int height) {
+        const QString size = QString("%1 x %2").arg(width).arg(height);
+        const QString effect = screen.width() >= width && screen.height() >= height
+            ? QString("setting Window Size=%1").arg(width)
+            : "message Error|Your current screen resolution does not support " + size + " pixels.";
+        return std::pair(QString(width == 640 ? "Window Size=800" : "Window Size=640"), effect);
+    };
+    const auto window = [](const char *name) { return std::pair(QString(), QString("window ") + name); };
+    const auto setting
+        = [](const QString &start, const QString &line) { return std::pair(start, "setting " + line); };
+    QHash<QString, std::pair<QString, QString>> effects = {
+        { "MenuNewGroup", { "", "file Create New Puzzle Group" } },
+        { "MenuOpenGroup", { "", "file Open Puzzle Group" } },
+        { "MenuNew", window("gw::editor::TWordList") },
+        { "MenuModify", window("gw::editor::TWordList") },
+        { "MenuCopy", window("gw::editor::TWordList") },
+        { "MenuDelete", { "", "message Delete|Are you sure you want to delete One?" } },
+        { "MenuImport", { "", "file Import Puzzles" } },
+        { "MenuExport", window("gw::model::TExportPuzzles") },
+        { "MenuPrint", window("gw::render::TMyReport") },
+        { "MenuPrinterSetup", window("QPrintDialog") },
+        { "MenuExit", { "", "closed" } },
+        { "MenuPageLayout", window("gw::layout::TListPages") },
+        { "MenuPuzzleShape", window("gw::shapes::TSelectShapes") },
+        { "MenuPuzzleWords", window("gw::generate::TManualAdd") },
+        { "Menu640", screenItem(640, 480) },
+        { "Menu800", screenItem(800, 600) },
+        { "Menu1024", screenItem(1024, 768) },
+        { "Menu1280", screenItem(1280, 1024) },
+        { "MenuBackground", setting("", "Background Bitmap=No") },
+        { "MenuJpeg", window("gw::exports::TTheJPegFactor") },
+        { "Menu256Colors", setting("", "Pixel Format=2") },
+        { "Menu16MColors", setting("Pixel Format=2", "Pixel Format=1") },
+        { "MenuIntChars", window("gw::app::TIntlChars") },
+        { "MenuClueHeaders", window("gw::layout::TClueHeaders") },
+        { "MenuWordSep", window("gw::generate::TWordLetters") },
+        { "MenuDictChoose", setting("", "Dictionary=9") },
+        { "MenuDictAmerican", setting("Dictionary=9", "Dictionary=1") },
+        { "MenuAddDict", window("gw::spell::TUserDictionary") },
+        { "MenuExcludeDict", window("gw::spell::TUserDictionary") },
+        { "MenuThesChoose", setting("", "Thesaurus=3") },
+        { "MenuThesAmerican", setting("Thesaurus=3", "Thesaurus=1") },
+        { "MenuThesBritish", setting("", "Thesaurus=2") },
+        { "MenuLabelFont", window("gw::app::FontColourDialog") },
+        { "MenuEditFont", window("gw::app::FontColourDialog") },
+        { "MenuButtonFont", window("gw::app::FontColourDialog") },
+        { "MenuHelpContents", window("gw::app::THelpWindow") },
+        { "MenuUserManual", window("gw::app::TManualNotice") },
+        { "MenuTips", window("gw::app::TTipOfDay") },
+        { "MenuInternet", window("gw::app::THelpWindow") },
+        { "MenuAbout", window("gw::app::TAbout") },
+        { "MenuOtherProducts", window("gw::app::TOtherProducts") },
+    };
+    const char *languages[] = { "British", "Spanish", "Italian", "French", "German", "Dutch", "Swedish" };
+    for (int k = 0; k < 7; ++k)
+        effects.insert(QString("MenuDict") + languages[k], setting("", QString("Dictionary=%1").arg(k + 2)));
+    for (int k = 1; k <= 5; ++k)
+        effects.insert(
+            QString("MenuRecent%1").arg(k), setting("", QString("Last Group={start}/R%1.ZP3").arg(k)));
+
+    QMainWindow bare;
+    app::buildMainWindowMenus(&bare);
+    QStringList items;
+    for (const QMenu *menu : bare.menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        collectItems(menu, items);
+    QVERIFY(items.size() > 50);
+    for (const QString &item : items) {
+        const auto [start, effect] = effects.value(item);
+        QTest::newRow(qPrintable(item)) << start << effect;
+    }
+}
+
+void MainWindowTest::everyMenuItemDoesItsJob()
+{
+    QFETCH(QString, start);
+    QFETCH(QString, effect);
+    QVERIFY2(!effect.isEmpty(), "this menu item has no expected effect in the table");
+    Harness h;
+    const QString startDirectory = h.workspace.path("start");
+    h.writeSettings([&](model::Settings &s) {
+        for (std::size_t k = 0; k < s.lastFiles.size(); ++k)
+            s.lastFiles[k] = QString("%1/R%2.ZP3").arg(startDirectory).arg(k + 1).toStdString();
+    });
+    for (int k = 1; k <= 5; ++k)
+        writeCollection(QString("%1/R%2.ZP3").arg(startDirectory).arg(k), { { "R", "Recent" } });
+    writeCollection(h.collection(), { { "A", "One" } });
+    if (!start.isEmpty()) {
+        const QString ini = QString::fromStdString(h.context().settingsFile().string());
+        const QString key = start.section('=', 0, 0);
+        QString text = QString::fromUtf8(fileBytes(ini));
+        text.replace(QRegularExpression("^" + QRegularExpression::escape(key) + "=[^\r\n]*",
+                         QRegularExpression::MultilineOption),
+            start);
+        QVERIFY(text.contains(start));
+        writeBytes(ini, text.toUtf8());
+    }
+    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
+    h.open().show();
+    const QString scratch = h.workspace.path("scratch.ini");
+    const QStringList before = settingLines(h.context(), scratch);
+    QVERIFY(!before.isEmpty());
+
+    h.item(QTest::currentDataTag())->trigger();
+
+    QStringList done;
+    for (const QString &opened : h.opened)
+        done << "window " + opened;
+    for (const app::FileRequest &request : h.dialogs.fileRequests())
+        done << "file " + request.title;
+    for (const app::MessageRequest &message : h.dialogs.messages())
+        done << "message " + message.caption + "|" + message.text;
+    for (const QString &line : settingLines(h.context(), scratch)) {
+        if (!before.contains(line))
+            done << "setting " + line;
+    }
+    if (!h.window->isVisible())
+        done << "closed";
+    effect.replace("{start}", startDirectory);
+    QVERIFY2(done.contains(effect), qPrintable("did: " + done.join("; ")));
+}
+
 // Pictures of the main window at the screen sizes the screen allows, for looking at.
 void MainWindowTest::screenshots()
 {
@@ -999,13 +1167,6 @@ QByteArray zpkFile(const char *title)
                       "2.0",
                7)
         + QByteArray(reinterpret_cast<const char *>(old.get()), sizeof *old);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 } // namespace
@@ -1151,8 +1312,8 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     shape.title.assign("Old Star");
     shape.width = 5;
     shape.height = 5;
-    writeBytes(
-        h.workspace.path("start/ZPFULAY.DAT"), QByteArray(reinterpret_cast<const char *>(&shape), sizeof shape));
+    writeBytes(h.workspace.path("start/ZPFULAY.DAT"),
+        QByteArray(reinterpret_cast<const char *>(&shape), sizeof shape));
     const QString library = QString::fromStdString(h.context().shapeLibrary().string());
     const qint64 shapesBefore = QFileInfo(library).size();
     h.open();

@@ -54,6 +54,24 @@ TEST(LayoutUnits, PixelsPerUnitAndZoomFactors)
         (std::array { 1.5, 2.0, 0.667, 1.334, 0.5, 0.75, 1.0, 1.0, 1.0 }));
 }
 
+// A zoom of 0 is read from the page size in pixels, which was taken at the objects' zoom: the
+// built-in layout is at the small zoom, not at whatever zoom the designer happens to use.
+TEST(LayoutUnits, ZoomZeroIsTheZoomOfItsPagePixels)
+{
+    LayoutRecord layout = defaultLayout();
+    const auto zoomWith = [&](int stored, double width, int widthPixels, int heightPixels) {
+        layout.zoom = static_cast<std::int16_t>(stored);
+        layout.pageWidth = width;
+        layout.pageWidthPixels = static_cast<std::int16_t>(widthPixels);
+        layout.pageHeightPixels = static_cast<std::int16_t>(heightPixels);
+        return pixelZoom(layout);
+    };
+    EXPECT_EQ((std::array { zoomWith(0, 8.5, 408, 528), zoomWith(0, 8.5, 612, 792),
+                  zoomWith(0, 8.5, 816, 1056), zoomWith(2, 8.5, 408, 528), zoomWith(0, 8.5, 500, 528),
+                  zoomWith(0, NaN, 0, 0), zoomWith(9, 8.5, 408, 528) }),
+        (std::array { 1, 2, 3, 2, 0, 0, 1 }));
+}
+
 // Rescaling truncates toward zero: large to small loses half a pixel on odd coordinates.
 TEST(LayoutUnits, RescaleTruncatesTheObjectsInUse)
 {

@@ -515,7 +515,7 @@ private Q_SLOTS:
     }
 
     // A layout kept at the large zoom opens at the small zoom halved and truncated, and Modify
-    // saves it there with zoom 1; a zoom of 0 is not rescaled.
+    // saves it there with zoom 1; a zoom of 0 on a page taken at the small zoom is not rescaled.
     void zoomLargeToSmallHalves()
     {
         test::TestWorkspace workspace;
@@ -540,6 +540,55 @@ private Q_SLOTS:
         TDoPages unknown(context, PageDesignerMode::Modify, *record, keptLayout(0));
         showActive(unknown);
         QCOMPARE(rectOf(unknown.workingLayout(), 1), (Rect { 97, 50, 301, 75 }));
+    }
+
+    // A layout stored with zoom 0 (the built-in one, or one taken from a puzzle made while the
+    // library was missing) saved unchanged keeps every object where it was on the page, at any
+    // zoom: its pixels are those of the zoom its page size in pixels was taken at.
+    void zoomZeroKeepsItsObjectsOnSave_data()
+    {
+        QTest::addColumn<bool>("builtIn"); // else an A4 page taken at the large zoom
+        QTest::addColumn<int>("zoom");
+        for (const int zoom : { 1, 2, 3 }) {
+            QTest::addRow("built-in at zoom %d", zoom) << true << zoom;
+            QTest::addRow("large A4 at zoom %d", zoom) << false << zoom;
+        }
+    }
+    void zoomZeroKeepsItsObjectsOnSave()
+    {
+        QFETCH(bool, builtIn);
+        QFETCH(int, zoom);
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        context.settings.zoom = zoom;
+        LayoutRecord original = layout::defaultLayout();
+        if (!builtIn) {
+            layout::applyPaperSize(original, *layout::findPaperSize("A4"));
+            layout::storePagePixels(original, layout::LargeZoom);
+            QCOMPARE(int(original.pageWidthPixels), 840);
+            original.objects[1].rect = { 201, 153, 639, 591 };
+        }
+        QCOMPARE(int(original.zoom), 0);
+        const Result<int> record = layout::addLayout(context.layoutLibrary(), original);
+        QVERIFY(record);
+        TDoPages designer(context, PageDesignerMode::Modify, *record, original);
+        showActive(designer);
+        test::saveScreenshot(&designer, QStringLiteral("zoom_zero_%1").arg(QTest::currentDataTag()));
+        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        QVERIFY(designer.saved());
+        const LayoutRecord saved = storedLayout(context, *record);
+        QCOMPARE(int(saved.zoom), zoom);
+        const double across = double(saved.pageWidthPixels) / original.pageWidthPixels;
+        const double down = double(saved.pageHeightPixels) / original.pageHeightPixels;
+        QCOMPARE(across, down);
+        for (int slot = 1; slot <= original.objectCount; ++slot) {
+            const Rect was = rectOf(original, slot);
+            const Rect is = rectOf(saved, slot);
+            for (int k = 0; k < 4; ++k)
+                QVERIFY2(std::abs(is[k] - was[k] * (k % 2 == 0 ? across : down)) < 1.0,
+                    qPrintable(
+                        QString("slot %1 edge %2: %3 from %4").arg(slot).arg(k).arg(is[k]).arg(was[k])));
+        }
     }
 
     // The Zoom menu rescales by the fixed factors, keeps the level in the settings and redraws

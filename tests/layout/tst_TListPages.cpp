@@ -91,6 +91,8 @@ class ListPagesTest : public QObject
 
 private Q_SLOTS:
     void listsTheLibraryWithTheDefaultMarked();
+    void chooserFollowsArrowKeys_data();
+    void chooserFollowsArrowKeys();
     void manageModeNeverSelects();
     void selectCopiesIntoTheTarget();
     void emptyLibraryWarnsAndNewEnablesTheButtons();
@@ -130,6 +132,54 @@ void ListPagesTest::listsTheLibraryWithTheDefaultMarked()
     clickRow(window, 3);
     QCOMPARE(window.selectedRecord(), 5);
     QCOMPARE(window.selectedLayout().name.view(), std::string_view("Landscape Letter"));
+}
+
+// The highlight moved by the keyboard carries the selected layout, the preview and Modify with
+// it, as a click does: Modify must never open (and save over) the entry highlighted before.
+void ListPagesTest::chooserFollowsArrowKeys_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("row");
+    QTest::newRow("Down") << QList<int> { Qt::Key_Down } << 1;
+    QTest::newRow("Down Down") << QList<int> { Qt::Key_Down, Qt::Key_Down } << 2;
+    QTest::newRow("End") << QList<int> { Qt::Key_End } << BundledCount - 1;
+    QTest::newRow("End Up") << QList<int> { Qt::Key_End, Qt::Key_Up } << BundledCount - 2;
+    QTest::newRow("letter L") << QList<int> { Qt::Key_L } << 3;
+}
+
+void ListPagesTest::chooserFollowsArrowKeys()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, row);
+    test::TestWorkspace workspace;
+    const auto library = workspace.context().layoutLibrary();
+    auto target = std::make_unique<layout::LayoutRecord>();
+    layout::TListPages window(workspace.context(), ChooserMode::ForWordList, target.get(), nullptr);
+    window.show();
+    for (const int key : keys)
+        QTest::keyClick(pageList(window), Qt::Key(key));
+    QCOMPARE(pageList(window)->currentRow(), row);
+    const int record = window.selectedRecord();
+    const auto stored = layout::readLayout(library, record);
+    QVERIFY(stored.hasValue());
+    QCOMPARE(layoutBytes(window.selectedLayout()), layoutBytes(*stored));
+
+    layout::TListPages clicked(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
+    clicked.show();
+    clickRow(clicked, row);
+    const auto preview
+        = [](QWidget &chooser) { return chooser.findChild<QLabel *>("PagePreview")->pixmap().toImage(); };
+    QCOMPARE(preview(window), preview(clicked));
+
+    QByteArray opened;
+    window.setDesignerRunner([&](layout::TDoPages &designer) {
+        opened = layoutBytes(designer.workingLayout());
+        return false;
+    });
+    test::click(window, "ModifyButton");
+    QCOMPARE(opened, layoutBytes(*stored));
+    test::click(window, "SelectButton");
+    QCOMPARE(layoutBytes(*target), layoutBytes(*stored));
 }
 
 // Opened from the main window, Select stays disabled whatever is selected.

@@ -149,27 +149,40 @@ private Q_SLOTS:
         QVERIFY(usable(designer.workingShape(), 5, 1));
     }
 
-    // Width and height outside 5..30 or not numbers are refused with the focus kept in the box.
-    void refusesBadSizes_data()
+    // Width and height outside 5..30 or not numbers are refused with one message, the focus kept
+    // in the box and nothing redrawn or saved, whether the box is left for another box or for
+    // Save, which checks the boxes itself (leaving for it must not show the message again).
+    void refusesBadSizesWithOneMessage_data()
     {
         QTest::addColumn<QByteArray>("boxName");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("bySave");
         const QString width = QStringLiteral("Error|Width must be between 5 and 30.  Please re-enter width.");
         const QString height
             = QStringLiteral("Error|Height must be between 5 and 30.  Please re-enter height.");
-        QTest::newRow("width 4") << QByteArray("ShapeWidth") << QStringLiteral("4") << width;
-        QTest::newRow("width 31") << QByteArray("ShapeWidth") << QStringLiteral("31") << width;
-        QTest::newRow("width letters") << QByteArray("ShapeWidth") << QStringLiteral("ab") << width;
-        QTest::newRow("width empty") << QByteArray("ShapeWidth") << QString() << width;
-        QTest::newRow("height 0") << QByteArray("ShapeHeight") << QStringLiteral("0") << height;
-        QTest::newRow("height 1x") << QByteArray("ShapeHeight") << QStringLiteral("1x") << height;
+        for (const bool bySave : { false, true }) {
+            const char *exit = bySave ? "Save" : "leaving";
+            QTest::addRow("width 4, %s", exit)
+                << QByteArray("ShapeWidth") << QStringLiteral("4") << width << bySave;
+            QTest::addRow("width 31, %s", exit)
+                << QByteArray("ShapeWidth") << QStringLiteral("31") << width << bySave;
+            QTest::addRow("width letters, %s", exit)
+                << QByteArray("ShapeWidth") << QStringLiteral("ab") << width << bySave;
+            QTest::addRow("width empty, %s", exit)
+                << QByteArray("ShapeWidth") << QString() << width << bySave;
+            QTest::addRow("height 0, %s", exit)
+                << QByteArray("ShapeHeight") << QStringLiteral("0") << height << bySave;
+            QTest::addRow("height 1x, %s", exit)
+                << QByteArray("ShapeHeight") << QStringLiteral("1x") << height << bySave;
+        }
     }
-    void refusesBadSizes()
+    void refusesBadSizesWithOneMessage()
     {
         QFETCH(QByteArray, boxName);
         QFETCH(QString, text);
         QFETCH(QString, message);
+        QFETCH(bool, bySave);
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
         const QByteArray before = fileBytes(libraryPath(context));
@@ -177,17 +190,20 @@ private Q_SLOTS:
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
         showActive(designer);
         const qint64 drawn = canvas(designer)->pixmap().cacheKey();
-        retype(designer, boxName.constData(), text);
+        QLineEdit *edit = box(designer, boxName.constData());
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        if (bySave)
+            QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
+        else
+            box(designer, "ShapeTitle")->setFocus();
+        QCOMPARE(dialogs.messages().size(), size_t(1));
         QCOMPARE(dialogs.lastMessage(), message);
-        QCOMPARE(QApplication::focusWidget(), box(designer, boxName.constData()));
+        QCOMPARE(QApplication::focusWidget(), edit);
         QCOMPARE(canvas(designer)->pixmap().cacheKey(), drawn);
         QCOMPARE(int(designer.workingShape().width), 30);
         QCOMPARE(int(designer.workingShape().height), 30);
-
-        dialogs.clear();
-        QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
-        QVERIFY(!dialogs.messages().empty());
-        QCOMPARE(dialogs.lastMessage(), message);
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
         QCOMPARE(fileBytes(libraryPath(context)), before);

@@ -108,6 +108,47 @@ private Q_SLOTS:
         QCOMPARE(shapeBytes(*context.currentShape), libraryRecord(context, (*expected)[3].record));
     }
 
+    // The highlight moved by the keyboard carries the current shape, the preview and Modify
+    // with it: a Modify saved unchanged must leave the library as it was.
+    void chooserFollowsArrowKeys_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("row"); // below 0: counted from the end
+        QTest::newRow("Down") << QList<int> { Qt::Key_Down } << 1;
+        QTest::newRow("Down Down Up") << QList<int> { Qt::Key_Down, Qt::Key_Down, Qt::Key_Up } << 1;
+        QTest::newRow("End") << QList<int> { Qt::Key_End } << -1;
+        QTest::newRow("End Up") << QList<int> { Qt::Key_End, Qt::Key_Up } << -2;
+        QTest::newRow("End Home") << QList<int> { Qt::Key_End, Qt::Key_Home } << 0;
+    }
+    void chooserFollowsArrowKeys()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, row);
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        shapes::TSelectShapes chooser(context);
+        chooser.show();
+        for (const int key : keys)
+            QTest::keyClick(list(chooser), Qt::Key(key));
+        if (row < 0)
+            row += list(chooser)->count();
+        QCOMPARE(list(chooser)->currentRow(), row);
+        const int record = chooser.selectedRecord();
+        QCOMPARE(shapeBytes(*context.currentShape), libraryRecord(context, record));
+        QCOMPARE(preview(chooser), shapes::drawShapePicture(*context.currentShape, QSize(240, 240)));
+
+        const QByteArray before = fileBytes(libraryPath(context));
+        QByteArray opened;
+        chooser.setDesignerRunner([&](shapes::TDoShapes &designer) {
+            opened = shapeBytes(designer.workingShape());
+            return saveUnchanged(designer);
+        });
+        click(chooser, "Modify");
+        QCOMPARE(opened, libraryRecord(context, record));
+        QCOMPARE(fileBytes(libraryPath(context)), before);
+        QCOMPARE(chooser.selectedRecord(), record);
+    }
+
     // Delete asks with the whole entry; No keeps the library, Yes closes the gap.
     void deleteAsksAndShiftsTheLibrary()
     {
