@@ -829,8 +829,9 @@ void TWordList::ModifyShapeClick()
     if (!entry || entry->record == CurrentPuzzleEntry)
         return;
     const int recordNumber = entry->record;
-    if (!runShapeDesigner(shapes::ShapeDesignerMode::Modify, recordNumber))
-        return;
+    // Listed anew also when nothing was saved: the designer may have found the library changed by
+    // another program.
+    runShapeDesigner(shapes::ShapeDesignerMode::Modify, recordNumber);
     LoadInLayouts();
     showShape(recordNumber);
 }

@@ -17,9 +17,7 @@ const Failure NoLayoutsFound { "Warning", "No saved page layouts could be found.
 // A record that vanished or could not be read after the list was built is a read failure.
 const LibraryFailures Failures { { "Disk Error", "Unable to read page layout." },
     { "Disk Error", "Unable to add page layout." }, { "Disk Error", "Unable to delete page layout." },
-    { "Warning",
-        "This page layout was changed or deleted by another program after it was loaded, so nothing was "
-        "written.  The list has been reloaded." } };
+    layoutChangedElsewhere() };
 
 // A page size as the list shows it: rounded to a whole number, held to a printable range.
 std::string wholeNumber(double size)
@@ -28,6 +26,13 @@ std::string wholeNumber(double size)
 }
 
 } // namespace
+
+Failure layoutChangedElsewhere()
+{
+    return { "Warning",
+        "This page layout was changed or deleted by another program after it was loaded, so nothing was written.  "
+        "The list has been reloaded." };
+}
 
 std::string layoutEntryText(const LayoutRecord &layout, bool isDefault)
 {

@@ -35,6 +35,10 @@ LayoutRecord loadLayoutForPuzzle(const std::filesystem::path &library, int recor
 // Appends the layout, creating the library when it is missing; gives the new record number.
 Result<int> addLayout(const std::filesystem::path &library, const LayoutRecord &layout);
 
+// The failure of a replace or delete that found another record than the one loaded: the
+// window then closes or reloads its list.
+Failure layoutChangedElsewhere();
+
 // Overwrites record `record`, which must still hold the layout read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
 Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded);

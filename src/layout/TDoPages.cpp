@@ -894,6 +894,9 @@ void TDoPages::SaveButtonClick()
     }
     if (failure) {
         app::show(this, *failure);
+        // The layout loaded is no longer in the library: its chooser lists the library anew.
+        if (*failure == layoutChangedElsewhere())
+            reject();
         return;
     }
     *m_working = layout;

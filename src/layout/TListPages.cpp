@@ -354,8 +354,9 @@ void TListPages::ModifyClick()
     if (noneSelected())
         return;
     const int record = selectedRecord();
-    if (!openDesigner(PageDesignerMode::Modify, record, *m_selected))
-        return;
+    // Listed anew also when nothing was saved: the designer may have found the library changed by
+    // another program.
+    openDesigner(PageDesignerMode::Modify, record, *m_selected);
     if (reloadList())
         selectRecord(record);
     setButtons();

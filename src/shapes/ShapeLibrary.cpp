@@ -14,11 +14,16 @@ const Failure NoShapesFound { "Warning", "No saved shape information could be fo
 // A record that vanished or could not be read after the list was built is a read failure.
 const LibraryFailures Failures { { "Disk Error", "Unable to read puzzle shape." },
     { "Disk Error", "Unable to add shape." }, { "Disk Error", "Unable to delete puzzle shape." },
-    { "Warning",
-        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was "
-        "written.  The list has been reloaded." } };
+    shapeChangedElsewhere() };
 
 } // namespace
+
+Failure shapeChangedElsewhere()
+{
+    return { "Warning",
+        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was written.  "
+        "The list has been reloaded." };
+}
 
 std::string shapeEntryText(const ShapeRecord &shape)
 {

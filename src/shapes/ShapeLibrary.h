@@ -28,6 +28,10 @@ Result<ShapeRecord> readShape(const std::filesystem::path &library, int record);
 // Appends the shape, creating the library when it is missing; gives the new record number.
 Result<int> addShape(const std::filesystem::path &library, const ShapeRecord &shape);
 
+// The failure of a replace or delete that found another record than the one loaded: the
+// window then closes or reloads its list.
+Failure shapeChangedElsewhere();
+
 // Overwrites record `record`, which must still hold the shape read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
 Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded);

@@ -304,6 +304,9 @@ void TDoShapes::SaveClick()
     }
     if (failure) {
         app::show(this, *failure);
+        // The shape loaded is no longer in the library: its chooser lists the library anew.
+        if (*failure == shapeChangedElsewhere())
+            reject();
         return;
     }
     *m_working = shape;

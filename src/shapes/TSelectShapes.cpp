@@ -195,7 +195,10 @@ void TSelectShapes::ModifyClick()
     const int record = selectedRecord();
     if (record < 0)
         return;
-    if (openDesigner(ShapeDesignerMode::Modify, record) && reloadList())
+    // Listed anew also when nothing was saved: the designer may have found the library changed by
+    // another program.
+    openDesigner(ShapeDesignerMode::Modify, record);
+    if (reloadList())
         selectRecord(record);
 }
 
