@@ -1,4 +1,5 @@
 #include "app/ProgramPrinter.h"
+#include "app/Dialogs.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "render/PrintJob.h"
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
@@ -52,7 +55,7 @@ QString pdfText(const QString &pdf)
 }
 
 // The page of the first sample puzzle, recorded as the Reports window's job records it, and a
-// preview on it whose printer writes a PDF file.
+// preview on it whose printer choice is a PDF file.
 struct Preview
 {
     test::TestWorkspace workspace;
@@ -76,9 +79,7 @@ struct Preview
         job = std::make_unique<render::PrintJob>(*sample, options);
         if (!job->run(engine))
             qFatal("the sample page was not recorded");
-        QPrinter &printer = app::programPrinter(context());
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        context().printer.pdfFile = pdf;
     }
 
     TMyPreview &open()
@@ -112,6 +113,10 @@ private Q_SLOTS:
     void multipleCopiesAsksForAValidCount_data();
     void multipleCopiesAsksForAValidCount();
     void busyEngineRefusesToPrint();
+    void printingWithoutAPrinterOffersAPdf_data();
+    void printingWithoutAPrinterOffersAPdf();
+    void printerSetupTakesEffectAfterAFailedPrint();
+    void saveAsPdfWritesThePageWhateverThePrinter();
     void exportEntriesRunTheirHooks();
     void boundsComeFromAndGoToTheSettings();
     void screenshots();
@@ -126,6 +131,7 @@ void PreviewTest::menusButtonsAndHints()
     const std::tuple<const char *, const char *, const char *> items[] = {
         { "MenuPrintPage", "&Print Page", "Ctrl+P" },
         { "MenuMultiCopies", "Print &Multiple Copies", "Ctrl+M" },
+        { "MenuSavePdf", "Save as P&DF...", "Ctrl+Shift+S" },
         { "MenuExit", "E&xit", "Ctrl+X" },
         { "MenuWmf", "&Windows MetaFile (WMF)", "Ctrl+W" },
         { "MenuEmf", "&Enhanced MetaFile (EMF)", "Ctrl+E" },
@@ -332,6 +338,96 @@ void PreviewTest::busyEngineRefusesToPrint()
     QCOMPARE(
         p.dialogs.lastMessage(), QString("Error|Previous print job has not yet finished.  Try again later."));
     QVERIFY(!QFile::exists(p.pdf));
+}
+
+void PreviewTest::printingWithoutAPrinterOffersAPdf_data()
+{
+    QTest::addColumn<QString>("printerName");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("chooseFile");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("none installed, saved") << "" << true << true
+                                           << "Printer|No printer is installed.  Save the page as a PDF file instead?";
+    QTest::newRow("none installed, declined")
+        << "" << false << false << "Printer|No printer is installed.  Save the page as a PDF file instead?";
+    QTest::newRow("chosen one gone, dialog cancelled")
+        << "Office" << true << false
+        << "Printer|The printer \"Office\" is not installed.  Save the page as a PDF file instead?";
+}
+
+// With no printer, Print Page said only "Unable to print the puzzle.": now it names the cause
+// and offers to keep the page as a PDF file, written only when a file is chosen.
+void PreviewTest::printingWithoutAPrinterOffersAPdf()
+{
+    QFETCH(QString, printerName);
+    QFETCH(bool, accept);
+    QFETCH(bool, chooseFile);
+    QFETCH(QString, question);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed");
+    Preview p;
+    p.context().printer = { printerName, {} };
+    const QString saved = p.workspace.path("instead.pdf");
+    p.dialogs.answer(accept ? app::Answer::Yes : app::Answer::No);
+    p.dialogs.chooseFile(chooseFile ? std::optional(saved) : std::nullopt);
+    p.open().show();
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    QCOMPARE(p.dialogs.lastMessage(), question);
+    QCOMPARE(p.dialogs.messages().front().buttons, app::Buttons::YesNo);
+    QCOMPARE(int(p.dialogs.fileRequests().size()), accept ? 1 : 0);
+    QCOMPARE(QFile::exists(saved), chooseFile);
+    if (chooseFile)
+        QVERIFY(pdfText(saved).contains("Farm Animals"));
+}
+
+// After a print failed for want of a printer, a PDF file chosen under Printer Setup had no
+// effect until the program was restarted; now the next print goes there.
+void PreviewTest::printerSetupTakesEffectAfterAFailedPrint()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed");
+    Preview p;
+    p.context().printer = {};
+    p.dialogs.answer(app::Answer::No);
+    p.open().show();
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    app::runPrinterSetup(p.context(), p.window.get(), [&](QDialog &dialog) {
+        QPrinter *printer = static_cast<QPrintDialog &>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(p.pdf);
+        return int(QDialog::Accepted);
+    });
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    QCOMPARE(pdfPages(p.pdf), 1);
+    QVERIFY(pdfText(p.pdf).contains("Farm Animals"));
+}
+
+// File, Save as PDF keeps the page as printed in the file chosen, whatever the printer; a
+// cancelled dialog writes nothing.
+void PreviewTest::saveAsPdfWritesThePageWhateverThePrinter()
+{
+    Preview p;
+    const QString saved = p.workspace.path("page.pdf");
+    p.dialogs.chooseFile(std::nullopt);
+    p.dialogs.chooseFile(saved);
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
+    p.item("MenuSavePdf")->trigger();
+    QVERIFY(!QFile::exists(saved));
+    QTest::keyClick(p.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(int(p.dialogs.fileRequests().size()), 2);
+    const app::FileRequest &asked = p.dialogs.fileRequests().back();
+    QCOMPARE(asked.kind, app::FileDialogKind::Save);
+    QCOMPARE(asked.title + "|" + asked.filter + "|" + asked.defaultExtension,
+        QString("Save as PDF|PDF Files (*.pdf *.PDF)|pdf"));
+    QCOMPARE(pdfPages(saved), 1);
+    QVERIFY(pdfText(saved).contains("Farm Animals"));
+    QVERIFY(pdfInfo(saved).contains(QRegularExpression("Title:\\s+Farm Animals")));
+    QVERIFY(!QFile::exists(p.pdf));
+    QVERIFY(p.dialogs.messages().empty());
 }
 
 // The export entries and buttons call their hooks with the preview; empty hooks do nothing.
