@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
+#include "app/PageWindowBounds.h"
 #include "app/ScreenScale.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -207,6 +208,15 @@ void TMyPreview::FormShow()
     setGeometry(settings.reportViewingWindowLeft, settings.reportViewingWindowTop,
         std::max(settings.reportViewingWindowWidth, minimumSizeHint().width()),
         std::max(settings.reportViewingWindowHeight, minimumSizeHint().height()));
+    layout()->activate();
+    // Large enough for the whole page at 100 % where the screen allows, else the whole page
+    // shown smaller.
+    const QSize chrome = size() - m_scroll->viewport()->size();
+    setGeometry(app::pageWindowBounds(geometry(), chrome + m_page->sizeHint(), app::availableArea(this)));
+    layout()->activate();
+    const QSize room = m_scroll->viewport()->size();
+    if (m_page->width() > room.width() || m_page->height() > room.height())
+        ZoomWholePageClick();
 }
 
 void TMyPreview::done(int result)

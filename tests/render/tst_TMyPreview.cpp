@@ -1,5 +1,6 @@
 #include "app/ProgramPrinter.h"
 #include "app/Dialogs.h"
+#include "app/PageWindowBounds.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "render/PrintJob.h"
@@ -21,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -118,7 +120,11 @@ private Q_SLOTS:
     void printerSetupTakesEffectAfterAFailedPrint();
     void saveAsPdfWritesThePageWhateverThePrinter();
     void exportEntriesRunTheirHooks();
-    void boundsComeFromAndGoToTheSettings();
+    void opensShowingTheWholePage_data();
+    void opensShowingTheWholePage();
+    void pageWindowBoundsGrowToThePage_data();
+    void pageWindowBoundsGrowToThePage();
+    void boundsGoToTheSettings();
     void screenshots();
 };
 
@@ -195,6 +201,7 @@ void PreviewTest::zoomChangesThePicture()
     p.context().settings.reportViewingWindowHeight = 600;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    p.item("MenuZoom100")->trigger();
     const QSize full = p.pageSize();
     // A Letter sheet is 8.5 inches wide: 816 pixels at 100 %, with 2.5 % on each side.
     QCOMPARE(full.width(), 816 + 2 * 20);
@@ -458,20 +465,72 @@ void PreviewTest::exportEntriesRunTheirHooks()
             { "wmf", "emf", "bmp", "jpeg", "factor", "html", "ipuz", "puz", "bmp", "wmf", "jpeg", "html" }));
 }
 
-// The preview opens at the stored bounds and stores its bounds when it closes.
-void PreviewTest::boundsComeFromAndGoToTheSettings()
+// The preview opened at 640 x 480 in the screen's corner, showing the top of the page: it opens
+// on the screen, as large as the whole page needs or the screen allows, with the whole page in
+// view, and can be maximised.
+void PreviewTest::opensShowingTheWholePage_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::newRow("never placed") << QRect(0, 0, 640, 480);
+    QTest::newRow("placed small") << QRect(30, 40, 600, 420);
+    QTest::newRow("larger than the screen") << QRect(-100, -50, 3000, 2000);
+}
+
+void PreviewTest::opensShowingTheWholePage()
+{
+    QFETCH(QRect, stored);
+    Preview p;
+    model::Settings &settings = p.context().settings;
+    settings.reportViewingWindowLeft = stored.left();
+    settings.reportViewingWindowTop = stored.top();
+    settings.reportViewingWindowWidth = stored.width();
+    settings.reportViewingWindowHeight = stored.height();
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    const QRect screen = p.window->screen()->availableGeometry();
+    QVERIFY(screen.contains(p.window->frameGeometry()));
+    // A Letter page at 100 % is taller than the test screen, so the window takes its height.
+    QCOMPARE(p.window->frameGeometry().height(), screen.height());
+    auto *area = p.window->findChild<QScrollArea *>("PreviewArea");
+    auto *page = p.window->findChild<render::QtPreviewPage *>("PreviewPage");
+    QVERIFY(area->viewport()->rect().contains(QRect(page->mapTo(area->viewport(), QPoint(0, 0)), page->size())));
+    QVERIFY(p.window->zoom() < 100);
+    QVERIFY(p.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// Stored bounds grow to the whole page, within the free area of the screen; a window never
+// placed is centred, one placed keeps its place where it fits.
+void PreviewTest::pageWindowBoundsGrowToThePage_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QSize>("wholePage");
+    QTest::addColumn<QRect>("opened");
+    QTest::newRow("never placed") << QRect(0, 0, 640, 480) << QSize(900, 1000) << QRect(509, 54, 900, 1000);
+    QTest::newRow("placed, pushed up") << QRect(100, 100, 1000, 900) << QSize(900, 1000)
+                                       << QRect(100, 80, 1000, 1000);
+    QTest::newRow("larger than the screen") << QRect(-100, -50, 3000, 2000) << QSize(900, 1000)
+                                            << QRect(0, 30, 1920, 1050);
+    QTest::newRow("already large enough") << QRect(200, 50, 1200, 900) << QSize(800, 600)
+                                          << QRect(200, 50, 1200, 900);
+}
+
+void PreviewTest::pageWindowBoundsGrowToThePage()
+{
+    QFETCH(QRect, stored);
+    QFETCH(QSize, wholePage);
+    QFETCH(QRect, opened);
+    QCOMPARE(app::pageWindowBounds(stored, wholePage, QRect(0, 30, 1920, 1050)), opened);
+}
+
+// Closing stores the preview's bounds.
+void PreviewTest::boundsGoToTheSettings()
 {
     Preview p;
     model::Settings &settings = p.context().settings;
     QCOMPARE(settings.reportViewingWindowWidth, 640);
     QCOMPARE(settings.reportViewingWindowHeight, 480);
-    settings.reportViewingWindowLeft = 30;
-    settings.reportViewingWindowTop = 40;
-    settings.reportViewingWindowWidth = 600;
-    settings.reportViewingWindowHeight = 420;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
-    QCOMPARE(p.window->geometry(), QRect(30, 40, 600, 420));
     p.window->setGeometry(50, 60, 700, 450);
     QTest::mouseClick(p.button("SpeedDone"), Qt::LeftButton);
     QVERIFY(!p.window->isVisible());
@@ -481,7 +540,7 @@ void PreviewTest::boundsComeFromAndGoToTheSettings()
     QCOMPARE(settings.reportViewingWindowHeight, 450);
 }
 
-// The preview at 50 % and at 200 %, for looking at the page.
+// The preview as it opens, at 50 % and at 200 %, for looking at the page.
 void PreviewTest::screenshots()
 {
     Preview p;
@@ -489,6 +548,8 @@ void PreviewTest::screenshots()
     p.context().settings.reportViewingWindowHeight = 700;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    QTest::qWait(50);
+    test::saveScreenshot(p.window.get(), "TMyPreview-opened");
     p.item("MenuZoom50")->trigger();
     QTest::qWait(50);
     test::saveScreenshot(p.window.get(), "TMyPreview-50");
