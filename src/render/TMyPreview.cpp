@@ -139,8 +139,8 @@ void TMyPreview::buildMenus()
         &TMyPreview::PrintPageClick);
     connect(addItem(file, "MenuMultiCopies", "Print &Multiple Copies", QKeySequence("Ctrl+M")),
         &QAction::triggered, this, &TMyPreview::MultiCopiesClick);
-    connect(addItem(file, "MenuSavePdf", "Save as P&DF...", QKeySequence("Ctrl+Shift+S")), &QAction::triggered,
-        this, &TMyPreview::SavePdfClick);
+    connect(addItem(file, "MenuSavePdf", "Save as P&DF...", QKeySequence("Ctrl+Shift+S")),
+        &QAction::triggered, this, &TMyPreview::SavePdfClick);
     file->addSeparator();
     connect(addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
         &QDialog::accept);

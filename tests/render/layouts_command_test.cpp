@@ -100,7 +100,8 @@ TEST_F(LayoutsCommand, SkeletonAndBoxesOverrideTheLayout)
         EXPECT_GT(darkPixels(boxes), darkPixels(skeleton)) << layout;
         EXPECT_EQ(page(layout, ""), layout == "0" ? boxes : skeleton) << layout;
     }
-    const Outcome both = cli("print " + Sample.string() + " 0 --pdf " + path("out.pdf") + " --skeleton --boxes");
+    const Outcome both
+        = cli("print " + Sample.string() + " 0 --pdf " + path("out.pdf") + " --skeleton --boxes");
     EXPECT_NE(both.status, 0);
     EXPECT_NE(both.out.find("give --skeleton or --boxes, not both"), std::string::npos) << both.out;
     EXPECT_FALSE(fs::exists(path("out.pdf")));

@@ -1,6 +1,6 @@
-#include "app/ProgramPrinter.h"
 #include "app/Dialogs.h"
 #include "app/PageWindowBounds.h"
+#include "app/ProgramPrinter.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "render/PrintJob.h"
@@ -21,8 +21,8 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -353,8 +353,8 @@ void PreviewTest::printingWithoutAPrinterOffersAPdf_data()
     QTest::addColumn<bool>("accept");
     QTest::addColumn<bool>("chooseFile");
     QTest::addColumn<QString>("question");
-    QTest::newRow("none installed, saved") << "" << true << true
-                                           << "Printer|No printer is installed.  Save the page as a PDF file instead?";
+    QTest::newRow("none installed, saved")
+        << "" << true << true << "Printer|No printer is installed.  Save the page as a PDF file instead?";
     QTest::newRow("none installed, declined")
         << "" << false << false << "Printer|No printer is installed.  Save the page as a PDF file instead?";
     QTest::newRow("chosen one gone, dialog cancelled")
@@ -493,7 +493,8 @@ void PreviewTest::opensShowingTheWholePage()
     QCOMPARE(p.window->frameGeometry().height(), screen.height());
     auto *area = p.window->findChild<QScrollArea *>("PreviewArea");
     auto *page = p.window->findChild<render::QtPreviewPage *>("PreviewPage");
-    QVERIFY(area->viewport()->rect().contains(QRect(page->mapTo(area->viewport(), QPoint(0, 0)), page->size())));
+    QVERIFY(
+        area->viewport()->rect().contains(QRect(page->mapTo(area->viewport(), QPoint(0, 0)), page->size())));
     QVERIFY(p.window->zoom() < 100);
     QVERIFY(p.window->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
@@ -506,12 +507,12 @@ void PreviewTest::pageWindowBoundsGrowToThePage_data()
     QTest::addColumn<QSize>("wholePage");
     QTest::addColumn<QRect>("opened");
     QTest::newRow("never placed") << QRect(0, 0, 640, 480) << QSize(900, 1000) << QRect(509, 54, 900, 1000);
-    QTest::newRow("placed, pushed up") << QRect(100, 100, 1000, 900) << QSize(900, 1000)
-                                       << QRect(100, 80, 1000, 1000);
-    QTest::newRow("larger than the screen") << QRect(-100, -50, 3000, 2000) << QSize(900, 1000)
-                                            << QRect(0, 30, 1920, 1050);
-    QTest::newRow("already large enough") << QRect(200, 50, 1200, 900) << QSize(800, 600)
-                                          << QRect(200, 50, 1200, 900);
+    QTest::newRow("placed, pushed up")
+        << QRect(100, 100, 1000, 900) << QSize(900, 1000) << QRect(100, 80, 1000, 1000);
+    QTest::newRow("larger than the screen")
+        << QRect(-100, -50, 3000, 2000) << QSize(900, 1000) << QRect(0, 30, 1920, 1050);
+    QTest::newRow("already large enough")
+        << QRect(200, 50, 1200, 900) << QSize(800, 600) << QRect(200, 50, 1200, 900);
 }
 
 void PreviewTest::pageWindowBoundsGrowToThePage()
