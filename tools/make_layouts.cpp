@@ -1,5 +1,7 @@
 // Writes the bundled page layout library: ready-made pages for Letter and A4 paper, built from
-// the same object defaults as the built-in layout so that they print alike.
+// the same object defaults as the built-in layout so that they print alike.  Their puzzles
+// print the whole shape, its unused squares filled, so that a heart prints as a heart; one
+// page keeps the skeleton puzzle (only the word squares) and says so in its name.
 
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutUnits.h"
@@ -42,6 +44,9 @@ LayoutObject object(ObjectKind kind, PixelRect rect, std::string_view text = {},
     made.rect = rect;
     made.setText(text);
     made.columns = static_cast<std::int16_t>(columns);
+    // For the Puzzle the flag means "Skeleton Puzzle".
+    if (kind == ObjectKind::Puzzle)
+        made.transparent = 0;
     return made;
 }
 
@@ -104,6 +109,15 @@ std::vector<LayoutRecord> bundledLayouts()
     add(landscape, object(ObjectKind::DownHeader, { 316, 208, 492, 224 }, "Down"));
     add(landscape, object(ObjectKind::DownClues, { 316, 226, 492, 372 }));
     layouts.push_back(landscape);
+
+    LayoutRecord skeleton = page("Skeleton Letter", "Letter", true);
+    for (int slot = 0; slot < letter.objectCount; ++slot) {
+        LayoutObject same = letter.objects[slot];
+        if (same.kind == static_cast<std::int16_t>(ObjectKind::Puzzle))
+            same.transparent = 1;
+        add(skeleton, same);
+    }
+    layouts.push_back(skeleton);
 
     return layouts;
 }

@@ -6,6 +6,7 @@
 #include "model/PuzzleRecord.h"
 #include "model/SelectionMemory.h"
 #include "model/Settings.h"
+#include "report/PrinterChoice.h"
 #include "shapes/ShapeRecord.h"
 #include "spell/SpellingSetup.h"
 
@@ -13,8 +14,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-class QPrinter;
 
 namespace gw::app {
 
@@ -46,9 +45,9 @@ struct AppContext
     // The lexicons and thesaurus files found at start-up and the run's user lexicons.
     spell::SpellingSetup spelling;
 
-    // The printer chosen under Printer Setup, which every printout goes to; made on first use
-    // (see programPrinter).
-    std::shared_ptr<QPrinter> printer;
+    // Where every printout goes, as chosen under Printer Setup: at first the system's default
+    // printer.
+    report::PrinterChoice printer;
 
     // Set by the main window: remember category and title, reload the lists from the file and
     // reselect them.  Windows that save a puzzle call it.

@@ -15,7 +15,7 @@ namespace {
 constexpr const char *PrintUsage
     = "usage: gridwright-cli print COLL.ZP3 N [--pdf OUT.pdf] [--png OUT.png [--dpi D]] "
       "[--answer-key] [--partial-letters LETTERS] [--no-title] [--no-clues] "
-      "[--no-words] [--no-bonus] [--skeleton] [--layout N [--library ZPFPAGE.DAT]]";
+      "[--no-words] [--no-bonus] [--skeleton | --boxes] [--layout N [--library ZPFPAGE.DAT]]";
 
 constexpr int DefaultImageDotsPerInch = 150;
 

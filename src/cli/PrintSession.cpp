@@ -37,8 +37,11 @@ render::PrintOptions printOptions(
         options.printWords = false;
     if (arguments.has("no-bonus"))
         options.printBonus = false;
+    // The layout's own Skeleton Puzzle flag holds unless one of these overrides it.
     if (arguments.has("skeleton"))
         options.useBoxes = false;
+    if (arguments.has("boxes"))
+        options.useBoxes = true;
     return options;
 }
 
@@ -56,7 +59,7 @@ std::set<std::string> printOptionNames()
 
 std::set<std::string> printSwitchNames()
 {
-    return { "answer-key", "no-title", "no-clues", "no-words", "no-bonus", "skeleton" };
+    return { "answer-key", "no-title", "no-clues", "no-words", "no-bonus", "skeleton", "boxes" };
 }
 
 std::unique_ptr<QGuiApplication> startGui()
@@ -78,6 +81,10 @@ model::Settings startSettings()
 std::unique_ptr<PrintedPuzzle> printPuzzle(
     const CliArguments &arguments, const model::Settings &settings, std::string &error)
 {
+    if (arguments.has("skeleton") && arguments.has("boxes")) {
+        error = "give --skeleton or --boxes, not both";
+        return nullptr;
+    }
     const std::string &collection = arguments.positional().at(0);
     const std::string &number = arguments.positional().at(1);
     const std::optional<long long> recordNumber = wholeNumber(number);

@@ -3,6 +3,7 @@
 #include "app/BoxExit.h"
 #include "app/ChoiceDialogs.h"
 #include "app/Dialogs.h"
+#include "app/PageWindowBounds.h"
 #include "app/ScreenScale.h"
 #include "app/THelpWindow.h"
 #include "app/WindowLook.h"
@@ -146,6 +147,7 @@ TDoPages::TDoPages(app::AppContext &context, PageDesignerMode mode, int recordNu
     setWindowTitle(QStringLiteral("Page Creator"));
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
     setSizeGripEnabled(true);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(DesignWidth, DesignHeight);
     buildMenus();
     buildLeftPanel();
@@ -335,10 +337,6 @@ void TDoPages::FormShow()
         app::scaled(DesignHeight / 2, m_context.scaleFactor));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const model::Settings &settings = m_context.settings;
-    if (settings.pageDesignerWindowWidth > 0 && settings.pageDesignerWindowHeight > 0)
-        setGeometry(settings.pageDesignerWindowLeft, settings.pageDesignerWindowTop,
-            std::max(settings.pageDesignerWindowWidth, minimumWidth()),
-            std::max(settings.pageDesignerWindowHeight, minimumHeight()));
 
     const int storedZoom = settings.zoom;
     m_zoom = storedZoom >= SmallZoom && storedZoom <= LargeZoom ? storedZoom : MediumZoom;
@@ -356,6 +354,21 @@ void TDoPages::FormShow()
     if (m_mode != PageDesignerMode::New && layoutZoom != 0 && layoutZoom != m_zoom)
         rescaleForZoom(*m_working, layoutZoom, m_zoom);
     redraw();
+    placeWindow();
+}
+
+void TDoPages::placeWindow()
+{
+    const model::Settings &settings = m_context.settings;
+    const QRect stored(settings.pageDesignerWindowLeft, settings.pageDesignerWindowTop,
+        std::max(settings.pageDesignerWindowWidth, minimumWidth()),
+        std::max(settings.pageDesignerWindowHeight, minimumHeight()));
+    // The panel beside the page, the menu above it, and the whole page with its rulers.
+    const int frame = 2 * m_scroll->frameWidth();
+    const QSize wholePage(app::scaled(LeftPanelWidth, m_context.scaleFactor) + m_pageArea->width() + frame,
+        std::max(m_menuBar->sizeHint().height() + m_pageArea->height() + frame,
+            app::scaled(DesignHeight, m_context.scaleFactor)));
+    setGeometry(app::pageWindowBounds(stored, wholePage, app::availableArea(this)));
 }
 
 void TDoPages::loadPictures()

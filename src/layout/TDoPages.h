@@ -93,6 +93,8 @@ private:
     void buildMenus();
     void buildLeftPanel();
     void FormShow();
+    // Opens the window where it was, large enough for the whole page where the screen allows.
+    void placeWindow();
     void loadPictures();
     void fillControls();
     void redraw();

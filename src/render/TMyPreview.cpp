@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
-#include "app/ProgramPrinter.h"
+#include "app/PageWindowBounds.h"
 #include "app/ScreenScale.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -140,6 +139,8 @@ void TMyPreview::buildMenus()
         &TMyPreview::PrintPageClick);
     connect(addItem(file, "MenuMultiCopies", "Print &Multiple Copies", QKeySequence("Ctrl+M")),
         &QAction::triggered, this, &TMyPreview::MultiCopiesClick);
+    connect(addItem(file, "MenuSavePdf", "Save as P&DF...", QKeySequence("Ctrl+Shift+S")),
+        &QAction::triggered, this, &TMyPreview::SavePdfClick);
     file->addSeparator();
     connect(addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
         &QDialog::accept);
@@ -207,6 +208,15 @@ void TMyPreview::FormShow()
     setGeometry(settings.reportViewingWindowLeft, settings.reportViewingWindowTop,
         std::max(settings.reportViewingWindowWidth, minimumSizeHint().width()),
         std::max(settings.reportViewingWindowHeight, minimumSizeHint().height()));
+    layout()->activate();
+    // Large enough for the whole page at 100 % where the screen allows, else the whole page
+    // shown smaller.
+    const QSize chrome = size() - m_scroll->viewport()->size();
+    setGeometry(app::pageWindowBounds(geometry(), chrome + m_page->sizeHint(), app::availableArea(this)));
+    layout()->activate();
+    const QSize room = m_scroll->viewport()->size();
+    if (m_page->width() > room.width() || m_page->height() > room.height())
+        ZoomWholePageClick();
 }
 
 void TMyPreview::done(int result)
@@ -307,11 +317,42 @@ void TMyPreview::runHook(const std::function<void(TMyPreview &)> &hook)
 
 void TMyPreview::printCopies(int firstPage, int lastPage, int copies)
 {
-    QPrinter &printer = app::programPrinter(m_context);
-    // A printer that writes a file keeps the puzzle's title as the document's.
-    printer.setDocName(toQString(m_job.puzzle().title.view()));
-    if (const Status printed = m_engine.print(printer, firstPage, lastPage, copies); !printed)
-        app::show(this, printed.error());
+    const auto failed = printTo(m_context.printer, firstPage, lastPage, copies);
+    if (!failed)
+        return;
+    if (!failed->printerUnavailable) {
+        app::show(this, failed->failure);
+        return;
+    }
+    // Nothing was printed, so the same pages can still be kept as a file.
+    if (app::ask(this, toQString(failed->failure.caption),
+            toQString(failed->failure.text) + "  Save the page as a PDF file instead?")
+        == app::Answer::Yes)
+        savePdf(firstPage, lastPage, copies);
+}
+
+std::optional<report::PrintFailure> TMyPreview::printTo(
+    const report::PrinterChoice &choice, int firstPage, int lastPage, int copies)
+{
+    return m_engine.print(choice, firstPage, lastPage, copies, m_job.puzzle().title.view());
+}
+
+void TMyPreview::savePdf(int firstPage, int lastPage, int copies)
+{
+    const auto file = app::chooseFile(this,
+        { app::FileDialogKind::Save, "Save as PDF", "PDF Files (*.pdf *.PDF)", "pdf",
+            QString::fromStdString(m_context.startDirectory.string()) });
+    if (!file)
+        return;
+    report::PrinterChoice intoFile;
+    intoFile.pdfFile = *file;
+    if (const auto failed = printTo(intoFile, firstPage, lastPage, copies))
+        app::show(this, failed->failure);
+}
+
+void TMyPreview::SavePdfClick()
+{
+    savePdf(1, static_cast<int>(m_engine.pages().size()), 1);
 }
 
 void TMyPreview::PrintPageClick()

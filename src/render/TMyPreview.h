@@ -1,8 +1,11 @@
 #pragma once
 
+#include "report/PrinterOutput.h"
+
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLineEdit;
@@ -80,13 +83,19 @@ private Q_SLOTS:
     void PrintPageClick();
     void PrintReportClick();
     void MultiCopiesClick();
+    void SavePdfClick();
 
 private:
     void FormShow();
     void buildMenus();
     void buildToolBar(QWidget *bar);
     void runHook(const std::function<void(TMyPreview &)> &hook);
+    // To the program's printer; when it cannot take the job, offers a PDF file instead.
     void printCopies(int firstPage, int lastPage, int copies);
+    std::optional<report::PrintFailure> printTo(
+        const report::PrinterChoice &choice, int firstPage, int lastPage, int copies);
+    // Into a PDF file the user chooses.
+    void savePdf(int firstPage, int lastPage, int copies);
     void showZoom();
 
     app::AppContext &m_context;

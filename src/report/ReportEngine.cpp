@@ -79,12 +79,13 @@ bool ReportEngine::run()
     return !m_aborted;
 }
 
-Status ReportEngine::print(QPrinter &printer, int firstPage, int lastPage, int copies)
+std::optional<PrintFailure> ReportEngine::print(
+    const PrinterChoice &choice, int firstPage, int lastPage, int copies, std::string_view title)
 {
     if (m_running)
-        return Failure { "Error", "Previous print job has not yet finished.  Try again later." };
+        return PrintFailure { { "Error", "Previous print job has not yet finished.  Try again later." } };
     const RunningFlag running(m_running);
-    return printPages(printer, m_pages, firstPage, lastPage, copies);
+    return printPages(choice, m_pages, firstPage, lastPage, copies, title);
 }
 
 } // namespace gw::report

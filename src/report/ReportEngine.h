@@ -2,13 +2,14 @@
 
 #include "platform/Failure.h"
 #include "report/PageSetup.h"
+#include "report/PrinterOutput.h"
 #include "report/RecordedPage.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
-
-class QPrinter;
 
 namespace gw::report {
 
@@ -55,8 +56,10 @@ public:
 
     const std::vector<RecordedPage> &pages() const { return m_pages; }
 
-    // Prints the recorded pages firstPage..lastPage (from 1); refused while the engine runs.
-    Status print(QPrinter &printer, int firstPage, int lastPage, int copies);
+    // Prints the recorded pages firstPage..lastPage (from 1) where the choice says, in a job
+    // named by the title; refused while the engine runs.  Nothing when printed.
+    std::optional<PrintFailure> print(
+        const PrinterChoice &choice, int firstPage, int lastPage, int copies, std::string_view title);
 
 private:
     void announcePage(int page);

@@ -61,6 +61,7 @@ TEST_F(ExportCommand, RefusesWrongOptions)
         { "--bmp a.bmp --quality 50", "--quality belongs to --jpg and --html" },
         { "--wmf a.wmf --dpi 96", "--depth and --dpi belong to --bmp, --jpg and --html" },
         { "--bmp a.bmp --dpi 5", "the resolution must be a whole number from 10 to 1200: 5" },
+        { "--bmp a.bmp --skeleton --boxes", "give --skeleton or --boxes, not both" },
     };
     for (const auto &[arguments, message] : cases) {
         const Outcome refused = exportSample(arguments);

@@ -24,6 +24,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -791,16 +793,18 @@ private Q_SLOTS:
         QCOMPARE(opened, QStringList { QStringLiteral("gw::app::THelpWindow") });
     }
 
-    // Closing keeps the window's place and size in the settings, and the next designer opens there.
+    // Closing keeps the window's place and size in the settings, and the next designer opens there
+    // when that shows the whole page.
     void windowGeometryKept()
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
+        context.settings.zoom = 1;
         QRect kept;
         {
             TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
             showActive(designer);
-            designer.resize(700, 520);
+            designer.resize(700, 620);
             kept = designer.geometry();
             QTest::mouseClick(control(designer, "Cancel"), Qt::LeftButton);
             QVERIFY(!designer.saved());
@@ -811,6 +815,32 @@ private Q_SLOTS:
         TDoPages again(context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(again);
         QCOMPARE(again.size(), kept.size());
+    }
+
+    // The designer opened at 640 x 480 in the screen's corner, showing part of the page: it opens
+    // on the screen, large enough for the whole page and its rulers where the screen allows, and
+    // can be maximised.
+    void opensShowingTheWholePage()
+    {
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        context.settings.zoom = 1;
+        TDoPages small(context, PageDesignerMode::New, 0, LayoutRecord {});
+        showActive(small);
+        const QRect screen = small.screen()->availableGeometry();
+        QVERIFY(screen.contains(small.frameGeometry()));
+        auto *scroll = small.findChild<QScrollArea *>(QStringLiteral("PageScroll"));
+        const QWidget *area = scroll->widget();
+        QVERIFY(scroll->viewport()->rect().contains(
+            QRect(area->mapTo(scroll->viewport(), QPoint(0, 0)), area->size())));
+        QVERIFY(small.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+        // At the medium zoom the Letter page is taller than the test screen.
+        context.settings.zoom = 2;
+        TDoPages medium(context, PageDesignerMode::New, 0, LayoutRecord {});
+        showActive(medium);
+        QVERIFY(screen.contains(medium.frameGeometry()));
+        QCOMPARE(medium.frameGeometry().height(), screen.height());
     }
 
     // The A4 landscape layout of a title, the puzzle, across and down clues in two columns, a

@@ -24,9 +24,9 @@ constexpr qint64 LayoutSize = sizeof(layout::LayoutRecord);
 
 // The bundled library lists, sorted, as:
 //   0 "Classic A4 (A4)" (record 1), 1 "Classic Letter (Letter)  <<DEFAULT>>" (record 0),
-//   2 "Combined Clues (A4)" (4), 3 "Landscape Letter (Letter)" (5), 4 "Two Column Clues (Letter)" (2),
-//   5 "Word List (Letter)" (3).
-constexpr int BundledCount = 6;
+//   2 "Combined Clues (A4)" (4), 3 "Landscape Letter (Letter)" (5), 4 "Skeleton Letter (Letter)" (6),
+//   5 "Two Column Clues (Letter)" (2), 6 "Word List (Letter)" (3).
+constexpr int BundledCount = 7;
 
 QByteArray fileBytes(const std::filesystem::path &path)
 {
@@ -116,7 +116,8 @@ void ListPagesTest::listsTheLibraryWithTheDefaultMarked()
     QCOMPARE(window.findChild<QLabel *>("PageHeading")->text(), QString("Page Layouts"));
     QCOMPARE(rows(window),
         QStringList({ "Classic A4 (A4)", "Classic Letter (Letter)  <<DEFAULT>>", "Combined Clues (A4)",
-            "Landscape Letter (Letter)", "Two Column Clues (Letter)", "Word List (Letter)" }));
+            "Landscape Letter (Letter)", "Skeleton Letter (Letter)", "Two Column Clues (Letter)",
+            "Word List (Letter)" }));
     QCOMPARE(pageList(window)->currentRow(), 0);
     QCOMPARE(window.selectedRecord(), 1);
     QCOMPARE(window.selectedLayout().name.view(), std::string_view("Classic A4"));
@@ -206,7 +207,7 @@ void ListPagesTest::selectCopiesIntoTheTarget()
     layout::TListPages window(workspace.context(), ChooserMode::ForPrinting, target.get(), nullptr);
     window.show();
     QVERIFY(enabled(window, "SelectButton"));
-    clickRow(window, 4);
+    clickRow(window, 5);
     test::click(window, "SelectButton");
     QVERIFY(window.chosen());
     QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -299,7 +300,7 @@ void ListPagesTest::modifyReselectsTheSameRecord()
         return bool(layout::replaceLayout(library, 2, *changed, fingerprintOf(designer.workingLayout())));
     });
     window.show();
-    clickRow(window, 4); // "Two Column Clues", record 2
+    clickRow(window, 5); // "Two Column Clues", record 2
     test::click(window, "ModifyButton");
     QCOMPARE(rows(window).last(), QString("Zebra (Letter)"));
     QCOMPARE(pageList(window)->currentRow(), BundledCount - 1);
@@ -343,12 +344,12 @@ void ListPagesTest::setDefaultWritesTheSetting()
     test::TestWorkspace workspace;
     layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
     window.show();
-    clickRow(window, 5);
+    clickRow(window, 6);
     test::click(window, "SetDefaultButton");
     QCOMPARE(workspace.context().settings.defaultPage, 3);
-    QCOMPARE(rows(window)[5], QString("Word List (Letter)  <<DEFAULT>>"));
+    QCOMPARE(rows(window)[6], QString("Word List (Letter)  <<DEFAULT>>"));
     QCOMPARE(rows(window)[1], QString("Classic Letter (Letter)"));
-    QCOMPARE(pageList(window)->currentRow(), 5);
+    QCOMPARE(pageList(window)->currentRow(), 6);
 }
 
 // Export writes "PAG", "1.0" and the record; import appends it, selects it and remembers both paths.

@@ -30,6 +30,27 @@ bool overlap(const TextOperation &a, const TextOperation &b)
         && b.baseline - b.ascent + Slack < a.baseline + a.descent;
 }
 
+// Every bundled layout had "Skeleton Puzzle" on, so a heart printed as a scatter of word squares:
+// the default layout and the others print the whole shape, and only the one named so does not.
+TEST(BundledLayouts, PrintTheShapeUnlessNamedSkeleton)
+{
+    const auto layouts
+        = gw::readAllRecords<gw::layout::LayoutRecord>(fs::path(GW_SOURCE_DIR) / "data" / "ZPFPAGE.DAT");
+    ASSERT_TRUE(layouts && !layouts->empty());
+    int skeletons = 0;
+    for (const gw::layout::LayoutRecord &page : *layouts) {
+        gw::render::PrintOptions options;
+        options.takeLayout(page);
+        const bool namedSkeleton = page.name.str().find("Skeleton") != std::string::npos;
+        EXPECT_EQ(options.useBoxes, !namedSkeleton) << page.name.str();
+        skeletons += namedSkeleton;
+    }
+    EXPECT_EQ(skeletons, 1);
+    gw::render::PrintOptions byDefault;
+    byDefault.takeLayout(layouts->front());
+    EXPECT_TRUE(byDefault.useBoxes);
+}
+
 // Every bundled layout and the built-in one print every sample puzzle cleanly: no warning,
 // every clue and word whole, no text over another, everything on the sheet.
 TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)

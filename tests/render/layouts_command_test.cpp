@@ -35,6 +35,7 @@ TEST_F(LayoutsCommand, ListsTheLibraryAsTheChooser)
         "0\tClassic Letter (Letter)  <<DEFAULT>>\n"
         "4\tCombined Clues (A4)\n"
         "5\tLandscape Letter (Letter)\n"
+        "6\tSkeleton Letter (Letter)\n"
         "2\tTwo Column Clues (Letter)\n"
         "3\tWord List (Letter)\n");
 
@@ -64,12 +65,45 @@ TEST_F(LayoutsCommand, PrintsWithALibraryLayout)
     const QImage wide(QString::fromStdString(path("wide.png")));
     EXPECT_GT(wide.width(), wide.height());
 
-    for (const char *number : { "6", "x", "-1" }) {
+    for (const char *number : { "7", "x", "-1" }) {
         const Outcome refused = cli("print " + Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout "
             + std::string(number) + " --library " + Library.string());
         EXPECT_NE(refused.status, 0) << number;
         EXPECT_NE(refused.out.find("layout"), std::string::npos) << refused.out;
     }
+    EXPECT_FALSE(fs::exists(path("out.pdf")));
+}
+
+int darkPixels(const QImage &page)
+{
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            dark += qGray(page.pixel(x, y)) < 128;
+    return dark;
+}
+
+// "--skeleton" printed the same page as without it and nothing turned the filled boxes on: each
+// now forces its style over the layout's, on the filled layout 0 and the skeleton layout 6.
+TEST_F(LayoutsCommand, SkeletonAndBoxesOverrideTheLayout)
+{
+    const auto page = [&](const std::string &layout, const std::string &style) {
+        const std::string png = path("page" + layout + style + ".png");
+        const Outcome printed = cli("print " + Sample.string() + " 0 --png " + png + " --dpi 30 --layout "
+            + layout + " --library " + Library.string() + " " + style);
+        EXPECT_EQ(printed.status, 0) << printed.out;
+        return QImage(QString::fromStdString(png));
+    };
+    for (const std::string layout : { "0", "6" }) {
+        const QImage skeleton = page(layout, "--skeleton");
+        const QImage boxes = page(layout, "--boxes");
+        EXPECT_GT(darkPixels(boxes), darkPixels(skeleton)) << layout;
+        EXPECT_EQ(page(layout, ""), layout == "0" ? boxes : skeleton) << layout;
+    }
+    const Outcome both
+        = cli("print " + Sample.string() + " 0 --pdf " + path("out.pdf") + " --skeleton --boxes");
+    EXPECT_NE(both.status, 0);
+    EXPECT_NE(both.out.find("give --skeleton or --boxes, not both"), std::string::npos) << both.out;
     EXPECT_FALSE(fs::exists(path("out.pdf")));
 }
 

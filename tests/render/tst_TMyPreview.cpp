@@ -1,3 +1,5 @@
+#include "app/Dialogs.h"
+#include "app/PageWindowBounds.h"
 #include "app/ProgramPrinter.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
@@ -14,9 +16,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -52,7 +57,7 @@ QString pdfText(const QString &pdf)
 }
 
 // The page of the first sample puzzle, recorded as the Reports window's job records it, and a
-// preview on it whose printer writes a PDF file.
+// preview on it whose printer choice is a PDF file.
 struct Preview
 {
     test::TestWorkspace workspace;
@@ -76,9 +81,7 @@ struct Preview
         job = std::make_unique<render::PrintJob>(*sample, options);
         if (!job->run(engine))
             qFatal("the sample page was not recorded");
-        QPrinter &printer = app::programPrinter(context());
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        context().printer.pdfFile = pdf;
     }
 
     TMyPreview &open()
@@ -112,8 +115,16 @@ private Q_SLOTS:
     void multipleCopiesAsksForAValidCount_data();
     void multipleCopiesAsksForAValidCount();
     void busyEngineRefusesToPrint();
+    void printingWithoutAPrinterOffersAPdf_data();
+    void printingWithoutAPrinterOffersAPdf();
+    void printerSetupTakesEffectAfterAFailedPrint();
+    void saveAsPdfWritesThePageWhateverThePrinter();
     void exportEntriesRunTheirHooks();
-    void boundsComeFromAndGoToTheSettings();
+    void opensShowingTheWholePage_data();
+    void opensShowingTheWholePage();
+    void pageWindowBoundsGrowToThePage_data();
+    void pageWindowBoundsGrowToThePage();
+    void boundsGoToTheSettings();
     void screenshots();
 };
 
@@ -126,6 +137,7 @@ void PreviewTest::menusButtonsAndHints()
     const std::tuple<const char *, const char *, const char *> items[] = {
         { "MenuPrintPage", "&Print Page", "Ctrl+P" },
         { "MenuMultiCopies", "Print &Multiple Copies", "Ctrl+M" },
+        { "MenuSavePdf", "Save as P&DF...", "Ctrl+Shift+S" },
         { "MenuExit", "E&xit", "Ctrl+X" },
         { "MenuWmf", "&Windows MetaFile (WMF)", "Ctrl+W" },
         { "MenuEmf", "&Enhanced MetaFile (EMF)", "Ctrl+E" },
@@ -189,6 +201,7 @@ void PreviewTest::zoomChangesThePicture()
     p.context().settings.reportViewingWindowHeight = 600;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    p.item("MenuZoom100")->trigger();
     const QSize full = p.pageSize();
     // A Letter sheet is 8.5 inches wide: 816 pixels at 100 %, with 2.5 % on each side.
     QCOMPARE(full.width(), 816 + 2 * 20);
@@ -334,6 +347,96 @@ void PreviewTest::busyEngineRefusesToPrint()
     QVERIFY(!QFile::exists(p.pdf));
 }
 
+void PreviewTest::printingWithoutAPrinterOffersAPdf_data()
+{
+    QTest::addColumn<QString>("printerName");
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("chooseFile");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("none installed, saved")
+        << "" << true << true << "Printer|No printer is installed.  Save the page as a PDF file instead?";
+    QTest::newRow("none installed, declined")
+        << "" << false << false << "Printer|No printer is installed.  Save the page as a PDF file instead?";
+    QTest::newRow("chosen one gone, dialog cancelled")
+        << "Office" << true << false
+        << "Printer|The printer \"Office\" is not installed.  Save the page as a PDF file instead?";
+}
+
+// With no printer, Print Page said only "Unable to print the puzzle.": now it names the cause
+// and offers to keep the page as a PDF file, written only when a file is chosen.
+void PreviewTest::printingWithoutAPrinterOffersAPdf()
+{
+    QFETCH(QString, printerName);
+    QFETCH(bool, accept);
+    QFETCH(bool, chooseFile);
+    QFETCH(QString, question);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed");
+    Preview p;
+    p.context().printer = { printerName, {} };
+    const QString saved = p.workspace.path("instead.pdf");
+    p.dialogs.answer(accept ? app::Answer::Yes : app::Answer::No);
+    p.dialogs.chooseFile(chooseFile ? std::optional(saved) : std::nullopt);
+    p.open().show();
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    QCOMPARE(p.dialogs.lastMessage(), question);
+    QCOMPARE(p.dialogs.messages().front().buttons, app::Buttons::YesNo);
+    QCOMPARE(int(p.dialogs.fileRequests().size()), accept ? 1 : 0);
+    QCOMPARE(QFile::exists(saved), chooseFile);
+    if (chooseFile)
+        QVERIFY(pdfText(saved).contains("Farm Animals"));
+}
+
+// After a print failed for want of a printer, a PDF file chosen under Printer Setup had no
+// effect until the program was restarted; now the next print goes there.
+void PreviewTest::printerSetupTakesEffectAfterAFailedPrint()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed");
+    Preview p;
+    p.context().printer = {};
+    p.dialogs.answer(app::Answer::No);
+    p.open().show();
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    app::runPrinterSetup(p.context(), p.window.get(), [&](QDialog &dialog) {
+        QPrinter *printer = static_cast<QPrintDialog &>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(p.pdf);
+        return int(QDialog::Accepted);
+    });
+    p.item("MenuPrintPage")->trigger();
+    QCOMPARE(int(p.dialogs.messages().size()), 1);
+    QCOMPARE(pdfPages(p.pdf), 1);
+    QVERIFY(pdfText(p.pdf).contains("Farm Animals"));
+}
+
+// File, Save as PDF keeps the page as printed in the file chosen, whatever the printer; a
+// cancelled dialog writes nothing.
+void PreviewTest::saveAsPdfWritesThePageWhateverThePrinter()
+{
+    Preview p;
+    const QString saved = p.workspace.path("page.pdf");
+    p.dialogs.chooseFile(std::nullopt);
+    p.dialogs.chooseFile(saved);
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowActive(p.window.get()));
+    p.item("MenuSavePdf")->trigger();
+    QVERIFY(!QFile::exists(saved));
+    QTest::keyClick(p.window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(int(p.dialogs.fileRequests().size()), 2);
+    const app::FileRequest &asked = p.dialogs.fileRequests().back();
+    QCOMPARE(asked.kind, app::FileDialogKind::Save);
+    QCOMPARE(asked.title + "|" + asked.filter + "|" + asked.defaultExtension,
+        QString("Save as PDF|PDF Files (*.pdf *.PDF)|pdf"));
+    QCOMPARE(pdfPages(saved), 1);
+    QVERIFY(pdfText(saved).contains("Farm Animals"));
+    QVERIFY(pdfInfo(saved).contains(QRegularExpression("Title:\\s+Farm Animals")));
+    QVERIFY(!QFile::exists(p.pdf));
+    QVERIFY(p.dialogs.messages().empty());
+}
+
 // The export entries and buttons call their hooks with the preview; empty hooks do nothing.
 void PreviewTest::exportEntriesRunTheirHooks()
 {
@@ -362,20 +465,73 @@ void PreviewTest::exportEntriesRunTheirHooks()
             { "wmf", "emf", "bmp", "jpeg", "factor", "html", "ipuz", "puz", "bmp", "wmf", "jpeg", "html" }));
 }
 
-// The preview opens at the stored bounds and stores its bounds when it closes.
-void PreviewTest::boundsComeFromAndGoToTheSettings()
+// The preview opened at 640 x 480 in the screen's corner, showing the top of the page: it opens
+// on the screen, as large as the whole page needs or the screen allows, with the whole page in
+// view, and can be maximised.
+void PreviewTest::opensShowingTheWholePage_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::newRow("never placed") << QRect(0, 0, 640, 480);
+    QTest::newRow("placed small") << QRect(30, 40, 600, 420);
+    QTest::newRow("larger than the screen") << QRect(-100, -50, 3000, 2000);
+}
+
+void PreviewTest::opensShowingTheWholePage()
+{
+    QFETCH(QRect, stored);
+    Preview p;
+    model::Settings &settings = p.context().settings;
+    settings.reportViewingWindowLeft = stored.left();
+    settings.reportViewingWindowTop = stored.top();
+    settings.reportViewingWindowWidth = stored.width();
+    settings.reportViewingWindowHeight = stored.height();
+    p.open().show();
+    QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    const QRect screen = p.window->screen()->availableGeometry();
+    QVERIFY(screen.contains(p.window->frameGeometry()));
+    // A Letter page at 100 % is taller than the test screen, so the window takes its height.
+    QCOMPARE(p.window->frameGeometry().height(), screen.height());
+    auto *area = p.window->findChild<QScrollArea *>("PreviewArea");
+    auto *page = p.window->findChild<render::QtPreviewPage *>("PreviewPage");
+    QVERIFY(
+        area->viewport()->rect().contains(QRect(page->mapTo(area->viewport(), QPoint(0, 0)), page->size())));
+    QVERIFY(p.window->zoom() < 100);
+    QVERIFY(p.window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+// Stored bounds grow to the whole page, within the free area of the screen; a window never
+// placed is centred, one placed keeps its place where it fits.
+void PreviewTest::pageWindowBoundsGrowToThePage_data()
+{
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<QSize>("wholePage");
+    QTest::addColumn<QRect>("opened");
+    QTest::newRow("never placed") << QRect(0, 0, 640, 480) << QSize(900, 1000) << QRect(509, 54, 900, 1000);
+    QTest::newRow("placed, pushed up")
+        << QRect(100, 100, 1000, 900) << QSize(900, 1000) << QRect(100, 80, 1000, 1000);
+    QTest::newRow("larger than the screen")
+        << QRect(-100, -50, 3000, 2000) << QSize(900, 1000) << QRect(0, 30, 1920, 1050);
+    QTest::newRow("already large enough")
+        << QRect(200, 50, 1200, 900) << QSize(800, 600) << QRect(200, 50, 1200, 900);
+}
+
+void PreviewTest::pageWindowBoundsGrowToThePage()
+{
+    QFETCH(QRect, stored);
+    QFETCH(QSize, wholePage);
+    QFETCH(QRect, opened);
+    QCOMPARE(app::pageWindowBounds(stored, wholePage, QRect(0, 30, 1920, 1050)), opened);
+}
+
+// Closing stores the preview's bounds.
+void PreviewTest::boundsGoToTheSettings()
 {
     Preview p;
     model::Settings &settings = p.context().settings;
     QCOMPARE(settings.reportViewingWindowWidth, 640);
     QCOMPARE(settings.reportViewingWindowHeight, 480);
-    settings.reportViewingWindowLeft = 30;
-    settings.reportViewingWindowTop = 40;
-    settings.reportViewingWindowWidth = 600;
-    settings.reportViewingWindowHeight = 420;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
-    QCOMPARE(p.window->geometry(), QRect(30, 40, 600, 420));
     p.window->setGeometry(50, 60, 700, 450);
     QTest::mouseClick(p.button("SpeedDone"), Qt::LeftButton);
     QVERIFY(!p.window->isVisible());
@@ -385,7 +541,7 @@ void PreviewTest::boundsComeFromAndGoToTheSettings()
     QCOMPARE(settings.reportViewingWindowHeight, 450);
 }
 
-// The preview at 50 % and at 200 %, for looking at the page.
+// The preview as it opens, at 50 % and at 200 %, for looking at the page.
 void PreviewTest::screenshots()
 {
     Preview p;
@@ -393,6 +549,8 @@ void PreviewTest::screenshots()
     p.context().settings.reportViewingWindowHeight = 700;
     p.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+    QTest::qWait(50);
+    test::saveScreenshot(p.window.get(), "TMyPreview-opened");
     p.item("MenuZoom50")->trigger();
     QTest::qWait(50);
     test::saveScreenshot(p.window.get(), "TMyPreview-50");

@@ -1,5 +1,4 @@
 #include "app/ChoiceDialogs.h"
-#include "app/ProgramPrinter.h"
 #include "app/THelpWindow.h"
 #include "layout/TBonusQuestion.h"
 #include "layout/TClueHeaders.h"
@@ -427,9 +426,7 @@ void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
 {
     Reports r;
     const QString pdf = r.workspace.path("printed.pdf");
-    QPrinter &printer = app::programPrinter(r.context());
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
+    r.context().printer.pdfFile = pdf;
     r.settings().answerKey = true;
     r.open().show();
     QString statusText;
@@ -531,21 +528,32 @@ void ReportsTest::overflowWarningsFollowTheRun()
     QCOMPARE(r.opened.last(), QString("gw::render::TMyPreview"));
 }
 
-// Printer Setup opens the printer dialog on the program's printer; Help the help window at
-// the Report Window topic, or says the help file is missing.
+// Printer Setup opens the printer dialog on the program's choice and keeps what it chooses
+// only when accepted; Help the help window at the Report Window topic, or says the help file
+// is missing.
 void ReportsTest::printerSetupAndHelp()
 {
     Reports r;
     r.open().show();
+    r.context().printer.pdfFile = r.workspace.path("before.pdf");
+    int answer = QDialog::Rejected;
     r.onChild = [&](QDialog &child) {
         auto *dialog = qobject_cast<QPrintDialog *>(&child);
-        if (dialog && dialog->printer() == &app::programPrinter(r.context()))
-            r.seen << "program printer";
-        return int(QDialog::Rejected);
+        if (!dialog)
+            return int(QDialog::Rejected);
+        r.seen << dialog->windowTitle() << dialog->printer()->outputFileName();
+        dialog->printer()->setOutputFileName(r.workspace.path("after.pdf"));
+        return answer;
     };
     r.find<QAction>("MenuPrinterSetup")->trigger();
-    QCOMPARE(r.opened, QStringList({ "QPrintDialog" }));
-    QCOMPARE(r.seen, QStringList({ "program printer" }));
+    QCOMPARE(r.context().printer.pdfFile, r.workspace.path("before.pdf"));
+    answer = QDialog::Accepted;
+    r.find<QAction>("MenuPrinterSetup")->trigger();
+    QCOMPARE(r.opened, QStringList({ "QPrintDialog", "QPrintDialog" }));
+    QCOMPARE(r.seen,
+        QStringList({ "Printer Setup", r.workspace.path("before.pdf"), "Printer Setup",
+            r.workspace.path("before.pdf") }));
+    QCOMPARE(r.context().printer.pdfFile, r.workspace.path("after.pdf"));
 
     r.find<QAction>("MenuHelp")->trigger();
     QVERIFY(r.dialogs.lastMessage().startsWith("Error|"));

@@ -4,6 +4,7 @@
 #include "report/RecordedPage.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -101,22 +102,42 @@ TEST_F(PageOutput, PdfKeepsTextAndSheet)
     EXPECT_NE(info.find("612 x 792 pts"), std::string::npos) << info;
 }
 
-// Copies the printer cannot make itself are printed as repeated pages of one job; the page
-// range is held to the pages there are.
-TEST_F(PageOutput, PrinterCopies)
+// A PDF file chosen in place of a printer gets every copy as a page of its own; the page range
+// is held to the pages there are.
+TEST_F(PageOutput, PdfChoiceKeepsEveryCopy)
 {
     const fs::path pdf = m_dir / "printed.pdf";
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
-    EXPECT_EQ(maximumCopyCount(printer), 1);
+    PrinterChoice choice;
+    choice.pdfFile = QString::fromStdString(pdf.string());
+    EXPECT_EQ(maximumCopyCount(*choice.makePrinter()), 1);
     const std::vector<RecordedPage> pages { m_page };
-    ASSERT_TRUE(printPages(printer, pages, 0, 9, 3));
+    ASSERT_FALSE(printPages(choice, pages, 0, 9, 3, "Title"));
     const std::string info = commandOutput("pdfinfo " + pdf.string());
     if (info.empty())
         GTEST_SKIP() << "poppler-utils are not installed";
     EXPECT_NE(info.find("Pages:           3"), std::string::npos) << info;
     EXPECT_NE(commandOutput("pdftotext " + pdf.string() + " -").find("Gridwright page"), std::string::npos);
+}
+
+// Without a printer a job said only "Unable to print the puzzle.": it names the cause and marks
+// the printer as unavailable, so that the pages can go into a PDF file instead.
+TEST_F(PageOutput, MissingPrinterIsNamed)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "a printer is installed";
+    const std::vector<RecordedPage> pages { m_page };
+    const std::pair<QString, std::string> cases[] = {
+        { "", "No printer is installed." },
+        { "Gone", "The printer \"Gone\" is not installed." },
+    };
+    for (const auto &[name, cause] : cases) {
+        PrinterChoice choice;
+        choice.printerName = name;
+        const auto failed = printPages(choice, pages, 1, 1, 1, "Title");
+        ASSERT_TRUE(failed);
+        EXPECT_TRUE(failed->printerUnavailable);
+        EXPECT_EQ(failed->failure, (gw::Failure { "Printer", cause }));
+    }
 }
 
 } // namespace

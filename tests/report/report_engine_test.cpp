@@ -1,6 +1,5 @@
 #include "report/ReportEngine.h"
 
-#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,11 +48,10 @@ TEST(ReportEngine, AbortAndBusy)
 {
     ReportEngine engine;
     bool released = false;
-    gw::Status busy = gw::ok();
+    std::optional<gw::report::PrintFailure> busy;
     engine.setEvents({ nullptr,
         [&](ReportEngine &e, PageCanvas &) {
-            QPrinter printer(QPrinter::ScreenResolution);
-            busy = e.print(printer, 1, 1, 1);
+            busy = e.print({}, 1, 1, 1, "Title");
             e.abort();
         },
         nullptr, [&](ReportEngine &) { released = true; } });
@@ -61,8 +59,8 @@ TEST(ReportEngine, AbortAndBusy)
     EXPECT_TRUE(engine.aborted());
     EXPECT_TRUE(released);
     EXPECT_TRUE(engine.pages().empty());
-    ASSERT_FALSE(busy);
-    EXPECT_EQ(busy.error().text, "Previous print job has not yet finished.  Try again later.");
+    ASSERT_TRUE(busy);
+    EXPECT_EQ(busy->failure.text, "Previous print job has not yet finished.  Try again later.");
 }
 
 } // namespace
