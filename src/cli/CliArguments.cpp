@@ -1,6 +1,7 @@
 #include "cli/CliArguments.h"
 
 #include <charconv>
+#include <limits>
 
 namespace gw::cli {
 
@@ -46,6 +47,19 @@ std::optional<long long> wholeNumber(const std::string &text)
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<int> recordNumber(const std::string &text)
+{
+    const std::optional<long long> number = wholeNumber(text);
+    if (!number || *number < 0 || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(*number);
+}
+
+std::string notARecordNumber(const std::string &text)
+{
+    return "the record number must be a whole number from 0: " + text;
 }
 
 } // namespace gw::cli

@@ -30,4 +30,9 @@ private:
 // A whole decimal number making up the entire text, or nothing.
 std::optional<long long> wholeNumber(const std::string &text);
 
+// A record number of a collection: a whole number from 0 within int; else nothing.
+std::optional<int> recordNumber(const std::string &text);
+// What the commands say of a text that is not a record number.
+std::string notARecordNumber(const std::string &text);
+
 } // namespace gw::cli

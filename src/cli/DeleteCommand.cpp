@@ -5,7 +5,6 @@
 #include "platform/Windows1252.h"
 
 #include <cstdio>
-#include <limits>
 
 namespace gw::cli {
 
@@ -14,14 +13,13 @@ int runDelete(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
         return reportError("usage: gridwright-cli delete COLL.ZP3 N");
-    const std::optional<long long> recordNumber = wholeNumber(words[1]);
-    if (!recordNumber || *recordNumber < 0 || *recordNumber > std::numeric_limits<int>::max())
-        return reportError("the record number must be a whole number from 0: " + words[1]);
-    const int number = static_cast<int>(*recordNumber);
-    const auto record = model::readPuzzle(words[0], number, model::unableToLoadPuzzle());
+    const std::optional<int> number = recordNumber(words[1]);
+    if (!number)
+        return reportError(notARecordNumber(words[1]));
+    const auto record = model::readPuzzle(words[0], *number, model::unableToLoadPuzzle());
     if (!record)
         return reportError(record.error().text + " (" + words[0] + " record " + words[1] + ")");
-    if (const Status deleted = model::deletePuzzle(words[0], number, fingerprintOf(*record)); !deleted)
+    if (const Status deleted = model::deletePuzzle(words[0], *number, fingerprintOf(*record)); !deleted)
         return reportError(deleted.error().text + " (" + words[0] + ")");
     std::printf("deleted %s\n", windows1252ToUtf8(record->title.str()).c_str());
     return 0;

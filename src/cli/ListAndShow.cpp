@@ -6,7 +6,6 @@
 #include "model/PuzzleText.h"
 #include "platform/Windows1252.h"
 
-#include <limits>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -34,10 +33,10 @@ int runShow(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
         return reportError("usage: gridwright-cli show COLL.ZP3 N");
-    const std::optional<long long> recordNumber = wholeNumber(words[1]);
-    if (!recordNumber || *recordNumber < 0 || *recordNumber > std::numeric_limits<int>::max())
-        return reportError("the record number must be a whole number from 0: " + words[1]);
-    const auto record = model::readPuzzle(words[0], static_cast<int>(*recordNumber), model::unableToLoadPuzzle());
+    const std::optional<int> number = recordNumber(words[1]);
+    if (!number)
+        return reportError(notARecordNumber(words[1]));
+    const auto record = model::readPuzzle(words[0], *number, model::unableToLoadPuzzle());
     if (!record)
         return reportError(record.error().text + " (" + words[0] + ", record " + words[1] + ")");
     std::fputs(windows1252ToUtf8(model::puzzleAsText(*record)).c_str(), stdout);

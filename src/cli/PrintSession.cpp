@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <optional>
 
 namespace gw::cli {
@@ -87,12 +86,12 @@ std::unique_ptr<PrintedPuzzle> printPuzzle(
     }
     const std::string &collection = arguments.positional().at(0);
     const std::string &number = arguments.positional().at(1);
-    const std::optional<long long> recordNumber = wholeNumber(number);
-    if (!recordNumber || *recordNumber < 0 || *recordNumber > std::numeric_limits<int>::max()) {
-        error = "the record number must be a whole number from 0: " + number;
+    const std::optional<int> recordNumber = cli::recordNumber(number);
+    if (!recordNumber) {
+        error = notARecordNumber(number);
         return nullptr;
     }
-    auto record = model::readPuzzle(collection, static_cast<int>(*recordNumber), model::unableToLoadPuzzle());
+    auto record = model::readPuzzle(collection, *recordNumber, model::unableToLoadPuzzle());
     if (!record) {
         error = record.error().text + " (" + collection + ", record " + number + ")";
         return nullptr;

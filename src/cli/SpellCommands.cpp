@@ -11,7 +11,6 @@
 #include "spell/ThesaurusLookup.h"
 
 #include <cstdio>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -67,11 +66,10 @@ int runSpell(const std::vector<std::string> &words)
     if (!type)
         return reportError("the dictionary must be a number from 1 to 8\n" + usage);
     const std::string &collection = arguments->positional()[0];
-    const std::optional<long long> recordNumber = wholeNumber(arguments->positional()[1]);
-    if (!recordNumber || *recordNumber < 0 || *recordNumber > std::numeric_limits<int>::max())
-        return reportError("the record number must be a whole number from 0: " + arguments->positional()[1]);
-    const auto record
-        = model::readPuzzle(collection, static_cast<int>(*recordNumber), model::unableToLoadPuzzle());
+    const std::optional<int> number = recordNumber(arguments->positional()[1]);
+    if (!number)
+        return reportError(notARecordNumber(arguments->positional()[1]));
+    const auto record = model::readPuzzle(collection, *number, model::unableToLoadPuzzle());
     if (!record)
         return reportError(
             record.error().text + " (" + collection + ", record " + arguments->positional()[1] + ")");

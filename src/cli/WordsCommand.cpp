@@ -6,7 +6,6 @@
 #include "platform/Windows1252.h"
 
 #include <cstdio>
-#include <limits>
 
 namespace gw::cli {
 
@@ -25,11 +24,10 @@ int runWords(const std::vector<std::string> &words)
     const std::string separator = utf8ToWindows1252(arguments->option("sep").value_or(":"));
     if (separator.size() != 1 || separator == " ")
         return reportError("--sep takes one character other than a blank");
-    const auto number = wholeNumber(positional[1]);
-    if (!number || *number < 0 || *number > std::numeric_limits<int>::max())
-        return reportError("the record number must be a whole number from 0: " + positional[1]);
-    const auto record
-        = model::readPuzzle(positional[0], static_cast<int>(*number), model::unableToLoadPuzzle());
+    const std::optional<int> number = recordNumber(positional[1]);
+    if (!number)
+        return reportError(notARecordNumber(positional[1]));
+    const auto record = model::readPuzzle(positional[0], *number, model::unableToLoadPuzzle());
     if (!record)
         return reportError(record.error().text + " (" + positional[0] + ", record " + positional[1] + ")");
 

@@ -260,6 +260,19 @@ private Q_SLOTS:
         QCOMPARE(int(saved.width), 9);
         QCOMPARE(int(saved.height), 7);
         QCOMPARE(usable(saved, 9, 7), !context.currentShape->usable(shapes::cellIndex(9, 7)));
+
+        // A second designer opened on the record as it was before the first one saved: it finds
+        // another shape there, writes nothing, says why and closes.
+        test::ScriptedDialogs dialogs;
+        std::memcpy(context.currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
+        shapes::TDoShapes stale(context, shapes::ShapeDesignerMode::Modify, 2);
+        showActive(stale);
+        QTest::mouseClick(button(stale, "Save"), Qt::LeftButton);
+        QCOMPARE(fileBytes(libraryPath(context)), after);
+        QCOMPARE(dialogs.lastMessage(),
+            QStringLiteral("Warning|This puzzle shape was changed or deleted by another program after it was loaded, "
+                           "so nothing was written.  The list has been reloaded."));
+        QVERIFY(!stale.isVisible());
     }
 
     // Copy appends the current shape under the name the chooser gave it.
