@@ -42,7 +42,8 @@ struct EmfWriter::Handles
     HGDIOBJ pen = 0;
     HGDIOBJ brush = 0;
     HGDIOBJ font = 0;
-    std::optional<std::uint32_t> penColour;
+    std::optional<std::uint32_t> penColour; // none = not chosen, or the null pen
+    bool nullPen = false;
     std::optional<std::uint32_t> brushColour;
     bool brushChosen = false;
     std::optional<report::FontSpec> fontSpec;
@@ -99,6 +100,7 @@ void EmfWriter::setPenColour(std::uint32_t colour)
     if (!m_dc || m_handles->penColour == colour)
         return;
     m_handles->penColour = colour;
+    m_handles->nullPen = false;
     m_handles->select(context(m_dc), m_handles->pen, CreatePen(PS_SOLID, 0, colour));
 }
 
@@ -120,6 +122,15 @@ void EmfWriter::setHollowBrush()
     LOGBRUSH hollow {};
     hollow.lbStyle = BS_NULL;
     m_handles->select(context(m_dc), m_handles->brush, CreateBrushIndirect(&hollow));
+}
+
+void EmfWriter::setNullPen()
+{
+    if (!m_dc || m_handles->nullPen)
+        return;
+    m_handles->nullPen = true;
+    m_handles->penColour.reset();
+    m_handles->select(context(m_dc), m_handles->pen, CreatePen(PS_NULL, 0, 0));
 }
 
 void EmfWriter::moveTo(PixelPoint point)
@@ -144,6 +155,20 @@ void EmfWriter::ellipse(const PixelRect &box)
 {
     if (m_dc)
         Ellipse(context(m_dc), box.left, box.top, box.right, box.bottom);
+}
+
+void EmfWriter::polyPolygon(std::span<const std::vector<PixelPoint>> outlines)
+{
+    if (!m_dc || outlines.empty())
+        return;
+    std::vector<POINT> points;
+    std::vector<INT> counts;
+    for (const std::vector<PixelPoint> &outline : outlines) {
+        counts.push_back(static_cast<INT>(outline.size()));
+        for (const PixelPoint &point : outline)
+            points.push_back({ point.x, point.y });
+    }
+    PolyPolygon(context(m_dc), points.data(), counts.data(), static_cast<UINT>(counts.size()));
 }
 
 void EmfWriter::arc(const PixelRect &box, PixelPoint start, PixelPoint end)

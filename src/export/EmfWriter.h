@@ -28,10 +28,12 @@ public:
     void setPenColour(std::uint32_t colour) override;
     void setBrushColour(std::uint32_t colour) override;
     void setHollowBrush() override;
+    void setNullPen() override;
     void moveTo(PixelPoint point) override;
     void lineTo(PixelPoint point) override;
     void rectangle(const PixelRect &box) override;
     void ellipse(const PixelRect &box) override;
+    void polyPolygon(std::span<const std::vector<PixelPoint>> outlines) override;
     void arc(const PixelRect &box, PixelPoint start, PixelPoint end) override;
     void setFont(const report::FontSpec &font, int pixelHeight) override;
     void setOpaqueText(bool opaque) override;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace gw::exports {
 
@@ -34,11 +35,16 @@ public:
     virtual void setBrushColour(std::uint32_t colour) = 0;
     // No fill: the inside of an ellipse or rectangle is left as it is.
     virtual void setHollowBrush() = 0;
+    // No outline: a polygon is only filled.
+    virtual void setNullPen() = 0;
     virtual void moveTo(PixelPoint point) = 0;
     virtual void lineTo(PixelPoint point) = 0;
     // Outlined with the pen and filled with the brush, right and bottom edge excluded.
     virtual void rectangle(const PixelRect &box) = 0;
     virtual void ellipse(const PixelRect &box) = 0;
+    // Closed outlines filled together by the alternate rule, so that no seam shows between
+    // their parts; without a pen the right and bottom edges are excluded, as for a rectangle.
+    virtual void polyPolygon(std::span<const std::vector<PixelPoint>> outlines) = 0;
     // Counter-clockwise along the ellipse in the box, from the ray through start to the ray
     // through end.
     virtual void arc(const PixelRect &box, PixelPoint start, PixelPoint end) = 0;

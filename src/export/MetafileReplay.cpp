@@ -58,6 +58,19 @@ public:
         m_device.rectangle(pixels(fill.box));
     }
 
+    void operator()(const report::AreaOperation &area)
+    {
+        std::vector<std::vector<PixelPoint>> outlines;
+        for (const report::Outline &outline : area.outlines) {
+            outlines.emplace_back();
+            for (const report::InchPoint &corner : outline)
+                outlines.back().push_back(pixel(corner.x, corner.y));
+        }
+        m_device.setNullPen();
+        m_device.setBrushColour(area.colour);
+        m_device.polyPolygon(outlines);
+    }
+
     void operator()(const report::EllipseOperation &ellipse)
     {
         m_device.setPenColour(ellipse.penColour);

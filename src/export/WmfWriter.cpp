@@ -26,6 +26,7 @@ constexpr std::uint16_t MetaCreateBrushIndirect = 0x02FC;
 constexpr std::uint16_t MetaEllipse = 0x0418;
 constexpr std::uint16_t MetaRectangle = 0x041B;
 constexpr std::uint16_t MetaEscape = 0x0626;
+constexpr std::uint16_t MetaPolyPolygon = 0x0538;
 constexpr std::uint16_t MetaArc = 0x0817;
 constexpr std::uint16_t MetaExtTextOut = 0x0A32;
 
@@ -36,6 +37,7 @@ constexpr std::uint16_t Transparent = 1;
 constexpr std::uint16_t Opaque = 2;
 constexpr std::uint16_t TaBaseline = 24;
 constexpr std::uint16_t PsSolid = 0;
+constexpr std::uint16_t PsNull = 5;
 constexpr std::uint16_t BsSolid = 0;
 constexpr std::uint16_t BsNull = 1;
 constexpr std::uint16_t EtoOpaque = 0x0002;
@@ -139,6 +141,7 @@ void WmfWriter::setPenColour(std::uint32_t colour)
     if (m_pen == colour)
         return;
     m_pen = colour;
+    m_nullPen = false;
     // Width 0 is one pixel whatever the mapping.
     replaceObject(Pen, Record(MetaCreatePenIndirect).word(PsSolid).word(0).word(0).dword(colour));
 }
@@ -161,6 +164,15 @@ void WmfWriter::setHollowBrush()
     replaceObject(Brush, Record(MetaCreateBrushIndirect).word(BsNull).dword(0).word(0));
 }
 
+void WmfWriter::setNullPen()
+{
+    if (m_nullPen)
+        return;
+    m_nullPen = true;
+    m_pen.reset();
+    replaceObject(Pen, Record(MetaCreatePenIndirect).word(PsNull).word(0).word(0).dword(0));
+}
+
 void WmfWriter::moveTo(PixelPoint point)
 {
     add(Record(MetaMoveTo).word(point.y).word(point.x));
@@ -179,6 +191,21 @@ void WmfWriter::rectangle(const PixelRect &box)
 void WmfWriter::ellipse(const PixelRect &box)
 {
     add(Record(MetaEllipse).word(box.bottom).word(box.right).word(box.top).word(box.left));
+}
+
+void WmfWriter::polyPolygon(std::span<const std::vector<PixelPoint>> outlines)
+{
+    if (outlines.empty())
+        return;
+    Record record(MetaPolyPolygon);
+    record.word(static_cast<int>(outlines.size()));
+    for (const std::vector<PixelPoint> &outline : outlines)
+        record.word(static_cast<int>(outline.size()));
+    for (const std::vector<PixelPoint> &outline : outlines) {
+        for (const PixelPoint &point : outline)
+            record.word(point.x).word(point.y);
+    }
+    add(record);
 }
 
 void WmfWriter::arc(const PixelRect &box, PixelPoint start, PixelPoint end)

@@ -13,7 +13,7 @@ namespace gw::exports {
 // A placeable Windows metafile built in memory from the few records a page needs: the
 // placeable header (key, bounding box, units per inch, checksum), the metafile header, the
 // description comment, the mapping of the sheet's pixels, pens, brushes and fonts created and
-// selected as they change, lines, rectangles, ellipses, arcs and texts, and the end record.
+// selected as they change, lines, rectangles, polygons, ellipses, arcs and texts, and the end record.
 class WmfWriter final : public MetafileDevice
 {
 public:
@@ -22,10 +22,12 @@ public:
     void setPenColour(std::uint32_t colour) override;
     void setBrushColour(std::uint32_t colour) override;
     void setHollowBrush() override;
+    void setNullPen() override;
     void moveTo(PixelPoint point) override;
     void lineTo(PixelPoint point) override;
     void rectangle(const PixelRect &box) override;
     void ellipse(const PixelRect &box) override;
+    void polyPolygon(std::span<const std::vector<PixelPoint>> outlines) override;
     void arc(const PixelRect &box, PixelPoint start, PixelPoint end) override;
     void setFont(const report::FontSpec &font, int pixelHeight) override;
     void setOpaqueText(bool opaque) override;
@@ -47,7 +49,8 @@ private:
     std::uint32_t m_largestRecord = 0; // in 16-bit words
     std::vector<bool> m_slotsInUse;
     std::array<int, KindCount> m_selected { -1, -1, -1 };
-    std::optional<std::uint32_t> m_pen;
+    std::optional<std::uint32_t> m_pen; // none = not chosen, or the null pen
+    bool m_nullPen = false;
     std::optional<std::uint32_t> m_brush; // none = hollow once chosen
     bool m_brushChosen = false;
     std::optional<report::FontSpec> m_font;

@@ -1,19 +1,9 @@
 #include "render/ClueColumns.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gw::render {
-
-namespace {
-
-std::string_view withoutTrailingBlanks(std::string_view text)
-{
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 ListMetrics ClueColumns::metrics(int lastFitting) const
 {
@@ -37,24 +27,40 @@ ClueColumns measureClueColumns(
     return layout;
 }
 
-int fittedClueLength(const report::PageCanvas &canvas, std::string_view clue, double width)
-{
-    std::string_view kept = withoutTrailingBlanks(clue);
-    while (!kept.empty() && !(canvas.textWidth(kept) < width)) {
-        const std::size_t blank = kept.rfind(' ');
-        kept = withoutTrailingBlanks(kept.substr(0, blank == std::string_view::npos ? 0 : blank));
-    }
-    return static_cast<int>(kept.size());
-}
-
-bool clueCut(std::string_view clue, int fittedLength)
-{
-    return fittedLength < static_cast<int>(withoutTrailingBlanks(clue).size());
-}
-
 std::string clueNumberText(int number)
 {
     return std::to_string(number) + ".";
+}
+
+WrappedClues wrapClues(const report::PageCanvas &canvas, const model::PuzzleRecord &puzzle, int first,
+    int last, const ClueColumns &layout)
+{
+    WrappedClues wrapped;
+    const auto count = static_cast<std::size_t>(std::max(last, 0));
+    wrapped.lines.resize(count);
+    wrapped.rows.assign(count, 1);
+    for (int entry = std::max(first, 1); entry <= last; ++entry) {
+        const auto at = static_cast<std::size_t>(entry - 1);
+        wrapped.lines[at] = wrapClue(canvas, puzzle.clues[at].view(), layout.textWidth);
+        wrapped.rows[at] = std::max<int>(static_cast<int>(wrapped.lines[at].size()), 1);
+    }
+    return wrapped;
+}
+
+void printClueEntry(report::PageCanvas &canvas, const model::PuzzleRecord &puzzle, const ClueColumns &layout,
+    const PlacedRow &placed, const WrappedClues &wrapped, PageResults &results)
+{
+    const auto at = static_cast<std::size_t>(placed.entry - 1);
+    const double x = layout.numberX(placed.column);
+    canvas.printText(x, layout.baseline(placed.row), clueNumberText(puzzle.clueNumber[at]));
+    const std::string_view clue = puzzle.clues[at].view();
+    const std::vector<ClueLine> &lines = wrapped.lines[at];
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        canvas.printText(x + layout.numberWidth, layout.baseline(placed.row + static_cast<int>(j)),
+            clue.substr(static_cast<std::size_t>(lines[j].start), static_cast<std::size_t>(lines[j].length)));
+    }
+    results.clueCharacters[at] = lines.empty() ? 0 : lines.back().end();
+    results.clueLines[at] = static_cast<int>(lines.size());
 }
 
 } // namespace gw::render

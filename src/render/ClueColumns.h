@@ -1,11 +1,15 @@
 #pragma once
 
+#include "model/PuzzleRecord.h"
+#include "render/ClueRows.h"
+#include "render/ClueWrap.h"
 #include "render/PageResults.h"
 #include "report/InchRect.h"
 #include "report/PageCanvas.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gw::render {
 
@@ -40,16 +44,22 @@ constexpr std::string_view MeasuringString = "ABCWjkl";
 ClueColumns measureClueColumns(
     const report::PageCanvas &canvas, const report::InchRect &box, int columns, int largestNumber);
 
-// How many characters of the clue are printed in the width: trailing blanks go, then whole
-// words from the end, until the rest is narrower than the width.
-int fittedClueLength(const report::PageCanvas &canvas, std::string_view clue, double width);
-
-// Whether the fitted length leaves part of the clue out.  A clue cut short fails the fit test,
-// so that Make It Fit shrinks the font until whole clues fit, and a list printed with cut
-// clues is reported.
-bool clueCut(std::string_view clue, int fittedLength);
-
 // The number before a clue: "12.".
 std::string clueNumberText(int number);
+
+// The clues of word entries first..last wrapped to the text width of the columns: the lines
+// of entry k at index k - 1 of lines, the rows it takes (one at least) at index k - 1 of rows.
+struct WrappedClues
+{
+    std::vector<std::vector<ClueLine>> lines;
+    std::vector<int> rows;
+};
+WrappedClues wrapClues(const report::PageCanvas &canvas, const model::PuzzleRecord &puzzle, int first,
+    int last, const ClueColumns &layout);
+
+// Prints a placed entry as its number and its lines, continuation lines hanging under the
+// first line's text, and records how far into its clue it got and on how many lines.
+void printClueEntry(report::PageCanvas &canvas, const model::PuzzleRecord &puzzle, const ClueColumns &layout,
+    const PlacedRow &placed, const WrappedClues &wrapped, PageResults &results);
 
 } // namespace gw::render

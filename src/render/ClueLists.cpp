@@ -5,58 +5,84 @@
 #include "render/ObjectGeometry.h"
 #include "render/Outlines.h"
 
-#include <vector>
+#include <algorithm>
 
 namespace gw::render {
 
-void DoClues(PageContext &page, report::PageCanvas &canvas, int objectIndex, bool across)
+namespace {
+
+using layout::ObjectKind;
+
+// A clue list fitted to its box: the columns, the wrapped clues and where each entry goes.
+struct FittedList
+{
+    ClueColumns layout;
+    WrappedClues wrapped;
+    std::vector<PlacedRow> placed;
+    bool fits = false;
+};
+
+FittedList fitList(PageContext &page, report::PageCanvas &canvas, int objectIndex, bool across, int sizeLimit)
 {
     layout::LayoutObject &object = page.puzzle.layout.objects[objectIndex];
-    const model::PuzzleRecord &puzzle = page.puzzle;
-    const report::InchRect box = objectBox(page, object);
-    const int columns = objectColumns(object);
     const int first = across ? 1 : page.acrossEnd() + 1;
     const int last = across ? page.acrossEnd() : page.numbered;
-    const int count = last - first + 1;
-    const int largestNumber = count > 0 ? puzzle.clueNumber[last - 1] : 0;
+    const int largestNumber = last >= first ? page.puzzle.clueNumber[last - 1] : 0;
+    const report::InchRect box = objectBox(page, object);
+    const int columns = objectColumns(object);
 
-    ClueColumns layout;
-    std::vector<int> lengths(static_cast<std::size_t>(std::max(count, 0)));
-    int fitting = 0;
-    const bool fits = fitObjectText(canvas, object, ListFloor, [&] {
-        layout = measureClueColumns(canvas, box, columns, largestNumber);
-        const int capacity = std::max(layout.lines, 0) * columns;
-        bool passed = true;
-        fitting = 0;
-        for (int j = 0; j < count; ++j) {
-            if (j >= capacity)
-                return false;
-            const std::string_view clue = puzzle.clues[first + j - 1].view();
-            lengths[j] = fittedClueLength(canvas, clue, layout.textWidth);
-            if (clueCut(clue, lengths[j]))
-                passed = false;
-            fitting = j + 1;
-        }
-        return passed;
-    });
-    if (!fits)
+    FittedList fitted;
+    fitted.fits = fitObjectText(
+        canvas, object, ListFloor,
+        [&] {
+            fitted.layout = measureClueColumns(canvas, box, columns, largestNumber);
+            fitted.wrapped = wrapClues(canvas, page.puzzle, first, last, fitted.layout);
+            ClueRows rows(columns, fitted.layout.lines, fitted.wrapped.rows);
+            const bool placed = rows.placeList(first, last);
+            fitted.placed = rows.rows();
+            return placed;
+        },
+        sizeLimit);
+    return fitted;
+}
+
+// The smallest size at which an Across or Down clue list of the page fits.  A list that fits
+// at no size is reported instead, and leaves the others at a size that can be read.
+int smallestListSize(PageContext &page, report::PageCanvas &canvas)
+{
+    int smallest = 0;
+    for (int slot = 0; slot < page.puzzle.layout.safeObjectCount(); ++slot) {
+        const auto kind = static_cast<ObjectKind>(page.puzzle.layout.objects[slot].kind);
+        if (kind != ObjectKind::AcrossClues && kind != ObjectKind::DownClues)
+            continue;
+        if (!fitList(page, canvas, slot, kind == ObjectKind::AcrossClues, 0).fits)
+            continue;
+        const int size = page.puzzle.layout.objects[slot].fittedFontSize;
+        smallest = smallest == 0 ? size : std::min(smallest, size);
+    }
+    return smallest;
+}
+
+} // namespace
+
+void DoClues(PageContext &page, report::PageCanvas &canvas, int objectIndex, bool across)
+{
+    if (!page.clueListSize)
+        page.clueListSize = smallestListSize(page, canvas);
+    const FittedList fitted = fitList(page, canvas, objectIndex, across, *page.clueListSize);
+    if (!fitted.fits)
         page.results.cluesOverflow = true;
 
-    for (int j = 0; j < count; ++j) {
-        const int entry = first + j;
-        page.results.clueCharacters[entry - 1] = j < fitting ? lengths[j] : 0;
-        if (j >= fitting)
-            continue;
-        const int column = j / layout.lines + 1;
-        const int row = j % layout.lines + 1;
-        const double x = layout.numberX(column);
-        const double baseline = layout.baseline(row);
-        canvas.printText(x, baseline, clueNumberText(puzzle.clueNumber[entry - 1]));
-        canvas.printText(
-            x + layout.numberWidth, baseline, puzzle.clues[entry - 1].view().substr(0, lengths[j]));
+    const int first = across ? 1 : page.acrossEnd() + 1;
+    const int last = across ? page.acrossEnd() : page.numbered;
+    for (int entry = first; entry <= last; ++entry) {
+        page.results.clueCharacters[entry - 1] = 0;
+        page.results.clueLines[entry - 1] = 0;
     }
-    page.results.listMetrics[objectIndex] = layout.metrics(fitting);
-    drawBorder(canvas, object, box);
+    for (const PlacedRow &placed : fitted.placed)
+        printClueEntry(canvas, page.puzzle, fitted.layout, placed, fitted.wrapped, page.results);
+    page.results.listMetrics[objectIndex] = fitted.layout.metrics(static_cast<int>(fitted.placed.size()));
+    drawBorder(canvas, page.puzzle.layout.objects[objectIndex], fitted.layout.box);
 }
 
 } // namespace gw::render

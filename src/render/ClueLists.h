@@ -5,9 +5,10 @@
 
 namespace gw::render {
 
-// Prints the across or the down clues, each as its number and as much of its clue as fits,
-// in the columns of the object in slot objectIndex (from 0).  Clues that do not fit raise
-// the clues overflow flag.
+// Prints the across or the down clues in the columns of the object in slot objectIndex (from
+// 0), each as its number and its clue, a clue too wide for its column going on over more
+// lines.  Every Across and Down clue list with "Make It Fit" prints at the size the smallest of
+// the page's clue lists needs.  Entries that do not fit raise the clues overflow flag.
 void DoClues(PageContext &page, report::PageCanvas &canvas, int objectIndex, bool across);
 
 } // namespace gw::render

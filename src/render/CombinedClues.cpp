@@ -1,7 +1,6 @@
 #include "render/CombinedClues.h"
 
 #include "render/ClueColumns.h"
-#include "render/CombinedLayout.h"
 #include "render/MakeItFit.h"
 #include "render/ObjectGeometry.h"
 #include "render/Outlines.h"
@@ -43,41 +42,31 @@ void DoCombClues(PageContext &page, report::PageCanvas &canvas, int objectIndex)
     const int largestDown = downLast > acrossLast ? puzzle.clueNumber[downLast - 1] : 0;
 
     ClueColumns layout;
-    CombinedLayout rows(columns, 0, split);
-    std::vector<int> lengths(static_cast<std::size_t>(downLast), 0);
+    WrappedClues wrapped;
+    std::vector<PlacedRow> placed;
     const bool fits = fitObjectText(canvas, object, ListFloor, [&] {
         layout = measureClueColumns(canvas, box, columns, std::max(largestAcross, largestDown));
-        rows = CombinedLayout(columns, layout.lines, split);
-        bool passed = rows.place(1, acrossLast, downLast);
-        for (const PlacedRow &placed : rows.rows()) {
-            if (placed.entry == 0)
-                continue;
-            const std::string_view clue = puzzle.clues[placed.entry - 1].view();
-            lengths[placed.entry - 1] = fittedClueLength(canvas, clue, layout.textWidth);
-            if (clueCut(clue, lengths[placed.entry - 1]))
-                passed = false;
-        }
+        wrapped = wrapClues(canvas, puzzle, 1, downLast, layout);
+        ClueRows rows(columns, layout.lines, wrapped.rows);
+        const bool passed = rows.placeCombined(1, acrossLast, downLast, split);
+        placed = rows.rows();
         return passed;
     });
     if (!fits)
         page.results.cluesOverflow = true;
 
-    for (int entry = 1; entry <= downLast; ++entry)
+    for (int entry = 1; entry <= downLast; ++entry) {
         page.results.clueCharacters[entry - 1] = 0;
+        page.results.clueLines[entry - 1] = 0;
+    }
     int printed = 0;
-    for (const PlacedRow &placed : rows.rows()) {
-        if (placed.entry == 0) {
-            printLabel(canvas, layout, placed,
-                placed.acrossLabel ? page.options.acrossLabel : page.options.downLabel, split);
+    for (const PlacedRow &row : placed) {
+        if (row.entry == 0) {
+            printLabel(canvas, layout, row,
+                row.acrossLabel ? page.options.acrossLabel : page.options.downLabel, split);
             continue;
         }
-        const int length = lengths[placed.entry - 1];
-        const double x = layout.numberX(placed.column);
-        const double baseline = layout.baseline(placed.row);
-        canvas.printText(x, baseline, clueNumberText(puzzle.clueNumber[placed.entry - 1]));
-        canvas.printText(
-            x + layout.numberWidth, baseline, puzzle.clues[placed.entry - 1].view().substr(0, length));
-        page.results.clueCharacters[placed.entry - 1] = length;
+        printClueEntry(canvas, puzzle, layout, row, wrapped, page.results);
         ++printed;
     }
     page.results.listMetrics[objectIndex] = layout.metrics(printed);

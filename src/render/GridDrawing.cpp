@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace gw::render {
 
@@ -61,29 +62,29 @@ void forEachWordCell(const model::PuzzleRecord &puzzle, const CellGrid &grid, in
     }
 }
 
+// The boxes are filled as one area: squares filled one by one show seams where they meet once a
+// reader smooths their edges, or rounds their edges apart at some resolution.
 void drawFilledBoxes(const PageContext &page, report::PageCanvas &canvas, const CellGrid &grid)
 {
-    canvas.setBrushColour(page.options.boxColour);
-    canvas.setPenColour(page.options.boxColour);
     const model::PuzzleRecord &puzzle = page.puzzle;
+    const double dot = canvas.fromDots(1);
+    std::vector<report::InchRect> boxes;
     for (int r = 1; r <= grid.rows(); ++r) {
         for (int c = 1; c <= grid.columns(); ++c) {
             if (puzzle.cell(cellIndex(c, r)) != BlankCell)
                 continue;
-            const report::InchRect cell = grid.cell(c, r);
-            canvas.fillRect(cell);
-            // A fill stops short of its right and bottom edge; where no neighbour in the shape
-            // covers that edge, a line closes it.
-            if (c == grid.columns() || puzzle.cell(cellIndex(c + 1, r)) == OutsideCell) {
-                canvas.moveTo(cell.right, cell.top);
-                canvas.lineTo(cell.right, cell.bottom);
-            }
-            if (r == grid.rows() || puzzle.cell(cellIndex(c, r + 1)) == OutsideCell) {
-                canvas.moveTo(cell.right, cell.bottom);
-                canvas.lineTo(cell.left, cell.bottom);
-            }
+            report::InchRect box = grid.cell(c, r);
+            // A fill stops short of its right and bottom edge; where no square of the shape
+            // follows to cover that edge, the box takes in one more device dot.
+            if (c == grid.columns() || puzzle.cell(cellIndex(c + 1, r)) == OutsideCell)
+                box.right += dot;
+            if (r == grid.rows() || puzzle.cell(cellIndex(c, r + 1)) == OutsideCell)
+                box.bottom += dot;
+            boxes.push_back(box);
         }
     }
+    canvas.setBrushColour(page.options.boxColour);
+    canvas.fillArea(boxes);
 }
 
 void drawAnswerCells(const PageContext &page, const layout::LayoutObject &object, report::PageCanvas &canvas,

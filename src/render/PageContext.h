@@ -8,6 +8,7 @@
 #include <QImage>
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace gw::render {
 
@@ -24,6 +25,10 @@ struct PageContext
     int numbered = 0; // word entries 1..numbered are numbered and drawn
     double sheetWidth = 0; // inches
     double sheetHeight = 0;
+    // The size the Across and Down clue lists with Make It Fit print at, the smallest at which
+    // each of them fits, so that they read alike; 0 when none fits; unknown until the first of
+    // them is drawn.
+    std::optional<int> clueListSize;
 
     // Entries 1..acrossEnd() are the across words, acrossEnd() + 1..numbered the down words.
     int acrossEnd() const { return std::clamp<int>(puzzle.acrossCount, 0, numbered); }

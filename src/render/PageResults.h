@@ -34,10 +34,13 @@ struct TextLines
 };
 
 // What drawing a page found out, kept by the print job for the picture export and the
-// warnings.  Every clue prints on one line.
+// warnings.  A clue too wide for its column goes on over more lines.
 struct PageResults
 {
-    std::array<int, model::MaxWords> clueCharacters {}; // word entry i at index i - 1
+    // Per word entry i at index i - 1: how far into its clue the entry printed (all of it but
+    // trailing blanks when it printed; 0 when it did not), and on how many lines.
+    std::array<int, model::MaxWords> clueCharacters {};
+    std::array<int, model::MaxWords> clueLines {};
     std::vector<std::string> wordList; // upper case, sorted
     std::vector<int> wordCharacters; // per word of wordList; 0 = blank
     std::array<TextLines, MaxTextObjects> texts {}; // text object t at index t - 1

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace gw::report {
@@ -32,6 +33,9 @@ public:
     // Covers the box in the brush colour, from its left and top edge up to its right and
     // bottom edge.
     virtual void fillRect(const InchRect &box) = 0;
+    // Covers the union of the boxes in the brush colour as one area, so that no seam shows
+    // where boxes meet, whatever the resolution and however a reader smooths edges.
+    virtual void fillArea(std::span<const InchRect> boxes) = 0;
     // The ellipse inscribed in the box, filled with the brush and outlined with the pen.
     virtual void ellipse(const InchRect &box) = 0;
     // Part of the outline of the ellipse inscribed in the box, in the pen colour; angles in

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/AreaOutline.h"
 #include "report/FontSpec.h"
 #include "report/InchRect.h"
 
@@ -7,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace gw::report {
 
@@ -25,6 +27,13 @@ struct LineOperation
 struct FillOperation
 {
     InchRect box;
+    std::uint32_t colour = 0;
+};
+
+// An area filled as one, given by its outlines.
+struct AreaOperation
+{
+    std::vector<Outline> outlines;
     std::uint32_t colour = 0;
 };
 
@@ -61,7 +70,7 @@ struct BitmapOperation
     QImage bitmap;
 };
 
-using PageOperation = std::variant<LineOperation, FillOperation, EllipseOperation, ArcOperation,
-    TextOperation, BitmapOperation>;
+using PageOperation = std::variant<LineOperation, FillOperation, AreaOperation, EllipseOperation,
+    ArcOperation, TextOperation, BitmapOperation>;
 
 } // namespace gw::report

@@ -3,6 +3,7 @@
 #include "platform/QtText.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 
 namespace gw::report {
@@ -42,6 +43,20 @@ public:
     {
         m_painter.setRenderHint(QPainter::Antialiasing, false);
         m_painter.fillRect(referenceRect(fill.box), colourFromWindows(fill.colour));
+    }
+
+    void operator()(const AreaOperation &area)
+    {
+        // One path for the whole area: a reader that smooths edges then has none inside it.
+        QPainterPath path;
+        for (const Outline &outline : area.outlines) {
+            path.moveTo(outline.front().x * Reference, outline.front().y * Reference);
+            for (std::size_t i = 1; i < outline.size(); ++i)
+                path.lineTo(outline[i].x * Reference, outline[i].y * Reference);
+            path.closeSubpath();
+        }
+        m_painter.setRenderHint(QPainter::Antialiasing, false);
+        m_painter.fillPath(path, colourFromWindows(area.colour));
     }
 
     void operator()(const EllipseOperation &ellipse)

@@ -34,6 +34,21 @@ void RecordedPage::fillRect(const InchRect &box)
     keep(FillOperation { box, m_brushColour }, box);
 }
 
+void RecordedPage::fillArea(std::span<const InchRect> boxes)
+{
+    std::vector<Outline> outlines = areaOutlines(boxes);
+    if (outlines.empty())
+        return;
+    InchRect extent { outlines[0][0].x, outlines[0][0].y, outlines[0][0].x, outlines[0][0].y };
+    for (const Outline &outline : outlines) {
+        for (const InchPoint &corner : outline) {
+            extent = { std::min(extent.left, corner.x), std::min(extent.top, corner.y),
+                std::max(extent.right, corner.x), std::max(extent.bottom, corner.y) };
+        }
+    }
+    keep(AreaOperation { std::move(outlines), m_brushColour }, extent);
+}
+
 void RecordedPage::ellipse(const InchRect &box)
 {
     keep(EllipseOperation { box, m_penColour, m_brushColour }, box);

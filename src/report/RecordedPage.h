@@ -30,6 +30,7 @@ public:
     void moveTo(double x, double y) override;
     void lineTo(double x, double y) override;
     void fillRect(const InchRect &box) override;
+    void fillArea(std::span<const InchRect> boxes) override;
     void ellipse(const InchRect &box) override;
     void arc(const InchRect &box, double startDegrees, double spanDegrees) override;
     void stretchBitmap(const InchRect &box, const QImage &bitmap) override;

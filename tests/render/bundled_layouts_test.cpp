@@ -51,8 +51,20 @@ TEST(BundledLayouts, PrintTheShapeUnlessNamedSkeleton)
     EXPECT_TRUE(byDefault.useBoxes);
 }
 
+// The sizes the clue lists of the page printed at, by kind.
+std::vector<int> clueSizes(const gw::layout::LayoutRecord &page, ObjectKind kind)
+{
+    std::vector<int> sizes;
+    for (int slot = 0; slot < page.safeObjectCount(); ++slot) {
+        if (page.objects[slot].kind == static_cast<std::int16_t>(kind))
+            sizes.push_back(page.objects[slot].fittedFontSize);
+    }
+    return sizes;
+}
+
 // Every bundled layout and the built-in one print every sample puzzle cleanly: no warning,
-// every clue and word whole, no text over another, everything on the sheet.
+// every clue and word whole, no text over another, everything on the sheet, the clue lists at
+// one readable size.  So they do when a clue of 140 characters is far wider than its column.
 TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
 {
     const fs::path data = fs::path(GW_SOURCE_DIR) / "data";
@@ -60,10 +72,16 @@ TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
     ASSERT_TRUE(layouts && !layouts->empty());
     layouts->push_back(gw::layout::defaultLayout());
     for (std::size_t l = 0; l < layouts->size(); ++l) {
-        for (int number = 0; number < 4; ++number) {
-            auto read = gw::model::readPuzzle(data / "SAMPLE.ZP3", number, gw::model::unableToLoadPuzzle());
+        for (int number = 0; number < 5; ++number) {
+            auto read
+                = gw::model::readPuzzle(data / "SAMPLE.ZP3", number % 4, gw::model::unableToLoadPuzzle());
             ASSERT_TRUE(read);
             auto puzzle = std::make_unique<gw::model::PuzzleRecord>(*read);
+            if (number == 4) {
+                puzzle->clues[puzzle->acrossCount].assign(
+                    "Large honking bird of the farmyard that chases every visitor across the yard, "
+                    "guards the gate at night and lays the biggest eggs on the farm");
+            }
             puzzle->layout = (*layouts)[l];
             puzzle->bonusQuestion.assign("Which of these is the odd one out?");
             gw::render::PrintOptions options;
@@ -76,14 +94,23 @@ TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
             EXPECT_FALSE(job.bitmapWarning()) << where;
 
             const auto &results = job.results();
-            if (hasKind(puzzle->layout, ObjectKind::CombinedClues)
-                || (hasKind(puzzle->layout, ObjectKind::AcrossClues)
-                    && hasKind(puzzle->layout, ObjectKind::DownClues))) {
+            const auto &page = job.puzzle().layout;
+            if (hasKind(page, ObjectKind::CombinedClues)
+                || (hasKind(page, ObjectKind::AcrossClues) && hasKind(page, ObjectKind::DownClues))) {
                 for (int k = 1; k <= job.numbered(); ++k) {
                     EXPECT_EQ(results.clueCharacters[k - 1], static_cast<int>(puzzle->clues[k - 1].size()))
                         << where;
                 }
             }
+            std::vector<int> listSizes = clueSizes(page, ObjectKind::AcrossClues);
+            for (const int size : clueSizes(page, ObjectKind::DownClues))
+                listSizes.push_back(size);
+            for (const int size : listSizes)
+                EXPECT_EQ(size, listSizes.front()) << where;
+            for (const int size : clueSizes(page, ObjectKind::CombinedClues))
+                listSizes.push_back(size);
+            for (const int size : listSizes)
+                EXPECT_GE(size, 9) << where;
             for (std::size_t w = 0; w < results.wordList.size(); ++w)
                 EXPECT_EQ(results.wordCharacters[w], static_cast<int>(results.wordList[w].size())) << where;
 

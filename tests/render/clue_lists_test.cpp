@@ -17,6 +17,11 @@ using gw::test::numberedClues;
 using gw::test::PageFixture;
 using gw::test::rowPixels;
 
+// A clue of 140 characters.
+constexpr const char *LongClue
+    = "Large honking bird of the farmyard that chases every visitor across the yard, "
+      "guards the gate at night and lays the biggest eggs on the farm";
+
 double digitWidth(const TextOperation &text)
 {
     return gw::report::TextMetrics(text.font).width("9");
@@ -98,29 +103,70 @@ TEST(ClueLists, MakeItFitStopsAtItsFloor)
     EXPECT_EQ(texts.size(), 2u * static_cast<std::size_t>(rowsAtFour));
 }
 
-// A clue wider than its column prints up to its last whole word and is reported; a single word
-// too wide prints nothing after its number; an empty clue is no overflow.
-TEST(ClueLists, CutClues)
+// A clue wider than its column used to be cut, or to shrink the whole list until it fitted on
+// one line: it goes on over more lines, broken after the last whole word that fits, each line
+// hanging under the first line's text; a word wider than the column alone is broken inside.
+// An empty clue prints its number only, and none of this is an overflow.
+TEST(ClueLists, LongClueWrapsUnderItsTextInsteadOfBeingCut)
 {
-    PageFixture fixture(
-        listPuzzle({ "short words that go on and on and on", "Supercalifragilisticexpialidocious", "" }));
-    const int index = addList(fixture, ObjectKind::AcrossClues, 4, 120, 1, false);
+    const std::vector<std::string> clues
+        = { "short words that go on and on and on and on", "Supercalifragilisticexpialidocious", "" };
+    PageFixture fixture(listPuzzle(clues));
+    const int index = addList(fixture, ObjectKind::AcrossClues, 8, 96, 1, false);
     gw::render::DoClues(fixture.page, fixture.canvas, index, true);
+    EXPECT_FALSE(fixture.results.cluesOverflow);
+    EXPECT_EQ(int { fixture.object(index).fittedFontSize }, 12);
+    const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
     const auto texts = fixture.drawn<TextOperation>();
-    ASSERT_EQ(texts.size(), 4u); // two numbers and a clue; the empty ones print nothing
-    EXPECT_EQ(
-        texts[1].text, std::string("short words that go on and on and on").substr(0, texts[1].text.size()));
-    EXPECT_LT(texts[1].text.size(), 36u);
-    EXPECT_NE(texts[1].text.back(), ' ');
-    EXPECT_EQ(texts[2].text, "2.");
-    EXPECT_EQ(texts[3].text, "3.");
-    EXPECT_EQ(fixture.results.clueCharacters[1], 0);
-    EXPECT_TRUE(fixture.results.cluesOverflow);
+    const double spacing = fixture.object(index).rect.bottom / 48.0 / metrics.linesPerColumn;
+    const auto width
+        = [&](const std::string &text) { return gw::report::TextMetrics(texts[0].font).width(text); };
 
-    PageFixture empty(listPuzzle({ "fine", "" }));
-    const int emptyIndex = addList(empty, ObjectKind::AcrossClues, 4, 300, 1, false);
-    gw::render::DoClues(empty.page, empty.canvas, emptyIndex, true);
-    EXPECT_FALSE(empty.results.cluesOverflow);
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < clues.size(); ++k) {
+        ASSERT_LT(at, texts.size());
+        const TextOperation &number = texts[at++];
+        EXPECT_EQ(number.text, std::to_string(k + 1) + ".");
+        std::vector<TextOperation> lines;
+        while (at < texts.size() && texts[at].text.back() != '.')
+            lines.push_back(texts[at++]);
+        std::string joined;
+        for (std::size_t j = 0; j < lines.size(); ++j) {
+            EXPECT_NEAR(lines[j].x, number.x + metrics.numberWidth, 1e-9) << lines[j].text;
+            EXPECT_NEAR(lines[j].baseline, number.baseline + static_cast<double>(j) * spacing, 1e-9);
+            EXPECT_LT(lines[j].width, metrics.textWidth) << lines[j].text;
+            EXPECT_NE(lines[j].text.front(), ' ');
+            EXPECT_NE(lines[j].text.back(), ' ');
+            joined += (j == 0 || k == 1 ? "" : " ") + lines[j].text;
+            // The next line's first word would not have fitted after this line's last.
+            if (k == 0 && j + 1 < lines.size()) {
+                const std::string next = lines[j + 1].text.substr(0, lines[j + 1].text.find(' '));
+                EXPECT_GE(width(lines[j].text + " " + next), metrics.textWidth) << lines[j].text;
+            }
+        }
+        EXPECT_EQ(joined, clues[k]);
+        EXPECT_EQ(lines.size() >= 2, k < 2) << clues[k];
+        EXPECT_EQ(lines.empty(), k == 2) << clues[k];
+        EXPECT_EQ(fixture.results.clueLines[k], static_cast<int>(lines.size()));
+        EXPECT_EQ(fixture.results.clueCharacters[k], static_cast<int>(clues[k].size()));
+    }
+    EXPECT_EQ(at, texts.size());
+}
+
+// A list whose wrapped clues fill more rows than the box has still overflows: without Make It
+// Fit it is flagged, with it the font shrinks until the wrapped clues fit.
+TEST(ClueLists, WrappedCluesThatDoNotFitOverflowOrShrink)
+{
+    const std::vector<std::string> clues(4, "a clue long enough to need two lines in its column");
+    for (const bool makeItFit : { false, true }) {
+        PageFixture fixture(listPuzzle(clues));
+        const int index = addList(fixture, ObjectKind::AcrossClues, 7.5, 144, 1, makeItFit);
+        gw::render::DoClues(fixture.page, fixture.canvas, index, true);
+        EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
+        EXPECT_EQ(int { fixture.object(index).fittedFontSize } < 12, makeItFit);
+        EXPECT_EQ(
+            fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 4 : 3);
+    }
 }
 
 // The down list takes the entries after the across ones; columns read from a file as 0 or
@@ -135,39 +181,26 @@ TEST(ClueLists, DownEntriesAndHostileColumns)
     EXPECT_EQ(fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, 3);
 }
 
-// Make It Fit sizes each list on its own: in two boxes of one size the list whose longest clue
-// is wider prints smaller, each at the largest size at which none of its clues is cut.
-TEST(ClueLists, MakeItFitSizesEachListByItsLongestClue)
+// One long clue used to shrink its own list alone, so that the two lists printed at different
+// sizes: now both print at the largest size at which each of them fits, the smaller list's.
+TEST(ClueLists, AcrossAndDownListsPrintAtOneSize)
 {
-    const std::vector<std::string> across = { "Young pig", "Swims in the pond and quacks",
-        "Long-eared cousin of the horse", "Its wool becomes a warm sweater", "Gobbling bird" };
-    const std::vector<std::string> down
-        = { "Pink animal that rolls in mud", "Large honking bird of the farmyard",
-              "Bearded climber that eats almost anything", "Home of a horse", "Young cow" };
-    PageFixture fixture(listPuzzle(across, down));
-    const int acrossIndex = addList(fixture, ObjectKind::AcrossClues, 8, 130, 1, true);
-    const int downIndex = addList(fixture, ObjectKind::DownClues, 8, 130, 1, true);
-    gw::render::DoClues(fixture.page, fixture.canvas, acrossIndex, true);
-    gw::render::DoClues(fixture.page, fixture.canvas, downIndex, false);
-    EXPECT_FALSE(fixture.results.cluesOverflow);
-    for (std::size_t k = 0; k < across.size() + down.size(); ++k) {
-        const std::string &clue = k < across.size() ? across[k] : down[k - across.size()];
-        EXPECT_EQ(fixture.results.clueCharacters[k], static_cast<int>(clue.size())) << clue;
-    }
-    const int acrossSize = fixture.object(acrossIndex).fittedFontSize;
-    const int downSize = fixture.object(downIndex).fittedFontSize;
-    EXPECT_LT(acrossSize, 12);
-    EXPECT_LT(downSize, acrossSize);
-
-    // One point larger, each list cuts a clue.
-    for (const bool isAcross : { true, false }) {
-        PageFixture larger(listPuzzle(across, down));
-        const int index
-            = addList(larger, isAcross ? ObjectKind::AcrossClues : ObjectKind::DownClues, 8, 130, 1, false);
-        larger.object(index).textFont.size
-            = static_cast<std::int16_t>((isAcross ? acrossSize : downSize) + 1);
-        gw::render::DoClues(larger.page, larger.canvas, index, isAcross);
-        EXPECT_TRUE(larger.results.cluesOverflow) << isAcross;
+    const std::vector<std::string> across = { "Young pig", "Gobbling bird" };
+    for (const int downCount : { 1, 30 }) {
+        PageFixture fixture(listPuzzle(across, numberedClues(downCount)));
+        fixture.puzzle->clues[2].assign(LongClue);
+        const int acrossIndex = addList(fixture, ObjectKind::AcrossClues, 12, 144, 1, true);
+        const int downIndex = addList(fixture, ObjectKind::DownClues, 12, 144, 1, true);
+        gw::render::DoClues(fixture.page, fixture.canvas, acrossIndex, true);
+        gw::render::DoClues(fixture.page, fixture.canvas, downIndex, false);
+        EXPECT_FALSE(fixture.results.cluesOverflow);
+        const int size = fixture.object(downIndex).fittedFontSize;
+        EXPECT_EQ(int { fixture.object(acrossIndex).fittedFontSize }, size) << downCount;
+        EXPECT_EQ(size == 12, downCount == 1) << "thirty clues do not fit in twelve rows";
+        for (const TextOperation &text : fixture.drawn<TextOperation>())
+            EXPECT_EQ(text.font.size, size) << text.text;
+        EXPECT_EQ(fixture.results.clueCharacters[2], 140);
+        EXPECT_GE(fixture.results.clueLines[2], 2);
     }
 }
 
@@ -199,6 +232,41 @@ TEST(CombinedClues, ContinuesAcrossColumns)
     EXPECT_NEAR(boxes[4].x1, column2, 1e-9);
     EXPECT_EQ(metrics.lastFitting, 5);
     EXPECT_FALSE(fixture.results.cluesOverflow);
+}
+
+// In the combined clues a long clue wraps as in a list and keeps its lines together: one that
+// does not fit below the entries before it starts the next column, whose rows it fills
+// from the top; the down label still moves on with the whole of the first down entry.
+TEST(CombinedClues, LongClueWrapsAndKeepsItsLinesInOneColumn)
+{
+    PageFixture fixture(listPuzzle({ "a1", "a2", LongClue }, { LongClue }));
+    fixture.options.downLabel = "Down";
+    const int index = addList(fixture, ObjectKind::CombinedClues, 7.5, 400, 3, false);
+    gw::render::DoCombClues(fixture.page, fixture.canvas, index);
+    EXPECT_FALSE(fixture.results.cluesOverflow);
+    const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
+    ASSERT_EQ(metrics.linesPerColumn, 7);
+    const int lines = fixture.results.clueLines[2];
+    ASSERT_GT(lines, 3) << "more than the rows left below entry 2";
+    ASSERT_LT(lines, 7);
+    const auto texts = fixture.drawn<TextOperation>();
+    const double spacing = fixture.object(index).rect.bottom / 48.0 / 7;
+    const double step = metrics.columnGap + metrics.numberWidth + metrics.textWidth;
+    // "Across", 1., a1, 2., a2, then entry 3 at the top of column 2.
+    ASSERT_GT(texts.size(), 6u + static_cast<std::size_t>(lines));
+    EXPECT_EQ(texts[5].text, "3.");
+    EXPECT_NEAR(texts[5].x, metrics.margin + step, 1e-9);
+    for (int j = 0; j < lines; ++j) {
+        const TextOperation &line = texts[6 + static_cast<std::size_t>(j)];
+        EXPECT_NEAR(line.x, metrics.margin + step + metrics.numberWidth, 1e-9) << line.text;
+        EXPECT_NEAR(line.baseline, (j + 0.8) * spacing, 1e-9) << line.text;
+    }
+    // The down label goes where its entry's lines fit below it too.
+    const TextOperation &label = texts[6 + static_cast<std::size_t>(lines)];
+    EXPECT_EQ(label.text, "Down");
+    const bool sameColumn = lines + 1 + fixture.results.clueLines[3] <= 7;
+    EXPECT_NEAR(label.baseline, ((sameColumn ? lines : 0) + 0.8) * spacing, 1e-9);
+    EXPECT_EQ(fixture.results.clueCharacters[3], 140);
 }
 
 // With split columns and four columns the down part starts at the top of column 3, each

@@ -1,14 +1,30 @@
+#include "export/MetafileExport.h"
+#include "model/CollectionFailures.h"
+#include "model/CollectionFile.h"
+#include "render/CellGrid.h"
 #include "render/GridDrawing.h"
+#include "render/PrintJob.h"
 #include "render/RenderTestSupport.h"
+#include "report/PageImage.h"
+#include "report/PdfOutput.h"
+#include "report/ReportEngine.h"
 #include "report/TextMetrics.h"
+#include "support/ShellRun.h"
 
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
 using gw::layout::ObjectKind;
+using gw::report::AreaOperation;
 using gw::report::FillOperation;
 using gw::report::LineOperation;
+using gw::report::Outline;
 using gw::report::TextOperation;
 using gw::test::gridPuzzle;
 using gw::test::layoutObject;
@@ -81,31 +97,141 @@ TEST(GridDrawing, SquareCellsAreCentredInTheBox)
     EXPECT_NEAR(tallCells.back().box.height(), cell, 1e-9);
 }
 
-// Filled boxes close their right and bottom edge only where no square of the shape follows;
-// a skeleton puzzle draws neither the boxes nor those edges, and squares outside get nothing.
-TEST(GridDrawing, FilledBoxesAndTheirClosingEdges)
+// The outline rotated to start at its top-left corner.
+Outline fromTopLeft(Outline outline)
+{
+    std::rotate(outline.begin(),
+        std::min_element(outline.begin(), outline.end(),
+            [](auto a, auto b) { return std::pair(a.y, a.x) < std::pair(b.y, b.x); }),
+        outline.end());
+    return outline;
+}
+
+// Filled boxes are one area, each box taking in one more device dot right and below only where
+// no square of the shape follows it; a skeleton puzzle draws no boxes, and squares outside get
+// nothing.
+TEST(GridDrawing, FilledBoxesAreOneAreaClosedAtTheShapesBorder)
 {
     const std::vector<std::string> rows { "AB#", "C##", "DE." };
     GridFixture boxes(rows);
     boxes.draw();
-    EXPECT_EQ(boxes.fills(BoxColour).size(), 3u);
-    // (3,1) is followed by (3,2) below; (2,2) by (3,2) across; (3,2) ends the row and has a
-    // square outside below it.
-    const auto edges = boxes.lines(BoxColour);
-    ASSERT_EQ(edges.size(), 3u);
-    const double cell = 5.0 / 3;
-    EXPECT_NEAR(edges[0].x1, 1 + 3 * cell, 1e-9); // (3,1): the last column's right edge
-    EXPECT_NEAR(edges[1].x1, 1 + 3 * cell, 1e-9); // (3,2): right edge
-    EXPECT_NEAR(edges[2].y1, 1 + 2 * cell, 1e-9); // (3,2): bottom edge above the outside square
-    EXPECT_NEAR(edges[2].y2, 1 + 2 * cell, 1e-9);
+    EXPECT_TRUE(boxes.fills(BoxColour).empty());
+    EXPECT_TRUE(boxes.lines(BoxColour).empty());
+    const auto areas = boxes.drawn<AreaOperation>();
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_EQ(areas[0].colour, BoxColour);
+    ASSERT_EQ(areas[0].outlines.size(), 1u);
+    // (3,1) and (3,2) end the rows, (3,2) has a square outside below it; (2,2) is followed by
+    // (3,2) across and by an answer square below.
+    const double dot = 1 / gw::report::RecordedPage::DeviceDotsPerInch;
+    const auto x = [](int c) { return 1 + (c - 1) * 5.0 / 3; };
+    const Outline expected { { x(3), x(1) }, { x(4) + dot, x(1) }, { x(4) + dot, x(3) + dot },
+        { x(3), x(3) + dot }, { x(3), x(3) }, { x(2), x(3) }, { x(2), x(2) }, { x(3), x(2) } };
+    const Outline outline = fromTopLeft(areas[0].outlines[0]);
+    ASSERT_EQ(outline.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(outline[i].x, expected[i].x, 1e-9) << i;
+        EXPECT_NEAR(outline[i].y, expected[i].y, 1e-9) << i;
+    }
     EXPECT_EQ(boxes.fills(BlockColour).size(), 5u);
 
     GridFixture skeleton(rows);
     skeleton.options.useBoxes = false;
     skeleton.draw();
-    EXPECT_TRUE(skeleton.fills(BoxColour).empty());
-    EXPECT_TRUE(skeleton.lines(BoxColour).empty());
+    EXPECT_TRUE(skeleton.drawn<AreaOperation>().empty());
     EXPECT_EQ(skeleton.lines(LineColour).size(), 5u * 4);
+}
+
+// The first pixel of the picture lighter than a dark grey that lies, with a margin of pixels
+// all round, inside the filled squares of the puzzle's grid drawn in the box; the picture
+// shows the sheet from the given pixel on.
+std::optional<std::pair<int, int>> lightPixelInside(const QImage &picture, double dpi,
+    const gw::model::PuzzleRecord &puzzle, const gw::report::InchRect &box, double margin, QPoint origin = {})
+{
+    const gw::render::CellGrid grid(box, puzzle.width, puzzle.height);
+    const auto filled = [&](double px, double py) {
+        const gw::report::InchRect first = grid.cell(1, 1);
+        const int c = static_cast<int>(std::floor((px / dpi - first.left) / grid.cellWidth())) + 1;
+        const int r = static_cast<int>(std::floor((py / dpi - first.top) / grid.cellHeight())) + 1;
+        return grid.contains(c, r) && puzzle.cell((r - 1) * 50 + c) == ' ';
+    };
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const double px = x + origin.x();
+            const double py = y + origin.y();
+            if (filled(px - margin, py - margin) && filled(px + 1 + margin, py - margin)
+                && filled(px - margin, py + 1 + margin) && filled(px + 1 + margin, py + 1 + margin)
+                && qGray(picture.pixel(x, y)) > 16)
+                return std::pair(x + origin.x(), y + origin.y());
+        }
+    }
+    return std::nullopt;
+}
+
+class FilledSquares : public gw::test::ScratchFolderTest
+{
+};
+
+// Neighbouring filled squares of the first sample puzzle used to show hairline seams in the
+// PDF and a white row in the page image at some resolutions: they form one solid area at
+// every resolution, in the page image, in the PDF as a reader shows it, and in the enhanced
+// metafile as a reader draws it.
+TEST_F(FilledSquares, ShowNoSeamAtAnyResolution)
+{
+    const auto read = gw::model::readPuzzle(
+        std::filesystem::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3", 0, gw::model::unableToLoadPuzzle());
+    ASSERT_TRUE(read);
+    gw::render::PrintOptions options;
+    options.takeLayout(read->layout);
+    options.useBoxes = true;
+    gw::render::PrintJob job(*read, options);
+    gw::report::ReportEngine engine;
+    ASSERT_TRUE(job.run(engine));
+    const gw::report::RecordedPage &page = engine.pages().front();
+    const gw::layout::LayoutRecord &layout = job.puzzle().layout;
+    const auto grid = std::find_if(layout.objects, layout.objects + layout.objectCount,
+        [](const auto &object) { return object.kind == static_cast<std::int16_t>(ObjectKind::Puzzle); });
+    ASSERT_NE(grid, layout.objects + layout.objectCount);
+    const gw::report::InchRect box { grid->rect.left * job.scale(), grid->rect.top * job.scale(),
+        grid->rect.right * job.scale(), grid->rect.bottom * job.scale() };
+    const auto seamAt = [&](const QImage &picture, double dpi, double margin, QPoint origin = {}) {
+        return lightPixelInside(picture, dpi, *read, box, margin, origin);
+    };
+
+    const std::vector<double> resolutions { 60, 72, 96, 100, 150, 300 };
+    for (const double dpi : resolutions)
+        EXPECT_EQ(seamAt(gw::report::renderPageImage(page, dpi), dpi, 2), std::nullopt)
+            << "page image, " << dpi;
+
+    ASSERT_TRUE(gw::report::writePdf(std::span(&page, 1), dir() / "grid.pdf", "Grid"));
+    for (const double dpi : resolutions) {
+        // The grid's box only, to keep the pictures small.
+        const QPoint from(static_cast<int>(box.left * dpi) - 1, static_cast<int>(box.top * dpi) - 1);
+        const std::string crop = " -x " + std::to_string(from.x()) + " -y " + std::to_string(from.y())
+            + " -W " + std::to_string(static_cast<int>(box.width() * dpi) + 3) + " -H "
+            + std::to_string(static_cast<int>(box.height() * dpi) + 3);
+        const gw::test::Outcome shown = gw::test::shell("pdftoppm -png -singlefile -r " + std::to_string(dpi)
+            + crop + " " + path("grid.pdf") + " " + path("pdf"));
+        if (shown.status != 0)
+            GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: " << shown.out;
+        const QImage pdf(QString::fromStdString(path("pdf.png")));
+        ASSERT_FALSE(pdf.isNull());
+        EXPECT_EQ(seamAt(pdf, dpi, 2, from), std::nullopt) << "PDF, " << dpi;
+    }
+
+    ASSERT_TRUE(gw::exports::writeMetafile(page, dir() / "grid.emf", gw::exports::MetafileKind::Emf));
+    const gw::test::Outcome svg
+        = gw::test::shell("emf2svg-conv -i " + path("grid.emf") + " -o " + path("grid.svg"));
+    for (const double dpi : resolutions) {
+        const gw::test::Outcome drawn = gw::test::shell("rsvg-convert -z " + std::to_string(dpi / 96) + " "
+            + path("grid.svg") + " -o " + path("emf.png"));
+        if (svg.status != 0 || drawn.status != 0)
+            GTEST_SKIP() << "emf2svg-conv or rsvg-convert is not installed: " << svg.out << drawn.out;
+        const QImage emf(QString::fromStdString(path("emf.png")));
+        ASSERT_FALSE(emf.isNull());
+        // Metafile positions are whole pixels of 96 to the inch.
+        EXPECT_EQ(seamAt(emf, dpi, 2 + dpi / 96), std::nullopt) << "EMF, " << dpi;
+    }
 }
 
 // Line widths 0 and 1 give one outline per answer square; 3 gives three, each a device dot

@@ -40,27 +40,47 @@ std::unique_ptr<gw::model::PuzzleRecord> samplePuzzle(int number)
     return std::make_unique<gw::model::PuzzleRecord>(*read);
 }
 
-// Every clue of every sample puzzle reaches the PDF whole, numbered, across before down, in
-// order, under the title.
-TEST_F(PrintCommand, EveryClueInOrder)
+// The PDF's text as one line: a clue that goes on over more lines reads as one run.
+std::string joinedLines(const std::string &text)
 {
-    for (int number = 0; number < 4; ++number) {
-        const Outcome printed
-            = cli(Sample.string() + " " + std::to_string(number) + " --pdf " + path("out.pdf"));
+    std::string joined;
+    for (const std::string &line : lines(text))
+        joined += (joined.empty() ? "" : " ") + line;
+    return joined;
+}
+
+// Every word of every clue reaches the PDF, numbered, across before down, in order, under the
+// title: the sample puzzles, and one whose clue of 140 characters is far wider than its column
+// (it used to shrink its list to about 3 points).
+TEST_F(PrintCommand, EveryWordOfEveryClueInOrder)
+{
+    auto lengthened = samplePuzzle(0);
+    lengthened->clues[11].assign(
+        "Large honking bird of the farmyard that chases every visitor across the yard, "
+        "guards the gate at night and lays the biggest eggs on the farm");
+    ASSERT_EQ(lengthened->clues[11].size(), 140u);
+    {
+        auto file = gw::RecordFile::create(path("long.ZP3"), sizeof(gw::model::PuzzleRecord));
+        ASSERT_TRUE(file && file->append(lengthened.get()));
+    }
+    for (int number = 0; number < 5; ++number) {
+        const std::string collection
+            = number < 4 ? Sample.string() + " " + std::to_string(number) : path("long.ZP3") + " 0";
+        const Outcome printed = cli(collection + " --pdf " + path("out.pdf"));
         ASSERT_EQ(printed.status, 0) << printed.out;
+        EXPECT_EQ(printed.out.find("warning"), std::string::npos) << printed.out;
         const std::string text = pdfText("out.pdf");
         if (text.empty())
             GTEST_SKIP() << "poppler-utils are not installed";
-        const auto puzzle = samplePuzzle(number);
-        const auto drawn = lines(text);
-        ASSERT_FALSE(drawn.empty());
-        EXPECT_EQ(drawn[0], puzzle->title.str());
-        auto at = drawn.begin();
+        const auto puzzle = number < 4 ? samplePuzzle(number) : std::move(lengthened);
+        EXPECT_EQ(lines(text)[0], puzzle->title.str());
+        const std::string drawn = joinedLines(text);
+        std::size_t at = 0;
         for (int k = 1; k <= puzzle->wordCount; ++k) {
             const std::string wanted
                 = std::to_string(puzzle->clueNumber[k - 1]) + ". " + puzzle->clues[k - 1].str();
-            at = std::find(at, drawn.end(), wanted);
-            ASSERT_NE(at, drawn.end()) << "puzzle " << number << ": " << wanted;
+            at = drawn.find(wanted, at);
+            ASSERT_NE(at, std::string::npos) << "puzzle " << number << ": " << wanted;
         }
     }
 }
