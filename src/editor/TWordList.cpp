@@ -105,6 +105,12 @@ template <std::size_t Capacity> bool sameText(const PString<Capacity> &a, const 
     return a.view() == b.view();
 }
 
+bool sameTitleTexts(const model::PuzzleRecord &a, const model::PuzzleRecord &b)
+{
+    return sameText(a.bonusQuestion, b.bonusQuestion) && sameText(a.title, b.title)
+        && sameText(a.category, b.category);
+}
+
 // The header fields whose change makes a stored puzzle count as changed; the doubles are
 // compared bit for bit, so a stored NaN does not differ from itself.
 bool sameLayoutHeader(const layout::LayoutRecord &a, const layout::LayoutRecord &b)
@@ -357,6 +363,8 @@ void TWordList::FormShow()
     if (!m_context.spelling.anyThesaurus())
         m_thes->setEnabled(false);
 
+    // A new puzzle keeps one too: Exit asks before it drops what was typed.
+    m_reference = std::make_unique<model::PuzzleRecord>(record);
     if (m_isNew) {
         for (QPushButton *storedOnly : { m_addWords, m_saveButton }) {
             storedOnly->hide();
@@ -368,7 +376,6 @@ void TWordList::FormShow()
              m_newShape, m_importShape, m_exportShape, m_shapeBox, m_createIt, m_autoShrink, m_quickCreate,
              m_attempts, m_importClue, m_deleteClue, m_deleteAllClue })
         newOnly->setEnabled(false);
-    m_reference = std::make_unique<model::PuzzleRecord>(record);
 }
 
 void TWordList::scaleGrid()
@@ -498,11 +505,28 @@ bool TWordList::PuzzleChanged()
         return false;
     const model::PuzzleRecord &now = *m_context.working;
     const model::PuzzleRecord &before = *m_reference;
-    if (!sameText(now.bonusQuestion, before.bonusQuestion) || !sameText(now.title, before.title)
-        || !sameText(now.category, before.category) || !sameLayoutHeader(now.layout, before.layout))
+    if (!sameTitleTexts(now, before) || !sameLayoutHeader(now.layout, before.layout))
         return true;
     for (int i = 0; i < model::MaxWords; ++i) {
         if (!sameText(now.words[i], before.words[i]) || !sameText(now.clues[i], before.clues[i]))
+            return true;
+    }
+    return false;
+}
+
+bool TWordList::somethingTyped()
+{
+    SetValues();
+    if (!m_reference)
+        return false;
+    const model::PuzzleRecord &before = *m_reference;
+    if (!sameTitleTexts(*m_context.working, before))
+        return true;
+    // Row by row, as the grid was filled: Create would drop a clue without its word, but it was
+    // typed all the same.
+    for (int row = 1; row <= Rows; ++row) {
+        if (storedText(fromQString(rowWord(row)), model::WordCapacity) != before.words[row - 1].view()
+            || storedText(fromQString(rowClue(row)), model::ClueCapacity) != before.clues[row - 1].view())
             return true;
     }
     return false;
@@ -592,13 +616,18 @@ void TWordList::SaveButtonClick()
 
 void TWordList::CancelClick()
 {
-    if (!m_isNew && PuzzleChanged()) {
+    // What was typed for a new puzzle exists nowhere else; a layout chosen for it is no loss.
+    if (m_isNew ? somethingTyped() : PuzzleChanged()) {
         switch (app::ask(
             this, "Warning", "Puzzle has been modified.  Save changes?", app::Buttons::YesNoCancel)) {
         case app::Answer::Yes:
-            // A failed save keeps the editor open, so the changes can still be saved or dropped.
-            if (SaveIt())
-                closeEditor(QDialog::Accepted);
+            // Saved the one way each kind of puzzle is saved, checks included: a new one through
+            // Create and the chooser.  A refusal or a failed save keeps the editor open, so the
+            // changes can still be saved or dropped.
+            if (m_isNew)
+                CreateItClick();
+            else
+                SaveButtonClick();
             return;
         case app::Answer::No:
             break;
@@ -673,7 +702,8 @@ void TWordList::ThesClick()
 
 void TWordList::AddWordsButtonClick()
 {
-    if (m_children.addWords)
+    // The grid editor writes the puzzle back with the title and category typed here.
+    if (m_children.addWords && titleAndCategoryAccepted())
         m_children.addWords();
 }
 

@@ -140,6 +140,9 @@ private:
     // Shows a refused entry and sends the user back to it.
     void refuse(const EntryProblem &problem);
     bool titleAndCategoryAccepted();
+    // After SetValues: whether the title, category, bonus question or any grid row differs from
+    // the reference copy.
+    bool somethingTyped();
     void runGenerator(int attempts);
     // The grid row of word entry n: the n-th row with a word.
     int rowOfEntry(int entry) const;

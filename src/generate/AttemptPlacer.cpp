@@ -158,10 +158,15 @@ int AttemptPlacer::firstWordStart(RandomSequence &random, bool across)
 
 // Tried in the order (d, 2), (other, 2), (d, 1), (other, 1); the grid does not change between
 // the tries, so each direction is searched once for both crossing counts.
+//
+// A word must also put at least one letter of its own into the grid.  A longer word lying
+// wholly on letters would cross twice in a row, which the fit test refuses; a word of one letter
+// can only cross by lying on a letter already there, where it would add nothing but a clue
+// number, so it has no place after the first word.
 void AttemptPlacer::processWord(int position, RandomSequence &random)
 {
     const bool startAcross = random.next(2) == 0;
-    if (m_words.placeable(position)) {
+    if (m_words.placeable(position) && m_words.length(position) > 1) {
         const Best first = bestStarts(position, startAcross);
         if (first.two != NoStart)
             return take(position, first.two, startAcross);

@@ -50,7 +50,9 @@ std::string copyName(std::string_view title, std::size_t capacity)
 {
     const std::string_view name = trimmed(title);
     std::string result;
-    const std::size_t open = name.find('(');
+    // The count is the parenthesised number at the very end: "Math (Grade 5) (2)" counts on
+    // from 2, not from "Grade 5) (2".
+    const std::size_t open = name.rfind('(');
     if (!name.empty() && name.back() == ')' && open != std::string_view::npos) {
         const std::string_view inside = name.substr(open + 1, name.size() - open - 2);
         long long n = 0;

@@ -29,7 +29,8 @@ std::string_view trimmed(std::string_view text);
 // Trims, then cuts to the capacity, as every text is stored in a record.
 std::string storedText(std::string_view text, std::size_t capacity);
 
-// The name a copy gets: "Quiz" -> "Quiz (2)", "Quiz (2)" -> "Quiz (3)", cut to the capacity.
+// The name a copy gets: "Quiz" -> "Quiz (2)", "Quiz (2)" -> "Quiz (3)", "Math (Grade 5) (2)" ->
+// "Math (Grade 5) (3)", cut to the capacity.
 std::string copyName(std::string_view title, std::size_t capacity);
 
 // Reads a number as the settings file and the number fields do: leading blanks skipped, one

@@ -177,7 +177,11 @@ private Q_SLOTS:
     void createPacksRowsAndKeepsItsSettings();
     void storedPuzzleLocksItsWordsAndShape();
     void savingAStoredPuzzleWritesItInPlace();
-    void exitAsksOnlyWhenAStoredPuzzleChanged();
+    void exitAsksWhenAStoredPuzzleChanged();
+    void exitFromANewPuzzleAsksBeforeDroppingTypedText_data();
+    void exitFromANewPuzzleAsksBeforeDroppingTypedText();
+    void clearedTitleOrCategoryNeverReachesTheCollection_data();
+    void clearedTitleOrCategoryNeverReachesTheCollection();
     void deleteAllDeleteAndTheCellEditor();
     void shapeFileCommands();
     void shapeDesignerCommandsSelectTheirShape();
@@ -417,8 +421,8 @@ void TestTWordList::savingAStoredPuzzleWritesItInPlace()
 }
 
 // Protects the Exit question: asked only for a changed stored puzzle (a clue or the layout),
-// Cancel keeps the editor, No closes without writing; a new puzzle closes without asking.
-void TestTWordList::exitAsksOnlyWhenAStoredPuzzleChanged()
+// Cancel keeps the editor, No closes without writing.
+void TestTWordList::exitAsksWhenAStoredPuzzleChanged()
 {
     const auto record = storedPuzzle();
     {
@@ -461,13 +465,112 @@ void TestTWordList::exitAsksOnlyWhenAStoredPuzzleChanged()
         editor.click("Cancel");
         QCOMPARE(editor.dialogs.messages().size(), size_t(1));
     }
+}
+
+void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText_data()
+{
+    QTest::addColumn<bool>("copy");
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("afterYes"); // empty: Create went through to the chooser
+    const QString noTitle = "Error|No title specified.  Please correct.";
+    const QString noCategory = "Error|No category specified.  Please correct.";
+    QTest::newRow("nothing") << false << QStringList() << QString();
+    QTest::newRow("copy, nothing") << true << QStringList() << QString();
+    QTest::newRow("title") << false << QStringList { "Title" } << noCategory;
+    QTest::newRow("category") << false << QStringList { "Category" } << noTitle;
+    QTest::newRow("bonus question") << false << QStringList { "BonusQuest" } << noTitle;
+    QTest::newRow("word") << false << QStringList { "Word" } << noTitle;
+    QTest::newRow("clue") << false << QStringList { "Clue" } << noTitle;
+    QTest::newRow("ready to create") << false << QStringList { "Title", "Category", "Word" } << QString();
+}
+
+// Exit from a new puzzle threw away every typed word and clue without a question.  Yes saves
+// it the only way a new puzzle is saved, through Create and its checks.
+void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText()
+{
+    QFETCH(bool, copy);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, afterYes);
     Editor editor;
-    editor.open();
+    if (copy) {
+        editor.storeAndModify(*storedPuzzle());
+        model::makeCopy(*editor.context().working);
+        editor.context().workingIsNew = true;
+    }
+    bool chooserOpened = false;
+    TWordList &window = editor.open();
+    window.childWindows().createdPuzzle = [&] { return chooserOpened = true; };
     editor.show();
-    editor.typeCell(1, Word, "LOST");
+    for (const QString &control : typed) {
+        if (control == "Word")
+            editor.typeCell(1, Word, "HORSE");
+        else if (control == "Clue")
+            editor.typeCell(1, Clue, "Pulls a cart");
+        else
+            editor.type(qPrintable(control), "Typed");
+    }
+    editor.dialogs.answer(app::Answer::Cancel);
     editor.click("Cancel");
-    QCOMPARE(editor.dialogs.messages().size(), size_t(0));
-    QVERIFY(!editor.window->isVisible());
+    if (typed.isEmpty()) {
+        QCOMPARE(editor.dialogs.messages().size(), size_t(0));
+        QVERIFY(!window.isVisible());
+        return;
+    }
+    QCOMPARE(editor.dialogs.lastMessage(), QString("Warning|Puzzle has been modified.  Save changes?"));
+    QCOMPARE(editor.dialogs.messages().back().buttons, app::Buttons::YesNoCancel);
+    QVERIFY(window.isVisible());
+
+    editor.click("Cancel"); // answered Yes
+    QCOMPARE(chooserOpened, afterYes.isEmpty());
+    if (chooserOpened) {
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        return;
+    }
+    QCOMPARE(editor.dialogs.lastMessage(), afterYes);
+    QVERIFY(window.isVisible());
+    editor.dialogs.answer(app::Answer::No);
+    editor.click("Cancel");
+    QVERIFY(!window.isVisible());
+    QVERIFY(!QFile::exists(editor.collection));
+}
+
+void TestTWordList::clearedTitleOrCategoryNeverReachesTheCollection_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("refusal");
+    const QString noTitle = "Error|No title specified.  Please correct.";
+    const QString noCategory = "Error|No category specified.  Please correct.";
+    for (const char *button : { "SaveButton", "AddWordsButton", "Cancel" }) {
+        QTest::addRow("%s, title", button) << button << "Title" << noTitle;
+        QTest::addRow("%s, category", button) << button << "Category" << noCategory;
+    }
+}
+
+// Add Words, and Yes to Exit's question, wrote a cleared title or category into the collection
+// without the checks of Save.
+void TestTWordList::clearedTitleOrCategoryNeverReachesTheCollection()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QString, refusal);
+    Editor editor;
+    editor.storeAndModify(*storedPuzzle());
+    const QByteArray before = fileBytes(editor.collection);
+    bool gridEditorOpened = false;
+    editor.open().childWindows().addWords = [&] { gridEditorOpened = true; };
+    editor.show();
+    editor.type(qPrintable(field), "  ");
+    editor.click(qPrintable(button)); // Exit's question answered Yes
+    QCOMPARE(editor.dialogs.lastMessage(), refusal);
+    QVERIFY(editor.find<QWidget>(qPrintable(field))->hasFocus());
+    QVERIFY(editor.window->isVisible());
+    QVERIFY(!gridEditorOpened);
+    QCOMPARE(fileBytes(editor.collection), before);
+
+    editor.type(qPrintable(field), field == "Title" ? "Farm Animals" : "Nature");
+    editor.click("AddWordsButton");
+    QVERIFY(gridEditorOpened);
 }
 
 // Protects Delete All's two messages and answers, Delete's shift of the rows below, and the

@@ -423,6 +423,23 @@ TEST(BuildPuzzles, NeverLaysAWordOverOneRunningTheSameWay)
     }
 }
 
+// A one-letter word was "placed" on a letter of a word already in the grid: it added no square
+// and printed its clue number inside the other answer.  Alone it is still the first word.
+TEST(BuildPuzzles, NeverPlacesAOneLetterWordOnALetterAlreadyInTheGrid)
+{
+    const auto record = makeRecord({ "HELLO", "E" }, 15, 15);
+    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+        const Built built = build(*record, fullShape(15, 15), { 5, false, false }, seed);
+        for (const BestFitSlot &slot : built.slots->slots) {
+            ASSERT_EQ(slot.wordsPlaced, 1) << "seed " << seed;
+            EXPECT_EQ(slot.record.words[1].str(), "E");
+            EXPECT_EQ(slot.placedFlags[1], 0);
+        }
+    }
+    const auto alone = makeRecord({ "E" }, 15, 15);
+    EXPECT_EQ(build(*alone, fullShape(15, 15), {}, 1).slots->slots[0].wordsPlaced, 1);
+}
+
 // Counts and sizes from a file are clamped before they index anything, and a word without
 // letters, or with a NUL the grid would read as outside the shape, is never placed.
 TEST(BuildPuzzles, ClampsAnUntrustedRecord)
@@ -467,7 +484,8 @@ std::string randomWord(std::mt19937 &rng)
         = "EEEEEEEEEEEETTTTTTTTTAAAAAAAAOOOOOOOIIIIIIINNNNNNNSSSSSSHHHHHHRRRRRRDDDDLLLLCCCUUU"
           "MMWWFFGGYYPPBVKJXQZ";
     const auto roll = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    const int length = roll(10) == 0 ? 13 + roll(18) : 2 + roll(10);
+    // One-letter words included: they can cross only by lying on a letter already placed.
+    const int length = roll(10) == 0 ? 13 + roll(18) : 1 + roll(11);
     std::string word;
     for (int i = 0; i < length; ++i) {
         char c = common[static_cast<std::size_t>(roll(static_cast<int>(common.size())))];

@@ -15,11 +15,29 @@ TEST(CopyName, CountsUpNumbersInParenthesesAndCutsToCapacity)
     EXPECT_EQ(copyName("Box (x)", 50), "Box (x) (2)");
     EXPECT_EQ(copyName("Box (0)", 50), "Box (0) (2)");
     EXPECT_EQ(copyName("Box (-3)", 50), "Box (-3) (2)");
-    EXPECT_EQ(copyName("A (1) B (2)", 50), "A (1) B (2) (2)");
     EXPECT_EQ(copyName(std::string(35, 'Q'), 35), std::string(35, 'Q'));
     EXPECT_EQ(copyName(std::string(33, 'Q'), 35), std::string(33, 'Q') + " (");
     EXPECT_EQ(copyName("()", 20), "() (2)");
     EXPECT_EQ(copyName("", 20), " (2)");
+}
+
+// A title holding parentheses of its own was counted from its first "(" and copied as
+// "Math (Grade 5) (2) (2)".  Puzzles (35), shapes (50) and layouts (20) name copies alike.
+TEST(CopyName, TakesTheLastParenthesisNumber)
+{
+    const struct
+    {
+        std::string_view title;
+        std::size_t capacity;
+        std::string_view copy;
+    } cases[] = {
+        { "Math (Grade 5) (2)", 35, "Math (Grade 5) (3)" },
+        { "A (1) B (2)", 50, "A (1) B (3)" },
+        { "Set (A) (9)", 20, "Set (A) (10)" },
+        { "Math (Grade 5)", 35, "Math (Grade 5) (2)" },
+    };
+    for (const auto &[title, capacity, copy] : cases)
+        EXPECT_EQ(copyName(title, capacity), copy) << title;
 }
 
 TEST(UpperCase, ChangesOnlyAsciiAndAccentedLowerCaseLetters)

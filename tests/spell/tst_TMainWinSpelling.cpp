@@ -246,6 +246,7 @@ void TestTMainWinSpelling::userWalkthrough()
             test::ModalScript::click(window, "AbortButton");
         });
         QTest::mouseClick(editor->findChild<QPushButton *>("SpellClue"), Qt::LeftButton);
+        started.dialogs.answer(app::Answer::No); // Exit asks before it drops the typed puzzle
         test::ModalScript::click(editor, "Cancel");
     });
     started.item("MenuNew")->trigger();
@@ -301,6 +302,7 @@ void TestTMainWinSpelling::userWalkthrough()
         QTest::mouseClick(editor->findChild<QPushButton *>("Thes"), Qt::LeftButton);
         clueTaken = editor->findChild<QTableWidget *>("WordsCluesGrid")->item(1, Clue)->text();
         test::saveScreenshot(editor, "walk-9-editor-synonym-in-clue");
+        started.dialogs.answer(app::Answer::No);
         test::ModalScript::click(editor, "Cancel");
     });
     started.item("MenuNew")->trigger();

@@ -302,7 +302,8 @@ private:
             if (k > 1 && cell(p) != Blank && cell(previous) != Blank)
                 return false;
         }
-        return crossings >= m_minCrossings;
+        // A word lying wholly on letters already in the grid adds nothing to it.
+        return crossings >= m_minCrossings && crossings < m_length;
     }
 
     bool rowHasLetter(int r)
