@@ -20,13 +20,14 @@ namespace gw::cli {
 
 namespace {
 
-constexpr const char *ExportUsage
-    = "usage: gridwright-cli export COLL.ZP3 N (--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT "
-      "[--quality Q] [--depth 8|24] [--dpi D] and the options of print";
+constexpr const char *ExportUsage = "usage: gridwright-cli export COLL.ZP3 N "
+                                    "(--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT "
+                                    "[--quality Q] [--depth 8|24] [--dpi D] and the options of print";
 
 constexpr std::array<std::string_view, 8> Formats { "wmf", "emf", "bmp", "jpg", "html", "web-puzzle", "ipuz",
     "puz" };
-constexpr const char *GiveOneFormat = "give one of --wmf, --emf, --bmp, --jpg, --html, --web-puzzle, --ipuz, --puz";
+constexpr const char *GiveOneFormat
+    = "give one of --wmf, --emf, --bmp, --jpg, --html, --web-puzzle, --ipuz, --puz";
 
 // The preview's page image at zoom 100 %: the screen's 96 pixels per inch.
 constexpr int DefaultImageDotsPerInch = 96;

@@ -95,7 +95,8 @@ void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageIma
 void exportWebPuzzle(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
 {
     const auto file = chooseSaveFile(parent, context.settings.lastExportWebPuzzleFile,
-        "Save Puzzle As Interactive Web Puzzle", "Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)", "html");
+        "Save Puzzle As Interactive Web Puzzle", "Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)",
+        "html");
     if (file)
         report(parent, writeWebPuzzle(CrosswordGrid::of(puzzle), *file));
 }

@@ -61,8 +61,7 @@ class KeyStream
 public:
     explicit KeyStream(std::uint32_t seed)
         : m_state(seed ? seed : 0x9E3779B9u)
-    {
-    }
+    { }
     std::uint8_t next()
     {
         m_state ^= m_state << 13;
@@ -97,7 +96,8 @@ std::string squaresMarkup(const CrosswordGrid &grid)
     std::string out;
     for (int r = 1; r <= grid.height; ++r) {
         for (int c = 1; c <= grid.width; ++c) {
-            const std::string area = " style=\"grid-area:" + std::to_string(r) + "/" + std::to_string(c) + "\"";
+            const std::string area
+                = " style=\"grid-area:" + std::to_string(r) + "/" + std::to_string(c) + "\"";
             switch (grid.square(c, r)) {
             case Square::Outside:
                 break;
@@ -105,7 +105,8 @@ std::string squaresMarkup(const CrosswordGrid &grid)
                 out += "<div class=\"bk\"" + area + "></div>";
                 break;
             case Square::Letter: {
-                out += "<div class=\"sq\"" + attribute("data-i", static_cast<int>(grid.index(c, r))) + area + ">";
+                out += "<div class=\"sq\"" + attribute("data-i", static_cast<int>(grid.index(c, r))) + area
+                    + ">";
                 if (const int number = grid.number(c, r))
                     out += "<span class=\"n\">" + std::to_string(number) + "</span>";
                 out += "<span class=\"l\"></span></div>";
@@ -118,7 +119,8 @@ std::string squaresMarkup(const CrosswordGrid &grid)
     return out;
 }
 
-std::string clueList(const char *heading, const char *direction, const std::vector<CrosswordGrid::Clue> &clues)
+std::string clueList(
+    const char *heading, const char *direction, const std::vector<CrosswordGrid::Clue> &clues)
 {
     std::string out = "<section class=\"clues\"><h2>" + std::string(heading) + "</h2>\n<ol>\n";
     for (const CrosswordGrid::Clue &clue : clues) {
@@ -152,9 +154,9 @@ std::string webPuzzlePage(const CrosswordGrid &grid)
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                        "<meta name=\"generator\" content=\"Gridwright\">\n<title>"
         + title + "</title>\n<style>\n" + std::string(WebPuzzleStyle) + "</style>\n</head>\n<body>\n";
-    page += "<main id=\"puzzle\"" + attribute("data-width", grid.width) + attribute("data-height", grid.height)
-        + " data-key=\"" + storageKey + "\"" + " data-seed=\"" + std::to_string(seed) + "\" data-answers=\""
-        + scrambled(solution, seed) + "\">\n";
+    page += "<main id=\"puzzle\"" + attribute("data-width", grid.width)
+        + attribute("data-height", grid.height) + " data-key=\"" + storageKey + "\"" + " data-seed=\""
+        + std::to_string(seed) + "\" data-answers=\"" + scrambled(solution, seed) + "\">\n";
     page += "<h1>" + title + "</h1>\n" + std::string(WebPuzzleTools);
     page += "<div class=\"board\">\n<div class=\"play\" style=\"--w:" + std::to_string(grid.width)
         + ";--h:" + std::to_string(grid.height)
@@ -162,7 +164,8 @@ std::string webPuzzlePage(const CrosswordGrid &grid)
           "<div class=\"grid\" id=\"grid\">\n"
         + squaresMarkup(grid) + "</div>\n" + std::string(WebPuzzleTyping) + "</div>\n<div class=\"lists\">\n";
     page += clueList("Across", "across", grid.across) + clueList("Down", "down", grid.down);
-    page += "</div>\n</div>\n</main>\n<script>\n" + std::string(WebPuzzleScript) + "</script>\n</body>\n</html>\n";
+    page += "</div>\n</div>\n</main>\n<script>\n" + std::string(WebPuzzleScript)
+        + "</script>\n</body>\n</html>\n";
     return page;
 }
 

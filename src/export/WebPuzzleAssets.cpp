@@ -21,7 +21,6 @@ button {
   min-height: 2.5rem; padding: .4rem .8rem; border: 1px solid #8a8a8a; border-radius: .4rem;
   background: var(--paper); color: inherit; font: inherit; font-size: .95rem; cursor: pointer;
 }
-button:hover { background: #e8f0fb; }
 :focus-visible { outline: 3px solid var(--accent); outline-offset: 2px; }
 .status { min-height: 1.6em; margin: .5rem 0; text-align: center; font-weight: 600; }
 .status.solved { color: var(--solved); font-size: 1.25rem; }
@@ -72,13 +71,19 @@ button:hover { background: #e8f0fb; }
 .typing {
   position: absolute; top: 0; left: 0; width: var(--cell); height: var(--cell); margin: 0; padding: 0;
   border: 0; opacity: 0; background: transparent; color: transparent; caret-color: transparent; font-size: 16px;
+  pointer-events: none;
 }
 .lists { display: flex; flex-wrap: wrap; gap: 1.5rem; flex: 1 1 20rem; max-width: 48rem; }
 .clues { flex: 1 1 14rem; }
 .clues h2 { margin: 0 0 .4rem; padding-bottom: .2rem; border-bottom: 2px solid var(--ink); font-size: 1.15rem; }
 .clues ol { margin: 0; padding: 0; list-style: none; }
 .clues li { display: flex; gap: .5rem; padding: .3rem .4rem; border-radius: .3rem; cursor: pointer; }
-.clues li:hover, .clues li.cross { background: var(--cross); }
+/* On touch screens a hover would stay on what was last tapped. */
+@media (hover: hover) {
+  button:hover { background: #e8f0fb; }
+  .clues li:hover { background: var(--cross); }
+}
+.clues li.cross { background: var(--cross); }
 .clues li.current { background: var(--word); box-shadow: inset 3px 0 0 var(--accent); }
 .clues .num { flex: 0 0 2ch; text-align: right; font-weight: 700; }
 @media (max-width: 40rem) {
@@ -118,8 +123,9 @@ const std::string_view WebPuzzleTools = R"WEB(<div class="tools" aria-label="Puz
 
 // The solver types into one invisible text box kept over the selected square: it has the
 // keyboard focus for the whole grid, and on a touch screen its focus brings up the keyboard.
+// Clicks and taps go through it to the square below.
 const std::string_view WebPuzzleTyping
-    = R"WEB(<input class="typing" id="typing" type="text" autocomplete="off" autocorrect="off" autocapitalize="characters" spellcheck="false" enterkeyhint="next" aria-label="Puzzle grid">
+    = R"WEB(<input class="typing" id="typing" type="text" autocomplete="off" autocorrect="off" autocapitalize="characters" spellcheck="false" aria-label="Puzzle grid">
 )WEB";
 
 const std::string_view WebPuzzleScript = R"WEB((() => {

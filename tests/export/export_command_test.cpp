@@ -26,7 +26,8 @@ TEST_F(ExportCommand, WritesEveryFormat)
         const Outcome done = exportSample(arguments);
         EXPECT_EQ(done.status, 0) << arguments << "\n" << done.out;
     }
-    for (const char *name : { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.html", "p.ipuz", "p.puz" })
+    for (const char *name :
+        { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.html", "p.ipuz", "p.puz" })
         EXPECT_GT(fs::file_size(dir() / name), 0u) << name;
     EXPECT_NE(fileBytes(dir() / "p.htm").find("<IMG SRC=\"p.JPG\""), std::string::npos);
     EXPECT_EQ(fileBytes(dir() / "p.puz").substr(2, 11), "ACROSS&DOWN");

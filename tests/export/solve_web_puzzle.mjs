@@ -83,6 +83,16 @@ try {
         expect(from >= 0, `the selected square is not in ${name(word)}`);
         await page.keyboard.type([...word.answer].slice(from).join(''));
     }
+    // A second click on the selected square turns the direction.
+    const acrossSquares = new Set(words.filter((word) => word.dir === 'across').flatMap((word) => word.cells));
+    const crossing = words.find((word) => word.dir === 'down' && word.cells.some((i) => acrossSquares.has(i)));
+    const crossed = `.sq[data-i="${crossing.cells.find((i) => acrossSquares.has(i))}"]`;
+    await page.click(crossed);
+    const before = await currentClue();
+    await page.click(crossed);
+    expect(before !== await currentClue() && [before, await currentClue()].includes(name(crossing)),
+        `a second click stayed on ${before}`);
+
     // A wrong first letter in a word not typed yet.
     const later = words[half.length];
     await page.click(`.clues li[data-dir="${later.dir}"][data-c="${later.c}"][data-r="${later.r}"]`);
@@ -128,6 +138,9 @@ try {
     expect(message.includes('solved'), `no solved message but "${message}"`);
     expect(problems.length === 0, problems.join('\n'));
     console.log(`solved ${words.length} words`);
+} catch (error) {
+    console.error(`solve_web_puzzle: ${error.message}`);
+    process.exitCode = 1;
 } finally {
     await browser.close();
 }

@@ -92,7 +92,8 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
         workspace.path("start/p.jpg"));
     const app::FileRequest &web = dialogs.fileRequests()[6];
     QCOMPARE(web.title + "|" + web.filter + "|" + web.defaultExtension,
-        QString("Save Puzzle As Interactive Web Puzzle|Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)|html"));
+        QString(
+            "Save Puzzle As Interactive Web Puzzle|Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)|html"));
     QCOMPARE(QString::fromStdString(workspace.context().settings.lastExportWebPuzzleFile),
         workspace.path("start/p.html"));
 }

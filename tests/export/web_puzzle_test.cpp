@@ -45,8 +45,8 @@ Numbered pageNumbers(const std::string &page)
 {
     static const std::regex numbered(R"re(grid-area:(\d+)/(\d+)"><span class="n">(\d+)</span>)re");
     Numbered found;
-    for (auto match = std::sregex_iterator(page.begin(), page.end(), numbered); match != std::sregex_iterator();
-         ++match)
+    for (auto match = std::sregex_iterator(page.begin(), page.end(), numbered);
+         match != std::sregex_iterator(); ++match)
         found.emplace(std::stoi((*match)[3]), std::stoi((*match)[2]), std::stoi((*match)[1]));
     return found;
 }
@@ -61,7 +61,8 @@ TEST(WebPuzzle, HostileTitleAndCluesStayText)
     const std::string title = "&lt;/title&gt;&lt;script&gt;&quot;x&quot; &amp; &#39;q&#39;";
     EXPECT_NE(page.find("<title>" + title + "</title>"), std::string::npos);
     EXPECT_NE(page.find("<h1>" + title + "</h1>"), std::string::npos);
-    EXPECT_NE(page.find("\xE2\x80\x9Cquoted\xE2\x80\x9D &lt;/li&gt;&lt;img src=x onerror=alert(1)&gt; </span>"),
+    EXPECT_NE(
+        page.find("\xE2\x80\x9Cquoted\xE2\x80\x9D &lt;/li&gt;&lt;img src=x onerror=alert(1)&gt; </span>"),
         std::string::npos);
     EXPECT_EQ(page.find("<img"), std::string::npos);
     EXPECT_EQ(page.find("<script>\""), std::string::npos);
@@ -82,7 +83,8 @@ TEST(WebPuzzle, SquaresOutsideTheShapeAreAbsent)
     EXPECT_NE(page.find("<div class=\"bk\" style=\"grid-area:2/2\">"), std::string::npos);
     EXPECT_NE(page.find("data-i=\"7\" style=\"grid-area:2/4\""), std::string::npos);
     std::size_t squares = 0;
-    for (std::size_t at = page.find("class=\"sq\""); at != std::string::npos; at = page.find("class=\"sq\"", at + 1))
+    for (std::size_t at = page.find("class=\"sq\""); at != std::string::npos;
+         at = page.find("class=\"sq\"", at + 1))
         ++squares;
     EXPECT_EQ(squares, 9u);
 }
@@ -130,20 +132,21 @@ TEST_F(WebPuzzleInBrowser, StudentSolvesTheSample)
     const std::string chromium = programPath("chromium");
     if (chromium.empty())
         GTEST_SKIP() << "chromium is not installed (scripts/install-deps.sh installs it): no browser test";
-    static const Outcome setup = shell("bash " + quoted(fs::path(GW_SOURCE_DIR) / "scripts" / "setup-browser-driver.sh")
-        + " " + quoted(DriverDir));
+    static const Outcome setup = shell("bash "
+        + quoted(fs::path(GW_SOURCE_DIR) / "scripts" / "setup-browser-driver.sh") + " " + quoted(DriverDir));
     ASSERT_EQ(setup.status, 0) << setup.out;
 
     constexpr int Record = 3; // a diamond: squares outside the shape, blocks inside it
     const fs::path page = dir() / "puzzle.html";
-    const Outcome exported
-        = runCli("export " + quoted(SampleCollection) + " " + std::to_string(Record) + " --web-puzzle " + quoted(page));
+    const Outcome exported = runCli("export " + quoted(SampleCollection) + " " + std::to_string(Record)
+        + " --web-puzzle " + quoted(page));
     ASSERT_EQ(exported.status, 0) << exported.out;
     const auto puzzle = model::readPuzzle(SampleCollection, Record, model::unableToLoadPuzzle());
     ASSERT_TRUE(puzzle.hasValue());
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*puzzle);
     std::ofstream answers(dir() / "answers.txt");
-    for (const auto &[clues, direction] : { std::pair(&grid.across, "across"), std::pair(&grid.down, "down") }) {
+    for (const auto &[clues, direction] :
+        { std::pair(&grid.across, "across"), std::pair(&grid.down, "down") }) {
         for (const auto &clue : *clues)
             answers << direction << " " << clue.number << " " << windows1252ToUtf8(clue.answer) << "\n";
     }
