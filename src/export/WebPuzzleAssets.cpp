@@ -157,7 +157,7 @@ const squares = new Map();
 for (const square of grid.querySelectorAll('.sq')) squares.set(Number(square.dataset.i), square);
 const order = Array.from(squares.keys()).sort((a, b) => a - b);
 const letters = unscramble(main.dataset.answers, Number(main.dataset.seed));
-const answer = new Map(order.map((i, k) => [i, letters[k] || '']));
+const answer = new Map(order.map((i, k) => [i, upper(letters[k] || '')]));
 
 // The words in the order of the lists, Across first: the order of Tab.
 const words = [];
