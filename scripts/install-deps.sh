@@ -15,8 +15,10 @@ packages=(
     poppler-utils
     libwmf-bin fonts-urw-base35 emf2svg imagemagick librsvg2-bin
     xvfb xdotool x11-apps netpbm  # screenshots of the running program on a virtual display
+    chromium  # the web puzzle is solved in it, headless, by a test (scripts/setup-browser-driver.sh)
 )
-# The export tests open .ipuz and .puz files with a node package (scripts/setup-xword-parser.sh).
+# The export tests open .ipuz and .puz files with a node package (scripts/setup-xword-parser.sh)
+# and drive chromium with another (scripts/setup-browser-driver.sh).
 if ! command -v node >/dev/null; then
     packages+=(nodejs npm)
 fi

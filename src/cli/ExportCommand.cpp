@@ -6,6 +6,7 @@
 #include "export/HtmlPage.h"
 #include "export/JpegFile.h"
 #include "export/MetafileExport.h"
+#include "export/WebPuzzle.h"
 #include "platform/Windows1252.h"
 #include "report/PageImage.h"
 
@@ -19,11 +20,14 @@ namespace gw::cli {
 
 namespace {
 
-constexpr const char *ExportUsage
-    = "usage: gridwright-cli export COLL.ZP3 N (--wmf|--emf|--bmp|--jpg|--html|--ipuz|--puz) OUT "
-      "[--quality Q] [--depth 8|24] [--dpi D] and the options of print";
+constexpr const char *ExportUsage = "usage: gridwright-cli export COLL.ZP3 N "
+                                    "(--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT "
+                                    "[--quality Q] [--depth 8|24] [--dpi D] and the options of print";
 
-constexpr std::array<std::string_view, 7> Formats { "wmf", "emf", "bmp", "jpg", "html", "ipuz", "puz" };
+constexpr std::array<std::string_view, 8> Formats { "wmf", "emf", "bmp", "jpg", "html", "web-puzzle", "ipuz",
+    "puz" };
+constexpr const char *GiveOneFormat
+    = "give one of --wmf, --emf, --bmp, --jpg, --html, --web-puzzle, --ipuz, --puz";
 
 // The preview's page image at zoom 100 %: the screen's 96 pixels per inch.
 constexpr int DefaultImageDotsPerInch = 96;
@@ -60,13 +64,13 @@ int runExport(const std::vector<std::string> &words)
     for (const std::string_view name : Formats) {
         if (const auto file = arguments->option(std::string(name))) {
             if (!format.empty())
-                return reportError("give one of --wmf, --emf, --bmp, --jpg, --html, --ipuz, --puz");
+                return reportError(GiveOneFormat);
             format = name;
             out = *file;
         }
     }
     if (format.empty())
-        return reportError("give one of --wmf, --emf, --bmp, --jpg, --html, --ipuz, --puz");
+        return reportError(GiveOneFormat);
     if (!isPicture(format) && (arguments->option("depth") || arguments->option("dpi")))
         return reportError("--depth and --dpi belong to --bmp, --jpg and --html");
     if (format != "jpg" && format != "html" && arguments->option("quality"))
@@ -109,6 +113,8 @@ int runExport(const std::vector<std::string> &words)
                 windows1252ToUtf8(exports::bitmapsNotSaved().text).c_str());
         written = exports::writeMetafile(
             page, out, format == "wmf" ? exports::MetafileKind::Wmf : exports::MetafileKind::Emf);
+    } else if (format == "web-puzzle") {
+        written = exports::writeWebPuzzle(exports::CrosswordGrid::of(puzzle), out);
     } else if (format == "ipuz") {
         written = exports::writeIpuz(exports::CrosswordGrid::of(puzzle), out);
     } else if (format == "puz") {

@@ -25,8 +25,8 @@ constexpr const char *PrintUsage
     = R"(  gridwright-cli print COLL.ZP3 N [--pdf OUT.pdf] [--png OUT.png [--dpi D]] [--answer-key]
                        [--partial-letters LETTERS] [--no-title] [--no-clues] [--no-words] [--no-bonus]
                        [--skeleton | --boxes] [--layout N [--library ZPFPAGE.DAT]]
-  gridwright-cli export COLL.ZP3 N (--wmf|--emf|--bmp|--jpg|--html|--ipuz|--puz) OUT [--quality Q] [--depth 8|24]
-                        [--dpi D] and the options of print
+  gridwright-cli export COLL.ZP3 N (--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT
+                        [--quality Q] [--depth 8|24] [--dpi D] and the options of print
 )";
 #endif
 

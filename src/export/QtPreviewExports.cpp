@@ -9,6 +9,7 @@
 #include "export/TDoMeta.h"
 #include "export/TMyHtml.h"
 #include "export/TTheJPegFactor.h"
+#include "export/WebPuzzle.h"
 #include "render/PrintJob.h"
 #include "render/TMyPreview.h"
 #include "report/RecordedPage.h"
@@ -91,6 +92,15 @@ void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageIma
     run(window);
 }
 
+void exportWebPuzzle(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
+{
+    const auto file = chooseSaveFile(parent, context.settings.lastExportWebPuzzleFile,
+        "Save Puzzle As Interactive Web Puzzle", "Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)",
+        "html");
+    if (file)
+        report(parent, writeWebPuzzle(CrosswordGrid::of(puzzle), *file));
+}
+
 void exportIpuz(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
 {
     std::string lastFile = context.startDirectory.string();
@@ -120,6 +130,8 @@ void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext 
     hooks.jpegFactor = [&context, run](render::TMyPreview &shown) { chooseJpegFactor(&shown, context, run); };
     hooks.html
         = [&context, run](render::TMyPreview &shown) { exportHtml(&shown, context, shown.pageImage(), run); };
+    hooks.webPuzzle
+        = [&context](render::TMyPreview &shown) { exportWebPuzzle(&shown, context, shown.job().puzzle()); };
     hooks.ipuz = [&context](render::TMyPreview &shown) { exportIpuz(&shown, context, shown.job().puzzle()); };
     hooks.puz = [&context](render::TMyPreview &shown) { exportPuz(&shown, context, shown.job().puzzle()); };
 }

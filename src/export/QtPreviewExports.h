@@ -40,6 +40,8 @@ void exportJpeg(QWidget *parent, app::AppContext &context, const QImage &pageIma
 void chooseJpegFactor(QWidget *parent, app::AppContext &context, const DialogRunner &run);
 // "&HTML Export": the "HTML Creation" dialog on the page image.
 void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage, const DialogRunner &run);
+// "&Interactive Web Puzzle...": the puzzle as a web page to solve in a browser.
+void exportWebPuzzle(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle);
 // The puzzle as an .ipuz or a .puz file, for other crossword programs.
 void exportIpuz(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle);
 void exportPuz(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle);

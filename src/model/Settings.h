@@ -42,6 +42,7 @@ struct Settings
     std::string lastExportEmfFile;
     std::string lastExportWmfFile;
     std::string lastExportHtmlFile;
+    std::string lastExportWebPuzzleFile;
     std::string lastGroup; // full path of the current collection
     std::array<std::string, RecentFileCount> lastFiles; // most recent first; empty = unused
     int windowSize = 0;

@@ -91,6 +91,7 @@ void addMisc(std::vector<SettingsKey> &keys)
         { "Last Export EMF File", &Settings::lastExportEmfFile },
         { "Last Export WMF File", &Settings::lastExportWmfFile },
         { "Last Export HTML File", &Settings::lastExportHtmlFile },
+        { "Last Export Web Puzzle File", &Settings::lastExportWebPuzzleFile },
     };
     for (const auto &[name, field] : dialogFiles) {
         keys.push_back(text(misc, name, PathReadLength, SettingsTextCapacity, "", member(field)));

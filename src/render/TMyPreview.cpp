@@ -161,9 +161,12 @@ void TMyPreview::buildMenus()
     hookItem("MenuIpuz", "&ipuz Crossword (IPUZ)", {}, &ExportHooks::ipuz);
     hookItem("MenuPuz", "&PUZ Crossword (PUZ)", {}, &ExportHooks::puz);
 
-    QAction *html = bar->addAction("&HTML Export");
-    html->setObjectName("MenuHtml");
-    connect(html, &QAction::triggered, this, [this] { runHook(m_hooks.html); });
+    // The web page with the page's picture, and the puzzle to solve in a browser.
+    QMenu *html = addMenu(bar, "MenuHtmlExport", "&HTML Export");
+    connect(addItem(html, "MenuHtml", "&HTML Export"), &QAction::triggered, this,
+        [this] { runHook(m_hooks.html); });
+    connect(addItem(html, "MenuWebPuzzle", "&Interactive Web Puzzle..."), &QAction::triggered, this,
+        [this] { runHook(m_hooks.webPuzzle); });
 
     QMenu *view = addMenu(bar, "MenuView", "&View");
     QMenu *zoomIn = addMenu(view, "MenuZoomIn", "Zoom &In");

@@ -45,6 +45,7 @@ public:
         std::function<void(TMyPreview &)> html;
         std::function<void(TMyPreview &)> ipuz;
         std::function<void(TMyPreview &)> puz;
+        std::function<void(TMyPreview &)> webPuzzle;
     };
 
     // Runs the dialogs the preview opens (modally in the program); tests replace it.

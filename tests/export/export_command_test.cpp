@@ -22,14 +22,16 @@ protected:
 TEST_F(ExportCommand, WritesEveryFormat)
 {
     for (const char *arguments : { "--wmf p.wmf", "--emf p.emf", "--bmp p.bmp", "--jpg p.jpg", "--html p.htm",
-             "--ipuz p.ipuz", "--puz p.puz" }) {
+             "--web-puzzle p.html", "--ipuz p.ipuz", "--puz p.puz" }) {
         const Outcome done = exportSample(arguments);
         EXPECT_EQ(done.status, 0) << arguments << "\n" << done.out;
     }
-    for (const char *name : { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.ipuz", "p.puz" })
+    for (const char *name :
+        { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.html", "p.ipuz", "p.puz" })
         EXPECT_GT(fs::file_size(dir() / name), 0u) << name;
     EXPECT_NE(fileBytes(dir() / "p.htm").find("<IMG SRC=\"p.JPG\""), std::string::npos);
     EXPECT_EQ(fileBytes(dir() / "p.puz").substr(2, 11), "ACROSS&DOWN");
+    EXPECT_NE(fileBytes(dir() / "p.html").find("<h1>Farm Animals</h1>"), std::string::npos);
 }
 
 // Depth, resolution and quality reach the pictures.

@@ -59,7 +59,8 @@ private Q_SLOTS:
     void factorDialogChangesTheJpegQuality();
 };
 
-// Each entry of "&Graphic Export" and "&HTML Export" asks for its file and writes it.
+// Each entry of "&Graphic Export" and "&HTML Export" asks for its file, writes it, and keeps it
+// as the next one to offer.
 void PreviewExportsTest::everyMenuEntryWritesItsFile()
 {
     test::TestWorkspace workspace;
@@ -72,6 +73,7 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
         { "MenuJpeg", "p.jpg" },
         { "MenuIpuz", "p.ipuz" },
         { "MenuPuz", "p.puz" },
+        { "MenuWebPuzzle", "p.html" },
     };
     for (const auto &[action, name] : entries) {
         dialogs.chooseFile(workspace.path("start/" + name));
@@ -88,6 +90,12 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
         workspace.path("start/p.bmp"));
     QCOMPARE(QString::fromStdString(workspace.context().settings.lastExportJpegFile),
         workspace.path("start/p.jpg"));
+    const app::FileRequest &web = dialogs.fileRequests()[6];
+    QCOMPARE(web.title + "|" + web.filter + "|" + web.defaultExtension,
+        QString(
+            "Save Puzzle As Interactive Web Puzzle|Interactive Web Puzzle (*.html *.htm *.HTML *.HTM)|html"));
+    QCOMPARE(QString::fromStdString(workspace.context().settings.lastExportWebPuzzleFile),
+        workspace.path("start/p.html"));
 }
 
 // The bitmap is the page image the preview shows: its zoom, and the depth of "Pixel Format".

@@ -147,6 +147,7 @@ void PreviewTest::menusButtonsAndHints()
         { "MenuIpuz", "&ipuz Crossword (IPUZ)", "" },
         { "MenuPuz", "&PUZ Crossword (PUZ)", "" },
         { "MenuHtml", "&HTML Export", "" },
+        { "MenuWebPuzzle", "&Interactive Web Puzzle...", "" },
         { "MenuZoom100", "&1 : 1", "" },
         { "MenuZoom200", "&2 : 1", "" },
         { "MenuZoomOut100", "1 : &1", "" },
@@ -442,8 +443,8 @@ void PreviewTest::exportEntriesRunTheirHooks()
 {
     Preview p;
     p.open().show();
-    for (const char *name :
-        { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml", "MenuIpuz", "MenuPuz" })
+    for (const char *name : { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml",
+             "MenuIpuz", "MenuPuz", "MenuWebPuzzle" })
         p.item(name)->trigger();
     QStringList called;
     const auto hook = [&](const char *name) {
@@ -454,15 +455,15 @@ void PreviewTest::exportEntriesRunTheirHooks()
     };
     TMyPreview::ExportHooks &hooks = p.window->exportHooks();
     hooks = { hook("wmf"), hook("emf"), hook("bmp"), hook("jpeg"), hook("factor"), hook("html"), hook("ipuz"),
-        hook("puz") };
-    for (const char *name :
-        { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml", "MenuIpuz", "MenuPuz" })
+        hook("puz"), hook("webPuzzle") };
+    for (const char *name : { "MenuWmf", "MenuEmf", "MenuBmp", "MenuJpeg", "MenuJpegFactor", "MenuHtml",
+             "MenuIpuz", "MenuPuz", "MenuWebPuzzle" })
         p.item(name)->trigger();
     for (const char *name : { "SpeedBitmap", "SpeedMetafile", "SpeedJpeg", "SpeedWebPage" })
         p.button(name)->click();
     QCOMPARE(called,
-        QStringList(
-            { "wmf", "emf", "bmp", "jpeg", "factor", "html", "ipuz", "puz", "bmp", "wmf", "jpeg", "html" }));
+        QStringList({ "wmf", "emf", "bmp", "jpeg", "factor", "html", "ipuz", "puz", "webPuzzle", "bmp", "wmf",
+            "jpeg", "html" }));
 }
 
 // The preview opened at 640 x 480 in the screen's corner, showing the top of the page: it opens
