@@ -1,17 +1,12 @@
 #include "export/ExportFile.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include "platform/RecordFile.h"
 
 namespace gw::exports {
 
 Status writeWholeFile(const std::filesystem::path &file, std::string_view bytes, const Failure &failed)
 {
-    QSaveFile out(QFile::decodeName(file.c_str()));
-    if (!out.open(QIODevice::WriteOnly))
-        return failed;
-    if (out.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
-        || !out.commit())
+    if (!writeFileBytes(file, bytes))
         return failed;
     return ok();
 }

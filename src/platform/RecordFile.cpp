@@ -183,7 +183,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path &path, std:
     return bytes;
 }
 
-bool writeFileBytes(const std::filesystem::path &path, const std::string &bytes)
+bool writeFileBytes(const std::filesystem::path &path, std::string_view bytes)
 {
     ReplacementFile file(path);
     return file.append(bytes) && file.commit();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace gw {
@@ -80,6 +81,6 @@ std::optional<std::vector<Record>> readAllRecords(const std::filesystem::path &p
 std::optional<std::string> readFileBytes(const std::filesystem::path &path, std::size_t limit);
 // Writes a whole file in one go, replacing an existing one only once the new one is complete: a
 // failed write leaves the old file as it was and no partial file.
-bool writeFileBytes(const std::filesystem::path &path, const std::string &bytes);
+bool writeFileBytes(const std::filesystem::path &path, std::string_view bytes);
 
 } // namespace gw
