@@ -41,6 +41,7 @@ int runImport(const std::vector<std::string> &words)
             continue;
         }
         std::printf("record %d: %s\n", added->recordNumber, windows1252ToUtf8(added->title).c_str());
+        std::fflush(stdout); // in order with the refusals on standard error
     }
     return status;
 }
