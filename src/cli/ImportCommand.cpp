@@ -31,8 +31,8 @@ int runImport(const std::vector<std::string> &words)
         return reportError("the category must not be empty");
 
     const model::Settings settings = model::loadSettings("GRIDW3.INI", std::filesystem::current_path());
-    const layout::LayoutRecord pageLayout
-        = layout::loadLayoutForPuzzle(programDirectory() / layout::LayoutLibraryFileName, settings.defaultPage);
+    const layout::LayoutRecord pageLayout = layout::loadLayoutForPuzzle(
+        programDirectory() / layout::LayoutLibraryFileName, settings.defaultPage);
     int status = 0;
     for (const std::string &file : arguments->positional()) {
         const auto added = model::importCrosswordFile(file, *to, category, pageLayout);

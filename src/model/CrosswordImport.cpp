@@ -28,8 +28,7 @@ public:
     RecordBuilder(const ForeignCrossword &crossword, PuzzleRecord &record)
         : m_crossword(crossword)
         , m_record(record)
-    {
-    }
+    { }
 
     std::optional<Failure> build()
     {
@@ -41,7 +40,8 @@ public:
             for (int c = 1; c <= in.width; ++c) {
                 const std::size_t i = in.index(c, r);
                 m_record.grid[shapes::cellIndex(c, r) - 1] = in.squares[i];
-                if (in.numbers[i] != 0 && !m_numberedSquare.emplace(in.numbers[i], shapes::cellIndex(c, r)).second)
+                if (in.numbers[i] != 0
+                    && !m_numberedSquare.emplace(in.numbers[i], shapes::cellIndex(c, r)).second)
                     return refusal("the number " + std::to_string(in.numbers[i]) + " stands in two squares");
             }
         }
@@ -52,7 +52,8 @@ public:
         m_record.wordCount = static_cast<std::int16_t>(m_fileNumbers.size());
         generate::putInClueOrder(m_record);
         for (int i = 0; i < m_record.wordCount; ++i) {
-            if (m_fileNumbers.at({ m_record.startCell[i], m_record.direction[i] == 1 }) != m_record.clueNumber[i])
+            if (m_fileNumbers.at({ m_record.startCell[i], m_record.direction[i] == 1 })
+                != m_record.clueNumber[i])
                 return refusal("its clue numbers do not follow the reading order of their squares");
         }
         return std::nullopt;
@@ -146,14 +147,16 @@ Result<std::unique_ptr<PuzzleRecord>> readCrosswordFile(
     const auto crossword = kind == ImportKind::Ipuz ? readIpuz(*bytes) : readPuz(*bytes);
     if (!crossword)
         return crosswordNotImported(file, crossword.error().text);
-    auto record = puzzleFromCrossword(*crossword, category, utf8ToWindows1252(file.stem().string()), pageLayout);
+    auto record
+        = puzzleFromCrossword(*crossword, category, utf8ToWindows1252(file.stem().string()), pageLayout);
     if (!record)
         return crosswordNotImported(file, record.error().text);
     return record;
 }
 
 Result<ImportedPuzzle> importCrosswordFile(const std::filesystem::path &file,
-    const std::filesystem::path &collection, std::string_view category, const layout::LayoutRecord &pageLayout)
+    const std::filesystem::path &collection, std::string_view category,
+    const layout::LayoutRecord &pageLayout)
 {
     const auto record = readCrosswordFile(file, category, pageLayout);
     if (!record)

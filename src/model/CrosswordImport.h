@@ -40,7 +40,8 @@ struct ImportedPuzzle
 // Reads the file and appends its puzzle to the collection, creating the collection when
 // missing; a refused file writes nothing.
 Result<ImportedPuzzle> importCrosswordFile(const std::filesystem::path &file,
-    const std::filesystem::path &collection, std::string_view category, const layout::LayoutRecord &pageLayout);
+    const std::filesystem::path &collection, std::string_view category,
+    const layout::LayoutRecord &pageLayout);
 
 Failure crosswordNotImported(const std::filesystem::path &file, const std::string &reason);
 

@@ -33,7 +33,10 @@ struct ForeignCrossword
     std::vector<Clue> clues;
     std::string title; // empty when the file has none
 
-    std::size_t index(int column, int row) const { return static_cast<std::size_t>((row - 1) * width + column - 1); }
+    std::size_t index(int column, int row) const
+    {
+        return static_cast<std::size_t>((row - 1) * width + column - 1);
+    }
 };
 
 // The readers' refusals carry only the reason ("it is a diagramless puzzle"); the import names

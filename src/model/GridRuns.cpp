@@ -2,9 +2,11 @@
 
 namespace gw::model {
 
-std::vector<GridRun> numberedRuns(int width, int height, const std::function<bool(int column, int row)> &isLetter)
+std::vector<GridRun> numberedRuns(
+    int width, int height, const std::function<bool(int column, int row)> &isLetter)
 {
-    const auto letter = [&](int c, int r) { return c >= 1 && r >= 1 && c <= width && r <= height && isLetter(c, r); };
+    const auto letter
+        = [&](int c, int r) { return c >= 1 && r >= 1 && c <= width && r <= height && isLetter(c, r); };
     std::vector<GridRun> runs;
     int number = 0;
     for (int r = 1; r <= height; ++r) {

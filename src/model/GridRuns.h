@@ -19,6 +19,7 @@ struct GridRun
 // Every run of the width x height grid, numbered as the exchange formats number the squares:
 // each square that begins a run across or down takes the next number in reading order, and a
 // square that begins both gives the across run first.
-std::vector<GridRun> numberedRuns(int width, int height, const std::function<bool(int column, int row)> &isLetter);
+std::vector<GridRun> numberedRuns(
+    int width, int height, const std::function<bool(int column, int row)> &isLetter);
 
 } // namespace gw::model

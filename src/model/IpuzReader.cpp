@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 
 namespace gw::model {
@@ -81,10 +82,9 @@ std::string plainText(std::string_view html)
 {
     static constexpr std::array<std::string_view, 11> Tags
         = { "b", "i", "u", "s", "em", "strong", "big", "small", "sup", "sub", "br" };
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> Entities = {
-        { { "&amp;", "&" }, { "&lt;", "<" }, { "&gt;", ">" }, { "&quot;", "\"" }, { "&apos;", "'" },
-            { "&nbsp;", " " } }
-    };
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> Entities
+        = { { { "&amp;", "&" }, { "&lt;", "<" }, { "&gt;", ">" }, { "&quot;", "\"" }, { "&apos;", "'" },
+            { "&nbsp;", " " } } };
     std::string out;
     for (std::size_t i = 0; i < html.size();) {
         if (html[i] == '<') {
@@ -93,7 +93,8 @@ std::string plainText(std::string_view html)
                 std::string tag(html.substr(i + 1, close - i - 1));
                 std::erase(tag, '/');
                 std::erase(tag, ' ');
-                std::transform(tag.begin(), tag.end(), tag.begin(), [](unsigned char c) { return std::tolower(c); });
+                std::transform(
+                    tag.begin(), tag.end(), tag.begin(), [](unsigned char c) { return std::tolower(c); });
                 if (std::find(Tags.begin(), Tags.end(), tag) != Tags.end()) {
                     if (tag == "br")
                         out += ' ';
@@ -140,8 +141,7 @@ class IpuzCrossword
 public:
     explicit IpuzCrossword(const JsonValue &root)
         : m_root(root)
-    {
-    }
+    { }
 
     Result<ForeignCrossword> read()
     {
@@ -179,7 +179,8 @@ public:
             for (int c = 1; c <= width; ++c) {
                 const auto at = static_cast<std::size_t>(r - 1);
                 const auto column = static_cast<std::size_t>(c - 1);
-                if (auto problem = readSquare(c, r, (*(*puzzle)[at].array())[column], (*(*solution)[at].array())[column]))
+                if (auto problem
+                    = readSquare(c, r, (*(*puzzle)[at].array())[column], (*(*solution)[at].array())[column]))
                     return *problem;
             }
         }
@@ -199,7 +200,9 @@ private:
     {
         const JsonValue *version = m_root.member("version");
         const std::string *versionText = version ? version->string() : nullptr;
-        if (!versionText || !(startsWithEither(*versionText, "ipuz.org/v1") || startsWithEither(*versionText, "ipuz.org/v2")))
+        if (!versionText
+            || !(startsWithEither(*versionText, "ipuz.org/v1")
+                || startsWithEither(*versionText, "ipuz.org/v2")))
             return refusal("it is not an ipuz file of version 1 or 2");
         const JsonValue *kind = m_root.member("kind");
         bool crossword = false;
@@ -243,12 +246,13 @@ private:
             m_out.squares[i] = BlankCell;
             return std::nullopt;
         }
-        const bool unnumbered
-            = sameValue(*cell, m_empty) || cell->wholeNumber() == 0 || (cell->string() && *cell->string() == "0");
+        const bool unnumbered = sameValue(*cell, m_empty) || cell->wholeNumber() == 0
+            || (cell->string() && *cell->string() == "0");
         if (!unnumbered) {
             const auto number = numberIn(*cell);
             if (!number)
-                return refusal("the square in " + squareName(c, r) + " is marked otherwise than with a number");
+                return refusal(
+                    "the square in " + squareName(c, r) + " is marked otherwise than with a number");
             m_out.numbers[i] = *number;
         }
         const JsonValue *letterValue = answer.object() ? answer.member("value") : &answer;
@@ -296,9 +300,11 @@ private:
             // A direction may carry its heading after a colon: "Across:Horizontal".
             const std::string direction = upperCased(std::string_view(name).substr(0, name.find(':')));
             if (direction != "ACROSS" && direction != "DOWN")
-                return refusal("it has clues that run neither across nor down (\"" + showableText(utf8ToWindows1252(name)) + "\")");
+                return refusal("it has clues that run neither across nor down (\""
+                    + showableText(utf8ToWindows1252(name)) + "\")");
             if (!list.array())
-                return refusal("its clues " + std::string(direction == "ACROSS" ? "across" : "down") + " are not a list");
+                return refusal("its clues " + std::string(direction == "ACROSS" ? "across" : "down")
+                    + " are not a list");
             for (const JsonValue &entry : *list.array()) {
                 if (auto problem = readClue(entry, direction == "ACROSS"))
                     return problem;

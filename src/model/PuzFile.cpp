@@ -47,7 +47,8 @@ std::uint16_t puzChecksum(std::string_view bytes, std::uint16_t sum)
 std::optional<PuzParts> splitPuz(std::string_view file)
 {
     const std::size_t magic = file.find(puz::Magic);
-    if (magic == std::string_view::npos || magic < puz::MagicAt || file.size() - (magic - puz::MagicAt) < puz::HeaderSize)
+    if (magic == std::string_view::npos || magic < puz::MagicAt
+        || file.size() - (magic - puz::MagicAt) < puz::HeaderSize)
         return std::nullopt;
     PuzParts parts;
     const std::size_t start = magic - puz::MagicAt;
@@ -87,7 +88,8 @@ PuzChecksums expectedPuzChecksums(const PuzParts &parts, bool countNotes)
     const std::uint16_t solution = puzChecksum(parts.solution);
     const std::uint16_t fill = puzChecksum(parts.fill);
     const std::uint16_t texts = textSum(parts, countNotes, 0);
-    sums.whole = textSum(parts, countNotes, puzChecksum(parts.fill, puzChecksum(parts.solution, sums.header)));
+    sums.whole
+        = textSum(parts, countNotes, puzChecksum(parts.fill, puzChecksum(parts.solution, sums.header)));
     constexpr std::string_view Mask = "ICHEATED";
     const std::uint16_t masked[4] = { sums.header, solution, fill, texts };
     for (std::size_t i = 0; i < 4; ++i) {

@@ -51,8 +51,8 @@ struct PuzParts
 
     std::uint16_t word(std::size_t offset) const
     {
-        return static_cast<std::uint16_t>(static_cast<unsigned char>(header[offset])
-            | static_cast<unsigned char>(header[offset + 1]) << 8);
+        return static_cast<std::uint16_t>(
+            static_cast<unsigned char>(header[offset]) | static_cast<unsigned char>(header[offset + 1]) << 8);
     }
 };
 

@@ -32,7 +32,8 @@ std::optional<Failure> checkSections(const PuzParts &parts)
     constexpr std::size_t SectionHead = 8;
     while (rest.size() >= SectionHead) {
         const std::string_view name = rest.substr(0, 4);
-        const auto byte = [&](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(rest[i])); };
+        const auto byte
+            = [&](std::size_t i) { return static_cast<unsigned>(static_cast<unsigned char>(rest[i])); };
         const std::size_t length = byte(4) | byte(5) << 8;
         const auto checksum = static_cast<std::uint16_t>(byte(6) | byte(7) << 8);
         if (rest.size() - SectionHead < length + 1 || rest[SectionHead + length] != '\0')
@@ -40,6 +41,8 @@ std::optional<Failure> checkSections(const PuzParts &parts)
         const std::string_view data = rest.substr(SectionHead, length);
         if (puzChecksum(data) != checksum)
             return badChecksum();
+        if (name == "RTBL" && !data.empty())
+            return refusal("it has squares with more than one letter");
         if (name == "GRBS") {
             const auto marked = std::find_if(data.begin(), data.end(), [](char c) { return c != '\0'; });
             if (marked != data.end()) {
@@ -62,13 +65,15 @@ Result<ForeignCrossword> readPuz(std::string_view bytes)
         return refusal("it is larger than a .puz crossword can be");
     const auto parts = splitPuz(bytes);
     if (!parts)
-        return bytes.find(puz::Magic) == std::string_view::npos ? refusal("it is not a .puz crossword file") : damaged();
+        return bytes.find(puz::Magic) == std::string_view::npos ? refusal("it is not a .puz crossword file")
+                                                                : damaged();
     const PuzChecksums stored = storedPuzChecksums(*parts);
     if (stored != expectedPuzChecksums(*parts, true) && stored != expectedPuzChecksums(*parts, false))
         return badChecksum();
     if (parts->word(puz::ScrambledAt) != 0)
         return refusal("it is scrambled (locked), so its answers cannot be read");
-    if ((parts->word(puz::PuzzleTypeAt) & DiagramlessType) != 0 || parts->solution.find(DiagramlessBlock) != std::string_view::npos)
+    if ((parts->word(puz::PuzzleTypeAt) & DiagramlessType) != 0
+        || parts->solution.find(DiagramlessBlock) != std::string_view::npos)
         return diagramlessPuzzle();
     if (parts->width < 1 || parts->height < 1)
         return refusal("its grid has no squares");
@@ -96,8 +101,8 @@ Result<ForeignCrossword> readPuz(std::string_view bytes)
     const auto isLetter = [&](int c, int r) { return crossword.squares[crossword.index(c, r)] != BlankCell; };
     const std::vector<GridRun> runs = numberedRuns(crossword.width, crossword.height, isLetter);
     if (runs.size() != parts->clues.size())
-        return refusal("it has " + std::to_string(parts->clues.size()) + " clues for " + std::to_string(runs.size())
-            + " words");
+        return refusal("it has " + std::to_string(parts->clues.size()) + " clues for "
+            + std::to_string(runs.size()) + " words");
     for (std::size_t k = 0; k < runs.size(); ++k) {
         crossword.numbers[crossword.index(runs[k].column, runs[k].row)] = runs[k].number;
         crossword.clues.push_back({ runs[k].number, runs[k].across, showableText(parts->clues[k]) });

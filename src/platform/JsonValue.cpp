@@ -38,8 +38,7 @@ public:
     JsonParser(std::string_view text, const JsonLimits &limits)
         : m_text(text)
         , m_limits(limits)
-    {
-    }
+    { }
 
     Result<JsonValue> document()
     {
@@ -51,7 +50,8 @@ public:
         if (!m_error && m_at != m_text.size())
             fail("text after the end of the document");
         if (m_error)
-            return Failure { "", "the text is not valid JSON (line " + std::to_string(line()) + ": " + *m_error + ")" };
+            return Failure { "",
+                "the text is not valid JSON (line " + std::to_string(line()) + ": " + *m_error + ")" };
         return root;
     }
 
@@ -71,7 +71,9 @@ private:
     int line() const
     {
         const std::size_t upTo = std::min(m_at, m_text.size());
-        return 1 + static_cast<int>(std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(upTo), '\n'));
+        return 1
+            + static_cast<int>(
+                std::count(m_text.begin(), m_text.begin() + static_cast<std::ptrdiff_t>(upTo), '\n'));
     }
 
     bool atEnd() const { return m_at >= m_text.size(); }
@@ -115,74 +117,76 @@ private:
         }
     }
 
-    JsonValue object(int depth)
+    // The items of an array or the members of an object, each read by readItem, up to the
+    // closing character; false when it is not there or an item failed.
+    template <typename ReadItem> bool items(int depth, char close, const char *expected, ReadItem readItem)
     {
-        if (depth > m_limits.maxDepth)
-            return fail("nested too deeply");
+        if (depth > m_limits.maxDepth) {
+            fail("nested too deeply");
+            return false;
+        }
         ++m_at;
-        JsonValue::Object members;
-        std::set<std::string> names;
         skipSpace();
-        if (peek() == '}') {
+        if (peek() == close) {
             ++m_at;
-            return JsonValue(std::move(members));
+            return true;
         }
         while (!m_error) {
             skipSpace();
-            std::string name;
-            if (peek() != '"')
-                return fail("a member name was expected");
-            if (!string(name))
-                return {};
-            if (!names.insert(name).second)
-                return fail("a member name appears twice");
+            if (!readItem())
+                return false;
             skipSpace();
-            if (peek() != ':')
-                return fail("':' was expected");
+            if (peek() == ',') {
+                ++m_at;
+                continue;
+            }
+            if (peek() == close) {
+                ++m_at;
+                return true;
+            }
+            fail(expected);
+        }
+        return false;
+    }
+
+    JsonValue object(int depth)
+    {
+        JsonValue::Object members;
+        std::set<std::string> names;
+        const bool read = items(depth, '}', "',' or '}' was expected", [&] {
+            std::string name;
+            if (peek() != '"') {
+                fail("a member name was expected");
+                return false;
+            }
+            if (!string(name))
+                return false;
+            if (!names.insert(name).second) {
+                fail("a member name appears twice");
+                return false;
+            }
+            skipSpace();
+            if (peek() != ':') {
+                fail("':' was expected");
+                return false;
+            }
             ++m_at;
             skipSpace();
             JsonValue item = value(depth);
             members.emplace_back(std::move(name), std::move(item));
-            skipSpace();
-            if (peek() == ',') {
-                ++m_at;
-                continue;
-            }
-            if (peek() == '}') {
-                ++m_at;
-                return JsonValue(std::move(members));
-            }
-            return fail("',' or '}' was expected");
-        }
-        return {};
+            return !m_error;
+        });
+        return read ? JsonValue(std::move(members)) : JsonValue();
     }
 
     JsonValue array(int depth)
     {
-        if (depth > m_limits.maxDepth)
-            return fail("nested too deeply");
-        ++m_at;
-        JsonValue::Array items;
-        skipSpace();
-        if (peek() == ']') {
-            ++m_at;
-            return JsonValue(std::move(items));
-        }
-        while (!m_error) {
-            skipSpace();
-            items.push_back(value(depth));
-            skipSpace();
-            if (peek() == ',') {
-                ++m_at;
-                continue;
-            }
-            if (peek() == ']') {
-                ++m_at;
-                return JsonValue(std::move(items));
-            }
-            return fail("',' or ']' was expected");
-        }
-        return {};
+        JsonValue::Array list;
+        const bool read = items(depth, ']', "',' or ']' was expected", [&] {
+            list.push_back(value(depth));
+            return !m_error;
+        });
+        return read ? JsonValue(std::move(list)) : JsonValue();
     }
 
     std::optional<char32_t> hexQuad()

@@ -24,24 +24,19 @@ public:
     JsonValue() = default;
     explicit JsonValue(bool value)
         : m_value(value)
-    {
-    }
+    { }
     explicit JsonValue(double value)
         : m_value(value)
-    {
-    }
+    { }
     explicit JsonValue(std::string value)
         : m_value(std::move(value))
-    {
-    }
+    { }
     explicit JsonValue(Array value)
         : m_value(std::move(value))
-    {
-    }
+    { }
     explicit JsonValue(Object value)
         : m_value(std::move(value))
-    {
-    }
+    { }
 
     bool isNull() const { return std::holds_alternative<std::monostate>(m_value); }
     const bool *boolean() const { return std::get_if<bool>(&m_value); }

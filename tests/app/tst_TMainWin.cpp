@@ -1274,7 +1274,8 @@ void MainWindowTest::importCrosswordsOfOtherPrograms()
     h.open().show();
     h.dialogs.chooseFile(GW_SOURCE_DIR "/tests/data/import/rebus.ipuz");
     h.item("MenuImport")->trigger();
-    QVERIFY(h.dialogs.fileRequests().at(0).filter.contains(";;Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)"));
+    QVERIFY(h.dialogs.fileRequests().at(0).filter.contains(
+        ";;Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)"));
     QCOMPARE(h.dialogs.lastMessage(),
         QString("Error|The puzzle in \"rebus.ipuz\" cannot be imported: the square in row 3, column 4 holds "
                 "more than one letter."));

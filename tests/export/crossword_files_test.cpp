@@ -200,7 +200,7 @@ std::vector<std::string> kept(const exports::CrosswordGrid &grid, bool outsideIs
         std::string row;
         for (int c = 1; c <= grid.width; ++c) {
             const Square square = grid.square(c, r);
-            row += square == Square::Letter ? static_cast<char>(grid.letter(c, r))
+            row += square == Square::Letter                 ? static_cast<char>(grid.letter(c, r))
                 : square == Square::Block || outsideIsBlock ? '#'
                                                             : '.';
             row += grid.number(c, r) ? std::to_string(grid.number(c, r)) + " " : " ";

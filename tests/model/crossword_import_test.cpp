@@ -79,7 +79,8 @@ PuzSpec pond()
 class CrosswordImportTest : public test::ScratchFolderTest
 {
 protected:
-    Result<std::unique_ptr<PuzzleRecord>> read(const fs::path &file, std::string_view category = ImportedCategory)
+    Result<std::unique_ptr<PuzzleRecord>> read(
+        const fs::path &file, std::string_view category = ImportedCategory)
     {
         return readCrosswordFile(file, category, m_layout);
     }
@@ -179,7 +180,10 @@ TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
     for (int r = 1; r <= 4; ++r) {
         for (int c = 1; c <= 5; ++c) {
             const char want = rows[r - 1][c - 1];
-            EXPECT_EQ(island.cell(shapes::cellIndex(c, r)), want == '0' ? OutsideCell : want == '_' ? BlankCell : want)
+            EXPECT_EQ(island.cell(shapes::cellIndex(c, r)),
+                want == '0'       ? OutsideCell
+                    : want == '_' ? BlankCell
+                                  : want)
                 << r << "," << c;
         }
     }
@@ -225,7 +229,8 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
         const auto letter = [](int c, int) { return c % 3 != 0; };
         std::vector<std::vector<int>> numbers(30, std::vector<int>(29, 0));
         for (const GridRun &run : numberedRuns(29, 30, letter)) {
-            numbers[static_cast<std::size_t>(run.row - 1)][static_cast<std::size_t>(run.column - 1)] = run.number;
+            numbers[static_cast<std::size_t>(run.row - 1)][static_cast<std::size_t>(run.column - 1)]
+                = run.number;
             std::string &list = clues[run.across ? 0 : 1];
             list += std::string(list.empty() ? "" : ",") + "[" + std::to_string(run.number) + ",\"x\"]";
         }
@@ -252,8 +257,11 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
     diagramless.rows = { "SUN:", "E:A:", "A:PI" };
     diagramless.type = 0x0401;
     PuzSpec rebus = pond();
-    rebus.sections = section("LTIM", "42,1") + section("GRBS", std::string(1, '\0') + '\x02' + std::string(10, '\0'))
+    rebus.sections = section("LTIM", "42,1")
+        + section("GRBS", std::string(1, '\0') + '\x02' + std::string(10, '\0'))
         + section("RTBL", " 1:UNDER;");
+    PuzSpec rebusTable = pond();
+    rebusTable.sections = section("RTBL", " 0:UNDER;");
     PuzSpec wide = pond();
     wide.rows = { std::string(31, 'A') };
     PuzSpec fewClues = pond();
@@ -269,9 +277,11 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
     } refused[] = {
         { "rebus.ipuz", readFileBytes(ImportData / "rebus.ipuz", 10000).value(),
             "the square in row 3, column 4 holds more than one letter" },
-        { "big.ipuz", replaced({ { R"("width": 5)", R"("width": 31)" } }), "it is larger than 30 x 30 squares" },
+        { "big.ipuz", replaced({ { R"("width": 5)", R"("width": 31)" } }),
+            "it is larger than 30 x 30 squares" },
         { "many.ipuz", many, "it has more than 200 words" },
-        { "sudoku.ipuz", replaced({ { "crossword#1", "sudoku#1" } }), "it is an ipuz file, but not of a crossword" },
+        { "sudoku.ipuz", replaced({ { "crossword#1", "sudoku#1" } }),
+            "it is an ipuz file, but not of a crossword" },
         { "diagramless.ipuz", replaced({ { "crossword#1", "crossword/diagramless#1" } }),
             "it is a diagramless puzzle" },
         { "broken.ipuz", replaced({ { "\"Island\",", "\"Island\"" } }),
@@ -279,14 +289,17 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
         { "nosquare.ipuz", replaced({ { R"({"number": 3,)", R"({"number": 7,)" } }),
             "clue 7 across has no square numbered 7" },
         { "badorder.ipuz",
-            replaced({ { "[null, 1, 0, 2, null]", "[null, 2, 0, 1, null]" }, { R"({"number": 1,)", R"({"number": 2,)" },
-                { "[1, \"Water", "[2, \"Water" }, { "[2, \"It smells", "[1, \"It smells" } }),
+            replaced({ { "[null, 1, 0, 2, null]", "[null, 2, 0, 1, null]" },
+                { R"({"number": 1,)", R"({"number": 2,)" }, { "[1, \"Water", "[2, \"Water" },
+                { "[2, \"It smells", "[1, \"It smells" } }),
             "its clue numbers do not follow the reading order of their squares" },
-        { "twice.ipuz", replaced({ { "[2, \"It smells", "[1, \"It smells" } }), "clue 1 down is given twice" },
+        { "twice.ipuz", replaced({ { "[2, \"It smells", "[1, \"It smells" } }),
+            "clue 1 down is given twice" },
         { "damaged.puz", damaged, "its checksums do not match its contents, so the file is damaged" },
         { "locked.puz", puzFile(locked), "it is scrambled (locked), so its answers cannot be read" },
         { "diagramless.puz", puzFile(diagramless), "it is a diagramless puzzle" },
         { "rebus.puz", puzFile(rebus), "the square in row 1, column 2 holds more than one letter" },
+        { "table.puz", puzFile(rebusTable), "it has squares with more than one letter" },
         { "wide.puz", puzFile(wide), "it is larger than 30 x 30 squares" },
         { "few.puz", puzFile(fewClues), "it has 3 clues for 4 words" },
         { "cut.puz", cut, "the file is damaged or cut short" },
@@ -295,7 +308,8 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
     };
     const fs::path collection = dir() / "open.ZP3";
     const fs::path missing = dir() / "missing.ZP3";
-    ASSERT_TRUE(importCrosswordFile(ImportData / "island-nulls.ipuz", collection, ImportedCategory, m_layout));
+    ASSERT_TRUE(
+        importCrosswordFile(ImportData / "island-nulls.ipuz", collection, ImportedCategory, m_layout));
     const std::string before = readFileBytes(collection, 2 * sizeof(PuzzleRecord)).value();
     for (const auto &[name, bytes, reason] : refused) {
         const fs::path file = write(name, bytes);
@@ -316,7 +330,8 @@ TEST_F(CrosswordImportTest, EachImportAppendsAPuzzle)
 {
     const fs::path collection = dir() / "new.ZP3";
     for (int expected = 0; expected < 2; ++expected) {
-        const auto added = importCrosswordFile(ImportData / "garden-15x15.ipuz", collection, "Spring", m_layout);
+        const auto added
+            = importCrosswordFile(ImportData / "garden-15x15.ipuz", collection, "Spring", m_layout);
         ASSERT_TRUE(added) << added.error().text;
         EXPECT_EQ(added->recordNumber, expected);
         EXPECT_EQ(added->category, "Spring");

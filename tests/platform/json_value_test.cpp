@@ -52,7 +52,8 @@ TEST(JsonValue, RefusesDocumentsBeyondItsLimits)
     EXPECT_FALSE(parseJson(std::string(65, '[') + std::string(65, ']'), limits));
     EXPECT_FALSE(parseJson(std::string(100000, '['), limits));
     EXPECT_FALSE(parseJson("[" + std::string(1000, ' ') + "]", limits));
-    EXPECT_EQ(parseJson("[1,\n2,\n]").error().text, "the text is not valid JSON (line 3: a value was expected)");
+    EXPECT_EQ(
+        parseJson("[1,\n2,\n]").error().text, "the text is not valid JSON (line 3: a value was expected)");
 }
 
 } // namespace
