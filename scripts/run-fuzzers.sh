@@ -11,7 +11,8 @@ for fuzzer in "$build"/bin/*_fuzz; do
     corpus="$build/corpus/$name"
     mkdir -p "$corpus"
     # The bundled files are well-formed inputs of every reader; the fuzzer mutates from them.
-    cp -n "$root"/data/*.DAT "$root"/data/*.ZP3 "$root"/data/words/*.txt "$corpus"/ 2>/dev/null || true
+    cp -n "$root"/data/*.DAT "$root"/data/*.ZP3 "$root"/data/words/*.txt "$root"/tests/data/import/* \
+        "$corpus"/ 2>/dev/null || true
     log="$build/$name.log"
     if "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=140000 "$corpus" >"$log" 2>&1; then
         runs=$(grep -o 'Done [0-9]* runs' "$log" | tail -n 1)

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
 #include "layout/LayoutLibrary.h"
+#include "model/CrosswordImport.h"
 #include "model/PreviousVersion.h"
 #include "model/PuzzleTransfer.h"
 #include "model/TExportPuzzles.h"
@@ -30,7 +31,8 @@ void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindo
     FileRequest request;
     request.kind = FileDialogKind::Open;
     request.title = "Import Puzzles";
-    request.filter = "GRIDW Files (*.ZP3 *.zp3);;16 bit GRIDW Files (*.ZPK *.zpk)";
+    request.filter = "GRIDW Files (*.ZP3 *.zp3);;16 bit GRIDW Files (*.ZPK *.zpk);;"
+                     "Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)";
     request.defaultExtension = "ZP3";
     request.start = QString::fromStdString(context.settings.lastImportPuzzleFile);
     const auto chosen = chooseFile(parent, request);
@@ -50,6 +52,18 @@ void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindo
         }
         if (context.reselectAndReload)
             context.reselectAndReload(working.category.str(), working.title.str());
+        return;
+    }
+    case model::ImportKind::Ipuz:
+    case model::ImportKind::Puz: {
+        const auto added = model::importCrosswordFile(path, context.collection(), model::ImportedCategory,
+            layout::loadLayoutForPuzzle(context.layoutLibrary(), context.settings.defaultPage));
+        if (!added) {
+            show(parent, added.error());
+            return;
+        }
+        if (context.reselectAndReload)
+            context.reselectAndReload(added->category, added->title);
         return;
     }
     case model::ImportKind::Collection: {

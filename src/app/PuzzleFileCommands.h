@@ -13,9 +13,10 @@ struct AppContext;
 // as every window the main window opens.
 using ChildWindowRunner = std::function<int(QDialog &window)>;
 
-// File, Import Puzzles: a collection file opens the import window, a 16-bit file is converted
-// and appended at once.  afterCopy runs once puzzles were copied from a collection, so the main
-// window can reselect what it showed and reload; a 16-bit puzzle is reselected by itself.
+// File, Import Puzzles: a collection file opens the import window, a 16-bit file and a
+// crossword of another program (.ipuz, .puz) are converted and appended at once.  afterCopy
+// runs once puzzles were copied from a collection, so the main window can reselect what it
+// showed and reload; a converted puzzle is reselected by itself.
 void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindowRunner &runChild,
     const std::function<void()> &afterCopy);
 

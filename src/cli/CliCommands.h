@@ -16,6 +16,8 @@ int runCopy(const std::vector<std::string> &words);
 int runDelete(const std::vector<std::string> &words);
 int runWords(const std::vector<std::string> &words);
 int runConvert(const std::vector<std::string> &words);
+// Crosswords of other programs (.ipuz, .puz) into a collection.
+int runImport(const std::vector<std::string> &words);
 // The spelling and thesaurus engines on a stored puzzle and on one word.
 int runSpell(const std::vector<std::string> &words);
 int runThesaurus(const std::vector<std::string> &words);

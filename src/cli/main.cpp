@@ -15,6 +15,7 @@ constexpr const char *Usage = R"(usage:
   gridwright-cli delete COLL.ZP3 N
   gridwright-cli words COLL.ZP3 N --out FILE [--sep C]
   gridwright-cli convert OLD.ZPK --to COLL.ZP3
+  gridwright-cli import FILE.ipuz|FILE.puz... --to COLL.ZP3 [--category C]
   gridwright-cli spell COLL.ZP3 N [--dictionary 1..8]
   gridwright-cli thesaurus WORD [--thesaurus 1|2]
   gridwright-cli layouts [--library ZPFPAGE.DAT]
@@ -61,6 +62,8 @@ int main(int argc, char *argv[])
         return gw::cli::runWords(words);
     if (command == "convert")
         return gw::cli::runConvert(words);
+    if (command == "import")
+        return gw::cli::runImport(words);
     if (command == "spell")
         return gw::cli::runSpell(words);
     if (command == "thesaurus")

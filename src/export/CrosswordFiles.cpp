@@ -1,6 +1,8 @@
 #include "export/CrosswordFiles.h"
 
 #include "export/ExportFile.h"
+#include "model/GridRuns.h"
+#include "model/PuzFile.h"
 #include "platform/Windows1252.h"
 
 #include <algorithm>
@@ -74,54 +76,6 @@ template <typename Cell> std::string jsonRows(const CrosswordGrid &grid, Cell ce
     return out + (grid.height ? "\n  ]" : "]");
 }
 
-// The checksum of the format: rotate right by one bit, then add the byte.
-std::uint16_t checksum(std::string_view bytes, std::uint16_t sum)
-{
-    for (const char ch : bytes) {
-        sum = static_cast<std::uint16_t>((sum & 1) ? (sum >> 1) + 0x8000 : sum >> 1);
-        sum = static_cast<std::uint16_t>(sum + static_cast<unsigned char>(ch));
-    }
-    return sum;
-}
-
-bool white(const CrosswordGrid &grid, int column, int row)
-{
-    return column >= 1 && row >= 1 && column <= grid.width && row <= grid.height
-        && grid.square(column, row) == Square::Letter;
-}
-
-// The words as the format finds them: every run of two or more letter squares, numbered in
-// reading order; (number, across, column, row, length).
-std::vector<std::tuple<int, bool, int, int, int>> formatWords(const CrosswordGrid &grid)
-{
-    std::vector<std::tuple<int, bool, int, int, int>> words;
-    int number = 0;
-    for (int r = 1; r <= grid.height; ++r) {
-        for (int c = 1; c <= grid.width; ++c) {
-            if (!white(grid, c, r))
-                continue;
-            const bool across = !white(grid, c - 1, r) && white(grid, c + 1, r);
-            const bool down = !white(grid, c, r - 1) && white(grid, c, r + 1);
-            if (!across && !down)
-                continue;
-            ++number;
-            if (across) {
-                int length = 0;
-                while (white(grid, c + length, r))
-                    ++length;
-                words.emplace_back(number, true, c, r, length);
-            }
-            if (down) {
-                int length = 0;
-                while (white(grid, c, r + length))
-                    ++length;
-                words.emplace_back(number, false, c, r, length);
-            }
-        }
-    }
-    return words;
-}
-
 void put16(std::string &out, std::size_t offset, std::uint16_t value)
 {
     out[offset] = static_cast<char>(value & 0xFF);
@@ -159,9 +113,10 @@ Result<std::vector<std::uint8_t>> puzBytes(const CrosswordGrid &grid)
             ours.emplace_back(clue.number, !across, clue.column, clue.row, clue.length);
     }
     std::sort(ours.begin(), ours.end());
-    std::vector<std::tuple<int, bool, int, int, int>> theirs = formatWords(grid);
-    for (auto &word : theirs)
-        std::get<1>(word) = !std::get<1>(word); // across sorts first
+    std::vector<std::tuple<int, bool, int, int, int>> theirs;
+    const auto isLetter = [&](int c, int r) { return grid.square(c, r) == Square::Letter; };
+    for (const model::GridRun &run : model::numberedRuns(grid.width, grid.height, isLetter))
+        theirs.emplace_back(run.number, !run.across, run.column, run.row, run.length);
     std::sort(theirs.begin(), theirs.end());
     if (ours != theirs || grid.width < 1 || grid.height < 1)
         return notPuzNumbering();
@@ -189,46 +144,21 @@ Result<std::vector<std::uint8_t>> puzBytes(const CrosswordGrid &grid)
         }
     }
 
-    constexpr std::size_t HeaderSize = 0x34;
-    std::string file(HeaderSize, '\0');
-    file.replace(0x02, 12, std::string("ACROSS&DOWN\0", 12));
-    file.replace(0x18, 4, std::string("1.3\0", 4));
-    file[0x2C] = static_cast<char>(grid.width);
-    file[0x2D] = static_cast<char>(grid.height);
-    put16(file, 0x2E, static_cast<std::uint16_t>(clues.size()));
-    put16(file, 0x30, 1);
-    put16(file, 0x32, 0); // not scrambled
+    std::string file(model::puz::HeaderSize, '\0');
+    file.replace(model::puz::MagicAt, model::puz::Magic.size(), model::puz::Magic);
+    file.replace(model::puz::VersionAt, 4, std::string("1.3\0", 4));
+    file[model::puz::WidthAt] = static_cast<char>(grid.width);
+    file[model::puz::HeightAt] = static_cast<char>(grid.height);
+    put16(file, model::puz::ClueCountAt, static_cast<std::uint16_t>(clues.size()));
+    put16(file, model::puz::PuzzleTypeAt, 1);
+    put16(file, model::puz::ScrambledAt, 0);
 
-    const std::string &title = grid.title;
-    std::string strings = title + '\0' + '\0' + '\0'; // title, author, copyright
+    std::string strings = grid.title + '\0' + '\0' + '\0'; // title, author, copyright
     for (const CrosswordGrid::Clue *clue : clues)
         strings += clue->text + '\0';
     strings += '\0'; // notes
     file += solution + fill + strings;
-
-    // Checksums: of the 8 header bytes from the width on, of the solution, of the fill, and of
-    // the texts (title with its NUL when not empty, each clue without one).
-    const std::uint16_t header = checksum(std::string_view(file).substr(0x2C, 8), 0);
-    const std::uint16_t solutionSum = checksum(solution, 0);
-    const std::uint16_t fillSum = checksum(fill, 0);
-    const auto textSum = [&](std::uint16_t sum) {
-        if (!title.empty())
-            sum = checksum(title + '\0', sum);
-        for (const CrosswordGrid::Clue *clue : clues)
-            sum = checksum(clue->text, sum);
-        return sum;
-    };
-    const std::uint16_t whole = textSum(checksum(fill, checksum(solution, header)));
-    const std::uint16_t texts = textSum(0);
-    put16(file, 0x00, whole);
-    put16(file, 0x0E, header);
-    const std::uint16_t parts[4] = { header, solutionSum, fillSum, texts };
-    const char low[4] = { 'I', 'C', 'H', 'E' };
-    const char high[4] = { 'A', 'T', 'E', 'D' };
-    for (int i = 0; i < 4; ++i) {
-        file[static_cast<std::size_t>(0x10 + i)] = static_cast<char>(low[i] ^ (parts[i] & 0xFF));
-        file[static_cast<std::size_t>(0x14 + i)] = static_cast<char>(high[i] ^ (parts[i] >> 8));
-    }
+    model::sealPuz(file);
     return std::vector<std::uint8_t>(file.begin(), file.end());
 }
 

@@ -39,14 +39,15 @@ std::filesystem::path partFileFor(const std::filesystem::path &to)
 
 ImportKind importKind(const std::filesystem::path &chosen)
 {
-    const std::string name = chosen.string();
-    if (name.size() < 4)
-        return ImportKind::Unknown;
-    const std::string ending = upperCased(std::string_view(name).substr(name.size() - 4));
-    if (ending == ".ZP3")
+    const std::string name = upperCased(chosen.string());
+    if (name.ends_with(".ZP3"))
         return ImportKind::Collection;
-    if (ending == ".ZPK")
+    if (name.ends_with(".ZPK"))
         return ImportKind::SixteenBit;
+    if (name.ends_with(".IPUZ"))
+        return ImportKind::Ipuz;
+    if (name.ends_with(".PUZ"))
+        return ImportKind::Puz;
     return ImportKind::Unknown;
 }
 

@@ -14,9 +14,10 @@ namespace gw::model {
 // Puzzles move between collections as whole records, byte for byte: nothing is converted,
 // checked or renumbered on the way.
 
-// What File, Import Puzzles does with a chosen file, by the last four characters of its name
-// without regard to case.
-enum class ImportKind { Collection, SixteenBit, Unknown };
+// What File, Import Puzzles does with a chosen file, by the extension of its name without
+// regard to case: a collection, a 16-bit puzzle, or a crossword of another program (.ipuz,
+// .puz).
+enum class ImportKind { Collection, SixteenBit, Ipuz, Puz, Unknown };
 ImportKind importKind(const std::filesystem::path &chosen);
 
 // True when both paths name one file: the same file on disk, or the same path once made

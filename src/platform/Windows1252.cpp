@@ -13,20 +13,6 @@ constexpr char32_t HighControlRange[32] = {
     0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178,
 };
 
-void appendUtf8(std::string &out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 std::optional<unsigned char> toWindows1252(char32_t code)
 {
     if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
@@ -41,7 +27,27 @@ std::optional<unsigned char> toWindows1252(char32_t code)
     return std::nullopt;
 }
 
-// Decodes one UTF-8 sequence at text[i]; nothing when it is not well formed.
+} // namespace
+
+void appendUtf8(std::string &out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t &i)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
@@ -78,17 +84,6 @@ std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t &i)
     return code;
 }
 
-bool isValidUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        if (!decodeUtf8(text, i))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 std::string windows1252ToUtf8(std::string_view text)
 {
     std::string out;
@@ -102,6 +97,19 @@ std::string windows1252ToUtf8(std::string_view text)
     }
     return out;
 }
+
+namespace {
+
+bool isValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        if (!decodeUtf8(text, i))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 std::string utf8ToWindows1252(std::string_view text)
 {

@@ -174,6 +174,7 @@ private Q_SLOTS:
     void importPuzzlesFromACollection();
     void importRefusesTheOpenCollectionAndOtherFiles();
     void importSixteenBitPuzzle();
+    void importCrosswordsOfOtherPrograms();
     void exportAndImportBack();
     void startUpConvertsPreviousVersion();
     void startUpConversionDeclined();
@@ -1261,6 +1262,35 @@ void MainWindowTest::importSixteenBitPuzzle()
     QCOMPARE(int(added->generated), 1);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(&*added), sizeof(model::PuzzleRecord)),
         QByteArray(reinterpret_cast<const char *>(h.context().working.get()), sizeof(model::PuzzleRecord)));
+}
+
+// An .ipuz or .puz file is offered beside the collections, converted at once, appended and
+// selected; one that cannot come in is refused with its reason and writes nothing.
+void MainWindowTest::importCrosswordsOfOtherPrograms()
+{
+    Harness h;
+    h.writeSettings();
+    writeCollection(h.collection(), { { "Nature", "Owls" } });
+    h.open().show();
+    h.dialogs.chooseFile(GW_SOURCE_DIR "/tests/data/import/rebus.ipuz");
+    h.item("MenuImport")->trigger();
+    QVERIFY(h.dialogs.fileRequests().at(0).filter.contains(
+        ";;Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)"));
+    QCOMPARE(h.dialogs.lastMessage(),
+        QString("Error|The puzzle in \"rebus.ipuz\" cannot be imported: the square in row 3, column 4 holds "
+                "more than one letter."));
+    QCOMPARE(fileBytes(h.collection()).size(), int(sizeof(model::PuzzleRecord)));
+
+    h.dialogs.chooseFile(GW_SOURCE_DIR "/tests/data/import/garden-15x15.ipuz");
+    h.item("MenuImport")->trigger();
+    QVERIFY(h.opened.isEmpty());
+    QCOMPARE(lines(h.categories()), QStringList({ "Imported Puzzles", "Nature" }));
+    QCOMPARE(selectedLine(h.categories()), QString("Imported Puzzles"));
+    QCOMPARE(selectedLine(h.puzzles()), QString("In the Garden"));
+    const auto added = model::readPuzzle(h.collection().toStdString(), 1, model::unableToLoadPuzzle());
+    QVERIFY(added);
+    QCOMPARE(int(added->generated), 1);
+    QCOMPARE(int(added->wordCount), 18);
 }
 
 // As a user would: two sample puzzles exported to a new collection, a new empty collection

@@ -205,4 +205,28 @@ TEST_F(CliTest, ConvertSixteenBitPuzzle)
     EXPECT_EQ(listed.out, "0\tVersion 2.0 Puzzles\tRivers\n");
 }
 
+// import brings .ipuz and .puz files in as new puzzles, each file on its own: a refused one is
+// named with its reason and writes nothing, and the exit status tells of it.
+TEST_F(CliTest, ImportBringsCrosswordFilesIn)
+{
+    const std::string data = GW_SOURCE_DIR "/tests/data/import/";
+    const Outcome run = runCli("import " + data + "garden-15x15.ipuz " + data + "rebus.ipuz " + data
+        + "island-nulls.ipuz --to " + path("in.ZP3") + " --category Spring");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(gw::test::lines(run.out),
+        (std::vector<std::string> { "record 0: In the Garden",
+            "gridwright-cli: The puzzle in \"rebus.ipuz\" cannot be imported: the square in row 3, column 4 "
+            "holds more than one letter. ("
+                + data + "rebus.ipuz)",
+            "record 1: Island" }));
+    EXPECT_EQ(runCli("list " + path("in.ZP3")).out, "0\tSpring\tIn the Garden\n1\tSpring\tIsland\n");
+
+    const Outcome byDefault = runCli("import " + data + "island-nulls.ipuz --to " + path("in.ZP3"));
+    EXPECT_EQ(byDefault.status, 0) << byDefault.out;
+    EXPECT_NE(runCli("list " + path("in.ZP3")).out.find("2\tImported Puzzles\tIsland"), std::string::npos);
+    for (const char *refused : { "--to x.ZP3", "--category x", "--category \"\" --to x.ZP3 a.ipuz" })
+        EXPECT_NE(runCli("import " + std::string(refused)).status, 0) << refused;
+    EXPECT_FALSE(fs::exists("x.ZP3"));
+}
+
 } // namespace

@@ -1,6 +1,9 @@
 #include "export/CrosswordFiles.h"
 #include "export/CrosswordGrid.h"
 #include "export/ExportTestSupport.h"
+#include "model/CrosswordImport.h"
+#include "model/IpuzReader.h"
+#include "model/PuzReader.h"
 #include "render/RenderTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +185,63 @@ TEST_F(CrosswordFiles, DamagedRecordStaysInsideTheGrid)
         for (const auto &clue : *clues) {
             EXPECT_LE(clue.column + (clues == &grid.across ? clue.length - 1 : 0), grid.width);
             EXPECT_LE(clue.row + (clues == &grid.down ? clue.length - 1 : 0), grid.height);
+        }
+    }
+}
+
+// What a crossword file keeps of a puzzle, a line each: the rows ('.' outside the shape, '#'
+// a block, else the letter, with its number), then every clue with its square and answer.
+// The .puz format knows no squares outside the shape: they are blocks there.
+std::vector<std::string> kept(const exports::CrosswordGrid &grid, bool outsideIsBlock)
+{
+    using Square = exports::CrosswordGrid::Square;
+    std::vector<std::string> facts;
+    for (int r = 1; r <= grid.height; ++r) {
+        std::string row;
+        for (int c = 1; c <= grid.width; ++c) {
+            const Square square = grid.square(c, r);
+            row += square == Square::Letter                 ? static_cast<char>(grid.letter(c, r))
+                : square == Square::Block || outsideIsBlock ? '#'
+                                                            : '.';
+            row += grid.number(c, r) ? std::to_string(grid.number(c, r)) + " " : " ";
+        }
+        facts.push_back(row);
+    }
+    for (const auto *clues : { &grid.across, &grid.down }) {
+        for (const auto &clue : *clues)
+            facts.push_back(std::to_string(clue.number) + (clues == &grid.across ? " across " : " down ")
+                + std::to_string(clue.column) + "," + std::to_string(clue.row) + " " + clue.answer + " "
+                + clue.text);
+    }
+    return facts;
+}
+
+// Every sample puzzle written as .ipuz and as .puz and read back has its grid, numbers and
+// clues again; from the ipuz file even the grid bytes of the record are the same.
+TEST(CrosswordRoundTrip, EverySamplePuzzleComesBackFromBothFiles)
+{
+    const int samples = static_cast<int>(fs::file_size(SampleCollection) / sizeof(model::PuzzleRecord));
+    ASSERT_GE(samples, 4);
+    for (int n = 0; n < samples; ++n) {
+        const auto record = model::readPuzzle(SampleCollection, n, model::unableToLoadPuzzle());
+        ASSERT_TRUE(record.hasValue());
+        const exports::CrosswordGrid sent = exports::CrosswordGrid::of(*record);
+        const auto puz = exports::puzBytes(sent);
+        ASSERT_TRUE(puz) << n;
+        const auto fromIpuz = model::readIpuz(exports::ipuzText(sent));
+        const auto fromPuz = model::readPuz(std::string(puz->begin(), puz->end()));
+        for (const auto *crossword : { &fromIpuz, &fromPuz }) {
+            const bool isPuz = crossword == &fromPuz;
+            SCOPED_TRACE(record->title.str() + (isPuz ? " .puz" : " .ipuz"));
+            ASSERT_TRUE(*crossword) << crossword->error().text;
+            const auto back = model::puzzleFromCrossword(**crossword, "Back", "", layout::defaultLayout());
+            ASSERT_TRUE(back) << back.error().text;
+            EXPECT_EQ((*back)->title.view(), record->title.view());
+            EXPECT_EQ(kept(exports::CrosswordGrid::of(**back), isPuz), kept(sent, isPuz));
+            for (int r = 1; r <= record->height && !isPuz; ++r) {
+                for (int c = 1; c <= record->width; ++c)
+                    EXPECT_EQ((*back)->cell(shapes::cellIndex(c, r)), record->cell(shapes::cellIndex(c, r)));
+            }
         }
     }
 }

@@ -61,9 +61,14 @@ protected:
     std::string m_open;
 };
 
-// The extension alone decides, without regard to case; data.zpk is a 16-bit file.
+// The extension alone decides, without regard to case; data.zpk is a 16-bit file, and the
+// crosswords of other programs come as .ipuz and .puz.
 TEST(PuzzleTransfer, ImportKindByExtension)
 {
+    EXPECT_EQ(importKind("/x/garden.ipuz"), ImportKind::Ipuz);
+    EXPECT_EQ(importKind("/x/GARDEN.IPUZ"), ImportKind::Ipuz);
+    EXPECT_EQ(importKind("/x/garden.Puz"), ImportKind::Puz);
+    EXPECT_EQ(importKind("/x/ipuz"), ImportKind::Unknown);
     EXPECT_EQ(importKind("/x/data.zpk"), ImportKind::SixteenBit);
     EXPECT_EQ(importKind("/x/DATA.ZPK"), ImportKind::SixteenBit);
     EXPECT_EQ(importKind("/x/more.Zp3"), ImportKind::Collection);

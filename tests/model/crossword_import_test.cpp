@@ -1,0 +1,351 @@
+#include "layout/DefaultLayout.h"
+#include "model/CrosswordImport.h"
+#include "model/GridRuns.h"
+#include "model/PuzFile.h"
+#include "model/PuzzleTransfer.h"
+#include "platform/RecordFile.h"
+#include "support/ShellRun.h"
+
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace gw::model {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path ImportData = fs::path(GW_SOURCE_DIR) / "tests" / "data" / "import";
+
+std::string bytesOf(const PuzzleRecord &record)
+{
+    return std::string(reinterpret_cast<const char *>(&record), sizeof record);
+}
+
+std::string u16(std::uint16_t value)
+{
+    return { static_cast<char>(value & 0xFF), static_cast<char>(value >> 8) };
+}
+
+// A .puz file as the format's public description lays it out, its checksums right.
+struct PuzSpec
+{
+    std::vector<std::string> rows; // the solution: letters, '.' a block
+    std::vector<std::string> clues; // by number, across before down
+    std::string title = "Pond";
+    std::uint16_t type = 1;
+    std::uint16_t scrambled = 0;
+    std::string sections = {}; // after the notes
+};
+
+std::string puzFile(const PuzSpec &spec)
+{
+    std::string solution;
+    for (const std::string &row : spec.rows)
+        solution += row;
+    std::string fill = solution;
+    for (char &square : fill)
+        square = square == '.' || square == ':' ? square : '-';
+    std::string file(puz::HeaderSize, '\0');
+    file.replace(puz::MagicAt, puz::Magic.size(), puz::Magic);
+    file.replace(puz::VersionAt, 4, std::string("1.3\0", 4));
+    file[puz::WidthAt] = static_cast<char>(spec.rows.empty() ? 0 : spec.rows[0].size());
+    file[puz::HeightAt] = static_cast<char>(spec.rows.size());
+    file.replace(puz::ClueCountAt, 2, u16(static_cast<std::uint16_t>(spec.clues.size())));
+    file.replace(puz::PuzzleTypeAt, 2, u16(spec.type));
+    file.replace(puz::ScrambledAt, 2, u16(spec.scrambled));
+    file += solution + fill + spec.title + '\0' + "An Author" + '\0' + '\0';
+    for (const std::string &clue : spec.clues)
+        file += clue + '\0';
+    file += std::string("Notes") + '\0';
+    EXPECT_TRUE(sealPuz(file));
+    return file + spec.sections;
+}
+
+std::string section(const std::string &name, const std::string &data)
+{
+    return name + u16(static_cast<std::uint16_t>(data.size())) + u16(puzChecksum(data)) + data + '\0';
+}
+
+// A small pond: 1 across SUN, 1 down SEA, 2 down NAP, 3 across PI, clued in that order.
+PuzSpec pond()
+{
+    return { { "SUN.", "E.A.", "A.PI" }, { "Shines", "Salt water", "Short sleep", "Circle number" }, "Pond" };
+}
+
+class CrosswordImportTest : public test::ScratchFolderTest
+{
+protected:
+    Result<std::unique_ptr<PuzzleRecord>> read(
+        const fs::path &file, std::string_view category = ImportedCategory)
+    {
+        return readCrosswordFile(file, category, m_layout);
+    }
+    fs::path write(const std::string &name, const std::string &bytes)
+    {
+        EXPECT_TRUE(writeFileBytes(dir() / name, bytes));
+        return dir() / name;
+    }
+
+    const layout::LayoutRecord m_layout = layout::defaultLayout();
+};
+
+// A 15 x 15 ipuz crossword with blocks comes in as the candidate chooser saves a generated
+// puzzle: grid, words in clue order with the file's numbers, stamped, with a new puzzle's layout.
+TEST_F(CrosswordImportTest, GardenIpuzComesInAsASavedGeneratedPuzzle)
+{
+    const auto read = this->read(ImportData / "garden-15x15.ipuz");
+    ASSERT_TRUE(read) << read.error().text;
+    const PuzzleRecord &puzzle = **read;
+    EXPECT_EQ(puzzle.version.view(), "3.0b");
+    EXPECT_EQ(puzzle.generated, 1);
+    EXPECT_EQ(puzzle.title.view(), "In the Garden");
+    EXPECT_EQ(puzzle.category.view(), "Imported Puzzles");
+    EXPECT_EQ(std::memcmp(&puzzle.layout, &m_layout, sizeof m_layout), 0);
+    EXPECT_EQ(puzzle.width, 15);
+    EXPECT_EQ(puzzle.height, 15);
+    EXPECT_EQ(puzzle.cell(shapes::cellIndex(1, 1)), BlankCell);
+    EXPECT_EQ(puzzle.cell(shapes::cellIndex(13, 1)), 'R');
+    EXPECT_EQ(puzzle.cell(shapes::cellIndex(4, 6)), 'E') << "a lower-case solution letter is raised";
+    EXPECT_EQ(puzzle.cell(shapes::cellIndex(16, 1)), OutsideCell);
+    ASSERT_EQ(puzzle.wordCount, 18);
+    EXPECT_EQ(puzzle.acrossCount, 9);
+    EXPECT_EQ(puzzle.downCount, 9);
+    for (int i = 0; i < MaxWords; ++i)
+        EXPECT_EQ(puzzle.placed[i], i < 18 ? 1 : 0) << i;
+
+    // Entry, number, direction, word, clue: across by number, then down by number.
+    const std::tuple<int, int, int, std::string, std::string> expected[] = {
+        { 0, 3, 1, "SPADE", "Tool for turning the soil" },
+        { 5, 12, 1, "COMPOST", "Rotted leaves & peelings" },
+        { 7, 15, 1, "ORCHARD", "Where the fruit trees grow" },
+        { 9, 1, 0, "RAKE", "Gathers the autumn leaves" },
+        { 10, 2, 0, "HEDGE", "Living fence of bushes" },
+        { 11, 3, 0, "SEEDS", "Sown in spring \x97 they grow into plants" },
+        { 16, 14, 0, "APPLE", "Fruit of the tree ? pie" },
+        { 17, 16, 0, "ROSE", "Flower with thorns, for a caf\xE9 table" },
+    };
+    for (const auto &[entry, number, across, word, clue] : expected) {
+        EXPECT_EQ(puzzle.clueNumber[entry], number) << entry;
+        EXPECT_EQ(puzzle.direction[entry], across) << entry;
+        EXPECT_EQ(puzzle.words[entry].view(), word) << entry;
+        EXPECT_EQ(puzzle.letterCount[entry], word.size()) << entry;
+        EXPECT_EQ(puzzle.clues[entry].view(), clue) << entry;
+    }
+    EXPECT_EQ(puzzle.startCell[0], shapes::cellIndex(11, 2));
+    EXPECT_EQ(puzzle.startCell[11], shapes::cellIndex(11, 2));
+}
+
+// The same puzzle as a .puz file gives the very same record: the format's own numbering and
+// clue order lead to the same words.
+TEST_F(CrosswordImportTest, PuzOfTheGardenGivesTheSameRecordAsItsIpuz)
+{
+    const auto fromIpuz = read(ImportData / "garden-15x15.ipuz");
+    ASSERT_TRUE(fromIpuz);
+    const PuzzleRecord &garden = **fromIpuz;
+    PuzSpec spec;
+    spec.title = "In the Garden";
+    for (int r = 1; r <= 15; ++r) {
+        std::string row;
+        for (int c = 1; c <= 15; ++c) {
+            const std::uint8_t square = garden.cell(shapes::cellIndex(c, r));
+            row += square == BlankCell ? '.' : static_cast<char>(square);
+        }
+        spec.rows.push_back(row);
+    }
+    std::vector<std::pair<int, int>> order; // (number, down) -> entry
+    for (int i = 0; i < garden.wordCount; ++i)
+        order.emplace_back(garden.clueNumber[i] * 2 + (garden.direction[i] == 1 ? 0 : 1), i);
+    std::sort(order.begin(), order.end());
+    for (const auto &[key, entry] : order)
+        spec.clues.push_back(garden.clues[entry].str());
+    const auto fromPuz = read(write("garden.puz", puzFile(spec)));
+    ASSERT_TRUE(fromPuz) << fromPuz.error().text;
+    EXPECT_EQ(bytesOf(**fromPuz), bytesOf(garden));
+}
+
+// Omitted squares of an ipuz grid are squares outside the puzzle's shape; blocks stay blocks.
+TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
+{
+    const auto read = this->read(ImportData / "island-nulls.ipuz", "Sea");
+    ASSERT_TRUE(read) << read.error().text;
+    const PuzzleRecord &island = **read;
+    EXPECT_EQ(island.category.view(), "Sea");
+    EXPECT_EQ(island.width, 5);
+    EXPECT_EQ(island.height, 4);
+    const char *rows[] = { "0SUN0", "0E_O0", "MARSH", "0__E0" };
+    for (int r = 1; r <= 4; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            const char want = rows[r - 1][c - 1];
+            EXPECT_EQ(island.cell(shapes::cellIndex(c, r)),
+                want == '0'       ? OutsideCell
+                    : want == '_' ? BlankCell
+                                  : want)
+                << r << "," << c;
+        }
+    }
+    ASSERT_EQ(island.wordCount, 4);
+    EXPECT_EQ(island.words[1].view(), "MARSH");
+    EXPECT_EQ(island.clueNumber[1], 3);
+    EXPECT_EQ(island.words[3].view(), "NOSE");
+    EXPECT_EQ(island.clues[3].view(), "It smells the salt air");
+}
+
+// Windows-1252 texts of a .puz file come in as they are; what the records cannot show is
+// replaced visibly, and texts are cut to their fields.
+TEST_F(CrosswordImportTest, TextsComeInAsTheRecordsStoreThem)
+{
+    PuzSpec spec = pond();
+    spec.title = "Caf\xE9 \x80 and a title longer than the record can hold";
+    spec.clues = { "Shines\tbright", "Sea" + std::string(200, '!'), "Short sleep \x81", "Circle number" };
+    const auto read = this->read(write("pond.puz", puzFile(spec)));
+    ASSERT_TRUE(read) << read.error().text;
+    EXPECT_EQ((*read)->title.view(), "Caf\xE9 \x80 and a title longer than the ");
+    EXPECT_EQ((*read)->clues[0].view(), "Shines bright");
+    EXPECT_EQ((*read)->clues[2].view(), "Sea" + std::string(147, '!'));
+    EXPECT_EQ((*read)->clues[3].view(), "Short sleep ?");
+}
+
+// What cannot be mapped is refused with the file's name and the reason, and nothing is written:
+// an existing collection keeps its bytes, a missing one is not created.
+TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
+{
+    const std::string island = readFileBytes(ImportData / "island-nulls.ipuz", 10000).value();
+    const auto replaced = [&](std::initializer_list<std::pair<std::string, std::string>> changes) {
+        std::string text = island;
+        for (const auto &[from, to] : changes)
+            text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    // 30 rows of ten two-letter words across, twenty long words down: 320 words.
+    std::string many = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+        "dimensions": {"width": 29, "height": 30}, "puzzle": [)";
+    std::string solution;
+    std::string clues[2]; // across, down
+    {
+        const auto letter = [](int c, int) { return c % 3 != 0; };
+        std::vector<std::vector<int>> numbers(30, std::vector<int>(29, 0));
+        for (const GridRun &run : numberedRuns(29, 30, letter)) {
+            numbers[static_cast<std::size_t>(run.row - 1)][static_cast<std::size_t>(run.column - 1)]
+                = run.number;
+            std::string &list = clues[run.across ? 0 : 1];
+            list += std::string(list.empty() ? "" : ",") + "[" + std::to_string(run.number) + ",\"x\"]";
+        }
+        for (int r = 1; r <= 30; ++r) {
+            std::string puzzleRow;
+            std::string solutionRow;
+            for (int c = 1; c <= 29; ++c) {
+                const std::string sep = c > 1 ? "," : "";
+                puzzleRow += sep + (letter(c, r) ? std::to_string(numbers[r - 1][c - 1]) : "\"#\"");
+                solutionRow += sep + (letter(c, r) ? "\"A\"" : "\"#\"");
+            }
+            many += std::string(r > 1 ? "," : "") + "[" + puzzleRow + "]";
+            solution += std::string(r > 1 ? "," : "") + "[" + solutionRow + "]";
+        }
+    }
+    many += "], \"solution\": [" + solution + "], \"clues\": {\"Across\": [" + clues[0] + "], \"Down\": ["
+        + clues[1] + "]}}";
+
+    std::string damaged = puzFile(pond());
+    damaged[damaged.find("Salt")] = 'M';
+    PuzSpec locked = pond();
+    locked.scrambled = 4;
+    PuzSpec diagramless = pond();
+    diagramless.rows = { "SUN:", "E:A:", "A:PI" };
+    diagramless.type = 0x0401;
+    PuzSpec rebus = pond();
+    rebus.sections = section("LTIM", "42,1")
+        + section("GRBS", std::string(1, '\0') + '\x02' + std::string(10, '\0'))
+        + section("RTBL", " 1:UNDER;");
+    PuzSpec rebusTable = pond();
+    rebusTable.sections = section("RTBL", " 0:UNDER;");
+    PuzSpec wide = pond();
+    wide.rows = { std::string(31, 'A') };
+    PuzSpec fewClues = pond();
+    fewClues.clues.pop_back();
+    std::string cut = puzFile(pond());
+    cut.resize(cut.find("Circle"));
+
+    const struct
+    {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    } refused[] = {
+        { "rebus.ipuz", readFileBytes(ImportData / "rebus.ipuz", 10000).value(),
+            "the square in row 3, column 4 holds more than one letter" },
+        { "big.ipuz", replaced({ { R"("width": 5)", R"("width": 31)" } }),
+            "it is larger than 30 x 30 squares" },
+        { "many.ipuz", many, "it has more than 200 words" },
+        { "sudoku.ipuz", replaced({ { "crossword#1", "sudoku#1" } }),
+            "it is an ipuz file, but not of a crossword" },
+        { "diagramless.ipuz", replaced({ { "crossword#1", "crossword/diagramless#1" } }),
+            "it is a diagramless puzzle" },
+        { "broken.ipuz", replaced({ { "\"Island\",", "\"Island\"" } }),
+            "the text is not valid JSON (line 5: ',' or '}' was expected)" },
+        { "nosquare.ipuz", replaced({ { R"({"number": 3,)", R"({"number": 7,)" } }),
+            "clue 7 across has no square numbered 7" },
+        { "badorder.ipuz",
+            replaced({ { "[null, 1, 0, 2, null]", "[null, 2, 0, 1, null]" },
+                { R"({"number": 1,)", R"({"number": 2,)" }, { "[1, \"Water", "[2, \"Water" },
+                { "[2, \"It smells", "[1, \"It smells" } }),
+            "its clue numbers do not follow the reading order of their squares" },
+        { "twice.ipuz", replaced({ { "[2, \"It smells", "[1, \"It smells" } }),
+            "clue 1 down is given twice" },
+        { "damaged.puz", damaged, "its checksums do not match its contents, so the file is damaged" },
+        { "locked.puz", puzFile(locked), "it is scrambled (locked), so its answers cannot be read" },
+        { "diagramless.puz", puzFile(diagramless), "it is a diagramless puzzle" },
+        { "rebus.puz", puzFile(rebus), "the square in row 1, column 2 holds more than one letter" },
+        { "table.puz", puzFile(rebusTable), "it has squares with more than one letter" },
+        { "wide.puz", puzFile(wide), "it is larger than 30 x 30 squares" },
+        { "few.puz", puzFile(fewClues), "it has 3 clues for 4 words" },
+        { "cut.puz", cut, "the file is damaged or cut short" },
+        { "text.puz", "ACROSS words, not a crossword", "it is not a .puz crossword file" },
+        { "words.txt", "SUN: It shines", "it is neither an .ipuz nor a .puz file" },
+    };
+    const fs::path collection = dir() / "open.ZP3";
+    const fs::path missing = dir() / "missing.ZP3";
+    ASSERT_TRUE(
+        importCrosswordFile(ImportData / "island-nulls.ipuz", collection, ImportedCategory, m_layout));
+    const std::string before = readFileBytes(collection, 2 * sizeof(PuzzleRecord)).value();
+    for (const auto &[name, bytes, reason] : refused) {
+        const fs::path file = write(name, bytes);
+        const std::string expected = "The puzzle in \"" + name + "\" cannot be imported: " + reason + ".";
+        for (const fs::path &into : { collection, missing }) {
+            const auto refusal = importCrosswordFile(file, into, ImportedCategory, m_layout);
+            ASSERT_FALSE(refusal) << name;
+            EXPECT_EQ(refusal.error().caption, "Error");
+            EXPECT_EQ(refusal.error().text, expected);
+        }
+    }
+    EXPECT_EQ(readFileBytes(collection, 2 * sizeof(PuzzleRecord)).value(), before);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+// Each import appends one new puzzle, and the same file twice gives two.
+TEST_F(CrosswordImportTest, EachImportAppendsAPuzzle)
+{
+    const fs::path collection = dir() / "new.ZP3";
+    for (int expected = 0; expected < 2; ++expected) {
+        const auto added
+            = importCrosswordFile(ImportData / "garden-15x15.ipuz", collection, "Spring", m_layout);
+        ASSERT_TRUE(added) << added.error().text;
+        EXPECT_EQ(added->recordNumber, expected);
+        EXPECT_EQ(added->category, "Spring");
+        EXPECT_EQ(added->title, "In the Garden");
+    }
+    EXPECT_EQ(fs::file_size(collection), 2 * sizeof(PuzzleRecord));
+
+    // Without a title of its own, the puzzle is named after its file.
+    std::string untitled = readFileBytes(ImportData / "island-nulls.ipuz", 10000).value();
+    untitled.erase(untitled.find(R"("title")"), std::string_view(R"("title": "Island",)").size());
+    const auto read = this->read(write("Blue Lagoon.ipuz", untitled));
+    ASSERT_TRUE(read) << read.error().text;
+    EXPECT_EQ((*read)->title.view(), "Blue Lagoon");
+}
+
+} // namespace
+} // namespace gw::model
