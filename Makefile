@@ -4,8 +4,9 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
+FUZZ_RUNS ?= -1
 
-.PHONY: deps build run test sanitize bench fuzz data clean
+.PHONY: deps build run test sanitize bench fuzz-build fuzz fuzz-long data clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -28,11 +29,19 @@ sanitize: deps
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do $$b --benchmark_min_time=0.2; done
 
-fuzz: deps
+fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGW_FUZZ=ON \
 	    -DGW_BUILD_GUI=OFF -DGW_BUILD_BENCH=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target gw_fuzzers
+
+# Each fuzzer replays its kept corpus, then fuzzes for FUZZ_SECONDS.
+fuzz: fuzz-build
 	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# Each fuzzer in turn for FUZZ_SECONDS (or FUZZ_RUNS executions); what it finds is merged
+# into fuzz/corpus, minimized.  Commit the grown corpus.
+fuzz-long: fuzz-build
+	@bash scripts/fuzz-long.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 # Rebuilds the bundled shape and layout libraries and the sample collection in data/.
 data: build

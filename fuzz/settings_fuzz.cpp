@@ -1,36 +1,36 @@
 #include "model/Settings.h"
-#include "platform/RecordFile.h"
+#include "platform/IniFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
+#include <string_view>
 
-// Arbitrary bytes as the settings file: loaded, saved over itself and loaded again.  Whatever
-// the file held, the second load must give the same settings and a second save must leave the
-// file as the first save wrote it.
+// Arbitrary bytes as the settings file, read and written in memory as loadSettings and
+// saveSettings do it between the disk accesses.  The document must give back its bytes
+// unchanged; whatever they held, reading what was written must give the same settings, and
+// writing those again must not change a byte.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const std::filesystem::path directory = [] {
-        const std::filesystem::path made
-            = std::filesystem::temp_directory_path() / ("gw_settings_fuzz_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(made);
-        return made;
-    }();
-    const std::filesystem::path ini = directory / "GRIDW3.INI";
-    if (!gw::writeFileBytes(ini, std::string(reinterpret_cast<const char *>(data), size)))
-        return 0;
+    // Missing, so that "Last Group" takes its default without a collection lying there.
+    static const std::filesystem::path directory = "/nonexistent/gw_settings_fuzz";
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
-    const gw::model::Settings first = gw::model::loadSettings(ini, directory);
-    if (!gw::model::saveSettings(first, ini))
-        return 0;
-    const std::string written = gw::readFileBytes(ini, 4 << 20).value_or("");
-    const gw::model::Settings second = gw::model::loadSettings(ini, directory);
+    gw::IniFile document(bytes);
+    if (document.text() != bytes)
+        std::abort();
+    const gw::model::Settings first = gw::model::readSettings(document, directory);
+    gw::model::writeSettings(first, document);
+    const std::string written = document.text();
+
+    gw::IniFile again(written);
+    const gw::model::Settings second = gw::model::readSettings(again, directory);
     if (!(second == first))
         std::abort();
-    if (!gw::model::saveSettings(second, ini) || gw::readFileBytes(ini, 4 << 20).value_or("") != written)
+    gw::model::writeSettings(second, again);
+    if (again.modified() || again.text() != written)
         std::abort();
     return 0;
 }

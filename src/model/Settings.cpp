@@ -59,9 +59,8 @@ std::string textOf(const SettingsKey &key, const std::optional<std::string> &sto
 
 } // namespace
 
-Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory)
+Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory)
 {
-    const IniFile ini = IniFile::load(iniFile);
     const std::filesystem::path directory = withoutTrailingSeparator(startDirectory);
     Settings settings;
     for (const SettingsKey &key : settingsKeys()) {
@@ -83,9 +82,8 @@ Settings loadSettings(const std::filesystem::path &iniFile, const std::filesyste
     return settings;
 }
 
-Status saveSettings(const Settings &settings, const std::filesystem::path &iniFile)
+void writeSettings(const Settings &settings, IniFile &ini)
 {
-    IniFile ini = IniFile::load(iniFile);
     // The key table reaches the fields through a writable record; this copy is only read.
     Settings values = settings;
     for (const SettingsKey &key : settingsKeys()) {
@@ -99,6 +97,17 @@ Status saveSettings(const Settings &settings, const std::filesystem::path &iniFi
                 key.field(values));
         ini.setValue(key.section, key.key, written);
     }
+}
+
+Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory)
+{
+    return readSettings(IniFile::load(iniFile), startDirectory);
+}
+
+Status saveSettings(const Settings &settings, const std::filesystem::path &iniFile)
+{
+    IniFile ini = IniFile::load(iniFile);
+    writeSettings(settings, ini);
     if (!ini.modified())
         return ok();
     return ini.save(iniFile);

@@ -9,6 +9,10 @@
 #include <filesystem>
 #include <string>
 
+namespace gw {
+class IniFile;
+}
+
 namespace gw::model {
 
 // Longest texts held, in characters.  loadSettings never gives longer ones, saveSettings
@@ -117,8 +121,14 @@ struct Settings
     bool operator==(const Settings &) const = default;
 };
 
-// Reads every key from the settings file; a missing file, section or key gives its default.
+// Reads every key from a settings document; a missing section or key gives its default.
 // startDirectory supplies the defaults of the file name keys and of "Last Group".
+Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory);
+
+// Sets every key in a settings document, keeping every other line of it.
+void writeSettings(const Settings &settings, IniFile &ini);
+
+// readSettings of the settings file; a missing file gives every default.
 Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory);
 
 // Writes every key into the settings file, keeping every other line of it.  The file is
