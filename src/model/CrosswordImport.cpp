@@ -52,8 +52,10 @@ public:
         m_record.wordCount = static_cast<std::int16_t>(m_fileNumbers.size());
         generate::putInClueOrder(m_record);
         for (int i = 0; i < m_record.wordCount; ++i) {
-            if (m_fileNumbers.at({ m_record.startCell[i], m_record.direction[i] == 1 })
-                != m_record.clueNumber[i])
+            // Packed record fields are read by value: a reference to one may be misaligned.
+            const int start = m_record.startCell[i];
+            const int number = m_record.clueNumber[i];
+            if (m_fileNumbers.at({ start, m_record.direction[i] == 1 }) != number)
                 return refusal("its clue numbers do not follow the reading order of their squares");
         }
         return std::nullopt;

@@ -105,15 +105,15 @@ TEST_F(CrosswordImportTest, GardenIpuzComesInAsASavedGeneratedPuzzle)
     EXPECT_EQ(puzzle.title.view(), "In the Garden");
     EXPECT_EQ(puzzle.category.view(), "Imported Puzzles");
     EXPECT_EQ(std::memcmp(&puzzle.layout, &m_layout, sizeof m_layout), 0);
-    EXPECT_EQ(puzzle.width, 15);
-    EXPECT_EQ(puzzle.height, 15);
+    EXPECT_EQ(int(puzzle.width), 15);
+    EXPECT_EQ(int(puzzle.height), 15);
     EXPECT_EQ(puzzle.cell(shapes::cellIndex(1, 1)), BlankCell);
     EXPECT_EQ(puzzle.cell(shapes::cellIndex(13, 1)), 'R');
     EXPECT_EQ(puzzle.cell(shapes::cellIndex(4, 6)), 'E') << "a lower-case solution letter is raised";
     EXPECT_EQ(puzzle.cell(shapes::cellIndex(16, 1)), OutsideCell);
-    ASSERT_EQ(puzzle.wordCount, 18);
-    EXPECT_EQ(puzzle.acrossCount, 9);
-    EXPECT_EQ(puzzle.downCount, 9);
+    ASSERT_EQ(int(puzzle.wordCount), 18);
+    EXPECT_EQ(int(puzzle.acrossCount), 9);
+    EXPECT_EQ(int(puzzle.downCount), 9);
     for (int i = 0; i < MaxWords; ++i)
         EXPECT_EQ(puzzle.placed[i], i < 18 ? 1 : 0) << i;
 
@@ -129,14 +129,14 @@ TEST_F(CrosswordImportTest, GardenIpuzComesInAsASavedGeneratedPuzzle)
         { 17, 16, 0, "ROSE", "Flower with thorns, for a caf\xE9 table" },
     };
     for (const auto &[entry, number, across, word, clue] : expected) {
-        EXPECT_EQ(puzzle.clueNumber[entry], number) << entry;
+        EXPECT_EQ(int(puzzle.clueNumber[entry]), number) << entry;
         EXPECT_EQ(puzzle.direction[entry], across) << entry;
         EXPECT_EQ(puzzle.words[entry].view(), word) << entry;
-        EXPECT_EQ(puzzle.letterCount[entry], word.size()) << entry;
+        EXPECT_EQ(std::size_t(puzzle.letterCount[entry]), word.size()) << entry;
         EXPECT_EQ(puzzle.clues[entry].view(), clue) << entry;
     }
-    EXPECT_EQ(puzzle.startCell[0], shapes::cellIndex(11, 2));
-    EXPECT_EQ(puzzle.startCell[11], shapes::cellIndex(11, 2));
+    EXPECT_EQ(int(puzzle.startCell[0]), shapes::cellIndex(11, 2));
+    EXPECT_EQ(int(puzzle.startCell[11]), shapes::cellIndex(11, 2));
 }
 
 // The same puzzle as a .puz file gives the very same record: the format's own numbering and
@@ -174,8 +174,8 @@ TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
     ASSERT_TRUE(read) << read.error().text;
     const PuzzleRecord &island = **read;
     EXPECT_EQ(island.category.view(), "Sea");
-    EXPECT_EQ(island.width, 5);
-    EXPECT_EQ(island.height, 4);
+    EXPECT_EQ(int(island.width), 5);
+    EXPECT_EQ(int(island.height), 4);
     const char *rows[] = { "0SUN0", "0E_O0", "MARSH", "0__E0" };
     for (int r = 1; r <= 4; ++r) {
         for (int c = 1; c <= 5; ++c) {
@@ -187,9 +187,9 @@ TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
                 << r << "," << c;
         }
     }
-    ASSERT_EQ(island.wordCount, 4);
+    ASSERT_EQ(int(island.wordCount), 4);
     EXPECT_EQ(island.words[1].view(), "MARSH");
-    EXPECT_EQ(island.clueNumber[1], 3);
+    EXPECT_EQ(int(island.clueNumber[1]), 3);
     EXPECT_EQ(island.words[3].view(), "NOSE");
     EXPECT_EQ(island.clues[3].view(), "It smells the salt air");
 }
