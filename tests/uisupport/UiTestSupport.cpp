@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QAbstractButton>
+#include <QTest>
 #include <QWidget>
 
 namespace gw::test {
@@ -53,6 +55,19 @@ TestWorkspace::TestWorkspace()
     m_context->programDirectory = m_dir.filePath("program").toStdString();
     m_context->startDirectory = m_dir.filePath("start").toStdString();
     m_context->settings = model::loadSettings(m_context->settingsFile(), m_context->startDirectory);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void clickButton(QWidget &window, const char *objectName)
+{
+    auto *button = window.findChild<QAbstractButton *>(QString::fromLatin1(objectName));
+    QVERIFY2(button, objectName);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void saveScreenshot(QWidget *window, const QString &name)

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/Dialogs.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 #include <deque>
@@ -52,6 +53,13 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<app::AppContext> m_context;
 };
+
+// The whole file, or empty when it cannot be read: tests compare what a window wrote.
+QByteArray fileBytes(const QString &path);
+
+// Clicks the window's button (any QAbstractButton) of that object name; fails the test when
+// the window has none.
+void clickButton(QWidget &window, const char *objectName);
 
 // Saves a picture of the window as <GW_SCREENSHOT_DIR>/<name>.png when that variable is set.
 void saveScreenshot(QWidget *window, const QString &name);
