@@ -5,6 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 FUZZ_RUNS ?= -1
+FUZZERS ?=
 
 .PHONY: deps build run test sanitize bench fuzz-build fuzz fuzz-long data clean
 
@@ -38,10 +39,10 @@ fuzz-build: deps
 fuzz: fuzz-build
 	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# Each fuzzer in turn for FUZZ_SECONDS (or FUZZ_RUNS executions); what it finds is merged
-# into fuzz/corpus, minimized.  Commit the grown corpus.
+# Each fuzzer in turn (or those named in FUZZERS) for FUZZ_SECONDS (or FUZZ_RUNS executions);
+# what it finds is merged into fuzz/corpus, minimized.  Commit the grown corpus.
 fuzz-long: fuzz-build
-	@bash scripts/fuzz-long.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
+	@bash scripts/fuzz-long.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS) "$(FUZZERS)"
 
 # Rebuilds the bundled shape and layout libraries and the sample collection in data/.
 data: build

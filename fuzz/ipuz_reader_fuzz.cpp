@@ -1,12 +1,14 @@
-// ipuz files come from other programs and from anywhere: every byte sequence is refused with a
-// reason and writes nothing, or comes in as one puzzle.
+// .ipuz files come from other programs and from anywhere: every byte sequence is refused with a
+// reason, or comes in as a puzzle the program can print.
 #include "CrosswordImportFuzz.h"
+#include "model/IpuzReader.h"
 
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    gw::fuzz::importCrossword(std::string(reinterpret_cast<const char *>(data), size), ".ipuz");
+    gw::fuzz::importCrossword(
+        std::string_view(reinterpret_cast<const char *>(data), size), gw::model::readIpuz);
     return 0;
 }

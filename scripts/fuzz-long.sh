@@ -8,6 +8,8 @@ source "$(dirname "$0")/fuzz-targets.sh"
 build=${1:-build-fuzz}
 seconds=${2:-600}
 runs=${3:--1}
+# Names of the fuzzers to run (blank-separated); all of them when empty.
+only=${4:-}
 fuzz_use_ram_disk
 
 # Replaces the inputs of the corpus folder by the merged ones, which libFuzzer names by their
@@ -33,6 +35,9 @@ status=0
 table=$(printf '%-22s %10s %8s %6s %7s %7s %10s  %s' fuzzer runs exec/s cov ft files bytes finding)
 for fuzzer in "$build"/bin/*_fuzz; do
     name=$(basename "$fuzzer")
+    if [ -n "$only" ] && ! grep -qw -- "$name" <<<"$only"; then
+        continue
+    fi
     corpus=$(fuzz_corpus "$name")
     found="$build/fuzz-long/$name"
     artifacts="$build/fuzz-artifacts"

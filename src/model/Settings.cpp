@@ -47,11 +47,12 @@ std::string defaultOf(const SettingsKey &key, const std::filesystem::path &direc
     return key.defaultValue;
 }
 
-std::string textOf(const SettingsKey &key, const std::optional<std::string> &stored, std::string fallback)
+template <typename Fallback>
+std::string textOf(const SettingsKey &key, const std::optional<std::string> &stored, const Fallback &fallback)
 {
     if (key.wholeOnly)
-        return stored && stored->size() <= key.readLength ? *stored : fallback;
-    std::string value = stored.value_or(std::move(fallback));
+        return stored && stored->size() <= key.readLength ? *stored : fallback();
+    std::string value = stored ? *stored : fallback();
     if (value.size() > key.readLength)
         value.resize(key.readLength);
     return value;
@@ -65,10 +66,11 @@ Settings readSettings(const IniFile &ini, const std::filesystem::path &startDire
     Settings settings;
     for (const SettingsKey &key : settingsKeys()) {
         const std::optional<std::string> stored = ini.value(key.section, key.key);
-        std::string fallback = defaultOf(key, directory);
-        const auto raw = [&] { return stored.value_or(fallback); };
+        // The default may look at the disk: only asked for when the file does not decide.
+        const auto fallback = [&] { return defaultOf(key, directory); };
+        const auto raw = [&] { return stored ? *stored : fallback(); };
         std::visit(Overloaded {
-                       [&](std::string *field) { *field = textOf(key, stored, std::move(fallback)); },
+                       [&](std::string *field) { *field = textOf(key, stored, fallback); },
                        [&](bool *field) { *field = upperCased(raw()) == "YES"; },
                        // parseLeadingNumber saturates within the range of int.
                        [&](int *field) { *field = static_cast<int>(parseLeadingNumber(raw())); },

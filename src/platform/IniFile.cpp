@@ -1,7 +1,6 @@
 #include "platform/IniFile.h"
 
 #include "platform/RecordFile.h"
-#include "platform/Text.h"
 
 #include <system_error>
 #include <unistd.h>
@@ -61,12 +60,12 @@ std::optional<std::string_view> keyOf(std::string_view content)
 }
 
 // The value of a line that keyOf accepted.
-std::string valueOf(std::string_view content)
+std::string_view valueOf(std::string_view content)
 {
     std::string_view value = stripped(content.substr(content.find('=') + 1));
     if (isQuoted(value))
         value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    return value;
 }
 
 // CR LF, CR and LF each become one blank: a value must not start a line of its own.
@@ -92,6 +91,14 @@ std::string written(const std::string &value)
 }
 
 } // namespace
+
+std::size_t IniFile::CaselessHash::operator()(std::string_view name) const
+{
+    std::size_t hash = 14695981039346656037ull;
+    for (const char c : name)
+        hash = (hash ^ upperCaseByte(static_cast<unsigned char>(c))) * 1099511628211ull;
+    return hash;
+}
 
 IniFile::IniFile(std::string_view text)
 {
@@ -120,11 +127,11 @@ IniFile::IniFile(std::string_view text)
 void IniFile::addLine(std::string content, std::string ending)
 {
     if (const auto name = sectionNameOf(content)) {
-        m_sectionIndex.emplace(upperCased(*name), m_sections.size());
+        m_sectionIndex.emplace(*name, m_sections.size());
         m_sections.emplace_back();
     } else if (m_sections.size() > 1) {
         if (const auto key = keyOf(content))
-            m_sections.back().keys.emplace(upperCased(*key), m_sections.back().lines.size());
+            m_sections.back().keys.emplace(*key, m_sections.back().lines.size());
     }
     m_sections.back().lines.push_back(Line { std::move(content), std::move(ending) });
 }
@@ -152,18 +159,18 @@ IniFile IniFile::load(const std::filesystem::path &path)
 
 const IniFile::Line *IniFile::findKey(std::string_view section, std::string_view key) const
 {
-    const auto foundSection = m_sectionIndex.find(upperCased(section));
+    const auto foundSection = m_sectionIndex.find(section);
     if (foundSection == m_sectionIndex.end())
         return nullptr;
     const Section &within = m_sections[foundSection->second];
-    const auto foundKey = within.keys.find(upperCased(key));
+    const auto foundKey = within.keys.find(key);
     return foundKey == within.keys.end() ? nullptr : &within.lines[foundKey->second];
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
 {
     if (const Line *line = findKey(section, key))
-        return valueOf(line->content);
+        return std::string(valueOf(line->content));
     return std::nullopt;
 }
 
@@ -176,7 +183,7 @@ IniFile::Section &IniFile::appendSection(std::string_view name)
         if (!isBlankLine(lastLines.back().content))
             lastLines.push_back(Line { std::string(), m_newLine });
     }
-    m_sectionIndex.emplace(upperCased(name), m_sections.size());
+    m_sectionIndex.emplace(name, m_sections.size());
     Section &added = m_sections.emplace_back();
     added.lines.push_back(Line { "[" + std::string(name) + "]", m_newLine });
     return added;
@@ -185,16 +192,16 @@ IniFile::Section &IniFile::appendSection(std::string_view name)
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string single = oneLine(value);
-    const auto foundSection = m_sectionIndex.find(upperCased(section));
+    const auto foundSection = m_sectionIndex.find(section);
     Section &target
         = foundSection != m_sectionIndex.end() ? m_sections[foundSection->second] : appendSection(section);
-    std::string line = std::string(key) + "=" + written(single);
+    const auto line = [&] { return std::string(key) + "=" + written(single); };
 
-    if (const auto foundKey = target.keys.find(upperCased(key)); foundKey != target.keys.end()) {
+    if (const auto foundKey = target.keys.find(key); foundKey != target.keys.end()) {
         Line &old = target.lines[foundKey->second];
         if (valueOf(old.content) == single)
             return;
-        old.content = std::move(line);
+        old.content = line();
     } else {
         // A reachable section starts with its "[name]" line, so at never reaches 0, and every
         // key line lies before at: no index in keys moves.
@@ -204,8 +211,8 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         if (target.lines[at - 1].ending.empty())
             target.lines[at - 1].ending = m_newLine;
         target.lines.insert(
-            target.lines.begin() + static_cast<std::ptrdiff_t>(at), Line { std::move(line), m_newLine });
-        target.keys.emplace(upperCased(key), at);
+            target.lines.begin() + static_cast<std::ptrdiff_t>(at), Line { line(), m_newLine });
+        target.keys.emplace(key, at);
     }
     m_modified = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Failure.h"
+#include "platform/Text.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -68,10 +69,24 @@ private:
         std::string content; // without its line end
         std::string ending; // "\n", "\r\n", "\r" or empty for a last line without one
     };
+    // Names looked up without regard to case and without making an upper-cased copy: the
+    // settings read and write every key of the file on each load and save.
+    struct CaselessHash
+    {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct CaselessEqual
+    {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const { return equalsIgnoringCase(a, b); }
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, CaselessHash, CaselessEqual>;
+
     struct Section
     {
         std::vector<Line> lines; // the "[name]" line first, except for the lines before any
-        std::unordered_map<std::string, std::size_t> keys; // upper-cased key -> index in lines
+        NameIndex keys; // key -> index in lines
     };
 
     void addLine(std::string content, std::string ending);
@@ -80,7 +95,7 @@ private:
 
     // m_sections[0] holds the lines before the first section line; its keys are never read.
     std::vector<Section> m_sections;
-    std::unordered_map<std::string, std::size_t> m_sectionIndex; // upper-cased name -> first
+    NameIndex m_sectionIndex; // name -> first section of that name
     std::string m_newLine = "\n";
     bool m_modified = false;
     bool m_complete = true;
