@@ -48,11 +48,11 @@ std::string defaultOf(const SettingsKey &key, const std::filesystem::path &direc
 }
 
 template <typename Fallback>
-std::string textOf(const SettingsKey &key, const std::optional<std::string> &stored, const Fallback &fallback)
+std::string textOf(const SettingsKey &key, std::optional<std::string_view> stored, const Fallback &fallback)
 {
     if (key.wholeOnly)
-        return stored && stored->size() <= key.readLength ? *stored : fallback();
-    std::string value = stored ? *stored : fallback();
+        return stored && stored->size() <= key.readLength ? std::string(*stored) : fallback();
+    std::string value = stored ? std::string(*stored) : fallback();
     if (value.size() > key.readLength)
         value.resize(key.readLength);
     return value;
@@ -65,18 +65,20 @@ Settings readSettings(const IniFile &ini, const std::filesystem::path &startDire
     const std::filesystem::path directory = withoutTrailingSeparator(startDirectory);
     Settings settings;
     for (const SettingsKey &key : settingsKeys()) {
-        const std::optional<std::string> stored = ini.value(key.section, key.key);
+        const std::optional<std::string_view> stored = ini.value(key.section, key.key);
         // The default may look at the disk: only asked for when the file does not decide.
         const auto fallback = [&] { return defaultOf(key, directory); };
-        const auto raw = [&] { return stored ? *stored : fallback(); };
+        // The stored value, or the default, given to read.
+        const auto fromRaw = [&](const auto &read) { return stored ? read(*stored) : read(fallback()); };
         std::visit(Overloaded {
                        [&](std::string *field) { *field = textOf(key, stored, fallback); },
-                       [&](bool *field) { *field = upperCased(raw()) == "YES"; },
+                       [&](bool *field) {
+                           *field = fromRaw([](std::string_view raw) { return equalsIgnoringCase(raw, "YES"); });
+                       },
                        // parseLeadingNumber saturates within the range of int.
-                       [&](int *field) { *field = static_cast<int>(parseLeadingNumber(raw())); },
+                       [&](int *field) { *field = static_cast<int>(fromRaw(parseLeadingNumber)); },
                        [&](char *field) {
-                           const std::string value = raw();
-                           *field = value.empty() ? key.fallback : value.front();
+                           *field = fromRaw([&](std::string_view raw) { return raw.empty() ? key.fallback : raw.front(); });
                        },
                    },
             key.field(settings));

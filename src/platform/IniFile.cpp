@@ -83,11 +83,11 @@ std::string oneLine(std::string_view value)
 }
 
 // The text after "=" that valueOf turns back into value.
-std::string written(const std::string &value)
+std::string written(std::string_view value)
 {
     const bool changedByReading
         = !value.empty() && (isBlank(value.front()) || isBlank(value.back()) || isQuoted(value));
-    return changedByReading ? '"' + value + '"' : value;
+    return changedByReading ? '"' + std::string(value) + '"' : std::string(value);
 }
 
 } // namespace
@@ -167,10 +167,10 @@ const IniFile::Line *IniFile::findKey(std::string_view section, std::string_view
     return foundKey == within.keys.end() ? nullptr : &within.lines[foundKey->second];
 }
 
-std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
+std::optional<std::string_view> IniFile::value(std::string_view section, std::string_view key) const
 {
     if (const Line *line = findKey(section, key))
-        return std::string(valueOf(line->content));
+        return valueOf(line->content);
     return std::nullopt;
 }
 
@@ -191,7 +191,10 @@ IniFile::Section &IniFile::appendSection(std::string_view name)
 
 void IniFile::setValue(std::string_view section, std::string_view key, std::string_view value)
 {
-    const std::string single = oneLine(value);
+    // Most values hold no line break: those are taken as they are.
+    std::string brokenLines;
+    const std::string_view single
+        = value.find_first_of("\r\n") == std::string_view::npos ? value : (brokenLines = oneLine(value));
     const auto foundSection = m_sectionIndex.find(section);
     Section &target
         = foundSection != m_sectionIndex.end() ? m_sections[foundSection->second] : appendSection(section);

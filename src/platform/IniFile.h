@@ -46,8 +46,9 @@ public:
     // that refuses to be saved, so that the part not read is never lost.
     static IniFile load(const std::filesystem::path &path);
 
-    // The value of a key; nothing when its section or the key is missing.
-    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    // The value of a key, seen in the document until it changes; nothing when its section or
+    // the key is missing.
+    std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
     // Section and key names come from the program: no "]", "=" or line break in them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
