@@ -1,28 +1,24 @@
 #include "platform/IniFile.h"
 #include "platform/RecordFile.h"
+#include "support/ShellRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace gw {
 namespace {
 
-class IniFileTest : public ::testing::Test
+class IniFileTest : public test::ScratchFolderTest
 {
 protected:
     void SetUp() override
     {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::path(::testing::TempDir())
-            / ("gw_ini_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
+        ScratchFolderTest::SetUp();
+        m_dir = dir();
         m_file = m_dir / "GRIDW3.INI";
     }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::string fileBytes() const { return readFileBytes(m_file, 4 << 20).value_or("<missing>"); }
 
