@@ -72,12 +72,6 @@ TEST(PuzzleRecord, ResetToNewTakesTheLayoutAndClearsTheEntries)
     EXPECT_EQ(record->layout.name.str(), "Page");
 }
 
-TEST(PuzzleRecord, LetterCountSkipsBlanksOnly)
-{
-    EXPECT_EQ(letterCountOf("ICE CREAM"), 8);
-    EXPECT_EQ(letterCountOf("T-SHIRT"), 7);
-}
-
 // A length byte above the capacity, as a damaged file may hold, never reads past the field.
 TEST(PuzzleRecord, StringLengthsAreClamped)
 {
