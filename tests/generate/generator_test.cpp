@@ -195,6 +195,15 @@ TEST(BuildPuzzles, TellsTheObserverAboutEveryAttempt)
     RecordingObserver alone;
     EXPECT_EQ(build(*record, test::filledShape(15, 15), {}, 5, &alone).outcome, (BuildOutcome { 1, false }));
     EXPECT_EQ(alone.log, "");
+
+    // Once four attempts placed every word the run ends, and the counter shows the requested
+    // number, not 4.
+    const auto crossing = makeRecord({ "CAT", "TOE" }, 15, 15);
+    RecordingObserver early;
+    EXPECT_EQ(build(*crossing, test::filledShape(15, 15), { 10, false, false }, 9, &early).outcome,
+        (BuildOutcome { 10, false }));
+    EXPECT_NE(early.log.find("start 4"), std::string::npos);
+    EXPECT_EQ(early.log.find("start 5"), std::string::npos);
 }
 
 // An abort is noticed after the attempt in progress, which still counts, and the slots hold
@@ -247,6 +256,17 @@ TEST(BuildPuzzles, NeverPlacesAOneLetterWordOnALetterAlreadyInTheGrid)
     }
     const auto alone = makeRecord({ "E" }, 15, 15);
     EXPECT_EQ(build(*alone, test::filledShape(15, 15), {}, 1).slots->slots[0].wordsPlaced, 1);
+}
+
+// A word of blanks only, or with a NUL the grid would read as outside the shape, is never
+// placed, not even as the first word.
+TEST(BuildPuzzles, NeverPlacesAWordWithoutLetters)
+{
+    for (const std::string &word : { std::string("   "), std::string("A\0B", 3) }) {
+        const auto record = makeRecord({ word }, 50, 50);
+        const Built built = build(*record, test::filledShape(50, 50), { 2, true, false }, 13);
+        EXPECT_EQ(built.slots->slots[0].wordsPlaced, 0);
+    }
 }
 
 // ---- The production generator against the literal one --------------------------------------
