@@ -1,16 +1,15 @@
 #include "model/CollectionFile.h"
-#include "model/PreviousVersion.h"
 #include "model/PuzzleRecord.h"
 #include "platform/RecordFile.h"
 #include "shapes/ShapeRecord.h"
 #include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 namespace {
 
@@ -179,16 +178,7 @@ TEST_F(CliTest, WordsWritesThePairLines)
 // byte short is refused and nothing is written.
 TEST_F(CliTest, ConvertSixteenBitPuzzle)
 {
-    auto old = std::make_unique<gw::model::OldPuzzleRecord>();
-    std::memset(old.get(), 0, sizeof *old);
-    old->title.assign("Rivers");
-    old->size = 9;
-    old->wordCount = 1;
-    old->words[0].assign("NILE");
-    const std::string file = std::string("ZPK\x03"
-                                         "2.0",
-                                 7)
-        + std::string(reinterpret_cast<const char *>(old.get()), sizeof *old);
+    const std::string file = gw::test::zpkFile(*gw::test::oldPuzzle("Rivers", 1));
     ASSERT_TRUE(gw::writeFileBytes(path("RIVERS.ZPK"), file));
     ASSERT_TRUE(gw::writeFileBytes(path("short.zpk"), file.substr(0, file.size() - 1)));
 

@@ -1,7 +1,7 @@
 #include "generate/Generator.h"
-#include "generate/RandomSequence.h"
 #include "platform/Text.h"
 #include "support/ReferenceGenerator.h"
+#include "support/TestRecords.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,7 +10,6 @@
 #include <random>
 #include <set>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,8 +23,7 @@ constexpr unsigned char Blank = 32;
 
 std::unique_ptr<PuzzleRecord> makeRecord(const std::vector<std::string> &words, int width, int height)
 {
-    auto record = std::make_unique<PuzzleRecord>();
-    std::memset(record.get(), 0, sizeof(PuzzleRecord));
+    auto record = test::zeroedPuzzle();
     record->title.assign("Test");
     for (std::size_t i = 0; i < words.size(); ++i) {
         record->words[i].assign(words[i]);
@@ -35,29 +33,6 @@ std::unique_ptr<PuzzleRecord> makeRecord(const std::vector<std::string> &words, 
     record->width = static_cast<std::int16_t>(width);
     record->height = static_cast<std::int16_t>(height);
     return record;
-}
-
-// '#' marks a usable square, anything else an unusable one.
-ShapeRecord shapeOf(const std::vector<std::string> &rows)
-{
-    ShapeRecord shape {};
-    shape.height = static_cast<std::int16_t>(rows.size());
-    shape.width = static_cast<std::int16_t>(rows.front().size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c)
-            shape.cells[r * 50 + c] = rows[r][c] == '#' ? 1 : 0;
-    return shape;
-}
-
-ShapeRecord fullShape(int width, int height)
-{
-    return shapeOf(std::vector<std::string>(static_cast<std::size_t>(height), std::string(width, '#')));
-}
-
-// Only row 3 and column 3 usable: two five-letter words can only cross in the centre.
-ShapeRecord plusShape()
-{
-    return shapeOf({ "..#..", "..#..", "#####", "..#..", "..#.." });
 }
 
 struct Built
@@ -72,22 +47,6 @@ Built build(const PuzzleRecord &record, const ShapeRecord &shape, BuildOptions o
     Built built;
     built.outcome = BuildPuzzles(record, shape, options, seed, *built.slots, observer);
     return built;
-}
-
-// The grid of a record as text within its width and height: letters, '.' for a blank square
-// and '#' for one outside the shape.
-std::vector<std::string> gridText(const PuzzleRecord &record)
-{
-    std::vector<std::string> rows;
-    for (int r = 1; r <= record.height; ++r) {
-        std::string row;
-        for (int c = 1; c <= record.width; ++c) {
-            const unsigned char v = record.grid[(r - 1) * 50 + c - 1];
-            row += v == 0 ? '#' : v == Blank ? '.' : static_cast<char>(v);
-        }
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 std::string lettersOf(std::string_view word)
@@ -224,29 +183,27 @@ private:
     int m_attempt = 0;
 };
 
-// With one attempt there is no progress window to feed and only the best slot is filled.
-TEST(BuildPuzzles, OneAttemptFillsOnlySlotOneAndReportsNothing)
-{
-    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
-    RecordingObserver observer;
-    const Built built = build(*record, plusShape(), {}, 77, &observer);
-    EXPECT_EQ(built.outcome, (BuildOutcome { 1, false }));
-    EXPECT_EQ(observer.log, "");
-    EXPECT_EQ(built.slots->slots[0].wordsPlaced, 2);
-    for (int n = 1; n < 4; ++n)
-        EXPECT_EQ(built.slots->slots[n].wordsPlaced, 0);
-}
-
 // The progress window counts on exactly these calls: start and events before each attempt,
-// events, the abort check and events again after it.
+// events, the abort check and events again after it; with one attempt there is no window.
 TEST(BuildPuzzles, TellsTheObserverAboutEveryAttempt)
 {
     const auto record = makeRecord({ "ABC", "XYZ" }, 15, 15);
     RecordingObserver observer;
-    const Built built = build(*record, fullShape(15, 15), { 2, false, false }, 5, &observer);
-    EXPECT_EQ(built.outcome, (BuildOutcome { 2, false }));
+    EXPECT_EQ(build(*record, test::filledShape(15, 15), { 2, false, false }, 5, &observer).outcome, (BuildOutcome { 2, false }));
     EXPECT_EQ(
         observer.log, "start 1, events, events, abort?, events, start 2, events, events, abort?, events, ");
+    RecordingObserver alone;
+    EXPECT_EQ(build(*record, test::filledShape(15, 15), {}, 5, &alone).outcome, (BuildOutcome { 1, false }));
+    EXPECT_EQ(alone.log, "");
+
+    // Once four attempts placed every word the run ends, and the counter shows the requested
+    // number, not 4.
+    const auto crossing = makeRecord({ "CAT", "TOE" }, 15, 15);
+    RecordingObserver early;
+    EXPECT_EQ(build(*crossing, test::filledShape(15, 15), { 10, false, false }, 9, &early).outcome,
+        (BuildOutcome { 10, false }));
+    EXPECT_NE(early.log.find("start 4"), std::string::npos);
+    EXPECT_EQ(early.log.find("start 5"), std::string::npos);
 }
 
 // An abort is noticed after the attempt in progress, which still counts, and the slots hold
@@ -255,7 +212,7 @@ TEST(BuildPuzzles, AbortDuringAttemptFiveKeepsTheBestOfFive)
 {
     const auto record
         = makeRecord({ "CROSSWORD", "WORDS", "ROSE", "DOOR", "SOW", "CODE", "RED", "ODE" }, 9, 9);
-    const ShapeRecord shape = fullShape(9, 9);
+    const ShapeRecord shape = test::filledShape(9, 9);
     RecordingObserver observer(5);
     const Built aborted = build(*record, shape, { 100, false, false }, 4242, &observer);
     EXPECT_EQ(aborted.outcome, (BuildOutcome { 5, true }));
@@ -268,145 +225,6 @@ TEST(BuildPuzzles, AbortDuringAttemptFiveKeepsTheBestOfFive)
     }
 }
 
-// Once four attempts placed every word the run ends, and the counter shows the requested
-// number, not 4.
-TEST(BuildPuzzles, EndsEarlyWhenFourAttemptsPlacedEveryWord)
-{
-    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
-    RecordingObserver observer;
-    const Built built = build(*record, plusShape(), { 10, false, false }, 9, &observer);
-    EXPECT_EQ(built.outcome, (BuildOutcome { 10, false }));
-    EXPECT_EQ(observer.log.find("start 5"), std::string::npos);
-    EXPECT_NE(observer.log.find("start 4"), std::string::npos);
-}
-
-// Attempts placing as many words keep their order: attempt k lands in slot k.  On the plus
-// shape an attempt draws exactly 7 numbers: the first word's direction, the start draws of its
-// five tries up to the first that needs no crossing, which succeeds, and the second word's
-// direction.  So attempt k can be rerun alone from the seed after 7 x (k - 1) draws.
-TEST(BuildPuzzles, EarlierAttemptRanksAboveALaterOneWithTheSameCount)
-{
-    const auto record = makeRecord({ "ABCDE", "XYCZW" }, 5, 5);
-    const Built run = build(*record, plusShape(), { 4, false, false }, 31337);
-    RandomSequence random(31337);
-    for (int k = 0; k < 4; ++k) {
-        const Built alone = build(*record, plusShape(), {}, random.seed());
-        ASSERT_EQ(run.slots->slots[k].wordsPlaced, 2);
-        EXPECT_EQ(
-            std::memcmp(&run.slots->slots[k].record, &alone.slots->slots[0].record, sizeof(PuzzleRecord)), 0)
-            << "slot " << k + 1;
-        for (int draw = 0; draw < 7; ++draw)
-            random.next(2);
-    }
-}
-
-// The generator never changes the working record, whatever it holds.
-TEST(BuildPuzzles, LeavesTheWorkingRecordUntouched)
-{
-    auto record = std::make_unique<PuzzleRecord>();
-    std::mt19937 bytes(3);
-    auto *raw = reinterpret_cast<unsigned char *>(record.get());
-    for (std::size_t i = 0; i < sizeof(PuzzleRecord); ++i)
-        raw[i] = static_cast<unsigned char>(bytes());
-    record->wordCount = 60;
-    record->width = 20;
-    record->height = 20;
-    const auto before = std::make_unique<PuzzleRecord>(*record);
-    build(*record, fullShape(20, 20), { 3, true, false }, 8);
-    EXPECT_EQ(std::memcmp(record.get(), before.get(), sizeof(PuzzleRecord)), 0);
-}
-
-// A phrase is ordered by its stored length with the blank (9, ahead of an 8-letter word that
-// comes first in the list) but takes only its letters' squares.
-TEST(BuildPuzzles, PhraseIsOrderedByStoredLengthAndPlacedWithoutItsBlank)
-{
-    const auto record = makeRecord({ "XYZXYZXY", "ICE CREAM" }, 15, 15);
-    const Built built = build(*record, fullShape(15, 15), {}, 1);
-    const PuzzleRecord &result = built.slots->slots[0].record;
-    ASSERT_EQ(built.slots->slots[0].wordsPlaced, 1);
-    EXPECT_EQ(result.words[0].str(), "ICE CREAM");
-    EXPECT_EQ(int { result.letterCount[0] }, 8);
-    EXPECT_EQ(result.words[1].str(), "XYZXYZXY");
-    EXPECT_EQ(built.slots->slots[0].placedFlags[1], 0);
-    expectSoundCandidate(built.slots->slots[0], *record);
-}
-
-// A hyphen takes a square and crosses only another hyphen; lower-case and accented letters
-// are placed upper-case and cross their upper-case forms.
-TEST(BuildPuzzles, CrossesOnTheUpperCaseFormOfEveryCharacter)
-{
-    const std::vector<std::pair<std::string, std::string>> pairs
-        = { { "AB-CD", "XY-ZW" }, { "abcde", "XYCZW" },
-              { "ab\xe9"
-                "de",
-                  "XY\xc9ZW" },
-              { "qr\xe9st",
-                  "ab\xe9"
-                  "cd" } };
-    for (const auto &[first, second] : pairs) {
-        const auto record = makeRecord({ first, second }, 5, 5);
-        const Built built = build(*record, plusShape(), {}, 2);
-        ASSERT_EQ(built.slots->slots[0].wordsPlaced, 2) << first << " " << second;
-        EXPECT_EQ(gridText(built.slots->slots[0].record)[2][2], lettersOf(first)[2]);
-        expectSoundCandidate(built.slots->slots[0], *record);
-    }
-    const auto apart = makeRecord({ "AB-CD", "XYEZW" }, 5, 5);
-    EXPECT_EQ(build(*apart, plusShape(), {}, 2).slots->slots[0].wordsPlaced, 1);
-}
-
-// Every word after the first must cross one already placed, even on an empty shape.
-TEST(BuildPuzzles, LeavesOutAWordThatCrossesNothing)
-{
-    const auto record = makeRecord({ "ABC", "XYZ" }, 15, 15);
-    const Built built = build(*record, fullShape(15, 15), { 5, false, false }, 11);
-    for (const BestFitSlot &slot : built.slots->slots) {
-        ASSERT_EQ(slot.wordsPlaced, 1);
-        EXPECT_EQ(slot.record.words[1].str(), "XYZ");
-        EXPECT_EQ(slot.placedFlags[1], 0);
-    }
-}
-
-// A chain that needs three passes: DEEEE waits for ADD (pass 2), EFFFFF for DEEEE (pass 3).
-// Quick Build stops after pass 2.
-TEST(BuildPuzzles, QuickBuildRetriesTheWordsLeftOutOnlyOnce)
-{
-    const ShapeRecord shape = shapeOf(
-        { "########", "#.......", "#####...", "....#...", "....#...", "....#...", "....#...", "....#..." });
-    const auto record = makeRecord({ "AAAAAAAA", "EFFFFF", "DEEEE", "ADD" }, 8, 8);
-    const Built full = build(*record, shape, {}, 3);
-    EXPECT_EQ(full.slots->slots[0].wordsPlaced, 4);
-    expectSoundCandidate(full.slots->slots[0], *record);
-    const Built quick = build(*record, shape, { 1, false, true }, 3);
-    EXPECT_EQ(quick.slots->slots[0].wordsPlaced, 3);
-    EXPECT_EQ(quick.slots->slots[0].record.words[3].str(), "EFFFFF");
-}
-
-// Shrinking cuts empty rows below and columns right of the letters, and empty rows above a
-// first word across (or empty columns left of a first word down), moving the start cells.
-TEST(BuildPuzzles, ShrinkCutsEmptyRowsAndColumns)
-{
-    std::vector<std::string> rows(15, std::string(15, '.'));
-    rows[6] = "...#######.....";
-    const auto hello = makeRecord({ "HELLO" }, 15, 15);
-    const Built across = build(*hello, shapeOf(rows), { 1, true, false }, 4);
-    const PuzzleRecord &shrunk = across.slots->slots[0].record;
-    EXPECT_EQ(gridText(shrunk), std::vector<std::string>({ "###HELLO" })); // empty left columns stay
-    EXPECT_EQ(int { shrunk.startCell[0] }, 4);
-
-    const Built unshrunk = build(*hello, shapeOf(rows), {}, 4);
-    EXPECT_EQ(int { unshrunk.slots->slots[0].record.width }, 15);
-    EXPECT_EQ(int { unshrunk.slots->slots[0].record.height }, 15);
-    EXPECT_EQ(int { unshrunk.slots->slots[0].record.startCell[0] }, 6 * 50 + 4);
-
-    std::vector<std::string> column(15, std::string(15, '.'));
-    for (std::string &row : column)
-        row[8] = '#';
-    const auto world = makeRecord({ "WORLD" }, 15, 15);
-    const Built down = build(*world, shapeOf(column), { 1, true, false }, 4);
-    EXPECT_EQ(gridText(down.slots->slots[0].record), std::vector<std::string>({ "W", "O", "R", "L", "D" }));
-    EXPECT_EQ(int { down.slots->slots[0].record.startCell[0] }, 1);
-}
-
 // A word is never laid over one running the same way: not the same word twice, and not a
 // short word inside a longer one, which would print a clue number inside another answer.
 TEST(BuildPuzzles, NeverLaysAWordOverOneRunningTheSameWay)
@@ -414,7 +232,7 @@ TEST(BuildPuzzles, NeverLaysAWordOverOneRunningTheSameWay)
     for (const auto &words : std::vector<std::vector<std::string>> { { "CAT", "CAT" }, { "SCATTER", "CAT" } }) {
         const auto record = makeRecord(words, 15, 15);
         for (std::uint32_t seed = 1; seed <= 40; ++seed) {
-            const Built built = build(*record, fullShape(15, 15), {}, seed);
+            const Built built = build(*record, test::filledShape(15, 15), {}, seed);
             const PuzzleRecord &result = built.slots->slots[0].record;
             ASSERT_EQ(built.slots->slots[0].wordsPlaced, 2);
             EXPECT_NE(result.direction[0], result.direction[1]) << words[0] << " seed " << seed;
@@ -429,7 +247,7 @@ TEST(BuildPuzzles, NeverPlacesAOneLetterWordOnALetterAlreadyInTheGrid)
 {
     const auto record = makeRecord({ "HELLO", "E" }, 15, 15);
     for (std::uint32_t seed = 1; seed <= 5; ++seed) {
-        const Built built = build(*record, fullShape(15, 15), { 5, false, false }, seed);
+        const Built built = build(*record, test::filledShape(15, 15), { 5, false, false }, seed);
         for (const BestFitSlot &slot : built.slots->slots) {
             ASSERT_EQ(slot.wordsPlaced, 1) << "seed " << seed;
             EXPECT_EQ(slot.record.words[1].str(), "E");
@@ -437,31 +255,16 @@ TEST(BuildPuzzles, NeverPlacesAOneLetterWordOnALetterAlreadyInTheGrid)
         }
     }
     const auto alone = makeRecord({ "E" }, 15, 15);
-    EXPECT_EQ(build(*alone, fullShape(15, 15), {}, 1).slots->slots[0].wordsPlaced, 1);
+    EXPECT_EQ(build(*alone, test::filledShape(15, 15), {}, 1).slots->slots[0].wordsPlaced, 1);
 }
 
-// Counts and sizes from a file are clamped before they index anything, and a word without
-// letters, or with a NUL the grid would read as outside the shape, is never placed.
-TEST(BuildPuzzles, ClampsAnUntrustedRecord)
+// A word of blanks only, or with a NUL the grid would read as outside the shape, is never
+// placed, not even as the first word.
+TEST(BuildPuzzles, NeverPlacesAWordWithoutLetters)
 {
-    for (const auto &[count, width, height] :
-        std::vector<std::tuple<int, int, int>> { { 500, 300, -2 }, { -7, 0, 80 }, { 0, 50, 50 } }) {
-        auto record = makeRecord({ "QUEEN", "EMU", "NUT" }, width, height);
-        record->wordCount = static_cast<std::int16_t>(count);
-        ShapeRecord shape = fullShape(50, 50);
-        const Built built = build(*record, shape, { 3, true, false }, 12);
-        for (const BestFitSlot &slot : built.slots->slots) {
-            if (slot.wordsPlaced == 0)
-                continue;
-            EXPECT_TRUE(slot.record.width >= 1 && slot.record.width <= 50);
-            EXPECT_TRUE(slot.record.height >= 1 && slot.record.height <= 50);
-            for (int i = 0; i < slot.record.wordCount; ++i)
-                EXPECT_TRUE(slot.record.startCell[i] >= 1 && slot.record.startCell[i] <= 2500);
-        }
-    }
     for (const std::string &word : { std::string("   "), std::string("A\0B", 3) }) {
         const auto record = makeRecord({ word }, 50, 50);
-        const Built built = build(*record, fullShape(50, 50), { 2, true, false }, 13);
+        const Built built = build(*record, test::filledShape(50, 50), { 2, true, false }, 13);
         EXPECT_EQ(built.slots->slots[0].wordsPlaced, 0);
     }
 }

@@ -59,12 +59,6 @@ QWidget *child(QWidget &window, const QString &name)
     return window.findChild<QWidget *>(name);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray recordBytes(const model::PuzzleRecord &record)
 {
     return QByteArray(reinterpret_cast<const char *>(&record), RecordSize);
@@ -96,12 +90,24 @@ class TCreatedPuzzleTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Slot 1 is chosen at once and its words are listed sorted, the phrase with its blank.
-    void listsTheWordsOfTheBestFit()
+    // Slot 1 is chosen at once and its words are listed sorted, the phrase with its blank; a
+    // double click opens the enlarged view on a slot, captioned with its rank.
+    void listsTheWordsAndEnlargesASlot()
     {
         test::TestWorkspace workspace;
         runGenerator(workspace.context());
         generate::TCreatedPuzzle chooser(workspace.context());
+        QString caption;
+        chooser.setEnlargedViewRunner([&](generate::TBlowItUp &view) {
+            caption = view.windowTitle();
+            view.show();
+            const QImage picture = view.findChild<QLabel *>(QStringLiteral("PuzzImage1"))->pixmap().toImage();
+            QCOMPARE(picture.size(), QSize(411, 411));
+            QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::black));
+            test::saveScreenshot(&view, QStringLiteral("blow_it_up"));
+            QTest::keyClick(&view, Qt::Key_Escape);
+            QVERIFY(!view.isVisible());
+        });
         showAndAwaitSelection(chooser);
         const generate::BestFitSlot &best = workspace.context().slots->slots[0];
         QStringList included;
@@ -117,6 +123,8 @@ private Q_SLOTS:
         QCOMPARE(labelText(chooser, "ExcludedLabel"),
             QString::number(left) + (left == 1 ? " Excluded Word" : " Excluded Words"));
         test::saveScreenshot(&chooser, QStringLiteral("created_puzzle"));
+        QTest::mouseDClick(child(chooser, "PuzzImage2"), Qt::LeftButton);
+        QCOMPARE(caption, QStringLiteral("Second Best Fit"));
     }
 
     // Empty slots are neither captioned nor selectable nor enlarged.
@@ -151,57 +159,9 @@ private Q_SLOTS:
         QCOMPARE(window.pixelColor(6, 100) == QColor(Qt::red), false);
     }
 
-    // A double click opens the enlarged view on that slot, captioned with its rank.
-    void doubleClickEnlargesTheSlot()
-    {
-        test::TestWorkspace workspace;
-        runGenerator(workspace.context());
-        generate::TCreatedPuzzle chooser(workspace.context());
-        QString caption;
-        chooser.setEnlargedViewRunner([&](generate::TBlowItUp &view) {
-            caption = view.windowTitle();
-            view.show();
-            QCOMPARE(view.size(), QSize(515, 419));
-            auto *exit = view.findChild<QPushButton *>(QStringLiteral("Cancel"));
-            QCOMPARE(exit->text(), QStringLiteral("E&xit"));
-            const QImage picture = view.findChild<QLabel *>(QStringLiteral("PuzzImage1"))->pixmap().toImage();
-            QCOMPARE(picture.size(), QSize(411, 411));
-            QCOMPARE(picture.pixelColor(0, 0), QColor(Qt::black));
-            test::saveScreenshot(&view, QStringLiteral("blow_it_up"));
-            QTest::keyClick(&view, Qt::Key_Escape);
-            QVERIFY(!view.isVisible());
-        });
-        showAndAwaitSelection(chooser);
-        QTest::mouseDClick(child(chooser, "PuzzImage2"), Qt::LeftButton);
-        QCOMPARE(caption, QStringLiteral("Second Best Fit"));
-    }
-
-    // Answering No writes nothing, and the lists still show every word entered afterwards.
-    void saveAnsweredNoWritesNothing()
-    {
-        test::TestWorkspace workspace;
-        runGenerator(workspace.context());
-        test::ScriptedDialogs dialogs;
-        dialogs.answer(app::Answer::No);
-        generate::TCreatedPuzzle chooser(workspace.context());
-        showAndAwaitSelection(chooser);
-        QTest::mouseClick(child(chooser, "Save"), Qt::LeftButton);
-        QCOMPARE(dialogs.messages().size(), size_t(1));
-        QCOMPARE(dialogs.messages()[0].caption, QStringLiteral("Warning"));
-        QCOMPARE(dialogs.messages()[0].text,
-            QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?"));
-        QVERIFY(dialogs.messages()[0].buttons == app::Buttons::YesNo);
-        QVERIFY(!QFile::exists(collectionPath(workspace.context())));
-        QVERIFY(chooser.isVisible());
-        QVERIFY(!chooser.saved());
-        QCOMPARE(workspace.context().working->generated, 1);
-
-        QTest::mouseClick(child(chooser, "PuzzImage2"), Qt::LeftButton);
-        QCOMPARE(items(chooser, "IncludedWords").size() + items(chooser, "ExcludedWords").size(), 6);
-    }
-
-    // Yes appends exactly one record: the slot stamped; the main window is told to reselect it.
-    void saveAppendsTheStampedCandidate()
+    // Answering No writes nothing, and the lists still show every word entered afterwards; Yes
+    // then appends exactly one record, the slot stamped, and the main window is told to reselect it.
+    void saveAnsweredNoWritesNothingAndYesAppendsTheStampedCandidate()
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
@@ -216,13 +176,26 @@ private Q_SLOTS:
             reselected = category + "/" + title;
         };
         test::ScriptedDialogs dialogs;
-        dialogs.answer(app::Answer::Yes);
+        dialogs.answer(app::Answer::No);
         generate::TCreatedPuzzle chooser(context);
         showAndAwaitSelection(chooser);
+        QTest::mouseClick(child(chooser, "Save"), Qt::LeftButton);
+        QCOMPARE(dialogs.messages().size(), size_t(1));
+        QCOMPARE(dialogs.messages()[0].caption, QStringLiteral("Warning"));
+        QCOMPARE(dialogs.messages()[0].text,
+            QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?"));
+        QVERIFY(dialogs.messages()[0].buttons == app::Buttons::YesNo);
+        QCOMPARE(test::fileBytes(collectionPath(context)), existing);
+        QVERIFY(chooser.isVisible());
+        QVERIFY(!chooser.saved());
+        QCOMPARE(context.working->generated, 1);
         QTest::mouseClick(child(chooser, "PuzzImage2"), Qt::LeftButton);
+        QCOMPARE(items(chooser, "IncludedWords").size() + items(chooser, "ExcludedWords").size(), 6);
+
+        dialogs.answer(app::Answer::Yes);
         QTest::mouseClick(child(chooser, "Save"), Qt::LeftButton);
         const model::PuzzleRecord expected = stamped(context.slots->slots[1]);
-        QCOMPARE(fileBytes(collectionPath(context)), existing + recordBytes(expected));
+        QCOMPARE(test::fileBytes(collectionPath(context)), existing + recordBytes(expected));
         QCOMPARE(expected.version.str(), std::string("3.0b"));
         QCOMPARE(expected.generated, 1);
         QCOMPARE(int(expected.placed[0]), 1);
@@ -251,7 +224,7 @@ private Q_SLOTS:
         generate::TCreatedPuzzle chooser(context);
         showAndAwaitSelection(chooser);
         QTest::mouseClick(child(chooser, "Save"), Qt::LeftButton);
-        QCOMPARE(fileBytes(collectionPath(context)),
+        QCOMPARE(test::fileBytes(collectionPath(context)),
             first + recordBytes(stamped(context.slots->slots[0])) + third);
         QVERIFY(chooser.saved());
     }
@@ -283,7 +256,6 @@ private Q_SLOTS:
         workspace.context().scaleFactor = 1.6;
         generate::TCreatedPuzzle chooser(workspace.context());
         showAndAwaitSelection(chooser);
-        QCOMPARE(chooser.size(), QSize(950, 670));
         QCOMPARE(child(chooser, "PuzzImage2")->geometry(), QRect(346, 26, 306, 306));
         test::saveScreenshot(&chooser, QStringLiteral("created_puzzle_1_6"));
         chooser.setEnlargedViewRunner([](generate::TBlowItUp &view) {

