@@ -1,9 +1,6 @@
 #include "export/QtPreviewExports.h"
-#include "model/CollectionFailures.h"
-#include "model/CollectionFile.h"
-#include "render/PrintJob.h"
+#include "render/SamplePage.h"
 #include "render/TMyPreview.h"
-#include "report/ReportEngine.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -23,11 +20,8 @@ namespace {
 struct Preview
 {
     explicit Preview(app::AppContext &context)
+        : window(std::make_unique<render::TMyPreview>(context, *sample.job, sample.engine, nullptr))
     {
-        const auto read = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", 0, model::unableToLoadPuzzle());
-        job = std::make_unique<render::PrintJob>(*read, render::PrintOptions {});
-        job->run(engine);
-        window = std::make_unique<render::TMyPreview>(context, *job, engine, nullptr);
         exports::installExportHooks(window->exportHooks(), context, [this](QDialog &dialog) {
             dialog.show();
             if (auto *ok = dialog.findChild<QPushButton *>("OkButton");
@@ -41,8 +35,7 @@ struct Preview
 
     void trigger(const char *action) { window->findChild<QAction *>(action)->trigger(); }
 
-    std::unique_ptr<render::PrintJob> job;
-    report::ReportEngine engine;
+    test::SamplePage sample;
     std::unique_ptr<render::TMyPreview> window;
     std::function<void(QDialog &)> answer;
 };
