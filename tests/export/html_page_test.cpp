@@ -22,9 +22,10 @@ TEST(HtmlPage, BlocksAndRulesTakeTheirPlaces)
 {
     model::Settings settings = defaults();
     settings.firstHeader.text.clear();
-    EXPECT_NE(exports::htmlPage(settings, "X.JPG")
-                  .find(" <BODY>\r\n  <CENTER><IMG SRC=\"X.JPG\" ALT=\"Gridwright 97 Puzzle\"></CENTER><P>\r\n"
-                        " </BODY>"),
+    EXPECT_NE(
+        exports::htmlPage(settings, "X.JPG")
+            .find(" <BODY>\r\n  <CENTER><IMG SRC=\"X.JPG\" ALT=\"Gridwright 97 Puzzle\"></CENTER><P>\r\n"
+                  " </BODY>"),
         std::string::npos);
 
     settings.firstHeader = { "H1", true, true, true, 1 };

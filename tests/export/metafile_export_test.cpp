@@ -208,7 +208,8 @@ TEST_F(MetafileExport, ReadersFindThePrintedPageTextsWhereThePageHasThem)
         const Outcome converted = shell("wmf2svg --maxwidth=816 --maxheight=1056 --maxpect -o "
             + quoted(dir() / "w.svg") + " " + quoted(dir() / "p.wmf"));
         ASSERT_EQ(converted.status, 0) << converted.out;
-        const std::vector<SvgText> characters = wmfSvgCharacters(readFileBytes(dir() / "w.svg", ExportedBytes).value());
+        const std::vector<SvgText> characters
+            = wmfSvgCharacters(readFileBytes(dir() / "w.svg", ExportedBytes).value());
         for (const report::TextOperation &text : printed) {
             EXPECT_EQ(wmfRunAt(characters, pixel(text.x), pixel(text.baseline), text.text.size()), text.text)
                 << "WMF: at " << pixel(text.x) << ", " << pixel(text.baseline);

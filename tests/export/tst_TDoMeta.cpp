@@ -114,10 +114,11 @@ void DoMetaTest::bitmapsAreWarnedAboutFirst()
     const QString file = workspace.path("start/with-bitmap.emf");
     dialogs.chooseFile(file);
     bool warnedBeforeDrawing = false;
-    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, [&](QDialog &window) {
-        warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
-        return showUntilCreated(window);
-    });
+    exports::exportMetafile(
+        nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, [&](QDialog &window) {
+            warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
+            return showUntilCreated(window);
+        });
     QVERIFY(warnedBeforeDrawing);
     QCOMPARE(dialogs.messages().size(), std::size_t(1));
     QCOMPARE(

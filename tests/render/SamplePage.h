@@ -13,7 +13,8 @@ namespace gw::test {
 // A record of the bundled sample collection; record 0 is "Farm Animals".  Null when unreadable.
 inline std::unique_ptr<model::PuzzleRecord> samplePuzzle(int record = 0)
 {
-    const auto read = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", record, model::unableToLoadPuzzle());
+    const auto read
+        = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", record, model::unableToLoadPuzzle());
     return read ? std::make_unique<model::PuzzleRecord>(*read) : nullptr;
 }
 

@@ -256,15 +256,15 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     // The font dialog starts on the entry's font and colour and stores face, size, colour and
     // styles into the copy that is printed; the colour dialog starts on the box colour.
     QStringList asked;
-    app::setFontDialogSeam(
-        [&](QWidget *, const app::FontChoice &preset, const QString &title) -> std::optional<app::FontChoice> {
-            asked << title << QString::number(preset.font.pointSize()) << preset.colour.name();
-            QFont chosen("DejaVu Serif");
-            chosen.setPointSize(19);
-            chosen.setItalic(true);
-            chosen.setUnderline(true);
-            return app::FontChoice { chosen, QColor(0x40, 0x50, 0x60) };
-        });
+    app::setFontDialogSeam([&](QWidget *, const app::FontChoice &preset,
+                               const QString &title) -> std::optional<app::FontChoice> {
+        asked << title << QString::number(preset.font.pointSize()) << preset.colour.name();
+        QFont chosen("DejaVu Serif");
+        chosen.setPointSize(19);
+        chosen.setItalic(true);
+        chosen.setUnderline(true);
+        return app::FontChoice { chosen, QColor(0x40, 0x50, 0x60) };
+    });
     app::setColourDialogSeam([&](QWidget *, const QColor &preset) -> std::optional<QColor> {
         asked << preset.name();
         return QColor(0, 128, 255);
@@ -277,7 +277,8 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     const layout::LayoutFont &font = r.window->puzzle().layout.objects[grid].textFont;
     QCOMPARE(QString::fromStdString(font.face.str()), QString("DejaVu Serif"));
     QCOMPARE(int(font.size), 19);
-    QCOMPARE(QList<int>({ font.style.italic, font.style.underline, font.style.bold }), QList<int>({ 1, 1, 0 }));
+    QCOMPARE(
+        QList<int>({ font.style.italic, font.style.underline, font.style.bold }), QList<int>({ 1, 1, 0 }));
     QCOMPARE(quint32(font.colour), quint32(0x605040));
     QCOMPARE(int(r.puzzle->layout.objects[grid].textFont.size), int(original.size));
     r.settings().boxColor = 0x000000FF;
