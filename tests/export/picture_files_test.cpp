@@ -35,6 +35,11 @@ TEST_F(PictureFiles, ReadersTakeBothBitmapDepthsBack)
     ASSERT_TRUE(exports::writeBmp(testImage(), dir() / "full.bmp", 24));
     ASSERT_TRUE(exports::writeBmp(testImage(), dir() / "palette.bmp", 8));
     EXPECT_TRUE(exports::bmpBytes(QImage(), 24).empty());
+    for (const int depth : { 24, 8 }) {
+        // The readers below ignore the file size in the header; others rely on it.
+        const std::vector<std::uint8_t> bytes = exports::bmpBytes(testImage(), depth);
+        EXPECT_EQ(bytes[2] | bytes[3] << 8 | bytes[4] << 16 | bytes[5] << 24, int(bytes.size())) << depth;
+    }
     const QImage full(QString::fromStdString((dir() / "full.bmp").string()));
     ASSERT_FALSE(full.isNull());
     EXPECT_EQ(full.convertToFormat(QImage::Format_RGB32), testImage());
