@@ -69,10 +69,7 @@ std::unique_ptr<model::PuzzleRecord> smallPuzzle()
     return puzzle;
 }
 
-// The sample puzzle's grid, numbers and clues as a reader opens them from either file.  The
-// .puz file keeps its clues in the format's order (by number, across before down) and its
-// checksums right; its reader hands the clue texts out all across first, then all down, in the
-// order of the file, which this reassembles.
+// The sample puzzle's grid, numbers and clues as a reader opens them from either file.
 TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
 {
     const auto record = samplePuzzle(0);
@@ -80,18 +77,8 @@ TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
     ASSERT_TRUE(exports::writeIpuz(grid, dir() / "sample.ipuz"));
     ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
-    std::vector<std::pair<int, std::string>> inPuzOrder;
-    std::vector<std::string> ipuzClues;
-    for (const auto *clues : { &grid.across, &grid.down }) {
-        const bool down = clues == &grid.down;
-        for (const auto &clue : *clues) {
-            inPuzOrder.emplace_back(clue.number * 2 + (down ? 1 : 0), clue.text);
-            ipuzClues.push_back((down ? "down " : "across ") + std::to_string(clue.number) + " " + clue.text);
-        }
-    }
-    std::sort(inPuzOrder.begin(), inPuzOrder.end());
 
-    for (const std::string name : { "sample.ipuz", "sample.puz" }) {
+    for (const char *name : { "sample.ipuz", "sample.puz" }) {
         SCOPED_TRACE(name);
         const std::vector<std::string> facts = read(dir() / name);
         EXPECT_TRUE(has(facts, "size 15 15"));
@@ -105,21 +92,43 @@ TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
                 "number " + std::to_string(clue.number) + " " + std::to_string(clue.column) + " "
                     + std::to_string(clue.row)))
                 << clue.number;
-        if (name == "sample.ipuz") {
-            for (const std::string &clue : ipuzClues)
-                EXPECT_TRUE(has(facts, clue)) << clue;
-            continue;
-        }
-        EXPECT_TRUE(has(facts, "checksums ok"));
-        std::vector<std::string> inFile;
-        for (const std::string &fact : facts) {
-            if (fact.rfind("across ", 0) == 0 || fact.rfind("down ", 0) == 0)
-                inFile.push_back(fact.substr(fact.find(' ', fact.find(' ') + 1) + 1));
-        }
-        ASSERT_EQ(inFile.size(), inPuzOrder.size());
-        for (std::size_t i = 0; i < inFile.size(); ++i)
-            EXPECT_EQ(inFile[i], inPuzOrder[i].second) << i;
     }
+    // The ipuz file names each clue with its number.
+    const std::vector<std::string> ipuz = read(dir() / "sample.ipuz");
+    for (const auto &clue : grid.across)
+        EXPECT_TRUE(has(ipuz, "across " + std::to_string(clue.number) + " " + clue.text));
+    for (const auto &clue : grid.down)
+        EXPECT_TRUE(has(ipuz, "down " + std::to_string(clue.number) + " " + clue.text));
+}
+
+// The .puz file keeps its clues in the format's order (by number, across before down) and its
+// checksums right.  The reader hands the clue texts out all across first, then all down, in
+// the order of the file, which this reassembles.
+TEST_F(CrosswordFiles, PuzFileHasItsCluesInOrderAndItsChecksumsRight)
+{
+    const auto record = samplePuzzle(0);
+    ASSERT_TRUE(record);
+    const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
+    ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
+    const std::vector<std::string> facts = read(dir() / "sample.puz");
+    EXPECT_TRUE(has(facts, "checksums ok"));
+
+    std::vector<std::string> inFile;
+    for (const std::string &fact : facts) {
+        for (const char *kind : { "across ", "down " }) {
+            if (fact.rfind(kind, 0) == 0)
+                inFile.push_back(fact.substr(fact.find(' ', std::strlen(kind)) + 1));
+        }
+    }
+    std::vector<std::pair<int, std::string>> expected;
+    for (const auto &clue : grid.across)
+        expected.emplace_back(clue.number * 2, clue.text);
+    for (const auto &clue : grid.down)
+        expected.emplace_back(clue.number * 2 + 1, clue.text);
+    std::sort(expected.begin(), expected.end());
+    ASSERT_EQ(inFile.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(inFile[i], expected[i].second) << i;
 }
 
 // Squares outside the shape are omitted cells in ipuz and blocks in .puz; a filled box is a

@@ -16,9 +16,13 @@ model::Settings defaults()
     return model::loadSettings("/nonexistent/GRIDW3.INI", "/nonexistent");
 }
 
+class HtmlPage : public ScratchFolderTest
+{
+};
+
 // Empty blocks are left out; the rules and every block appear in their places, each block
 // built from the inside out: size, bold, italic, centre.
-TEST(HtmlPage, BlocksAndRulesTakeTheirPlaces)
+TEST_F(HtmlPage, BlocksAndRulesTakeTheirPlaces)
 {
     model::Settings settings = defaults();
     settings.firstHeader.text.clear();
@@ -50,19 +54,15 @@ TEST(HtmlPage, BlocksAndRulesTakeTheirPlaces)
 
 // The picture is named after the page: its last three characters become "JPG", whatever the
 // extension was.
-TEST(HtmlPage, PictureNameReplacesTheLastThreeCharacters)
+TEST_F(HtmlPage, PictureNameReplacesTheLastThreeCharacters)
 {
     EXPECT_EQ(exports::pictureName("/some/folder/PUZZLE.htm"), "PUZZLE.JPG");
     EXPECT_EQ(exports::pictureName("X.html"), "X.hJPG");
     EXPECT_EQ(exports::pictureName("ab"), "JPG");
 }
 
-class HtmlExport : public ScratchFolderTest
-{
-};
-
 // A page named like its own picture would be overwritten by it: refused, nothing written.
-TEST_F(HtmlExport, PageNamedLikeItsPictureIsRefused)
+TEST_F(HtmlPage, PageNamedLikeItsPictureIsRefused)
 {
     QImage page(85, 110, QImage::Format_RGB32);
     page.fill(Qt::white);

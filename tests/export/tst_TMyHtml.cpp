@@ -31,7 +31,8 @@ private Q_SLOTS:
     void controlsShowAndStoreTheSettings();
     void saveWritesThePageAndThePictureBesideIt();
     void saveKeepsTextsWithinTheirCapacity();
-    void failedSavesWriteNothing();
+    void cancelledSaveDialogWritesNothing();
+    void pageThatCannotBeCreatedIsReported();
 };
 
 // Every control shows its setting (the defaults give the first header in bold, centred, 14 pt);
@@ -128,9 +129,8 @@ void MyHtmlTest::saveKeepsTextsWithinTheirCapacity()
                 .contains("<TITLE>" + QByteArray(100, 't') + "</TITLE>"));
 }
 
-// A cancelled save dialog leaves everything as it was; a page that cannot be created is
-// reported and leaves no picture; the dialog stays open after both.
-void MyHtmlTest::failedSavesWriteNothing()
+// Cancelling the save dialog leaves everything as it was and the dialog open.
+void MyHtmlTest::cancelledSaveDialogWritesNothing()
 {
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
@@ -139,9 +139,17 @@ void MyHtmlTest::failedSavesWriteNothing()
     dialogs.chooseFile(std::nullopt);
     test::clickButton(window, "SaveButton");
     QCOMPARE(workspace.context().settings.firstHeader.text, std::string("My Puzzle"));
+    QCOMPARE(window.result(), int(QDialog::Rejected));
     QVERIFY(QDir(workspace.path("start")).isEmpty());
     QVERIFY(dialogs.messages().empty());
+}
 
+// A page that cannot be created is reported; no picture is written.
+void MyHtmlTest::pageThatCannotBeCreatedIsReported()
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    exports::TMyHtml window(workspace.context(), pageImage(), nullptr);
     dialogs.chooseFile(workspace.path("missing/P.htm"));
     test::clickButton(window, "SaveButton");
     QCOMPARE(dialogs.lastMessage(), QString("Error|Unable to create html file."));

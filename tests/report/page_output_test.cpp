@@ -68,7 +68,7 @@ TEST_F(PageOutput, FilesWholeOrNotAtAll)
 
 // The PDF keeps the text as text on a sheet of the page's size.  A PDF file chosen in place of
 // a printer gets every copy as a page of its own; the page range is held to the pages there are.
-TEST_F(PageOutput, PdfKeepsTextSheetAndEveryCopy)
+TEST_F(PageOutput, PdfChoiceKeepsEveryCopy)
 {
     ASSERT_TRUE(writePdf({ &m_page, 1 }, dir() / "page.pdf", "Title"));
     PrinterChoice choice;
