@@ -72,8 +72,8 @@ std::unique_ptr<model::PuzzleRecord> smallPuzzle()
 // The sample puzzle's grid, numbers and clues as a reader opens them from either file.
 TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
 {
-    const auto record = model::readPuzzle(SampleCollection, 0, model::unableToLoadPuzzle());
-    ASSERT_TRUE(record.hasValue());
+    const auto record = samplePuzzle(0);
+    ASSERT_TRUE(record);
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
     ASSERT_TRUE(exports::writeIpuz(grid, dir() / "sample.ipuz"));
     ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
@@ -106,8 +106,8 @@ TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
 // the order of the file, which this reassembles.
 TEST_F(CrosswordFiles, PuzFileHasItsCluesInOrderAndItsChecksumsRight)
 {
-    const auto record = model::readPuzzle(SampleCollection, 0, model::unableToLoadPuzzle());
-    ASSERT_TRUE(record.hasValue());
+    const auto record = samplePuzzle(0);
+    ASSERT_TRUE(record);
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
     ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
     const std::vector<std::string> facts = read(dir() / "sample.puz");
@@ -223,8 +223,8 @@ TEST(CrosswordRoundTrip, EverySamplePuzzleComesBackFromBothFiles)
     const int samples = static_cast<int>(fs::file_size(SampleCollection) / sizeof(model::PuzzleRecord));
     ASSERT_GE(samples, 4);
     for (int n = 0; n < samples; ++n) {
-        const auto record = model::readPuzzle(SampleCollection, n, model::unableToLoadPuzzle());
-        ASSERT_TRUE(record.hasValue());
+        const auto record = samplePuzzle(n);
+        ASSERT_TRUE(record);
         const exports::CrosswordGrid sent = exports::CrosswordGrid::of(*record);
         const auto puz = exports::puzBytes(sent);
         ASSERT_TRUE(puz) << n;

@@ -29,9 +29,11 @@ TEST_F(ExportCommand, WritesEveryFormat)
     for (const char *name :
         { "p.wmf", "p.emf", "p.bmp", "p.jpg", "p.htm", "p.JPG", "p.html", "p.ipuz", "p.puz" })
         EXPECT_GT(fs::file_size(dir() / name), 0u) << name;
-    EXPECT_NE(fileBytes(dir() / "p.htm").find("<IMG SRC=\"p.JPG\""), std::string::npos);
-    EXPECT_EQ(fileBytes(dir() / "p.puz").substr(2, 11), "ACROSS&DOWN");
-    EXPECT_NE(fileBytes(dir() / "p.html").find("<h1>Farm Animals</h1>"), std::string::npos);
+    EXPECT_NE(gw::readFileBytes(dir() / "p.htm", ExportedBytes).value().find("<IMG SRC=\"p.JPG\""),
+        std::string::npos);
+    EXPECT_EQ(gw::readFileBytes(dir() / "p.puz", ExportedBytes).value().substr(2, 11), "ACROSS&DOWN");
+    EXPECT_NE(gw::readFileBytes(dir() / "p.html", ExportedBytes).value().find("<h1>Farm Animals</h1>"),
+        std::string::npos);
 }
 
 // Depth, resolution and quality reach the pictures.

@@ -1,9 +1,6 @@
 #include "export/QtPreviewExports.h"
-#include "model/CollectionFailures.h"
-#include "model/CollectionFile.h"
-#include "render/PrintJob.h"
+#include "render/SamplePage.h"
 #include "render/TMyPreview.h"
-#include "report/ReportEngine.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -23,11 +20,8 @@ namespace {
 struct Preview
 {
     explicit Preview(app::AppContext &context)
+        : window(std::make_unique<render::TMyPreview>(context, *sample.job, sample.engine, nullptr))
     {
-        const auto read = model::readPuzzle(GW_SOURCE_DIR "/data/SAMPLE.ZP3", 0, model::unableToLoadPuzzle());
-        job = std::make_unique<render::PrintJob>(*read, render::PrintOptions {});
-        job->run(engine);
-        window = std::make_unique<render::TMyPreview>(context, *job, engine, nullptr);
         exports::installExportHooks(window->exportHooks(), context, [this](QDialog &dialog) {
             dialog.show();
             if (auto *ok = dialog.findChild<QPushButton *>("OkButton");
@@ -41,8 +35,7 @@ struct Preview
 
     void trigger(const char *action) { window->findChild<QAction *>(action)->trigger(); }
 
-    std::unique_ptr<render::PrintJob> job;
-    report::ReportEngine engine;
+    test::SamplePage sample;
     std::unique_ptr<render::TMyPreview> window;
     std::function<void(QDialog &)> answer;
 };
@@ -59,26 +52,26 @@ private Q_SLOTS:
     void factorDialogChangesTheJpegQuality();
 };
 
-// Each entry of "&Graphic Export" and "&HTML Export" asks for its file, writes it, and keeps it
-// as the next one to offer.
+// Each entry of "&Graphic Export" and "&HTML Export" asks for its file, writes it in its
+// format, and keeps it as the next one to offer.
 void PreviewExportsTest::everyMenuEntryWritesItsFile()
 {
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
     Preview preview(workspace.context());
-    const std::pair<const char *, QString> entries[] = {
-        { "MenuWmf", "p.wmf" },
-        { "MenuEmf", "p.emf" },
-        { "MenuBmp", "p.bmp" },
-        { "MenuJpeg", "p.jpg" },
-        { "MenuIpuz", "p.ipuz" },
-        { "MenuPuz", "p.puz" },
-        { "MenuWebPuzzle", "p.html" },
+    const std::tuple<const char *, QString, QByteArray> entries[] = {
+        { "MenuWmf", "p.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4) },
+        { "MenuEmf", "p.emf", " EMF" },
+        { "MenuBmp", "p.bmp", "BM" },
+        { "MenuJpeg", "p.jpg", "\xFF\xD8\xFF" },
+        { "MenuIpuz", "p.ipuz", "http://ipuz.org/" },
+        { "MenuPuz", "p.puz", "ACROSS&DOWN" },
+        { "MenuWebPuzzle", "p.html", "<!DOCTYPE html>" },
     };
-    for (const auto &[action, name] : entries) {
+    for (const auto &[action, name, mark] : entries) {
         dialogs.chooseFile(workspace.path("start/" + name));
         preview.trigger(action);
-        QVERIFY2(QFile::exists(workspace.path("start/" + name)), action);
+        QVERIFY2(test::fileBytes(workspace.path("start/" + name)).left(64).contains(mark), action);
     }
     dialogs.chooseFile(workspace.path("start/page.htm"));
     preview.answer = [](QDialog &dialog) { dialog.findChild<QPushButton *>("SaveButton")->click(); };

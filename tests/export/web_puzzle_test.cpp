@@ -95,8 +95,8 @@ TEST(WebPuzzle, NumbersAreTheIpuzFilesAndAnswersAreHidden)
 {
     for (int record = 0; record < 4; ++record) {
         SCOPED_TRACE(record);
-        const auto puzzle = model::readPuzzle(SampleCollection, record, model::unableToLoadPuzzle());
-        ASSERT_TRUE(puzzle.hasValue());
+        const auto puzzle = samplePuzzle(record);
+        ASSERT_TRUE(puzzle);
         const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*puzzle);
         const std::string page = exports::webPuzzlePage(grid);
         const Numbered numbers = ipuzNumbers(exports::ipuzText(grid));
@@ -141,8 +141,8 @@ TEST_F(WebPuzzleInBrowser, StudentSolvesTheSample)
     const Outcome exported = runCli("export " + quoted(SampleCollection) + " " + std::to_string(Record)
         + " --web-puzzle " + quoted(page));
     ASSERT_EQ(exported.status, 0) << exported.out;
-    const auto puzzle = model::readPuzzle(SampleCollection, Record, model::unableToLoadPuzzle());
-    ASSERT_TRUE(puzzle.hasValue());
+    const auto puzzle = samplePuzzle(Record);
+    ASSERT_TRUE(puzzle);
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*puzzle);
     std::ofstream answers(dir() / "answers.txt");
     for (const auto &[clues, direction] :

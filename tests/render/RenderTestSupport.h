@@ -160,7 +160,7 @@ public:
     explicit PageFixture(std::unique_ptr<model::PuzzleRecord> record)
         : puzzle(std::move(record))
         , canvas(report::PageSetup {})
-        , page { *puzzle, options, results, bitmaps, 1.0 / 48, 0, 8.5, 11 }
+        , page { *puzzle, options, results, bitmaps, 1.0 / 48, 0, 8.5, 11, {} }
     {
         page.numbered = puzzle->safeWordCount();
     }

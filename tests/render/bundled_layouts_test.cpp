@@ -1,8 +1,7 @@
 #include "layout/DefaultLayout.h"
-#include "model/CollectionFailures.h"
-#include "model/CollectionFile.h"
 #include "platform/RecordFile.h"
 #include "render/PrintJob.h"
+#include "render/SamplePage.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -73,10 +72,8 @@ TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
     layouts->push_back(gw::layout::defaultLayout());
     for (std::size_t l = 0; l < layouts->size(); ++l) {
         for (int number = 0; number < 5; ++number) {
-            auto read
-                = gw::model::readPuzzle(data / "SAMPLE.ZP3", number % 4, gw::model::unableToLoadPuzzle());
-            ASSERT_TRUE(read);
-            auto puzzle = std::make_unique<gw::model::PuzzleRecord>(*read);
+            auto puzzle = gw::test::samplePuzzle(number % 4);
+            ASSERT_TRUE(puzzle);
             if (number == 4) {
                 puzzle->clues[puzzle->acrossCount].assign(
                     "Large honking bird of the farmyard that chases every visitor across the yard, "

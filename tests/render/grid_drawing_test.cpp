@@ -1,13 +1,10 @@
 #include "export/MetafileExport.h"
-#include "model/CollectionFailures.h"
-#include "model/CollectionFile.h"
 #include "render/CellGrid.h"
 #include "render/GridDrawing.h"
-#include "render/PrintJob.h"
 #include "render/RenderTestSupport.h"
+#include "render/SamplePage.h"
 #include "report/PageImage.h"
 #include "report/PdfOutput.h"
-#include "report/ReportEngine.h"
 #include "report/TextMetrics.h"
 #include "support/ShellRun.h"
 
@@ -55,22 +52,14 @@ struct GridFixture : PageFixture
         options.boxColour = BoxColour;
     }
     void draw() { gw::render::DoPuzz(page, canvas, index); }
-    std::vector<FillOperation> fills(std::uint32_t colour) const
+    template <typename Operation> std::vector<Operation> inColour(std::uint32_t colour) const
     {
-        std::vector<FillOperation> found;
-        for (const auto &fill : drawn<FillOperation>())
-            if (fill.colour == colour)
-                found.push_back(fill);
+        auto found = drawn<Operation>();
+        std::erase_if(found, [&](const Operation &operation) { return operation.colour != colour; });
         return found;
     }
-    std::vector<LineOperation> lines(std::uint32_t colour) const
-    {
-        std::vector<LineOperation> found;
-        for (const auto &line : drawn<LineOperation>())
-            if (line.colour == colour)
-                found.push_back(line);
-        return found;
-    }
+    std::vector<FillOperation> fills(std::uint32_t colour) const { return inColour<FillOperation>(colour); }
+    std::vector<LineOperation> lines(std::uint32_t colour) const { return inColour<LineOperation>(colour); }
     int index = 0;
 };
 
@@ -78,23 +67,17 @@ struct GridFixture : PageFixture
 // and across one that is taller.
 TEST(GridDrawing, SquareCellsAreCentredInTheBox)
 {
-    GridFixture wide(filledRows(15, 10));
-    wide.draw();
-    const auto wideCells = wide.fills(BlockColour);
-    ASSERT_EQ(wideCells.size(), 150u);
-    const double cell = 5.0 / 15;
-    EXPECT_DOUBLE_EQ(wideCells.front().box.left, 1.0);
-    EXPECT_NEAR(wideCells.front().box.top, 1.0 + (5.0 - 10 * cell) / 2, 1e-9);
-    EXPECT_NEAR(wideCells.front().box.width(), cell, 1e-9);
-    EXPECT_NEAR(wideCells.back().box.right, 6.0, 1e-9);
-
-    GridFixture tall(filledRows(10, 15));
-    tall.draw();
-    const auto tallCells = tall.fills(BlockColour);
-    ASSERT_EQ(tallCells.size(), 150u);
-    EXPECT_NEAR(tallCells.front().box.left, 1.0 + (5.0 - 10 * cell) / 2, 1e-9);
-    EXPECT_DOUBLE_EQ(tallCells.front().box.top, 1.0);
-    EXPECT_NEAR(tallCells.back().box.height(), cell, 1e-9);
+    for (const auto &[width, height] : { std::pair(15, 10), std::pair(10, 15) }) {
+        GridFixture fixture(filledRows(width, height));
+        fixture.draw();
+        const auto cells = fixture.fills(BlockColour);
+        ASSERT_EQ(cells.size(), 150u);
+        const double cell = 5.0 / 15;
+        EXPECT_NEAR(cells.front().box.left, 1 + (5 - width * cell) / 2, 1e-9) << width;
+        EXPECT_NEAR(cells.front().box.top, 1 + (5 - height * cell) / 2, 1e-9) << width;
+        EXPECT_NEAR(cells.back().box.right, 6 - (5 - width * cell) / 2, 1e-9) << width;
+        EXPECT_NEAR(cells.back().box.bottom, 6 - (5 - height * cell) / 2, 1e-9) << width;
+    }
 }
 
 // The outline rotated to start at its top-left corner.
@@ -178,8 +161,7 @@ class FilledSquares : public gw::test::ScratchFolderTest
 // metafile as a reader draws it.
 TEST_F(FilledSquares, ShowNoSeamAtAnyResolution)
 {
-    const auto read = gw::model::readPuzzle(
-        std::filesystem::path(GW_SOURCE_DIR) / "data" / "SAMPLE.ZP3", 0, gw::model::unableToLoadPuzzle());
+    const auto read = gw::test::samplePuzzle();
     ASSERT_TRUE(read);
     gw::render::PrintOptions options;
     options.takeLayout(read->layout);
@@ -238,25 +220,17 @@ TEST_F(FilledSquares, ShowNoSeamAtAnyResolution)
 // further in; a width read from a file as huge is held to 9.
 TEST(GridDrawing, OutlineThickness)
 {
-    for (const int width : { 0, 1 }) {
-        GridFixture thin({ "AB" });
-        thin.object(thin.index).lineWidth = width;
-        thin.draw();
-        EXPECT_EQ(thin.lines(LineColour).size(), 8u) << width;
-    }
-    GridFixture thick({ "AB" });
-    thick.object(thick.index).lineWidth = 3;
-    thick.draw();
-    const auto lines = thick.lines(LineColour);
-    ASSERT_EQ(lines.size(), 24u);
     const double dot = 1 / gw::report::RecordedPage::DeviceDotsPerInch;
-    EXPECT_NEAR(lines[4].x1 - lines[0].x1, dot, 1e-9);
-    EXPECT_NEAR(lines[8].x1 - lines[0].x1, 2 * dot, 1e-9);
-
-    GridFixture hostile({ "AB" });
-    hostile.object(hostile.index).lineWidth = 1000000000;
-    hostile.draw();
-    EXPECT_EQ(hostile.lines(LineColour).size(), 2u * 9 * 4);
+    for (const auto &[width, outlines] :
+        { std::pair(0, 1), std::pair(1, 1), std::pair(3, 3), std::pair(1 << 30, 9) }) {
+        GridFixture fixture({ "AB" });
+        fixture.object(fixture.index).lineWidth = width;
+        fixture.draw();
+        const auto lines = fixture.lines(LineColour);
+        ASSERT_EQ(lines.size(), 2u * 4 * static_cast<std::size_t>(outlines)) << width;
+        for (int k = 1; k < outlines; ++k)
+            EXPECT_NEAR(lines[4 * static_cast<std::size_t>(k)].x1 - lines[0].x1, k * dot, 1e-9) << width;
+    }
 }
 
 // Clue numbers sit half a "9" in from the square's left edge with their baseline one line

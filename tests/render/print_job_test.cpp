@@ -83,32 +83,31 @@ TEST(PrintJob, PageScale)
 // converted from centimetres, and a landscape custom page comes back as the layout lies.
 TEST(PrintJob, PaperFromTheLayout)
 {
-    const auto sheet = [](const char *paper, double width, double height, bool inches, bool portrait) {
-        auto puzzle = listPuzzle({});
-        puzzle->layout.paperName.assign(paper);
-        puzzle->layout.pageWidth = width;
-        puzzle->layout.pageHeight = height;
-        puzzle->layout.unitInches = inches ? 1 : 0;
-        puzzle->layout.portrait = portrait ? 1 : 0;
-        gw::render::PrintJob job(*puzzle, {});
-        auto printed = print(job);
-        return std::make_pair(job.sheetWidth(), job.sheetHeight());
+    const struct
+    {
+        const char *paper;
+        double width, height;
+        bool inches, portrait;
+        double sheetWidth, sheetHeight;
+    } papers[] = {
+        { "A4", 21, 29.7, false, true, 8.27, 11.69 },
+        { "Letter", 11, 8.5, true, false, 11, 8.5 },
+        { "Custom", 21, 29.7, false, true, 8.27, 11.69 },
+        { "Custom", 12, 5, true, false, 12, 5 },
+        { "Custom", std::nan(""), -4, true, true, 8.5, gw::report::PageSetup::SmallestSide },
     };
-    auto size = sheet("A4", 21, 29.7, false, true);
-    EXPECT_NEAR(size.first, 8.27, 0.01);
-    EXPECT_NEAR(size.second, 11.69, 0.01);
-    size = sheet("Letter", 11, 8.5, true, false);
-    EXPECT_DOUBLE_EQ(size.first, 11);
-    EXPECT_DOUBLE_EQ(size.second, 8.5);
-    size = sheet("Custom", 21, 29.7, false, true);
-    EXPECT_NEAR(size.first, 8.27, 0.01);
-    EXPECT_NEAR(size.second, 11.69, 0.01);
-    size = sheet("Custom", 12, 5, true, false);
-    EXPECT_DOUBLE_EQ(size.first, 12);
-    EXPECT_DOUBLE_EQ(size.second, 5);
-    size = sheet("Custom", std::nan(""), -4, true, true);
-    EXPECT_DOUBLE_EQ(size.first, 8.5);
-    EXPECT_DOUBLE_EQ(size.second, gw::report::PageSetup::SmallestSide);
+    for (const auto &paper : papers) {
+        auto puzzle = listPuzzle({});
+        puzzle->layout.paperName.assign(paper.paper);
+        puzzle->layout.pageWidth = paper.width;
+        puzzle->layout.pageHeight = paper.height;
+        puzzle->layout.unitInches = paper.inches ? 1 : 0;
+        puzzle->layout.portrait = paper.portrait ? 1 : 0;
+        gw::render::PrintJob job(*puzzle, {});
+        print(job);
+        EXPECT_NEAR(job.sheetWidth(), paper.sheetWidth, 0.01) << paper.paper << " " << paper.width;
+        EXPECT_NEAR(job.sheetHeight(), paper.sheetHeight, 0.01) << paper.paper << " " << paper.width;
+    }
 }
 
 // The part check boxes hide their kinds: clues take the headers, both lists and the combined
@@ -177,19 +176,6 @@ TEST(PrintJob, WarningsAndStatus)
     job.puzzle().layout.objectCount = 0;
     print(job);
     EXPECT_TRUE(job.warnings().empty());
-}
-
-// Cancel, answered from the event pump, ends the run without a page.
-TEST(PrintJob, Abort)
-{
-    auto puzzle = gridPuzzle({ "AB" });
-    addObject(*puzzle, ObjectKind::Puzzle, { 48, 48, 200, 200 });
-    gw::render::PrintJob job(*puzzle, {});
-    gw::report::ReportEngine engine;
-    engine.setEventPump([&engine] { engine.abort(); });
-    EXPECT_FALSE(job.run(engine));
-    EXPECT_TRUE(engine.pages().empty());
-    EXPECT_FALSE(engine.running());
 }
 
 // A missing bitmap file warns once and leaves its object empty; a present one is drawn.

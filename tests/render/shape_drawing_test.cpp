@@ -41,8 +41,10 @@ TEST(ShapeDrawing, RectangleFillAndBorder)
     EXPECT_EQ(fills[0].colour, 0x00CCCCCCu);
     const auto lines = fixture.drawn<LineOperation>();
     ASSERT_EQ(lines.size(), 8u);
+    EXPECT_DOUBLE_EQ(lines[0].x1, 1);
     EXPECT_NEAR(lines[4].y1, 1 - Dot, 1e-12);
     EXPECT_NEAR(lines[5].x1, 2 + Dot, 1e-12);
+    EXPECT_EQ(lines[7].colour, 0x000000FFu);
 }
 
 // A circle fills the inscribed ellipse and outlines it as two half arcs per dot of border.
