@@ -2,7 +2,6 @@
 
 #include "layout/LayoutLibrary.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -24,7 +23,12 @@ void typeCell(QWidget &editor, int row, int column, const QString &typed)
     grid->setFocus();
     grid->setCurrentCell(row - 1, column);
     grid->editItem(grid->item(row - 1, column));
-    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    // Editors of cells typed before are hidden and wait for their deletion.
+    QLineEdit *field = nullptr;
+    for (QLineEdit *candidate : grid->viewport()->findChildren<QLineEdit *>()) {
+        if (candidate->isVisible())
+            field = candidate;
+    }
     QVERIFY(field);
     field->selectAll();
     QTest::keyClicks(field, typed);
