@@ -173,7 +173,6 @@ private Q_SLOTS:
     void deleteShiftsTheFileAndReselects();
     void writesNothingOverPuzzlesAnotherProgramMoved();
     void commandStatesFollowThePuzzleSelection();
-    void recentFilesMenu();
     void reopeningARecentCollection();
     void printWarnsAboutNeverGeneratedPuzzles();
     void importPuzzlesFromACollection();
@@ -235,6 +234,9 @@ void MainWindowTest::startsEmptyWithoutCollection()
     QVERIFY(h.item("MenuNew")->isEnabled());
     QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (Missing)"));
     QVERIFY(h.dialogs.messages().empty());
+    // No recent collection hides the lot, separator included.
+    QVERIFY(!h.item("MenuRecentSeparator")->isVisible());
+    QVERIFY(!h.item("MenuRecent1")->isVisible());
 }
 
 // Create empties the chosen file (an existing one too), makes it current and asks about a
@@ -421,28 +423,9 @@ void MainWindowTest::commandStatesFollowThePuzzleSelection()
     QVERIFY(enabled(false));
 }
 
-// The menu shows "&k", three blanks and the path of each used entry; all empty hides the lot.
-void MainWindowTest::recentFilesMenu()
-{
-    Harness h;
-    h.writeSettings();
-    writeCollection(h.collection(), { { "A", "One" } });
-    h.open();
-    QVERIFY(!h.item("MenuRecentSeparator")->isVisible());
-    for (int k = 1; k <= 5; ++k)
-        QVERIFY(!h.item(qPrintable(QString("MenuRecent%1").arg(k)))->isVisible());
-
-    const QString other = h.workspace.path("start/B.ZP3");
-    writeCollection(other, { { "B", "Two" } });
-    h.dialogs.chooseFile(other);
-    h.item("MenuOpenGroup")->trigger();
-    QVERIFY(h.item("MenuRecentSeparator")->isVisible());
-    QCOMPARE(h.item("MenuRecent1")->text(), "&1   " + h.collection());
-    QVERIFY(h.item("MenuRecent1")->isVisible());
-    QVERIFY(!h.item("MenuRecent2")->isVisible());
-}
-
-// Reopening takes an existing entry without an extension check; a vanished one does nothing.
+// The menu shows "&k", three blanks and the path of each used entry.  Reopening takes an
+// existing entry without an extension check and puts the collection it leaves at the head; a
+// vanished entry does nothing.
 void MainWindowTest::reopeningARecentCollection()
 {
     Harness h;
@@ -452,11 +435,15 @@ void MainWindowTest::reopeningARecentCollection()
     writeCollection(h.collection(), { { "A", "One" } });
     writeCollection(plain, { { "P", "Plain" } });
     h.open();
+    QVERIFY(h.item("MenuRecentSeparator")->isVisible());
+    QCOMPARE(h.item("MenuRecent2")->text(), "&2   " + gone);
+    QVERIFY(!h.item("MenuRecent3")->isVisible());
     h.item("MenuRecent2")->trigger();
     QCOMPARE(h.lastGroup(), h.collection());
     h.item("MenuRecent1")->trigger();
     QCOMPARE(h.lastGroup(), plain);
     QCOMPARE(listLines(h.categories()), QStringList({ "P" }));
+    QCOMPARE(h.item("MenuRecent1")->text(), "&1   " + h.collection());
     const app::RecentFiles expected = { h.collection().toStdString(), gone.toStdString(), "", "", "" };
     QVERIFY(h.context().settings.lastFiles == expected);
     QVERIFY(h.dialogs.messages().empty());
