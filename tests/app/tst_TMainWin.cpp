@@ -253,6 +253,7 @@ void MainWindowTest::createsAnEmptyCollection()
     h.dialogs.answer(app::Answer::No);
     h.item("MenuNewGroup")->trigger();
     QCOMPARE(h.dialogs.fileRequests().front().kind, app::FileDialogKind::Save);
+    QCOMPARE(h.dialogs.fileRequests().front().defaultExtension, QString("ZP3"));
     QCOMPARE(h.dialogs.lastMessage(),
         QString("New Puzzle|Would you like to create your first puzzle now for this new puzzle collection?"));
     QCOMPARE(QFileInfo(made).size(), qint64(0));
@@ -423,20 +424,20 @@ void MainWindowTest::commandStatesFollowThePuzzleSelection()
     QVERIFY(enabled(false));
 }
 
-// The menu shows "&k", three blanks and the path of each used entry.  Reopening takes an
+// The menu shows "&k", three blanks and the path of each used entry, its own ampersands kept.  Reopening takes an
 // existing entry without an extension check and puts the collection it leaves at the head; a
 // vanished entry does nothing.
 void MainWindowTest::reopeningARecentCollection()
 {
     Harness h;
     const QString plain = h.workspace.path("start/plain");
-    const QString gone = h.workspace.path("start/gone.zp3");
+    const QString gone = h.workspace.path("start/gone&lost.zp3");
     h.writeSettings([&](model::Settings &s) { s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" }; });
     writeCollection(h.collection(), { { "A", "One" } });
     writeCollection(plain, { { "P", "Plain" } });
     h.open();
     QVERIFY(h.item("MenuRecentSeparator")->isVisible());
-    QCOMPARE(h.item("MenuRecent2")->text(), "&2   " + gone);
+    QCOMPARE(h.item("MenuRecent2")->text(), "&2   " + QString(gone).replace("&", "&&"));
     QVERIFY(!h.item("MenuRecent3")->isVisible());
     h.item("MenuRecent2")->trigger();
     QCOMPARE(h.lastGroup(), h.collection());

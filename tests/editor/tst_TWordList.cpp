@@ -550,6 +550,7 @@ void TestTWordList::shapeFileCommands()
     QCOMPARE(selectedShape(editor), QString("15x15 Square"));
     editor.dialogs.chooseFile(exported);
     editor.click("ExportShape");
+    QCOMPARE(editor.dialogs.fileRequests().back().title, QString("Export Puzzle Shape"));
     QCOMPARE(editor.dialogs.lastMessage(), QString("OK|Puzzle Shape Exported!"));
     QCOMPARE(QString::fromStdString(context.settings.lastExportShapeFile), exported);
     auto square = shapes::readShape(context.shapeLibrary(), 2);
