@@ -15,6 +15,7 @@ class HelpWindowTest : public QObject
 private Q_SLOTS:
     void helpFileHoldsTheKeywordAnchors();
     void opensAtTheAnchor();
+    void missingHelpFileIsReported();
 };
 
 // Windows open the help at these keywords; each must be an anchor of the file.
@@ -44,6 +45,16 @@ void HelpWindowTest::opensAtTheAnchor()
         QVERIFY2(previous < 0 ? scrolled == 0 : scrolled > previous, anchor);
         previous = scrolled;
     }
+}
+
+// Without GRIDW.HLP the window says so instead of showing an empty page.
+void HelpWindowTest::missingHelpFileIsReported()
+{
+    test::TestWorkspace workspace;
+    app::THelpWindow help(workspace.context(), app::HelpContents, nullptr);
+    QVERIFY(!help.loaded());
+    QCOMPARE(QString::fromStdString(help.loaded().error().caption + "|" + help.loaded().error().text),
+        QString("Error|The help file could not be located.  Please make sure the help file was installed."));
 }
 
 QTEST_MAIN(HelpWindowTest)

@@ -307,13 +307,13 @@ void MainWindowTest::deleteShiftsTheFileAndReselects_data()
     // File order: 0 N/Weather, 1 N/Animals, 2 W/Rome, 3 N/Ocean; Nature shows Animals, Ocean, Weather.
     QTest::newRow("middle line: the one before")
         << "N" << 1 << true << QList<int> { 0, 1, 2 } << "Animals" << QStringList { "N", "W" };
-    QTest::newRow("first line: none") << "N" << 0 << true << QList<int> { 0, 2, 3 } << ""
-                                      << QStringList { "N", "W" };
+    QTest::newRow("first line: none")
+        << "N" << 0 << true << QList<int> { 0, 2, 3 } << "" << QStringList { "N", "W" };
     QTest::newRow("last line: the one before")
         << "N" << 2 << true << QList<int> { 1, 2, 3 } << "Ocean" << QStringList { "N", "W" };
     QTest::newRow("only puzzle of its category")
         << "W" << 0 << true << QList<int> { 0, 1, 3 } << "" << QStringList { "N" };
-    QTest::newRow("answered No: nothing changes")
+    QTest::newRow("deleteAnsweredNoKeepsTheFile")
         << "N" << 2 << false << QList<int> { 0, 1, 2, 3 } << "Weather" << QStringList { "N", "W" };
 }
 
@@ -359,7 +359,8 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     writeCollection(h.collection(), { { "N", "Weather" }, { "N", "Animals" }, { "N", "Ocean" } });
     // Gives the collection after the delete, or nothing when the delete failed.
     const auto deleteElsewhere = [&](int number) {
-        const auto record = model::readPuzzle(h.collection().toStdString(), number, model::unableToLoadPuzzle());
+        const auto record
+            = model::readPuzzle(h.collection().toStdString(), number, model::unableToLoadPuzzle());
         if (!model::deletePuzzle(h.collection().toStdString(), number, fingerprintOf(*record)))
             return QByteArray();
         return fileBytes(h.collection());
@@ -377,8 +378,8 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     h.item("MenuModify")->trigger();
     QCOMPARE(fileBytes(h.collection()), afterDelete);
     QCOMPARE(h.dialogs.lastMessage(),
-        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
-                "saved.  The puzzle lists have been reloaded."));
+        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, "
+                "so it was not saved.  The puzzle lists have been reloaded."));
     QCOMPARE(listLines(h.puzzles()), QStringList({ "Animals", "Ocean" }));
 
     afterDelete = deleteElsewhere(0);
@@ -387,8 +388,8 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     h.item("MenuDelete")->trigger();
     QCOMPARE(fileBytes(h.collection()), afterDelete);
     QCOMPARE(h.dialogs.lastMessage(),
-        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
-                "deleted.  The puzzle lists have been reloaded."));
+        QString("Warning|This puzzle was changed or deleted by another program after it was loaded, "
+                "so it was not deleted.  The puzzle lists have been reloaded."));
     QCOMPARE(listLines(h.puzzles()), QStringList({ "Ocean" }));
 }
 
@@ -424,15 +425,17 @@ void MainWindowTest::commandStatesFollowThePuzzleSelection()
     QVERIFY(enabled(false));
 }
 
-// The menu shows "&k", three blanks and the path of each used entry, its own ampersands kept.  Reopening takes an
-// existing entry without an extension check and puts the collection it leaves at the head; a
+// The menu shows "&k", three blanks and the path of each used entry, its own ampersands kept.  Reopening
+// takes an existing entry without an extension check and puts the collection it leaves at the head; a
 // vanished entry does nothing.
 void MainWindowTest::reopeningARecentCollection()
 {
     Harness h;
     const QString plain = h.workspace.path("start/plain");
     const QString gone = h.workspace.path("start/gone&lost.zp3");
-    h.writeSettings([&](model::Settings &s) { s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" }; });
+    h.writeSettings([&](model::Settings &s) {
+        s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" };
+    });
     writeCollection(h.collection(), { { "A", "One" } });
     writeCollection(plain, { { "P", "Plain" } });
     h.open();
@@ -456,7 +459,8 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
 {
     Harness h;
     h.writeSettings();
-    writeCollection(h.collection(), { { "A", "Draft", false }, { "A", "Done", true }, { "A", "Early", true } });
+    writeCollection(
+        h.collection(), { { "A", "Draft", false }, { "A", "Done", true }, { "A", "Early", true } });
     h.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QStringList titles;
@@ -487,8 +491,9 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
 void MainWindowTest::importPuzzlesFromACollection()
 {
     Harness h;
-    h.writeSettings(
-        [&](model::Settings &s) { s.lastImportPuzzleFile = h.workspace.path("start/last.ZP3").toStdString(); });
+    h.writeSettings([&](model::Settings &s) {
+        s.lastImportPuzzleFile = h.workspace.path("start/last.ZP3").toStdString();
+    });
     writeCollection(h.collection(), { { "Nature", "Owls" }, { "Nature", "Bats" } });
     const QString sample = h.workspace.path("start/SAMPLE.ZP3");
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/SAMPLE.ZP3", sample));
@@ -521,20 +526,22 @@ void MainWindowTest::importOfOneFile_data()
     QTest::addColumn<QByteArray>("bytes"); // written to the chosen file first, when not empty
     QTest::addColumn<QString>("outcome"); // "caption|text" of the refusal, or "category/title" selected
     const QByteArray zpk = zpkFile("Rivers");
-    QTest::newRow("the open collection, however spelled")
+    QTest::newRow("importRefusesTheOpenCollectionAndOtherFiles: the open collection")
         << "start/../start/PUZZLES.ZP3" << QByteArray()
         << "Error|Import File cannot be the same as the currently open file.";
-    QTest::newRow("a file of another kind")
-        << "start/notes.txt" << QByteArray("words") << "Error|The file selected is not a valid Gridwright file.";
-    QTest::newRow("a 16-bit puzzle one byte short") << "start/short.ZPK" << zpk.chopped(1)
-                                                    << "Error|Puzzle file is corrupt or incompatible.  Import aborted.";
-    QTest::newRow("a 16-bit puzzle") << "start/rivers.zpk" << zpk << "Version 2.0 Puzzles/Rivers";
-    QTest::newRow("a crossword the program cannot hold")
+    QTest::newRow("importRefusesTheOpenCollectionAndOtherFiles: another kind")
+        << "start/notes.txt" << QByteArray("words")
+        << "Error|The file selected is not a valid Gridwright file.";
+    QTest::newRow("importSixteenBitPuzzle: one byte short")
+        << "start/short.ZPK" << zpk.chopped(1)
+        << "Error|Puzzle file is corrupt or incompatible.  Import aborted.";
+    QTest::newRow("importSixteenBitPuzzle") << "start/rivers.zpk" << zpk << "Version 2.0 Puzzles/Rivers";
+    QTest::newRow("importCrosswordsOfOtherPrograms: a square of two letters")
         << GW_SOURCE_DIR "/tests/data/import/rebus.ipuz" << QByteArray()
         << "Error|The puzzle in \"rebus.ipuz\" cannot be imported: the square in row 3, column 4 holds more "
            "than one letter.";
-    QTest::newRow("a crossword of another program")
-        << GW_SOURCE_DIR "/tests/data/import/garden-15x15.ipuz" << QByteArray() << "Imported Puzzles/In the Garden";
+    QTest::newRow("importCrosswordsOfOtherPrograms") << GW_SOURCE_DIR "/tests/data/import/garden-15x15.ipuz"
+                                                     << QByteArray() << "Imported Puzzles/In the Garden";
 }
 
 // A 16-bit puzzle, an .ipuz or a .puz file (offered beside the collections) is converted at
@@ -626,8 +633,9 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     const std::vector<app::MessageRequest> &asked = h.dialogs.messages();
     QCOMPARE(asked.size(), std::size_t(4));
     QCOMPARE(asked[0].caption + "|" + asked[0].text,
-        QString("Notice|User generated puzzles from a previous version of Gridwright have been detected.  Would "
-                "you like to convert them to a puzzle group?"));
+        QString(
+            "Notice|User generated puzzles from a previous version of Gridwright have been detected.  Would "
+            "you like to convert them to a puzzle group?"));
     QCOMPARE(asked[0].buttons, app::Buttons::YesNo);
     QCOMPARE(asked[1].caption + "|" + asked[1].text,
         QString("Ok|A new puzzle group named \"OLDPUZZ.ZP3\" has been created."));
@@ -913,7 +921,8 @@ void MainWindowTest::fontItemChangesFaceStyleAndColour()
         QFont font(family, 20);
         font.setBold(true);
         dialog.fontBox()->setCurrentFont(font);
-        app::setColourDialogSeam([](QWidget *, const QColor &) { return std::optional<QColor>(QColor(0, 128, 0)); });
+        app::setColourDialogSeam(
+            [](QWidget *, const QColor &) { return std::optional<QColor>(QColor(0, 128, 0)); });
         test::clickButton(dialog, "ColorButton");
         app::setColourDialogSeam({});
         return int(QDialog::Accepted);
@@ -959,7 +968,8 @@ void MainWindowTest::optionChoicesFollowTheSettings()
     h.item("MenuDictSwedish")->trigger();
     h.item("MenuThesChoose")->trigger();
     h.item("MenuBackground")->trigger();
-    QCOMPARE(checked(), QStringList({ "Menu256Colors", "MenuDictSwedish", "MenuThesChoose", "MenuBackground" }));
+    QCOMPARE(
+        checked(), QStringList({ "Menu256Colors", "MenuDictSwedish", "MenuThesChoose", "MenuBackground" }));
     QCOMPARE(h.context().settings.pixelFormat, 2);
     h.item("Menu16MColors")->trigger();
     QVERIFY(!h.item("Menu256Colors")->isChecked());
@@ -1005,7 +1015,8 @@ void MainWindowTest::toolBarButtonsAreTheirMenuItems()
     h.writeSettings();
     h.open();
     QStringList items;
-    for (const QToolButton *button : h.window->findChild<QWidget *>("SpeedBar")->findChildren<QToolButton *>())
+    for (const QToolButton *button :
+        h.window->findChild<QWidget *>("SpeedBar")->findChildren<QToolButton *>())
         items << button->defaultAction()->objectName();
     QCOMPARE(items,
         QStringList({ "MenuNewGroup", "MenuOpenGroup", "MenuNew", "MenuModify", "MenuCopy", "MenuDelete",
@@ -1177,7 +1188,6 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     effect.replace("{start}", startDirectory);
     QVERIFY2(done.contains(effect), qPrintable("did: " + done.join("; ")));
 }
-
 
 QTEST_MAIN(MainWindowTest)
 #include "tst_TMainWin.moc"

@@ -24,7 +24,8 @@ inline bool writeThesaurusFile(const std::filesystem::path &file, const Thesauru
         for (const std::string &meaning : meanings)
             data += meaning + "\n";
     }
-    return spell::writeLexiconFile(file, { spell::LexiconKindThesaurus, 0, "UTF-8", { index, data } }).hasValue();
+    return spell::writeLexiconFile(file, { spell::LexiconKindThesaurus, 0, "UTF-8", { index, data } })
+        .hasValue();
 }
 
 // A small thesaurus: "bright" has three meanings with synonyms (two of them with an antonym)

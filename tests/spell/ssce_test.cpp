@@ -259,10 +259,17 @@ TEST(UserLexicon, TheSameWordAddedTwiceIsStoredTwice)
     EXPECT_EQ(stored->sections.front(), std::string("Gridwright\0Gridwright\0", 22));
 }
 
-// A lexicon that does not exist reads as empty; one that is not a lexicon is reported.
-TEST(UserLexicon, AMissingLexiconIsEmptyAndAStrangeOneIsReported)
+TEST(UserLexicon, AnEmptyListLeavesAnEmptyLexicon)
 {
     SpellScratch dir("empty");
+    const auto file = dir.path() / "ExcFrnch.tlx";
+    ASSERT_TRUE(writeUserLexicon(file, SsceIncludeLexicon, 1036, { "old" }));
+    ASSERT_TRUE(writeUserLexicon(file, SsceExcludeLexicon, 1036, {}));
+    const auto stored = readLexiconFile(file);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(int(stored->kind), SsceExcludeLexicon);
+    EXPECT_EQ(stored->sections.front(), "");
+    // A lexicon that does not exist reads as empty; one that is not a lexicon is reported.
     EXPECT_TRUE(readUserLexicon(dir.path() / "IncGerm.tlx")->empty());
     std::ofstream(dir.path() / "IncSwed.tlx") << "dog\ncat\n";
     EXPECT_EQ(readUserLexicon(dir.path() / "IncSwed.tlx").error(),

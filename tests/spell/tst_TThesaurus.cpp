@@ -48,7 +48,8 @@ struct Lookup
     void click(const char *name) { test::clickButton(*window, name); }
     void clickItem(QListWidget *list, int row)
     {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     }
 };
 

@@ -64,7 +64,7 @@ class TestTUserDictionary : public QObject
 private Q_SLOTS:
     void headingsNameTheLanguage();
     void addDeleteAndOkRewriteTheLexicon();
-    void cancelKeepsTheFileAndOkWritesAnEmptyList();
+    void cancelKeepsTheFileAndAnEmptyListLeavesAnEmptyLexicon();
     void excludedWordIsFlagged();
 };
 
@@ -118,7 +118,7 @@ void TestTUserDictionary::addDeleteAndOkRewriteTheLexicon()
 }
 
 // Cancel leaves the file byte for byte; Ok with every word deleted leaves an empty lexicon.
-void TestTUserDictionary::cancelKeepsTheFileAndOkWritesAnEmptyList()
+void TestTUserDictionary::cancelKeepsTheFileAndAnEmptyListLeavesAnEmptyLexicon()
 {
     Maintenance m;
     QVERIFY(spell::writeUserLexicon(m.file("ExcEngl.tlx").toStdString(), 3, 1033, { "house" }));

@@ -83,7 +83,8 @@ QTableWidget *WordListEditor::grid() const
 
 void WordListEditor::type(const char *name, const QString &typed)
 {
-    QLineEdit *field = QString(name) == "Category" ? find<QComboBox>(name)->lineEdit() : find<QLineEdit>(name);
+    QLineEdit *field
+        = QString(name) == "Category" ? find<QComboBox>(name)->lineEdit() : find<QLineEdit>(name);
     field->clear();
     QTest::keyClicks(field, typed);
 }
