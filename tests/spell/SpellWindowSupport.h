@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QPushButton>
 #include <QStringList>
-#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -52,13 +50,7 @@ public:
     bool finished() const { return m_actions.empty() && m_unscripted.isEmpty(); }
     QStringList unscripted() const { return m_unscripted; }
 
-    static void click(QWidget *window, const char *button)
-    {
-        auto *found = window->findChild<QPushButton *>(QString::fromLatin1(button));
-        if (!found)
-            qFatal("no button %s", button);
-        QTest::mouseClick(found, Qt::LeftButton);
-    }
+    static void click(QWidget *window, const char *button) { clickButton(*window, button); }
 
 private:
     struct Step

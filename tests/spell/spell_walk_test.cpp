@@ -97,7 +97,6 @@ TEST(SpellWalk, AbortKeepsWhatWasReplaced)
     EXPECT_EQ(walkWordsAndClues(rows, true, walk.steps()), WalkEnd::Aborted);
     EXPECT_EQ(walk.asked, (std::vector<std::string> { "teh", "bgi" }));
     EXPECT_EQ(walk.clues, (std::map<int, std::string> { { 1, "the bgi dog" } }));
-    EXPECT_EQ(walkReport(WalkEnd::Aborted), (Notice { "Spelling Status", "Spell checking aborted." }));
 }
 
 // Replacements never outgrow the record's fields: words hold 30 characters, clues 150.
@@ -112,18 +111,6 @@ TEST(SpellWalk, ReplacementsAreCutToTheirCapacity)
     walkWordsAndClues(rows, true, walk.steps());
     EXPECT_EQ(walk.words.at(1), std::string(30, 'W'));
     EXPECT_EQ(walk.clues.at(1).size(), 150u);
-}
-
-TEST(SpellWalk, ReportsAndNotices)
-{
-    ScriptedWalk walk;
-    walk.known = { "ok" };
-    EXPECT_EQ(walkWordsAndClues({ { "ok", "ok" } }, true, walk.steps()), WalkEnd::AllFound);
-    EXPECT_EQ(
-        walkReport(WalkEnd::AllFound), (Notice { "Spelling Ok", "All words were found in the dictionary." }));
-    EXPECT_EQ(walkReport(WalkEnd::Complete), (Notice { "Spelling Status", "Spell checking complete." }));
-    EXPECT_EQ(noSuggestionsNotice("zzxq"),
-        (Notice { "Notice", "zzxq was not found in the dictionary.  No suggestions could be found." }));
 }
 
 } // namespace
