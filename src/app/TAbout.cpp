@@ -10,8 +10,7 @@
 namespace gw::app {
 
 TAbout::TAbout(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
 {
     setWindowTitle("About");
     setFont(designFont("Arial", DesignFontPixels));
@@ -43,17 +42,6 @@ TAbout::TAbout(AppContext &context, QWidget *parent)
     ok->setDefault(true);
     ok->setGeometry(128, 136, 75, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TAbout::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TAbout::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 } // namespace gw::app

@@ -12,8 +12,7 @@
 namespace gw::app {
 
 THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
     , m_anchor(anchor)
     , m_browser(new QTextBrowser(this))
 {
@@ -42,15 +41,8 @@ THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *pa
     m_browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
 }
 
-void THelpWindow::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
 void THelpWindow::FormShow()
 {
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     // The anchor's place depends on the width the page is laid out at, known only now.
     if (m_anchor.isEmpty())
         m_browser->verticalScrollBar()->setValue(0);

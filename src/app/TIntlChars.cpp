@@ -21,8 +21,7 @@ constexpr int ColumnPitch = 216;
 } // namespace
 
 TIntlChars::TIntlChars(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
 {
     setWindowTitle("International Characters");
     setFont(designFont("Arial", DesignFontPixels));
@@ -71,17 +70,6 @@ int TIntlChars::presetCode(const std::string &storedCode)
 std::string TIntlChars::storedCode(int code)
 {
     return "0" + std::to_string(code);
-}
-
-void TIntlChars::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TIntlChars::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TIntlChars::OkButtonClick()

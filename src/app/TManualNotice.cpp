@@ -9,8 +9,7 @@
 namespace gw::app {
 
 TManualNotice::TManualNotice(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
 {
     setWindowTitle("User Manual Notice");
     setFont(designFont("Arial", DesignFontPixels));
@@ -34,17 +33,6 @@ TManualNotice::TManualNotice(AppContext &context, QWidget *parent)
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(184, 104, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TManualNotice::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TManualNotice::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 } // namespace gw::app

@@ -9,8 +9,7 @@
 namespace gw::app {
 
 TOtherProducts::TOtherProducts(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
 {
     setWindowTitle("Other Products");
     setFont(designFont("Arial", DesignFontPixels));
@@ -39,17 +38,6 @@ TOtherProducts::TOtherProducts(AppContext &context, QWidget *parent)
     ok->setDefault(true);
     ok->setGeometry(172, 200, 75, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TOtherProducts::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TOtherProducts::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 } // namespace gw::app

@@ -14,8 +14,7 @@
 namespace gw::app {
 
 TTipOfDay::TTipOfDay(AppContext &context, int firstTip, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
     , m_tip(std::clamp(firstTip, 0, TipCount - 1))
 {
     setWindowTitle("Tip of the Day");
@@ -62,17 +61,6 @@ TTipOfDay::TTipOfDay(AppContext &context, int firstTip, QWidget *parent)
 int TTipOfDay::randomTip()
 {
     return static_cast<int>(QRandomGenerator::global()->bounded(TipCount));
-}
-
-void TTipOfDay::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TTipOfDay::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TTipOfDay::NextTipClick()

@@ -131,8 +131,7 @@ std::string settingsPath(const QString &chosen)
 } // namespace
 
 TWordList::TWordList(app::AppContext &context, const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent, RaisePixels)
     , m_isNew(context.workingIsNew)
 {
     setWindowTitle(caption);
@@ -321,18 +320,8 @@ void TWordList::setUpChildWindows()
     m_children.thesaurus = [this](int row) { spell::ThesClick(*this, m_context, row); };
 }
 
-void TWordList::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TWordList::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor, RaisePixels);
     for (QPushButton *bold : { m_createIt, m_saveButton, m_cancel }) {
         QFont font = bold->font();
         font.setBold(true);

@@ -43,8 +43,7 @@ QString shownText(const std::string &stored)
 } // namespace
 
 TMyHtml::TMyHtml(app::AppContext &context, QImage pageImage, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_pageImage(std::move(pageImage))
     , m_webTitle(new QLineEdit(this))
 {
@@ -146,20 +145,6 @@ TMyHtml::Block TMyHtml::makeBlock(
             stored->fontSize = index + 1;
     });
     return block;
-}
-
-void TMyHtml::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TMyHtml::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 std::string TMyHtml::blockText(const Block &block) const

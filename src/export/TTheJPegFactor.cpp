@@ -13,8 +13,7 @@
 namespace gw::exports {
 
 TTheJPegFactor::TTheJPegFactor(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_factor(new QLineEdit(this))
 {
     setWindowTitle("JPEG Factor");
@@ -47,20 +46,6 @@ TTheJPegFactor::TTheJPegFactor(app::AppContext &context, QWidget *parent)
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(239, 132, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TTheJPegFactor::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TTheJPegFactor::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TTheJPegFactor::OkButtonClick()

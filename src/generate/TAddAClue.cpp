@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 
 namespace gw::generate {
 
@@ -28,8 +27,7 @@ template <typename Control> Control *place(Control *control, const char *name, c
 } // namespace
 
 TAddAClue::TAddAClue(app::AppContext &context, const QString &word, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_word(place(new QLabel(word, this), "MyWord", { 52, 8, 525, 17 }))
     , m_clue(place(new QLineEdit(this), "TheClue", { 52, 30, 525, 21 }))
     , m_upper(place(new QRadioButton("&Upper Case", this), "Upper", { 52, 58, 100, 19 }))
@@ -60,18 +58,8 @@ QString TAddAClue::clue() const
     return m_clue->text();
 }
 
-void TAddAClue::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TAddAClue::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     switch (m_context.settings.caseSensitivity) {
     case UpperCase:
         m_upper->setChecked(true);

@@ -6,14 +6,12 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::generate {
 
 TBlowItUp::TBlowItUp(
     app::AppContext &context, const model::PuzzleRecord &record, const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_record(std::make_unique<model::PuzzleRecord>(record))
 {
     setWindowTitle(caption);
@@ -30,16 +28,8 @@ TBlowItUp::TBlowItUp(
     connect(exit, &QPushButton::clicked, this, &TBlowItUp::CancelClick);
 }
 
-void TBlowItUp::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TBlowItUp::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     QImage picture = shapes::blankPicture(m_picture->size());
     const shapes::ShapeRecord &shape = *m_context.currentShape;
     // The view is opened on filled slots only.

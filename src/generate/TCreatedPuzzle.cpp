@@ -91,8 +91,7 @@ void fillSorted(QListWidget *list, std::vector<std::string> words)
 } // namespace
 
 TCreatedPuzzle::TCreatedPuzzle(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_runEnlargedView([](TBlowItUp &view) { view.exec(); })
 {
     setWindowTitle(QStringLiteral("Created Puzzle"));
@@ -137,16 +136,8 @@ bool TCreatedPuzzle::slotFilled(int slot) const
     return slot >= 1 && slot <= BestFitSlots::Count && m_context.slots->slots[slot - 1].wordsPlaced > 0;
 }
 
-void TCreatedPuzzle::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TCreatedPuzzle::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_selected = 0;
     // Saving copies a candidate over the working record, which changes its wordCount; the
     // lists must keep showing every word the user entered.

@@ -24,8 +24,7 @@ constexpr int ButtonFontPixels = 12;
 } // namespace
 
 TCreationAttempts::TCreationAttempts(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Building Puzzles"));
     setFixedSize(323, 106);
@@ -38,16 +37,8 @@ TCreationAttempts::TCreationAttempts(app::AppContext &context, QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, &TCreationAttempts::CancelClick);
 }
 
-void TCreationAttempts::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TCreationAttempts::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_abort = false;
     // Some window systems never activate a window shown offscreen or behind another; the run
     // must start all the same.

@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 
 namespace gw::generate {
@@ -38,8 +37,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 } // namespace
 
 TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_record(std::make_unique<model::PuzzleRecord>(*context.working))
     , m_squares(std::make_unique<EditableSquares>(*m_record))
     , m_runClueWindow([](TAddAClue &window) { window.exec(); })
@@ -73,18 +71,8 @@ TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
 
 TManualAdd::~TManualAdd() = default;
 
-void TManualAdd::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TManualAdd::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_pressed = false;
     DrawAPuzzle();
 }

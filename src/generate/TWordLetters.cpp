@@ -29,8 +29,7 @@ QCheckBox *makeBox(QWidget *parent, const QString &objectName, const QString &te
 } // namespace
 
 TWordLetters::TWordLetters(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_dash(makeBox(this, "WordSepDash", "&Dash (-)", 16, 96))
     , m_slash(makeBox(this, "WordSepSlash", "&Slash (/)", 16, 118))
     , m_plus(makeBox(this, "WordSepPlus", "&Plus (+)", 16, 140))
@@ -72,12 +71,6 @@ TWordLetters::TWordLetters(app::AppContext &context, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &TWordLetters::OkButtonClick);
 }
 
-void TWordLetters::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
 void TWordLetters::FormShow()
 {
     const model::Settings &settings = m_context.settings;
@@ -92,7 +85,6 @@ void TWordLetters::FormShow()
         const char shown = settings.wordSepChar;
         m_char->setText(shown == NoSeparator || shown == 0 ? QString() : toQString(std::string(1, shown)));
     }
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TWordLetters::WordSepDashClick()

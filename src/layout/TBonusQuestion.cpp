@@ -11,8 +11,7 @@
 namespace gw::layout {
 
 TBonusQuestion::TBonusQuestion(app::AppContext &context, std::string &question, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_question(question)
     , m_box(new QLineEdit(this))
 {
@@ -34,17 +33,6 @@ TBonusQuestion::TBonusQuestion(app::AppContext &context, std::string &question, 
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(329, 48, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TBonusQuestion::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TBonusQuestion::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TBonusQuestion::OkButtonClick()

@@ -35,8 +35,7 @@ void makeLabel(QWidget *parent, const QString &objectName, const QString &text, 
 
 TClueHeaders::TClueHeaders(app::AppContext &context, std::string &acrossHeader, std::string &downHeader,
     const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_acrossHeader(acrossHeader)
     , m_downHeader(downHeader)
     , m_across(makeHeaderBox(this, "AcrossHeader", acrossHeader, 14))
@@ -57,17 +56,6 @@ TClueHeaders::TClueHeaders(app::AppContext &context, std::string &acrossHeader, 
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(207, 80, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TClueHeaders::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TClueHeaders::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TClueHeaders::OkButtonClick()

@@ -135,8 +135,7 @@ bool isHeader(int kind)
 
 TDoPages::TDoPages(app::AppContext &context, PageDesignerMode mode, int recordNumber,
     const LayoutRecord &layout, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_recordNumber(recordNumber)
     , m_working(std::make_unique<LayoutRecord>(mode == PageDesignerMode::New ? newLayout() : layout))
@@ -320,18 +319,9 @@ void TDoPages::buildLeftPanel()
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoPages::CancelButtonClick);
 }
 
-void TDoPages::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TDoPages::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    m_shown = true;
     // The look fixes the size; this window may be resized.
     setMinimumSize(app::scaled(DesignWidth / 2, m_context.scaleFactor),
         app::scaled(DesignHeight / 2, m_context.scaleFactor));

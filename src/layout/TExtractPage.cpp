@@ -14,8 +14,7 @@
 namespace gw::layout {
 
 TExtractPage::TExtractPage(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Extract Page Layout From Puzzle"));
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
@@ -43,19 +42,6 @@ TExtractPage::TExtractPage(app::AppContext &context, QWidget *parent)
     model::sortAlphabetically(m_puzzles);
     for (const model::CollectionLine &line : m_puzzles)
         m_list->addItem(toQString(line.text));
-}
-
-void TExtractPage::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TExtractPage::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TExtractPage::ExtractClick()

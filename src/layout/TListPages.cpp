@@ -16,7 +16,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -118,8 +117,7 @@ std::filesystem::path chosenPath(const QString &chosen)
 } // namespace
 
 TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord *target, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_target(target)
     , m_selected(std::make_unique<LayoutRecord>())
@@ -193,17 +191,8 @@ TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord 
 
 TListPages::~TListPages() = default;
 
-void TListPages::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
 void TListPages::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_chosen = false;
     if (reloadList())
         selectRow(0);

@@ -12,8 +12,7 @@ namespace gw::layout {
 
 TPartialAnswerList::TPartialAnswerList(
     app::AppContext &context, const model::PuzzleRecord &puzzle, Flags &flags, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_flags(flags)
     , m_words(new QListWidget(this))
 {
@@ -44,17 +43,6 @@ TPartialAnswerList::TPartialAnswerList(
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(159, 296, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TPartialAnswerList::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TPartialAnswerList::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TPartialAnswerList::OkButtonClick()

@@ -10,13 +10,11 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TExportPuzzles::TExportPuzzles(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_lines(puzzleTitleLines(context.collection()))
     , m_list(transferList(this, "PuzzleList", { 8, 28, 260, 284 }))
     , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 276, 256, 84, 25 }))
@@ -39,20 +37,6 @@ TExportPuzzles::TExportPuzzles(app::AppContext &context, QWidget *parent)
     connect(m_saveFile, &QPushButton::clicked, this, &TExportPuzzles::SaveFileClick);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportPuzzles::PuzzleListClick);
-}
-
-void TExportPuzzles::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TExportPuzzles::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TExportPuzzles::PuzzleListClick()

@@ -11,14 +11,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <string>
 
 namespace gw::model {
 
 TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_rows(std::move(rows))
     , m_list(transferList(this, "LineList", { 8, 8, 300, 284 }))
     , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 316, 8, 76, 25 }))
@@ -45,20 +43,6 @@ TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows,
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportWords::LineListClick);
     connect(m_modes.separator, &QLineEdit::textEdited, this, &TExportWords::SeparatorChange);
     fillList();
-}
-
-void TExportWords::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TExportWords::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 // The list of the mode; the separator and its label are there only for pairs.

@@ -10,13 +10,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TImportPuzzles::TImportPuzzles(app::AppContext &context, const std::filesystem::path &chosen, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_chosen(chosen)
     , m_lines(puzzleTitleLines(chosen))
     , m_list(transferList(this, "PuzzleList", { 8, 48, 260, 264 }))
@@ -44,20 +42,6 @@ TImportPuzzles::TImportPuzzles(app::AppContext &context, const std::filesystem::
     connect(m_ok, &QPushButton::clicked, this, &TImportPuzzles::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TImportPuzzles::PuzzleListClick);
-}
-
-void TImportPuzzles::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TImportPuzzles::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TImportPuzzles::PuzzleListClick()

@@ -12,13 +12,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_rows(rows)
     , m_list(transferList(this, "LineList", { 8, 8, 300, 284 }))
     , m_ok(transferButton(this, "OkButton", "&Ok", { 398, 8, 76, 25 }))
@@ -49,20 +47,6 @@ TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows
     for (QPushButton *button : { m_ok, m_selectAll, m_clear })
         button->setEnabled(false);
     m_modes.showSeparator();
-}
-
-void TImportWords::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TImportWords::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TImportWords::ModeClick()

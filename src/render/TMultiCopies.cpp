@@ -11,8 +11,7 @@
 namespace gw::render {
 
 TMultiCopies::TMultiCopies(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_copiesEdit(new QLineEdit(this))
 {
     setWindowTitle("Multi-Copies");
@@ -37,17 +36,6 @@ TMultiCopies::TMultiCopies(app::AppContext &context, QWidget *parent)
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(116, 48, 72, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TMultiCopies::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TMultiCopies::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TMultiCopies::OkButtonClick()

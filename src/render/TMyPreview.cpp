@@ -53,8 +53,7 @@ QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &title)
 } // namespace
 
 TMyPreview::TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_job(job)
     , m_engine(engine)
     , m_runChild([](QDialog &window) { return window.exec(); })
@@ -194,16 +193,7 @@ const report::RecordedPage *TMyPreview::page() const
     return m_engine.pages().empty() ? nullptr : &m_engine.pages().front();
 }
 
-void TMyPreview::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TMyPreview::FormShow()
+void TMyPreview::applyLook()
 {
     // The window keeps the size the user gave it, so it takes the screen size only in its fonts.
     setFont(app::designFont("Arial", app::scaled(app::DesignFontPixels, m_context.scaleFactor)));

@@ -67,8 +67,7 @@ QAction *addItem(QMenu *menu, const QString &objectName, const QString &text, co
 } // namespace
 
 TMyReport::TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_puzzle(std::make_unique<model::PuzzleRecord>(puzzle))
     , m_runChild([](QDialog &window) { return window.exec(); })
 {
@@ -211,20 +210,6 @@ void TMyReport::buildOverridesGroup()
     connect(boxColour, &QPushButton::clicked, this, &TMyReport::BoxColorClick);
     connect(headers, &QPushButton::clicked, this, &TMyReport::ClueHeadersClick);
     connect(bonus, &QPushButton::clicked, this, &TMyReport::BonusQuestionClick);
-}
-
-void TMyReport::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TMyReport::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TMyReport::takeLayout()

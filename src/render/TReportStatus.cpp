@@ -16,8 +16,7 @@ namespace gw::render {
 
 TReportStatus::TReportStatus(
     app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_job(job)
     , m_engine(engine)
     , m_status(new QLabel(this))
@@ -44,20 +43,13 @@ TReportStatus::TReportStatus(
     connect(m_button, &QPushButton::clicked, this, &TReportStatus::CancelButtonClick);
 }
 
-void TReportStatus::showEvent(QShowEvent *event)
+void TReportStatus::FormShow()
 {
-    QDialog::showEvent(event);
     if (m_started)
         return;
     m_started = true;
-    FormShow();
     // The run starts once the dialog is on the screen, so that its status line can be seen.
     QTimer::singleShot(0, this, &TReportStatus::FormActivate);
-}
-
-void TReportStatus::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TReportStatus::FormActivate()

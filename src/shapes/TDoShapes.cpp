@@ -77,8 +77,7 @@ QLabel *label(const QString &text, const QString &name, const QRect &geometry, Q
 } // namespace
 
 TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recordNumber, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_recordNumber(recordNumber)
     , m_working(
@@ -138,16 +137,8 @@ TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recor
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoShapes::CancelClick);
 }
 
-void TDoShapes::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TDoShapes::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     // Arrow pictures grow with their buttons.
     for (const char *arrow : { "ShiftLeft", "ShiftUp", "ShiftRight", "ShiftDown" }) {
         QPushButton *shift = findChild<QPushButton *>(QString::fromLatin1(arrow));

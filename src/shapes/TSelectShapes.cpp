@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -32,8 +31,7 @@ std::filesystem::path chosenPath(const QString &chosen)
 } // namespace
 
 TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_runDesigner([](TDoShapes &designer) {
         designer.exec();
         return designer.saved();
@@ -77,16 +75,8 @@ TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
     m_preview->setGeometry(280, 30, 240, 240);
 }
 
-void TSelectShapes::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TSelectShapes::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     if (reloadList())
         selectRow(0);
     else

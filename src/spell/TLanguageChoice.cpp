@@ -21,8 +21,7 @@ constexpr int RowHeight = 20;
 
 TLanguageChoice::TLanguageChoice(app::AppContext &context, const QString &caption,
     const std::vector<Choice> &choices, int &setting, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(caption);
     setFont(app::designFont("Arial", app::DesignFontPixels));
@@ -75,17 +74,6 @@ std::vector<TLanguageChoice::Choice> TLanguageChoice::thesaurusChoices(const app
         choices.push_back({ toQString(thesaurusName(type)),
             context.spelling.thesauri[static_cast<std::size_t>(type - 1)] });
     return choices;
-}
-
-void TLanguageChoice::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TLanguageChoice::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 } // namespace gw::spell

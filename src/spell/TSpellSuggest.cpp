@@ -31,8 +31,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 } // namespace
 
 TSpellSuggest::TSpellSuggest(app::AppContext &context, int dictionaryType, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_dictionaryType(dictionaryType)
     , m_message(new QLabel(this))
     , m_wordLabel(new QLabel(this))
@@ -66,21 +65,6 @@ TSpellSuggest::TSpellSuggest(app::AppContext &context, int dictionaryType, QWidg
         &TSpellSuggest::AbortButtonClick);
     connect(makeButton(this, "AddButton", "&Add", 172), &QPushButton::clicked, this,
         &TSpellSuggest::AddButtonClick);
-}
-
-void TSpellSuggest::showEvent(QShowEvent *event)
-{
-    // Scaled and centred once: the user may move the window between words.
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TSpellSuggest::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 UnknownAnswer TSpellSuggest::ask(const std::string &word, const std::vector<std::string> &suggestions)

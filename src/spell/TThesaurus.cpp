@@ -56,8 +56,7 @@ void fill(QListWidget *list, const std::vector<std::string> &texts)
 } // namespace
 
 TThesaurus::TThesaurus(app::AppContext &context, int type, const QString &word, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_type(type)
 {
     setWindowTitle("Thesaurus Lookup");
@@ -94,18 +93,8 @@ TThesaurus::TThesaurus(app::AppContext &context, int type, const QString &word, 
 
 TThesaurus::~TThesaurus() = default;
 
-void TThesaurus::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 void TThesaurus::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     Result<std::unique_ptr<ThesaurusLookup>> opened
         = ThesaurusLookup::open(m_context.programDirectory, m_type);
     if (!opened) {

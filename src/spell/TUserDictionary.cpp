@@ -31,8 +31,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
 } // namespace
 
 TUserDictionary::TUserDictionary(app::AppContext &context, Mode mode, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_words(new QListWidget(this))
     , m_newWord(new QLineEdit(this))
@@ -75,18 +74,8 @@ std::filesystem::path TUserDictionary::lexiconFile() const
         / (m_mode == Mode::Include ? includeLexiconName(stem) : excludeLexiconName(stem));
 }
 
-void TUserDictionary::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 void TUserDictionary::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     const Result<std::vector<std::string>> words = readUserLexicon(lexiconFile());
     if (!words) {
         app::show(this, words.error());

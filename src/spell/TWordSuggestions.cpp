@@ -12,8 +12,7 @@ namespace gw::spell {
 
 TWordSuggestions::TWordSuggestions(app::AppContext &context, const std::string &word,
     const std::vector<std::string> &suggestions, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_list(new QListWidget(this))
 {
     setWindowTitle("Word Suggestions");
@@ -43,12 +42,6 @@ TWordSuggestions::TWordSuggestions(app::AppContext &context, const std::string &
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(176, 74, 76, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TWordSuggestions::showEvent(QShowEvent *event)
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
-    QDialog::showEvent(event);
 }
 
 void TWordSuggestions::OkButtonClick()
