@@ -1,6 +1,7 @@
 #include "app/THelpWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QFileInfo>
@@ -25,10 +26,8 @@ THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *pa
     // The page is the program's own; links to the web open in the user's browser.
     m_browser->setOpenExternalLinks(true);
 
-    auto *close = new QPushButton("Close", this);
-    close->setObjectName("CloseButton");
+    auto *close = addButton(this, "CloseButton", "Close", { 509, 386, 83, 25 });
     close->setDefault(true);
-    close->setGeometry(509, 386, 83, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     const QString file = QString::fromStdString((context.programDirectory / FileName).string());

@@ -1,6 +1,7 @@
 #include "app/TManualNotice.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QLabel>
@@ -24,14 +25,10 @@ TManualNotice::TManualNotice(AppContext &context, QWidget *parent)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(14, 12, 332, 82);
 
-    auto *ok = new QPushButton("Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = addButton(this, "OkButton", "Ok", { 97, 104, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(97, 104, 79, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(184, 104, 79, 25);
+    auto *cancel = addButton(this, "CancelButton", "Cancel", { 184, 104, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

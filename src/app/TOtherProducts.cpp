@@ -1,6 +1,7 @@
 #include "app/TOtherProducts.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QLabel>
@@ -15,10 +16,9 @@ TOtherProducts::TOtherProducts(AppContext &context, QWidget *parent)
     setFont(designFont("Arial", DesignFontPixels));
     setFixedSize(420, 236);
 
-    auto *heading = new QLabel("More puzzle tools from the makers of Gridwright", this);
-    heading->setObjectName("ProductsHeading");
+    auto *heading = addLabel(
+        this, "ProductsHeading", "More puzzle tools from the makers of Gridwright", { 14, 12, 392, 22 });
     heading->setFont(designFont("Arial", 15, true));
-    heading->setGeometry(14, 12, 392, 22);
 
     auto *text = new QLabel("Gridwright 98 is one of a small family of programs for teachers, parents and "
                             "puzzle lovers.\n\n"
@@ -33,10 +33,8 @@ TOtherProducts::TOtherProducts(AppContext &context, QWidget *parent)
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setGeometry(14, 42, 392, 148);
 
-    auto *ok = new QPushButton("OK", this);
-    ok->setObjectName("OkButton");
+    auto *ok = addButton(this, "OkButton", "OK", { 172, 200, 75, 25 });
     ok->setDefault(true);
-    ok->setGeometry(172, 200, 75, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -11,8 +11,7 @@ TWindow::TWindow(AppContext &context, QWidget *parent, int raise)
     : QDialog(parent)
     , m_context(context)
     , m_raise(raise)
-{
-}
+{ }
 
 void TWindow::showEvent(QShowEvent *event)
 {

@@ -1,5 +1,6 @@
 #include "generate/TBlowItUp.h"
 
+#include "app/Controls.h"
 #include "generate/QtCandidatePicture.h"
 #include "shapes/QtShapePicture.h"
 
@@ -17,12 +18,9 @@ TBlowItUp::TBlowItUp(
     setWindowTitle(caption);
     setFixedSize(515, 419);
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    m_picture = new QLabel(this);
-    m_picture->setObjectName(QStringLiteral("PuzzImage1"));
-    m_picture->setGeometry(4, 2, 411, 411);
-    auto *exit = new QPushButton(QStringLiteral("E&xit"), this);
-    exit->setObjectName(QStringLiteral("Cancel"));
-    exit->setGeometry(426, 392, 83, 21);
+    m_picture = app::addLabel(this, QStringLiteral("PuzzImage1"), QString(), { 4, 2, 411, 411 });
+    auto *exit
+        = app::addButton(this, QStringLiteral("Cancel"), QStringLiteral("E&xit"), { 426, 392, 83, 21 });
     exit->setAutoDefault(false);
     // Escape rejects the dialog as the button does.
     connect(exit, &QPushButton::clicked, this, &TBlowItUp::CancelClick);

@@ -1,5 +1,6 @@
 #include "generate/TCreationAttempts.h"
 
+#include "app/Controls.h"
 #include "app/ScreenScale.h"
 #include "generate/RandomSequence.h"
 
@@ -29,9 +30,7 @@ TCreationAttempts::TCreationAttempts(app::AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("Building Puzzles"));
     setFixedSize(323, 106);
     setFont(app::designFont(QStringLiteral("Arial"), LineFontPixels));
-    m_cancel = new QPushButton(AbortCaption, this);
-    m_cancel->setObjectName(QStringLiteral("Cancel"));
-    m_cancel->setGeometry(125, 76, 80, 21);
+    m_cancel = app::addButton(this, QStringLiteral("Cancel"), AbortCaption, { 125, 76, 80, 21 });
     m_cancel->setFont(app::designFont(QStringLiteral("Arial"), ButtonFontPixels));
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &TCreationAttempts::CancelClick);

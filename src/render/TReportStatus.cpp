@@ -1,6 +1,7 @@
 #include "render/TReportStatus.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -26,10 +27,8 @@ TReportStatus::TReportStatus(
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(330, 200);
 
-    auto *title = new QLabel("Printing Status", this);
-    title->setObjectName("StatusTitle");
+    auto *title = app::addLabel(this, "StatusTitle", "Printing Status", { 10, 8, 310, 18 });
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(10, 8, 310, 18);
 
     m_status->setObjectName("StatusLine");
     m_status->setWordWrap(true);
