@@ -872,17 +872,12 @@ void TDoPages::SaveButtonClick()
             storedText(fromQString(m_paperSize->currentText()), decltype(layout.paperName)::capacity));
     layout.zoom = static_cast<std::int16_t>(m_zoom);
     storePagePixels(layout, m_zoom);
-    std::optional<Failure> failure;
-    if (m_mode == PageDesignerMode::Modify) {
-        if (const Status done = replaceLayout(m_context.layoutLibrary(), m_recordNumber, layout, m_loaded); !done)
-            failure = done.error();
-    } else if (const Result<int> added = addLayout(m_context.layoutLibrary(), layout); !added) {
-        failure = added.error();
-    }
-    if (failure) {
-        app::show(this, *failure);
+    const std::optional<int> replacing
+        = m_mode == PageDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
+    if (const Status done = saveLayout(m_context.layoutLibrary(), layout, replacing, m_loaded); !done) {
+        app::show(this, done.error());
         // The layout loaded is no longer in the library: its chooser lists the library anew.
-        if (*failure == layoutChangedElsewhere())
+        if (done.error() == layoutChangedElsewhere())
             reject();
         return;
     }

@@ -272,17 +272,12 @@ void TDoShapes::SaveClick()
     // A failed save leaves the working shape as it was.
     ShapeRecord shape = *m_working;
     shape.title.assign(storedText(fromQString(m_title->text()), decltype(shape.title)::capacity));
-    std::optional<Failure> failure;
-    if (m_mode == ShapeDesignerMode::Modify) {
-        if (const Status done = replaceShape(m_context.shapeLibrary(), m_recordNumber, shape, m_loaded); !done)
-            failure = done.error();
-    } else if (const Result<int> added = addShape(m_context.shapeLibrary(), shape); !added) {
-        failure = added.error();
-    }
-    if (failure) {
-        app::show(this, *failure);
+    const std::optional<int> replacing
+        = m_mode == ShapeDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
+    if (const Status done = saveShape(m_context.shapeLibrary(), shape, replacing, m_loaded); !done) {
+        app::show(this, done.error());
         // The shape loaded is no longer in the library: its chooser lists the library anew.
-        if (*failure == shapeChangedElsewhere())
+        if (done.error() == shapeChangedElsewhere())
             reject();
         return;
     }
