@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/TWindow.h"
+#include "app/TInformation.h"
 
 namespace gw::app {
 
 struct AppContext;
 
 // The about window: the product name and its version.
-class TAbout : public TWindow
+class TAbout : public TInformation
 {
     Q_OBJECT
 

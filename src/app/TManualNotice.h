@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/TWindow.h"
+#include "app/TInformation.h"
 
 namespace gw::app {
 
 struct AppContext;
 
 // The notice shown before the user manual opens in the web browser; Ok goes on, Cancel not.
-class TManualNotice : public TWindow
+class TManualNotice : public TInformation
 {
     Q_OBJECT
 

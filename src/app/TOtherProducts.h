@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/TWindow.h"
+#include "app/TInformation.h"
 
 namespace gw::app {
 
 struct AppContext;
 
 // The product information window: what else the makers of the program offer.
-class TOtherProducts : public TWindow
+class TOtherProducts : public TInformation
 {
     Q_OBJECT
 
