@@ -1,6 +1,7 @@
 #include "app/CollectionPanes.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 
@@ -25,8 +26,7 @@ constexpr int HeadingFontPixels = 16;
 
 QLabel *makeHeading(QWidget *parent, const QString &objectName, const QString &text, int left, int width)
 {
-    auto *heading = new QLabel(text, parent);
-    heading->setObjectName(objectName);
+    QLabel *heading = addLabel(parent, objectName, text, { left, HeadingTop, width, HeadingHeight });
     heading->setAlignment(Qt::AlignCenter);
     heading->setFont(designFont("Arial", HeadingFontPixels));
     heading->setAutoFillBackground(true);
@@ -35,19 +35,16 @@ QLabel *makeHeading(QWidget *parent, const QString &objectName, const QString &t
     heading->setPalette(palette);
     heading->setFrameShape(QFrame::Panel);
     heading->setFrameShadow(QFrame::Raised);
-    heading->setGeometry(left, HeadingTop, width, HeadingHeight);
     return heading;
 }
 
 QListWidget *makeList(QWidget *parent, const QString &objectName, int left, int width)
 {
-    auto *list = new QListWidget(parent);
-    list->setObjectName(objectName);
+    QListWidget *list = addList(parent, objectName, { left, ListTop, width, ListHeight });
     list->setFont(designFont("Arial", DesignFontPixels));
     // The lines arrive sorted by the core's rule, which a sorting list would undo.
     list->setSortingEnabled(false);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setGeometry(left, ListTop, width, ListHeight);
     return list;
 }
 

@@ -1,6 +1,7 @@
 #include "app/MainWindowMenus.h"
 
 #include "app/ChoiceMenu.h"
+#include "app/Controls.h"
 #include "app/MenuLocalShortcut.h"
 #include "app/ScreenScale.h"
 
@@ -12,28 +13,6 @@
 namespace gw::app {
 
 namespace {
-
-QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &title)
-{
-    QMenu *menu = parent->addMenu(title);
-    menu->setObjectName(objectName);
-    return menu;
-}
-
-QMenu *addMenu(QMenuBar *bar, const QString &objectName, const QString &title)
-{
-    QMenu *menu = bar->addMenu(title);
-    menu->setObjectName(objectName);
-    return menu;
-}
-
-QAction *addItem(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &keys = {})
-{
-    QAction *item = menu->addAction(text);
-    item->setObjectName(objectName);
-    item->setShortcut(keys);
-    return item;
-}
 
 void buildFileMenu(QMenuBar *bar, MainWindowMenus &menus)
 {

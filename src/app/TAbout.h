@@ -1,26 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TInformation.h"
 
 namespace gw::app {
 
 struct AppContext;
 
 // The about window: the product name and its version.
-class TAbout : public QDialog
+class TAbout : public TInformation
 {
     Q_OBJECT
 
 public:
     TAbout(AppContext &context, QWidget *parent);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void FormShow();
-
-    AppContext &m_context;
 };
 
 } // namespace gw::app

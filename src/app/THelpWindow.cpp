@@ -1,6 +1,7 @@
 #include "app/THelpWindow.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QFileInfo>
@@ -12,8 +13,7 @@
 namespace gw::app {
 
 THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
     , m_anchor(anchor)
     , m_browser(new QTextBrowser(this))
 {
@@ -26,10 +26,8 @@ THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *pa
     // The page is the program's own; links to the web open in the user's browser.
     m_browser->setOpenExternalLinks(true);
 
-    auto *close = new QPushButton("Close", this);
-    close->setObjectName("CloseButton");
+    auto *close = addButton(this, "CloseButton", "Close", { 509, 386, 83, 25 });
     close->setDefault(true);
-    close->setGeometry(509, 386, 83, 25);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     const QString file = QString::fromStdString((context.programDirectory / FileName).string());
@@ -42,15 +40,8 @@ THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *pa
     m_browser->setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
 }
 
-void THelpWindow::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
 void THelpWindow::FormShow()
 {
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     // The anchor's place depends on the width the page is laid out at, known only now.
     if (m_anchor.isEmpty())
         m_browser->verticalScrollBar()->setValue(0);

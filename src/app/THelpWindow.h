@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "platform/Failure.h"
 
-#include <QDialog>
 #include <QString>
 
 class QTextBrowser;
@@ -19,7 +19,7 @@ inline constexpr const char *HelpReportWindow = "Report Window";
 
 // The help window: the program's help file GRIDW.HLP, an HTML page in the program directory,
 // opened at one of its anchors.
-class THelpWindow : public QDialog
+class THelpWindow : public TWindow
 {
     Q_OBJECT
 
@@ -31,13 +31,9 @@ public:
     // Whether the help file was found; the window is not worth showing without it.
     const Status &loaded() const { return m_loaded; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void FormShow();
+    void FormShow() override;
 
-    AppContext &m_context;
     QString m_anchor;
     QTextBrowser *m_browser;
     Status m_loaded = ok();

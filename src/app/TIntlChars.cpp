@@ -1,6 +1,7 @@
 #include "app/TIntlChars.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -21,8 +22,7 @@ constexpr int ColumnPitch = 216;
 } // namespace
 
 TIntlChars::TIntlChars(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
 {
     setWindowTitle("International Characters");
     setFont(designFont("Arial", DesignFontPixels));
@@ -39,9 +39,7 @@ TIntlChars::TIntlChars(AppContext &context, QWidget *parent)
     for (int k = 0; k < static_cast<int>(m_keys.size()); ++k) {
         const int left = 24 + (k / KeysPerColumn) * ColumnPitch;
         const int top = FirstRowTop + (k % KeysPerColumn) * RowPitch;
-        auto *label = new QLabel(QString("F%1").arg(k + 1), this);
-        label->setObjectName(QString("F%1Label").arg(k + 1));
-        label->setGeometry(left, top + 2, 30, 19);
+        addLabel(this, QString("F%1Label").arg(k + 1), QString("F%1").arg(k + 1), { left, top + 2, 30, 19 });
         auto *keys = new QComboBox(this);
         keys->setObjectName(QString("Key%1").arg(k + 1));
         keys->setGeometry(left + 34, top, 110, 23);
@@ -51,14 +49,10 @@ TIntlChars::TIntlChars(AppContext &context, QWidget *parent)
         m_keys[k] = keys;
     }
 
-    auto *ok = new QPushButton("Ok", this);
-    ok->setObjectName("OkButton");
-    ok->setGeometry(262, 246, 79, 25);
+    auto *ok = addButton(this, "OkButton", "Ok", { 262, 246, 79, 25 });
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TIntlChars::OkButtonClick);
-    auto *cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(349, 246, 79, 25);
+    auto *cancel = addButton(this, "CancelButton", "Cancel", { 349, 246, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -71,17 +65,6 @@ int TIntlChars::presetCode(const std::string &storedCode)
 std::string TIntlChars::storedCode(int code)
 {
     return "0" + std::to_string(code);
-}
-
-void TIntlChars::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TIntlChars::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TIntlChars::OkButtonClick()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/Settings.h"
 
-#include <QDialog>
 #include <array>
 #include <string>
 
@@ -14,7 +14,7 @@ struct AppContext;
 
 // The international characters window: for each function key F1..F12 a drop-down of the
 // Windows-1252 characters 192..255.  Ok stores the choices in "Int Key 1".."Int Key 12".
-class TIntlChars : public QDialog
+class TIntlChars : public TWindow
 {
     Q_OBJECT
 
@@ -30,16 +30,10 @@ public:
     // "0" and the three digits of the code, such as "0225".
     static std::string storedCode(int code);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
-
-    AppContext &m_context;
     std::array<QComboBox *, model::IntKeyCount> m_keys {};
 };
 

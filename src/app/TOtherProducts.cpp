@@ -1,55 +1,27 @@
 #include "app/TOtherProducts.h"
 
-#include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace gw::app {
 
 TOtherProducts::TOtherProducts(AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TInformation(context, parent, "Other Products", { 420, 236 })
 {
-    setWindowTitle("Other Products");
-    setFont(designFont("Arial", DesignFontPixels));
-    setFixedSize(420, 236);
-
-    auto *heading = new QLabel("More puzzle tools from the makers of Gridwright", this);
-    heading->setObjectName("ProductsHeading");
-    heading->setFont(designFont("Arial", 15, true));
-    heading->setGeometry(14, 12, 392, 22);
-
-    auto *text = new QLabel("Gridwright 98 is one of a small family of programs for teachers, parents and "
-                            "puzzle lovers.\n\n"
-                            "Gridwright Puzzle Packs: ready-made word lists by subject and grade, to import "
-                            "into the word list editor.\n\n"
-                            "Gridwright Shapes: over a hundred more puzzle shapes, from animals to holidays, "
-                            "to add to your shape library.\n\n"
-                            "Ask your dealer, or see the User Manual for how to order.",
-        this);
-    text->setObjectName("ProductsText");
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    text->setGeometry(14, 42, 392, 148);
-
-    auto *ok = new QPushButton("OK", this);
-    ok->setObjectName("OkButton");
-    ok->setDefault(true);
-    ok->setGeometry(172, 200, 75, 25);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TOtherProducts::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TOtherProducts::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    addLabel(this, "ProductsHeading", "More puzzle tools from the makers of Gridwright", { 14, 12, 392, 22 })
+        ->setFont(designFont("Arial", 15, true));
+    addText("ProductsText",
+        "Gridwright 98 is one of a small family of programs for teachers, parents and puzzle lovers.\n\n"
+        "Gridwright Puzzle Packs: ready-made word lists by subject and grade, to import into the word list "
+        "editor.\n\n"
+        "Gridwright Shapes: over a hundred more puzzle shapes, from animals to holidays, to add to your "
+        "shape "
+        "library.\n\n"
+        "Ask your dealer, or see the User Manual for how to order.",
+        { 14, 42, 392, 148 });
+    addOk("OK", { 172, 200, 75, 25 });
 }
 
 } // namespace gw::app

@@ -1,26 +1,18 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TInformation.h"
 
 namespace gw::app {
 
 struct AppContext;
 
 // The product information window: what else the makers of the program offer.
-class TOtherProducts : public QDialog
+class TOtherProducts : public TInformation
 {
     Q_OBJECT
 
 public:
     TOtherProducts(AppContext &context, QWidget *parent);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void FormShow();
-
-    AppContext &m_context;
 };
 
 } // namespace gw::app

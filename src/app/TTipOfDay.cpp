@@ -1,6 +1,7 @@
 #include "app/TTipOfDay.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/TipTexts.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -14,18 +15,15 @@
 namespace gw::app {
 
 TTipOfDay::TTipOfDay(AppContext &context, int firstTip, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : TWindow(context, parent)
     , m_tip(std::clamp(firstTip, 0, TipCount - 1))
 {
     setWindowTitle("Tip of the Day");
     setFont(designFont("Arial", DesignFontPixels));
     setFixedSize(400, 214);
 
-    auto *heading = new QLabel("Did you know?", this);
-    heading->setObjectName("TipHeading");
+    auto *heading = addLabel(this, "TipHeading", "Did you know?", { 16, 12, 368, 26 });
     heading->setFont(designFont("Arial", 18, true));
-    heading->setGeometry(16, 12, 368, 26);
 
     m_text = new QLabel(this);
     m_text->setObjectName("TipText");
@@ -40,19 +38,13 @@ TTipOfDay::TTipOfDay(AppContext &context, int firstTip, QWidget *parent)
     m_text->setPalette(palette);
     m_text->setGeometry(16, 44, 368, 116);
 
-    m_showTips = new QCheckBox("Show Tips at Startup", this);
-    m_showTips->setObjectName("ShowTips");
-    m_showTips->setGeometry(16, 176, 170, 21);
+    m_showTips = addCheckBox(this, "ShowTips", "Show Tips at Startup", { 16, 176, 170, 21 });
     m_showTips->setChecked(m_context.settings.showTips);
 
-    auto *next = new QPushButton("Next Tip", this);
-    next->setObjectName("NextTip");
-    next->setGeometry(212, 174, 83, 25);
+    auto *next = addButton(this, "NextTip", "Next Tip", { 212, 174, 83, 25 });
     connect(next, &QPushButton::clicked, this, &TTipOfDay::NextTipClick);
 
-    auto *close = new QPushButton("Close", this);
-    close->setObjectName("CloseButton");
-    close->setGeometry(301, 174, 83, 25);
+    auto *close = addButton(this, "CloseButton", "Close", { 301, 174, 83, 25 });
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -62,17 +54,6 @@ TTipOfDay::TTipOfDay(AppContext &context, int firstTip, QWidget *parent)
 int TTipOfDay::randomTip()
 {
     return static_cast<int>(QRandomGenerator::global()->bounded(TipCount));
-}
-
-void TTipOfDay::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TTipOfDay::FormShow()
-{
-    applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TTipOfDay::NextTipClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
 
 class QCheckBox;
 class QLabel;
@@ -11,7 +11,7 @@ struct AppContext;
 
 // The tip of the day: one of the program's tips, the next one on request, and the check box
 // that stores whether the window opens when the program starts.
-class TTipOfDay : public QDialog
+class TTipOfDay : public TWindow
 {
     Q_OBJECT
 
@@ -24,17 +24,12 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void NextTipClick();
 
 private:
-    void FormShow();
     void showTip();
 
-    AppContext &m_context;
     int m_tip;
     QLabel *m_text;
     QCheckBox *m_showTips;

@@ -1,5 +1,6 @@
 #include "editor/TWordList.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/InternationalTyping.h"
 #include "app/ScreenScale.h"
@@ -56,29 +57,9 @@ constexpr std::size_t ShapeTitleCapacity = 50;
 
 const QString CurrentPuzzleTitle = QStringLiteral("<Current Puzzle>");
 
-template <typename Control> Control *place(Control *control, const char *name, const QRect &design)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(design);
-    return control;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    auto *created = place(new QPushButton(text, parent), name, design);
-    // Enter in a field must not press a button.
-    created->setAutoDefault(false);
-    return created;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    return place(new QLabel(text, parent), name, design);
-}
-
 QLabel *picture(QWidget *parent, const char *name, const QRect &design)
 {
-    auto *created = place(new QLabel(parent), name, design);
+    auto *created = app::addLabel(parent, name, QString(), design);
     created->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return created;
 }
@@ -131,8 +112,7 @@ std::string settingsPath(const QString &chosen)
 } // namespace
 
 TWordList::TWordList(app::AppContext &context, const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent, RaisePixels)
     , m_isNew(context.workingIsNew)
 {
     setWindowTitle(caption);
@@ -161,52 +141,60 @@ void TWordList::FormCreate()
 
 void TWordList::buildControls()
 {
-    label(this, "TitleLabel", "Title", { 6, 8, 28, 14 });
-    m_title = place(new QLineEdit(this), "Title", { 36, 4, 200, 21 });
+    app::addLabel(this, "TitleLabel", "Title", { 6, 8, 28, 14 });
+    m_title = app::addEdit(this, "Title", QString(), { 36, 4, 200, 21 });
     m_title->setMaxLength(TitleLength);
-    label(this, "CategoryLabel", "Category", { 246, 8, 50, 14 });
-    m_category = place(new QComboBox(this), "Category", { 298, 4, 150, 21 });
+    app::addLabel(this, "CategoryLabel", "Category", { 246, 8, 50, 14 });
+    m_category = app::placed(new QComboBox(this), "Category", { 298, 4, 150, 21 });
     m_category->setEditable(true);
     m_category->setInsertPolicy(QComboBox::NoInsert);
     m_category->lineEdit()->setMaxLength(model::CategoryCapacity);
-    label(this, "BonusLabel", "Bonus Question", { 6, 32, 82, 14 });
-    m_bonus = place(new QLineEdit(this), "BonusQuest", { 90, 28, 438, 21 });
+    app::addLabel(this, "BonusLabel", "Bonus Question", { 6, 32, 82, 14 });
+    m_bonus = app::addEdit(this, "BonusQuest", QString(), { 90, 28, 438, 21 });
     m_bonus->setMaxLength(BonusLength);
 
-    m_saveButton = button(this, "SaveButton", "Sa&ve", { 536, 4, 92, 22 });
-    m_cancel = button(this, "Cancel", "E&xit", { 536, 28, 92, 22 });
+    // Enter in a field must not press a button.
+    m_saveButton = app::addButton(this, "SaveButton", "Sa&ve", { 536, 4, 92, 22 }, app::AutoDefault::No);
+    m_cancel = app::addButton(this, "Cancel", "E&xit", { 536, 28, 92, 22 }, app::AutoDefault::No);
 
-    label(this, "WordsCluesLabel", "Words and Clues", { 6, 55, 150, 14 });
-    m_intChar = button(this, "IntCharButton", "International Characters", { 392, 52, 136, 17 });
+    app::addLabel(this, "WordsCluesLabel", "Words and Clues", { 6, 55, 150, 14 });
+    m_intChar = app::addButton(
+        this, "IntCharButton", "International Characters", { 392, 52, 136, 17 }, app::AutoDefault::No);
     m_intChar->setFont(app::designFont("Arial", SmallButtonFontPixels));
-    m_deleteClue = button(this, "DeleteClue", "De&lete", { 536, 70, 92, 22 });
-    m_deleteAllClue = button(this, "DeleteAllClue", "Delete &All", { 536, 94, 92, 22 });
-    m_spellClue = button(this, "SpellClue", "&Spell Check", { 536, 118, 92, 22 });
-    m_thes = button(this, "Thes", "&Thesaurus", { 536, 142, 92, 22 });
-    m_importClue = button(this, "ImportClue", "&Import", { 536, 166, 92, 22 });
-    m_exportClue = button(this, "ExportClue", "&Export", { 536, 190, 92, 22 });
-    m_addWords = button(this, "AddWordsButton", "Add &Words", { 536, 214, 92, 22 });
+    m_deleteClue = app::addButton(this, "DeleteClue", "De&lete", { 536, 70, 92, 22 }, app::AutoDefault::No);
+    m_deleteAllClue
+        = app::addButton(this, "DeleteAllClue", "Delete &All", { 536, 94, 92, 22 }, app::AutoDefault::No);
+    m_spellClue
+        = app::addButton(this, "SpellClue", "&Spell Check", { 536, 118, 92, 22 }, app::AutoDefault::No);
+    m_thes = app::addButton(this, "Thes", "&Thesaurus", { 536, 142, 92, 22 }, app::AutoDefault::No);
+    m_importClue = app::addButton(this, "ImportClue", "&Import", { 536, 166, 92, 22 }, app::AutoDefault::No);
+    m_exportClue = app::addButton(this, "ExportClue", "&Export", { 536, 190, 92, 22 }, app::AutoDefault::No);
+    m_addWords
+        = app::addButton(this, "AddWordsButton", "Add &Words", { 536, 214, 92, 22 }, app::AutoDefault::No);
 
-    label(this, "ShapeLabel", "Puzzle Shape", { 6, 262, 168, 14 });
-    m_shapeBox = place(new QListWidget(this), "ShapeBox", { 4, 278, 170, 114 });
-    m_newShape = button(this, "NewShape", "&New", { 4, 396, 55, 21 });
-    m_copyShape = button(this, "CopyShape", "C&opy", { 61, 396, 55, 21 });
-    m_modifyShape = button(this, "ModifyShape", "&Modify", { 118, 396, 56, 21 });
-    m_deleteShape = button(this, "DeleteShape", "&Delete", { 4, 419, 55, 21 });
-    m_importShape = button(this, "ImportShape", "Im&port", { 61, 419, 55, 21 });
-    m_exportShape = button(this, "ExportShape", "Expo&rt", { 118, 419, 56, 21 });
+    app::addLabel(this, "ShapeLabel", "Puzzle Shape", { 6, 262, 168, 14 });
+    m_shapeBox = app::addList(this, "ShapeBox", { 4, 278, 170, 114 });
+    m_newShape = app::addButton(this, "NewShape", "&New", { 4, 396, 55, 21 }, app::AutoDefault::No);
+    m_copyShape = app::addButton(this, "CopyShape", "C&opy", { 61, 396, 55, 21 }, app::AutoDefault::No);
+    m_modifyShape
+        = app::addButton(this, "ModifyShape", "&Modify", { 118, 396, 56, 21 }, app::AutoDefault::No);
+    m_deleteShape = app::addButton(this, "DeleteShape", "&Delete", { 4, 419, 55, 21 }, app::AutoDefault::No);
+    m_importShape = app::addButton(this, "ImportShape", "Im&port", { 61, 419, 55, 21 }, app::AutoDefault::No);
+    m_exportShape
+        = app::addButton(this, "ExportShape", "Expo&rt", { 118, 419, 56, 21 }, app::AutoDefault::No);
     m_shapePicture = picture(this, "LayoutImage", { 180, 278, 148, 148 });
 
-    label(this, "LayoutLabel", "Page Layout", { 336, 262, 117, 14 });
+    app::addLabel(this, "LayoutLabel", "Page Layout", { 336, 262, 117, 14 });
     m_pagePicture = picture(this, "Img", { 336, 278, 117, 137 });
-    m_changeLayout = button(this, "ChangeLayout", "Change La&yout", { 336, 419, 117, 21 });
+    m_changeLayout
+        = app::addButton(this, "ChangeLayout", "Change La&yout", { 336, 419, 117, 21 }, app::AutoDefault::No);
 
-    label(this, "AttemptsLabel", "Creation Attempts", { 462, 282, 100, 14 });
-    m_attempts = place(new QLineEdit(this), "Attempts", { 566, 278, 40, 21 });
+    app::addLabel(this, "AttemptsLabel", "Creation Attempts", { 462, 282, 100, 14 });
+    m_attempts = app::addEdit(this, "Attempts", QString(), { 566, 278, 40, 21 });
     m_attempts->setMaxLength(AttemptsLength);
-    m_autoShrink = place(new QCheckBox("Shrin&k", this), "AutoShrink", { 462, 306, 120, 18 });
-    m_quickCreate = place(new QCheckBox("&Quick Create", this), "QuickCreate", { 462, 328, 120, 18 });
-    m_createIt = button(this, "CreateIt", "&Create", { 462, 356, 92, 25 });
+    m_autoShrink = app::addCheckBox(this, "AutoShrink", "Shrin&k", { 462, 306, 120, 18 });
+    m_quickCreate = app::addCheckBox(this, "QuickCreate", "&Quick Create", { 462, 328, 120, 18 });
+    m_createIt = app::addButton(this, "CreateIt", "&Create", { 462, 356, 92, 25 }, app::AutoDefault::No);
 
     connect(m_createIt, &QPushButton::clicked, this, &TWordList::CreateItClick);
     connect(m_saveButton, &QPushButton::clicked, this, &TWordList::SaveButtonClick);
@@ -233,7 +221,7 @@ void TWordList::buildControls()
 
 void TWordList::buildGrid()
 {
-    m_grid = place(new QTableWidget(Rows, 4, this), "WordsCluesGrid", { 4, 70, 528, 184 });
+    m_grid = app::placed(new QTableWidget(Rows, 4, this), "WordsCluesGrid", { 4, 70, 528, 184 });
     m_grid->setHorizontalHeaderLabels({ "Cnt", "U", "Word", "Clue" });
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setMinimumSectionSize(1);
@@ -321,18 +309,8 @@ void TWordList::setUpChildWindows()
     m_children.thesaurus = [this](int row) { spell::ThesClick(*this, m_context, row); };
 }
 
-void TWordList::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TWordList::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor, RaisePixels);
     for (QPushButton *bold : { m_createIt, m_saveButton, m_cancel }) {
         QFont font = bold->font();
         font.setBold(true);

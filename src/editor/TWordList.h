@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "editor/CreateChecks.h"
 #include "shapes/ShapeListEntry.h"
 #include "shapes/TDoShapes.h"
 
-#include <QDialog>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -26,7 +26,7 @@ namespace gw::editor {
 // puzzle shape and the page layout of the working puzzle, and Create, which runs the generator
 // and the candidate chooser.  A stored puzzle keeps its grid: only its texts, clues and layout
 // change, and Save writes it back in place.
-class TWordList : public QDialog
+class TWordList : public app::TWindow
 {
     Q_OBJECT
 
@@ -86,9 +86,6 @@ public:
 
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void CreateItClick();
     void SaveButtonClick();
@@ -114,7 +111,7 @@ private Q_SLOTS:
 
 private:
     void FormCreate();
-    void FormShow();
+    void FormShow() override;
     void buildControls();
     void buildGrid();
     void buildShortcuts();
@@ -150,10 +147,8 @@ private:
     void setCellText(int row, int column, const QString &text);
     void closeEditor(int result);
 
-    app::AppContext &m_context;
     ChildWindows m_children;
     bool m_isNew;
-    bool m_shown = false;
     std::unique_ptr<shapes::ShapeRecord> m_ownShape;
     std::unique_ptr<model::PuzzleRecord> m_reference;
     std::vector<shapes::ShapeListEntry> m_shapeEntries; // in list order

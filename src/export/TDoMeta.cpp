@@ -13,8 +13,7 @@ namespace gw::exports {
 
 TDoMeta::TDoMeta(app::AppContext &context, const report::RecordedPage &page, std::filesystem::path file,
     int enhanced, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_page(page)
     , m_file(std::move(file))
     , m_enhanced(enhanced != 0)
@@ -34,18 +33,8 @@ TDoMeta::TDoMeta(app::AppContext &context, const report::RecordedPage &page, std
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TDoMeta::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    FormShow();
-}
-
 void TDoMeta::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     // Drawn once the window is on the screen, so that the wait message shows meanwhile.
     QTimer::singleShot(0, this, &TDoMeta::CreateMetafile);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <filesystem>
 
 class QLabel;
@@ -18,7 +19,7 @@ namespace gw::exports {
 
 // "Metafile Creation": once shown, draws the page into a new metafile (enhanced 1, placeable
 // Windows metafile 0) and saves it under the chosen name, then lets the user close it.
-class TDoMeta : public QDialog
+class TDoMeta : public app::TWindow
 {
     Q_OBJECT
 
@@ -29,22 +30,17 @@ public:
     // True once the metafile was written.
     bool created() const { return m_created; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void CreateMetafile();
 
 private:
-    void FormShow();
+    void FormShow() override;
 
-    app::AppContext &m_context;
     const report::RecordedPage &m_page;
     std::filesystem::path m_file;
     bool m_enhanced;
     QLabel *m_status;
     QPushButton *m_ok;
-    bool m_shown = false;
     bool m_created = false;
 };
 

@@ -1,6 +1,7 @@
 #include "export/TMyHtml.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "export/HtmlPage.h"
@@ -23,15 +24,6 @@ constexpr int LeftColumn = 12;
 constexpr int TextWidth = 380;
 constexpr int StylesLeft = LeftColumn + TextWidth + 12;
 
-QCheckBox *makeCheck(QWidget *parent, const QString &name, const QString &text, bool checked, QRect geometry)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    box->setGeometry(geometry);
-    return box;
-}
-
 // The edits hold line breaks as LF; the page, as the system it was written for, CR LF.
 QString shownText(const std::string &stored)
 {
@@ -43,8 +35,7 @@ QString shownText(const std::string &stored)
 } // namespace
 
 TMyHtml::TMyHtml(app::AppContext &context, QImage pageImage, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_pageImage(std::move(pageImage))
     , m_webTitle(new QLineEdit(this))
 {
@@ -53,14 +44,10 @@ TMyHtml::TMyHtml(app::AppContext &context, QImage pageImage, QWidget *parent)
     setFixedSize(600, 470);
     model::Settings &settings = context.settings;
 
-    auto *heading = new QLabel("Create A Web Page", this);
-    heading->setObjectName("HeadingLabel");
+    auto *heading = app::addLabel(this, "HeadingLabel", "Create A Web Page", { LeftColumn, 6, 300, 22 });
     heading->setFont(app::designFont("Arial", 14, true));
-    heading->setGeometry(LeftColumn, 6, 300, 22);
 
-    auto *titleLabel = new QLabel("Web Page Title", this);
-    titleLabel->setObjectName("WebTitleLabel");
-    titleLabel->setGeometry(LeftColumn, 36, 90, 17);
+    auto *titleLabel = app::addLabel(this, "WebTitleLabel", "Web Page Title", { LeftColumn, 36, 90, 17 });
     titleLabel->setBuddy(m_webTitle);
     m_webTitle->setObjectName("WebTitleEdit");
     m_webTitle->setMaxLength(WebTitleCapacity);
@@ -69,31 +56,28 @@ TMyHtml::TMyHtml(app::AppContext &context, QImage pageImage, QWidget *parent)
 
     m_blocks[0] = makeBlock(settings.firstHeader, "FirstHeader", "First Header Lines", 62);
     m_blocks[1] = makeBlock(settings.secondHeader, "SecondHeader", "Second Header Lines", 134);
-    m_upperLine = makeCheck(
-        this, "UpperLineCheck", "Horizontal Line", settings.horizontalUpper, QRect(LeftColumn, 204, 150, 17));
+    m_upperLine
+        = app::addCheckBox(this, "UpperLineCheck", "Horizontal Line", QRect(LeftColumn, 204, 150, 17));
+    m_upperLine->setChecked(settings.horizontalUpper);
     auto *frame = new QFrame(this);
     frame->setObjectName("PuzzleFrame");
     frame->setFrameShape(QFrame::Box);
     frame->setGeometry(LeftColumn, 224, TextWidth, 34);
-    auto *frameLabel = new QLabel("Puzzle will go here", frame);
-    frameLabel->setObjectName("PuzzleFrameLabel");
+    auto *frameLabel
+        = app::addLabel(frame, "PuzzleFrameLabel", "Puzzle will go here", { 1, 1, TextWidth - 2, 32 });
     frameLabel->setAlignment(Qt::AlignCenter);
-    frameLabel->setGeometry(1, 1, TextWidth - 2, 32);
-    m_lowerLine = makeCheck(
-        this, "LowerLineCheck", "Horizontal Line", settings.horizontalLower, QRect(LeftColumn, 262, 150, 17));
+    m_lowerLine
+        = app::addCheckBox(this, "LowerLineCheck", "Horizontal Line", QRect(LeftColumn, 262, 150, 17));
+    m_lowerLine->setChecked(settings.horizontalLower);
     m_blocks[2] = makeBlock(settings.firstFooter, "FirstFooter", "First Footer Lines", 284);
     m_blocks[3] = makeBlock(settings.secondFooter, "SecondFooter", "Second Footer Lines", 356);
     connect(m_upperLine, &QCheckBox::toggled, this, [&settings](bool on) { settings.horizontalUpper = on; });
     connect(m_lowerLine, &QCheckBox::toggled, this, [&settings](bool on) { settings.horizontalLower = on; });
 
-    auto *save = new QPushButton("&Save HTML", this);
-    save->setObjectName("SaveButton");
+    auto *save = app::addButton(this, "SaveButton", "&Save HTML", { 412, 436, 85, 25 });
     save->setDefault(true);
-    save->setGeometry(412, 436, 85, 25);
     connect(save, &QPushButton::clicked, this, &TMyHtml::SaveButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(505, 436, 85, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 505, 436, 85, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -106,9 +90,7 @@ TMyHtml::Block TMyHtml::makeBlock(
     block.text->setObjectName(name + "Memo");
     block.text->setPlainText(shownText(setting.text));
     block.text->setGeometry(LeftColumn, top + 18, TextWidth, 48);
-    auto *label = new QLabel(caption, this);
-    label->setObjectName(name + "Label");
-    label->setGeometry(LeftColumn, top, 200, 17);
+    auto *label = app::addLabel(this, name + "Label", caption, { LeftColumn, top, 200, 17 });
     label->setBuddy(block.text);
     // A plain text edit has no length limit of its own.
     QPlainTextEdit *edit = block.text;
@@ -120,14 +102,14 @@ TMyHtml::Block TMyHtml::makeBlock(
         edit->moveCursor(QTextCursor::End);
     });
 
-    block.bold = makeCheck(this, name + "Bold", "Bold", setting.bold, QRect(StylesLeft, top + 18, 60, 17));
-    block.italic
-        = makeCheck(this, name + "Italic", "Italic", setting.italic, QRect(StylesLeft, top + 34, 60, 17));
-    block.center
-        = makeCheck(this, name + "Center", "Center", setting.center, QRect(StylesLeft, top + 50, 60, 17));
-    auto *sizeLabel = new QLabel("Font Size", this);
-    sizeLabel->setObjectName(name + "SizeLabel");
-    sizeLabel->setGeometry(StylesLeft + 70, top + 18, 80, 17);
+    block.bold = app::addCheckBox(this, name + "Bold", "Bold", QRect(StylesLeft, top + 18, 60, 17));
+    block.bold->setChecked(setting.bold);
+    block.italic = app::addCheckBox(this, name + "Italic", "Italic", QRect(StylesLeft, top + 34, 60, 17));
+    block.italic->setChecked(setting.italic);
+    block.center = app::addCheckBox(this, name + "Center", "Center", QRect(StylesLeft, top + 50, 60, 17));
+    block.center->setChecked(setting.center);
+    auto *sizeLabel
+        = app::addLabel(this, name + "SizeLabel", "Font Size", { StylesLeft + 70, top + 18, 80, 17 });
     block.size = new QComboBox(this);
     block.size->setObjectName(name + "Size");
     for (const std::string_view size : HtmlFontSizeNames)
@@ -146,20 +128,6 @@ TMyHtml::Block TMyHtml::makeBlock(
             stored->fontSize = index + 1;
     });
     return block;
-}
-
-void TMyHtml::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TMyHtml::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 std::string TMyHtml::blockText(const Block &block) const

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/HtmlBlock.h"
 
-#include <QDialog>
 #include <QImage>
 #include <array>
 
@@ -21,7 +21,7 @@ namespace gw::exports {
 // footer blocks below it, each with its styles and size, and the rules around the picture.
 // Check boxes and size lists write their settings at once; "&Save HTML" keeps the texts,
 // writes the page and, beside it, the page image as its JPEG picture.
-class TMyHtml : public QDialog
+class TMyHtml : public app::TWindow
 {
     Q_OBJECT
 
@@ -30,9 +30,6 @@ public:
 
     static constexpr int BlockCapacity = 1000; // characters an edit takes
     static constexpr int WebTitleCapacity = 100;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void SaveButtonClick();
@@ -48,17 +45,14 @@ private:
         QComboBox *size = nullptr;
     };
 
-    void FormShow();
     Block makeBlock(model::HtmlBlock &setting, const QString &name, const QString &caption, int top);
     std::string blockText(const Block &block) const;
 
-    app::AppContext &m_context;
     QImage m_pageImage;
     QLineEdit *m_webTitle;
     std::array<Block, 4> m_blocks;
     QCheckBox *m_upperLine;
     QCheckBox *m_lowerLine;
-    bool m_shown = false;
 };
 
 } // namespace gw::exports

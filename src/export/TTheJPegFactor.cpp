@@ -1,6 +1,7 @@
 #include "export/TTheJPegFactor.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "export/JpegFile.h"
@@ -13,8 +14,7 @@
 namespace gw::exports {
 
 TTheJPegFactor::TTheJPegFactor(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_factor(new QLineEdit(this))
 {
     setWindowTitle("JPEG Factor");
@@ -30,37 +30,18 @@ TTheJPegFactor::TTheJPegFactor(app::AppContext &context, QWidget *parent)
     explain->setWordWrap(true);
     explain->setGeometry(12, 10, 306, 60);
 
-    auto *label = new QLabel("JPEG Compression/Quality Factor (Range: 1 - 100)", this);
-    label->setObjectName("FactorLabel");
-    label->setGeometry(12, 80, 306, 17);
+    auto *label = app::addLabel(
+        this, "FactorLabel", "JPEG Compression/Quality Factor (Range: 1 - 100)", { 12, 80, 306, 17 });
     label->setBuddy(m_factor);
     m_factor->setObjectName("FactorEdit");
     m_factor->setText(QString::number(m_context.settings.jpegCompressionQuality));
     m_factor->setGeometry(12, 100, 60, 21);
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 152, 132, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(152, 132, 79, 25);
     connect(ok, &QPushButton::clicked, this, &TTheJPegFactor::OkButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(239, 132, 79, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 239, 132, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TTheJPegFactor::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TTheJPegFactor::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TTheJPegFactor::OkButtonClick()

@@ -1,13 +1,13 @@
 #include "generate/TAddAClue.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 
 namespace gw::generate {
 
@@ -18,36 +18,28 @@ constexpr int UpperCase = 1;
 constexpr int LowerCase = 2;
 constexpr int FirstLetterCap = 3;
 
-template <typename Control> Control *place(Control *control, const char *name, const QRect &design)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(design);
-    return control;
-}
-
 } // namespace
 
 TAddAClue::TAddAClue(app::AppContext &context, const QString &word, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_word(place(new QLabel(word, this), "MyWord", { 52, 8, 525, 17 }))
-    , m_clue(place(new QLineEdit(this), "TheClue", { 52, 30, 525, 21 }))
-    , m_upper(place(new QRadioButton("&Upper Case", this), "Upper", { 52, 58, 100, 19 }))
-    , m_lower(place(new QRadioButton("&Lower Case", this), "Lower", { 160, 58, 100, 19 }))
-    , m_firstLet(place(new QRadioButton("&First Letter Cap", this), "FirstLet", { 268, 58, 120, 19 }))
+    : app::TWindow(context, parent)
+    , m_word(app::addLabel(this, "MyWord", word, { 52, 8, 525, 17 }))
+    , m_clue(app::addEdit(this, "TheClue", QString(), { 52, 30, 525, 21 }))
+    , m_upper(app::addRadioButton(this, "Upper", "&Upper Case", { 52, 58, 100, 19 }))
+    , m_lower(app::addRadioButton(this, "Lower", "&Lower Case", { 160, 58, 100, 19 }))
+    , m_firstLet(app::addRadioButton(this, "FirstLet", "&First Letter Cap", { 268, 58, 120, 19 }))
 {
     setWindowTitle("Add A Clue");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(592, 83);
-    place(new QLabel("Word:", this), "WordLabel", { 8, 8, 40, 17 });
-    auto *clueLabel = place(new QLabel("Clue:", this), "ClueLabel", { 8, 32, 40, 17 });
+    app::addLabel(this, "WordLabel", "Word:", { 8, 8, 40, 17 });
+    auto *clueLabel = app::addLabel(this, "ClueLabel", "Clue:", { 8, 32, 40, 17 });
     clueLabel->setBuddy(m_clue);
     // The word stands out in bold whatever the user's label font says.
     m_word->setFont(app::designFont("Arial", app::DesignFontPixels, true));
     m_word->setProperty("gwKeepFont", true);
     m_clue->setMaxLength(ClueLength);
 
-    auto *ok = place(new QPushButton("&Ok", this), "OkButton", { 494, 57, 83, 21 });
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 494, 57, 83, 21 });
     ok->setDefault(true);
     connect(m_upper, &QRadioButton::clicked, this, &TAddAClue::UpperClick);
     connect(m_lower, &QRadioButton::clicked, this, &TAddAClue::LowerClick);
@@ -60,18 +52,8 @@ QString TAddAClue::clue() const
     return m_clue->text();
 }
 
-void TAddAClue::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TAddAClue::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     switch (m_context.settings.caseSensitivity) {
     case UpperCase:
         m_upper->setChecked(true);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <QString>
 
 class QLabel;
@@ -16,7 +17,7 @@ namespace gw::generate {
 // The clue window of the hand editor: shows one new word and takes its clue.  The radio
 // buttons store the setting "Case Sensitivity" as soon as they are clicked; however the window
 // closes, the clue stands as typed.
-class TAddAClue : public QDialog
+class TAddAClue : public app::TWindow
 {
     Q_OBJECT
 
@@ -27,9 +28,6 @@ public:
 
     QString clue() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void UpperClick();
     void LowerClick();
@@ -37,15 +35,13 @@ private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
 
-    app::AppContext &m_context;
     QLabel *m_word;
     QLineEdit *m_clue;
     QRadioButton *m_upper;
     QRadioButton *m_lower;
     QRadioButton *m_firstLet;
-    bool m_shown = false;
 };
 
 } // namespace gw::generate

@@ -1,45 +1,33 @@
 #include "generate/TBlowItUp.h"
 
+#include "app/Controls.h"
 #include "generate/QtCandidatePicture.h"
 #include "shapes/QtShapePicture.h"
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::generate {
 
 TBlowItUp::TBlowItUp(
     app::AppContext &context, const model::PuzzleRecord &record, const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_record(std::make_unique<model::PuzzleRecord>(record))
 {
     setWindowTitle(caption);
     setFixedSize(515, 419);
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
-    m_picture = new QLabel(this);
-    m_picture->setObjectName(QStringLiteral("PuzzImage1"));
-    m_picture->setGeometry(4, 2, 411, 411);
-    auto *exit = new QPushButton(QStringLiteral("E&xit"), this);
-    exit->setObjectName(QStringLiteral("Cancel"));
-    exit->setGeometry(426, 392, 83, 21);
+    m_picture = app::addLabel(this, QStringLiteral("PuzzImage1"), QString(), { 4, 2, 411, 411 });
+    auto *exit
+        = app::addButton(this, QStringLiteral("Cancel"), QStringLiteral("E&xit"), { 426, 392, 83, 21 });
     exit->setAutoDefault(false);
     // Escape rejects the dialog as the button does.
     connect(exit, &QPushButton::clicked, this, &TBlowItUp::CancelClick);
 }
 
-void TBlowItUp::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TBlowItUp::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     QImage picture = shapes::blankPicture(m_picture->size());
     const shapes::ShapeRecord &shape = *m_context.currentShape;
     // The view is opened on filled slots only.

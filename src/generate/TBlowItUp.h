@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "model/PuzzleRecord.h"
 
-#include <QDialog>
 #include <QString>
 #include <memory>
 
@@ -12,7 +12,7 @@ class QLabel;
 namespace gw::generate {
 
 // The enlarged view of one candidate, on its own copy of the slot's record; changes nothing.
-class TBlowItUp : public QDialog
+class TBlowItUp : public app::TWindow
 {
     Q_OBJECT
 
@@ -20,16 +20,12 @@ public:
     TBlowItUp(app::AppContext &context, const model::PuzzleRecord &record, const QString &caption,
         QWidget *parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void CancelClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
 
-    app::AppContext &m_context;
     std::unique_ptr<model::PuzzleRecord> m_record;
     QLabel *m_picture = nullptr;
 };

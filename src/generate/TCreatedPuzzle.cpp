@@ -1,5 +1,6 @@
 #include "generate/TCreatedPuzzle.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "generate/QtCandidatePicture.h"
 #include "generate/TBlowItUp.h"
@@ -41,7 +42,7 @@ QString countCaption(int count, const QString &singular)
         + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
-QLabel *boldCaption(const QString &name, const QString &text, QWidget *parent)
+QLabel *boldCaption(QWidget *parent, const QString &name, const QString &text)
 {
     auto *caption = new QLabel(text, parent);
     caption->setObjectName(name);
@@ -61,11 +62,9 @@ void setBackground(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-QFrame *tealPanel(const QString &name, const QRect &geometry, QWidget *parent)
+QFrame *tealPanel(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setGeometry(geometry);
+    auto *panel = app::placed(new QFrame(parent), name, geometry);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
     panel->setAutoFillBackground(true);
@@ -73,12 +72,9 @@ QFrame *tealPanel(const QString &name, const QRect &geometry, QWidget *parent)
     return panel;
 }
 
-QListWidget *wordList(const QString &name, QWidget *parent)
+QListWidget *wordList(QWidget *parent, const QString &name)
 {
-    auto *list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setGeometry(4, 22, parent->width() - 8, parent->height() - 26);
-    return list;
+    return app::addList(parent, name, { 4, 22, parent->width() - 8, parent->height() - 26 });
 }
 
 void fillSorted(QListWidget *list, std::vector<std::string> words)
@@ -91,43 +87,38 @@ void fillSorted(QListWidget *list, std::vector<std::string> words)
 } // namespace
 
 TCreatedPuzzle::TCreatedPuzzle(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_runEnlargedView([](TBlowItUp &view) { view.exec(); })
 {
     setWindowTitle(QStringLiteral("Created Puzzle"));
     setFixedSize(594, 419);
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
     for (int n = 0; n < 4; ++n) {
-        m_pictures[n] = new QLabel(this);
-        m_pictures[n]->setObjectName(QStringLiteral("PuzzImage%1").arg(n + 1));
-        m_pictures[n]->setGeometry(QRect(PicturePositions[n], QSize(PictureSide, PictureSide)));
+        m_pictures[n] = app::addLabel(this, QStringLiteral("PuzzImage%1").arg(n + 1), QString(),
+            QRect(PicturePositions[n], QSize(PictureSide, PictureSide)));
         m_pictures[n]->installEventFilter(this);
-        m_captions[n] = new QLabel(SlotCaptions[n], this);
-        m_captions[n]->setObjectName(QStringLiteral("BFLabel%1").arg(n + 1));
-        m_captions[n]->setGeometry(QRect(CaptionPositions[n], QSize(120, 14)));
+        m_captions[n] = app::addLabel(this, QStringLiteral("BFLabel%1").arg(n + 1), SlotCaptions[n],
+            QRect(CaptionPositions[n], QSize(120, 14)));
         m_captions[n]->setAlignment(Qt::AlignCenter);
         m_captions[n]->setAutoFillBackground(true);
     }
-    QFrame *includedPanel = tealPanel(QStringLiteral("IncludedPanel"), QRect(416, 4, 173, 189), this);
+    QFrame *includedPanel = tealPanel(this, QStringLiteral("IncludedPanel"), QRect(416, 4, 173, 189));
     m_includedCaption
-        = boldCaption(QStringLiteral("IncludedLabel"), QStringLiteral("Included Words"), includedPanel);
+        = boldCaption(includedPanel, QStringLiteral("IncludedLabel"), QStringLiteral("Included Words"));
     m_includedCaption->setGeometry(4, 4, 165, 16);
-    m_included = wordList(QStringLiteral("IncludedWords"), includedPanel);
-    QFrame *excludedPanel = tealPanel(QStringLiteral("ExcludedPanel"), QRect(416, 200, 172, 189), this);
+    m_included = wordList(includedPanel, QStringLiteral("IncludedWords"));
+    QFrame *excludedPanel = tealPanel(this, QStringLiteral("ExcludedPanel"), QRect(416, 200, 172, 189));
     m_excludedCaption
-        = boldCaption(QStringLiteral("ExcludedLabel"), QStringLiteral("Excluded Words"), excludedPanel);
+        = boldCaption(excludedPanel, QStringLiteral("ExcludedLabel"), QStringLiteral("Excluded Words"));
     m_excludedCaption->setGeometry(4, 4, 164, 16);
-    m_excluded = wordList(QStringLiteral("ExcludedWords"), excludedPanel);
+    m_excluded = wordList(excludedPanel, QStringLiteral("ExcludedWords"));
 
-    auto *save = new QPushButton(QStringLiteral("&Save Puzzle"), this);
-    save->setObjectName(QStringLiteral("Save"));
-    save->setGeometry(416, 396, 83, 21);
+    auto *save
+        = app::addButton(this, QStringLiteral("Save"), QStringLiteral("&Save Puzzle"), { 416, 396, 83, 21 });
     save->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, &TCreatedPuzzle::SaveClick);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Cancel"));
-    cancel->setGeometry(506, 396, 83, 21);
+    auto *cancel
+        = app::addButton(this, QStringLiteral("Cancel"), QStringLiteral("&Cancel"), { 506, 396, 83, 21 });
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &TCreatedPuzzle::CancelClick);
 }
@@ -137,16 +128,8 @@ bool TCreatedPuzzle::slotFilled(int slot) const
     return slot >= 1 && slot <= BestFitSlots::Count && m_context.slots->slots[slot - 1].wordsPlaced > 0;
 }
 
-void TCreatedPuzzle::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TCreatedPuzzle::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_selected = 0;
     // Saving copies a candidate over the working record, which changes its wordCount; the
     // lists must keep showing every word the user entered.

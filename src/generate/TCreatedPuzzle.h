@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
@@ -17,7 +17,7 @@ class TBlowItUp;
 
 // The candidate chooser: the four best-fit slots side by side, the words the selected one
 // holds and leaves out, the enlarged view on a double click, and Save into the open collection.
-class TCreatedPuzzle : public QDialog
+class TCreatedPuzzle : public app::TWindow
 {
     Q_OBJECT
 
@@ -34,7 +34,6 @@ public:
     void setEnlargedViewRunner(EnlargedViewRunner runner) { m_runEnlargedView = std::move(runner); }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,14 +43,13 @@ private Q_SLOTS:
     void CancelClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
     void FormActivate();
     void SelectAPuzzle(int slot);
     void PuzzImageClick(int slot);
     void PuzzImageDblClick(int slot);
     bool slotFilled(int slot) const;
 
-    app::AppContext &m_context;
     std::array<QLabel *, 4> m_pictures {};
     std::array<QLabel *, 4> m_captions {};
     QLabel *m_includedCaption = nullptr;

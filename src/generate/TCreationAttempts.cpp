@@ -1,5 +1,6 @@
 #include "generate/TCreationAttempts.h"
 
+#include "app/Controls.h"
 #include "app/ScreenScale.h"
 #include "generate/RandomSequence.h"
 
@@ -24,30 +25,19 @@ constexpr int ButtonFontPixels = 12;
 } // namespace
 
 TCreationAttempts::TCreationAttempts(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Building Puzzles"));
     setFixedSize(323, 106);
     setFont(app::designFont(QStringLiteral("Arial"), LineFontPixels));
-    m_cancel = new QPushButton(AbortCaption, this);
-    m_cancel->setObjectName(QStringLiteral("Cancel"));
-    m_cancel->setGeometry(125, 76, 80, 21);
+    m_cancel = app::addButton(this, QStringLiteral("Cancel"), AbortCaption, { 125, 76, 80, 21 });
     m_cancel->setFont(app::designFont(QStringLiteral("Arial"), ButtonFontPixels));
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &TCreationAttempts::CancelClick);
 }
 
-void TCreationAttempts::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
 void TCreationAttempts::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_abort = false;
     // Some window systems never activate a window shown offscreen or behind another; the run
     // must start all the same.

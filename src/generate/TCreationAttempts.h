@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "generate/BuildObserver.h"
 #include "generate/Generator.h"
 
-#include <QDialog>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -16,7 +16,7 @@ namespace gw::generate {
 
 // The progress window of a run of more than one attempt: runs BuildPuzzles once when it first
 // becomes active, shows the attempt in progress and lets the user abort after any attempt.
-class TCreationAttempts : public QDialog, private BuildObserver
+class TCreationAttempts : public app::TWindow, private BuildObserver
 {
     Q_OBJECT
 
@@ -34,7 +34,6 @@ public:
     std::optional<BuildOutcome> outcome() const { return m_outcome; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -48,13 +47,12 @@ private:
     void processEvents() override;
     bool abortRequested() override { return m_abort; }
 
-    void FormShow();
+    void FormShow() override;
     void FormActivate();
     void setLine1(const QString &text);
     void setLine2(const QString &text);
     bool running() const;
 
-    app::AppContext &m_context;
     QPushButton *m_cancel = nullptr;
     QString m_line1;
     QString m_line2;

@@ -1,6 +1,7 @@
 #include "generate/TManualAdd.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "generate/QtCandidatePicture.h"
@@ -15,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 
 namespace gw::generate {
@@ -25,28 +25,17 @@ namespace {
 // The letter box covers its square, but never gets too small to show a letter.
 constexpr int SmallestLetterBox = 18;
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, int left)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 420, 83, 21);
-    // Enter in the letter box accepts the letter; it must not press Ok.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_record(std::make_unique<model::PuzzleRecord>(*context.working))
     , m_squares(std::make_unique<EditableSquares>(*m_record))
     , m_runClueWindow([](TAddAClue &window) { window.exec(); })
     , m_picture(new QLabel(this))
     , m_letter(new QLineEdit(this))
-    , m_accept(makeButton(this, "Accept", "&Accept", 246))
-    , m_reject(makeButton(this, "Reject", "&Reject", 334))
+    , m_accept(app::addButton(this, "Accept", "&Accept", { 246, 420, 83, 21 }, app::AutoDefault::No))
+    , m_reject(app::addButton(this, "Reject", "&Reject", { 334, 420, 83, 21 }, app::AutoDefault::No))
 {
     setWindowTitle("Manual Word Addition");
     setFont(app::designFont("Arial", app::DesignFontPixels));
@@ -60,8 +49,9 @@ TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
     m_letter->setMaxLength(1);
     m_letter->setAlignment(Qt::AlignCenter);
     m_letter->setGeometry(4, 2, SmallestLetterBox, SmallestLetterBox);
-    auto *ok = makeButton(this, "OkButton", "&Ok", 2);
-    auto *cancel = makeButton(this, "Cancel", "&Cancel", 90);
+    // Enter in the letter box accepts the letter; it must not press a button.
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 2, 420, 83, 21 }, app::AutoDefault::No);
+    auto *cancel = app::addButton(this, "Cancel", "&Cancel", { 90, 420, 83, 21 }, app::AutoDefault::No);
     closeLetterBox();
 
     connect(m_accept, &QPushButton::clicked, this, &TManualAdd::AcceptClick);
@@ -73,18 +63,8 @@ TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
 
 TManualAdd::~TManualAdd() = default;
 
-void TManualAdd::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TManualAdd::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_pressed = false;
     DrawAPuzzle();
 }

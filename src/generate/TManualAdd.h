@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "generate/ManualEdits.h"
 #include "model/PuzzleRecord.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <functional>
 #include <memory>
@@ -23,7 +23,7 @@ class TAddAClue;
 // The hand editor of a stored puzzle's grid: letters typed into its empty squares make new
 // words, each of which gets its clue in TAddAClue; Ok adds them to the puzzle in clue order,
 // puts it into the working record and writes it back over its record in the open collection.
-class TManualAdd : public QDialog
+class TManualAdd : public app::TWindow
 {
     Q_OBJECT
 
@@ -40,7 +40,6 @@ public:
     void setClueWindowRunner(ClueWindowRunner runner) { m_runClueWindow = std::move(runner); }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
@@ -50,7 +49,7 @@ private Q_SLOTS:
     void CancelClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
     void DrawAPuzzle();
     void PuzzImage1MouseMove(QPoint point);
     void PuzzImage1MouseDown(QPoint point);
@@ -66,7 +65,6 @@ private:
     void closeLetterBox();
     void setSquare(int cell, std::uint8_t value);
 
-    app::AppContext &m_context;
     std::unique_ptr<model::PuzzleRecord> m_record;
     std::unique_ptr<EditableSquares> m_squares;
     int m_cell = 0; // side of a square in the picture, in pixels
@@ -74,7 +72,6 @@ private:
     int m_pressedCell = -1;
     bool m_pressed = false; // the button went down on an editable square
     bool m_wordsAdded = false;
-    bool m_shown = false;
     ClueWindowRunner m_runClueWindow;
 
     QLabel *m_picture;

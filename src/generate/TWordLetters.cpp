@@ -1,6 +1,7 @@
 #include "generate/TWordLetters.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -18,24 +19,15 @@ namespace {
 // The setting "Word Sep Char" when no character is chosen.
 constexpr char NoSeparator = ' ';
 
-QCheckBox *makeBox(QWidget *parent, const QString &objectName, const QString &text, int left, int top)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(objectName);
-    box->setGeometry(left, top, 110, 19);
-    return box;
-}
-
 } // namespace
 
 TWordLetters::TWordLetters(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
-    , m_dash(makeBox(this, "WordSepDash", "&Dash (-)", 16, 96))
-    , m_slash(makeBox(this, "WordSepSlash", "&Slash (/)", 16, 118))
-    , m_plus(makeBox(this, "WordSepPlus", "&Plus (+)", 16, 140))
-    , m_star(makeBox(this, "WordSepStar", "S&tar (*)", 16, 162))
-    , m_other(makeBox(this, "WordSepOther", "&User Defined", 150, 96))
+    : app::TWindow(context, parent)
+    , m_dash(app::addCheckBox(this, "WordSepDash", "&Dash (-)", { 16, 96, 110, 19 }))
+    , m_slash(app::addCheckBox(this, "WordSepSlash", "&Slash (/)", { 16, 118, 110, 19 }))
+    , m_plus(app::addCheckBox(this, "WordSepPlus", "&Plus (+)", { 16, 140, 110, 19 }))
+    , m_star(app::addCheckBox(this, "WordSepStar", "S&tar (*)", { 16, 162, 110, 19 }))
+    , m_other(app::addCheckBox(this, "WordSepOther", "&User Defined", { 150, 96, 110, 19 }))
     , m_char(new QLineEdit(this))
 {
     setWindowTitle("Word Separator Characters");
@@ -58,10 +50,8 @@ TWordLetters::TWordLetters(app::AppContext &context, QWidget *parent)
     m_char->setAlignment(Qt::AlignCenter);
     m_char->setGeometry(168, 118, 24, 21);
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 100, 184, 83, 23 });
     ok->setDefault(true);
-    ok->setGeometry(100, 184, 83, 23);
 
     connect(m_dash, &QCheckBox::clicked, this, &TWordLetters::WordSepDashClick);
     connect(m_slash, &QCheckBox::clicked, this, &TWordLetters::WordSepSlashClick);
@@ -70,12 +60,6 @@ TWordLetters::TWordLetters(app::AppContext &context, QWidget *parent)
     connect(m_other, &QCheckBox::clicked, this, &TWordLetters::WordSepOtherClick);
     connect(m_char, &QLineEdit::textChanged, this, &TWordLetters::WordSepCharChange);
     connect(ok, &QPushButton::clicked, this, &TWordLetters::OkButtonClick);
-}
-
-void TWordLetters::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
 }
 
 void TWordLetters::FormShow()
@@ -92,7 +76,6 @@ void TWordLetters::FormShow()
         const char shown = settings.wordSepChar;
         m_char->setText(shown == NoSeparator || shown == 0 ? QString() : toQString(std::string(1, shown)));
     }
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TWordLetters::WordSepDashClick()

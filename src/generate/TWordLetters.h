@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -13,15 +13,12 @@ namespace gw::generate {
 
 // The word separator window: which punctuation characters of a word the printed puzzle shows
 // in its squares.  Every change is stored in the settings at once; Ok only closes.
-class TWordLetters : public QDialog
+class TWordLetters : public app::TWindow
 {
     Q_OBJECT
 
 public:
     TWordLetters(app::AppContext &context, QWidget *parent);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void WordSepDashClick();
@@ -33,9 +30,8 @@ private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
 
-    app::AppContext &m_context;
     QCheckBox *m_dash;
     QCheckBox *m_slash;
     QCheckBox *m_plus;

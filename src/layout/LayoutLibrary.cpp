@@ -95,6 +95,12 @@ Status replaceLayout(const std::filesystem::path &library, int record, const Lay
     return replaceLibraryRecord(library, record, layout, loaded, Failures);
 }
 
+Status saveLayout(const std::filesystem::path &library, const LayoutRecord &layout,
+    std::optional<int> replacing, RecordFingerprint loaded)
+{
+    return saveLibraryRecord(library, layout, replacing, loaded, Failures);
+}
+
 Status deleteLayout(const std::filesystem::path &library, int record, RecordFingerprint loaded)
 {
     return deleteLibraryRecord<LayoutRecord>(library, record, loaded, Failures);

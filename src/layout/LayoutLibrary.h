@@ -6,6 +6,7 @@
 #include "platform/RecordFingerprint.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ Failure layoutChangedElsewhere();
 // Overwrites record `record`, which must still hold the layout read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
 Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded);
+
+// The designer's Save: over record `*replacing` as replaceLayout does, or appended.
+Status saveLayout(const std::filesystem::path &library, const LayoutRecord &layout,
+    std::optional<int> replacing, RecordFingerprint loaded);
 
 // Deletes record `record`, which must still hold the layout read as `loaded`: every later record
 // moves down one place.

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "layout/LayoutRecord.h"
-
-#include <QDialog>
 
 namespace gw::app {
 struct AppContext;
@@ -13,7 +12,7 @@ namespace gw::layout {
 // The frame of the layout designer's object dialogs: a fixed-size window in the design font
 // that works on a copy of one object.  The designer copies object() back only when ok() says
 // OK accepted the entries.
-class QtObjectDialog : public QDialog
+class QtObjectDialog : public app::TWindow
 {
     Q_OBJECT
 
@@ -26,19 +25,13 @@ protected:
     QtObjectDialog(app::AppContext &context, const LayoutObject &object, const QString &title, int width,
         int height, QWidget *parent);
 
-    void showEvent(QShowEvent *event) override;
-
     // Marks the copy accepted and closes the window; called once the entries are stored in it.
     void acceptObject();
 
     LayoutObject m_object;
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     bool m_ok = false;
-    bool m_shown = false;
 };
 
 } // namespace gw::layout

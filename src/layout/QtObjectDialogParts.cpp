@@ -1,6 +1,7 @@
 #include "layout/QtObjectDialogParts.h"
 
 #include "app/ChoiceDialogs.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "layout/ObjectEntries.h"
 #include "platform/QtText.h"
@@ -21,44 +22,13 @@ QString objectCaption(const QString &prefix, const LayoutObject &object)
 
 void addOkCancel(QDialog *dialog, int x, int y, const std::function<void()> &onOk)
 {
-    auto *ok = new QPushButton(QStringLiteral("&OK"), dialog);
-    ok->setObjectName(QStringLiteral("OkButton"));
+    auto *ok = app::addButton(dialog, QStringLiteral("OkButton"), QStringLiteral("&OK"), { x, y, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(x, y, 79, 25);
     QObject::connect(ok, &QPushButton::clicked, dialog, onOk);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto *cancel = app::addButton(
+        dialog, QStringLiteral("CancelButton"), QStringLiteral("&Cancel"), { x + 87, y, 79, 25 });
     cancel->setAutoDefault(false);
-    cancel->setGeometry(x + 87, y, 79, 25);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-}
-
-QCheckBox *addCheck(
-    QWidget *parent, const QString &objectName, const QString &text, bool checked, int x, int y, int width)
-{
-    auto *check = new QCheckBox(text, parent);
-    check->setObjectName(objectName);
-    check->setChecked(checked);
-    check->setGeometry(x, y, width, 20);
-    return check;
-}
-
-QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int x, int y, int width)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setGeometry(x, y, width, 17);
-    return label;
-}
-
-QLineEdit *addBox(
-    QWidget *parent, const QString &objectName, const QString &text, int maxLength, int x, int y, int width)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(objectName);
-    box->setMaxLength(maxLength);
-    box->setGeometry(x, y, width, 21);
-    return box;
 }
 
 std::string boxText(const QLineEdit *box)
@@ -89,7 +59,7 @@ ColourChoice::ColourChoice(QWidget *parent, const QString &name, const QString &
     , m_swatch(new QLabel(parent))
     , m_button(new QPushButton(buttonText, parent))
 {
-    addLabel(parent, name + QStringLiteral("Label"), label, x, y, 130);
+    app::addLabel(parent, name + QStringLiteral("Label"), label, { x, y, 130, 17 });
     m_swatch->setObjectName(name + QStringLiteral("Swatch"));
     m_swatch->setGeometry(x, y + 20, 41, 25);
     m_swatch->setFrameShape(QFrame::Box);

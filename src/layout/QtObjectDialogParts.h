@@ -7,7 +7,6 @@
 #include <functional>
 #include <optional>
 
-class QCheckBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
@@ -24,12 +23,6 @@ QString objectCaption(const QString &prefix, const LayoutObject &object);
 // The OK and Cancel buttons side by side with their left edges at x and x + 87; OK is the
 // default button and calls onOk, Cancel rejects.
 void addOkCancel(QDialog *dialog, int x, int y, const std::function<void()> &onOk);
-
-QCheckBox *addCheck(
-    QWidget *parent, const QString &objectName, const QString &text, bool checked, int x, int y, int width);
-QLabel *addLabel(QWidget *parent, const QString &objectName, const QString &text, int x, int y, int width);
-QLineEdit *addBox(
-    QWidget *parent, const QString &objectName, const QString &text, int maxLength, int x, int y, int width);
 
 // The box's text as Windows-1252.
 std::string boxText(const QLineEdit *box);

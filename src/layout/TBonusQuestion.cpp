@@ -1,6 +1,7 @@
 #include "layout/TBonusQuestion.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -11,8 +12,7 @@
 namespace gw::layout {
 
 TBonusQuestion::TBonusQuestion(app::AppContext &context, std::string &question, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_question(question)
     , m_box(new QLineEdit(this))
 {
@@ -25,26 +25,11 @@ TBonusQuestion::TBonusQuestion(app::AppContext &context, std::string &question, 
     m_box->setText(toQString(question));
     m_box->setGeometry(12, 14, 396, 21);
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 242, 48, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(242, 48, 79, 25);
     connect(ok, &QPushButton::clicked, this, &TBonusQuestion::OkButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(329, 48, 79, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 329, 48, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TBonusQuestion::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TBonusQuestion::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TBonusQuestion::OkButtonClick()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <string>
 
 class QLineEdit;
@@ -13,7 +14,7 @@ namespace gw::layout {
 
 // The bonus question of one printout, held by the print window.  Ok stores the typed text,
 // Cancel leaves it.
-class TBonusQuestion : public QDialog
+class TBonusQuestion : public app::TWindow
 {
     Q_OBJECT
 
@@ -23,16 +24,10 @@ public:
     static constexpr int TypedCapacity = 120; // what the box takes
     static constexpr int StoredCapacity = 150; // what the puzzle record holds
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::string &m_question;
     QLineEdit *m_box;
 };

@@ -1,5 +1,6 @@
 #include "layout/TClueChange.h"
 
+#include "app/Controls.h"
 #include "layout/QtObjectDialogParts.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -20,8 +21,9 @@ TClueChange::TClueChange(app::AppContext &context, const LayoutObject &object, Q
                                                      : QStringLiteral("Down Header"),
         280, 90, parent)
 {
-    m_header = addBox(
-        this, QStringLiteral("HeaderBox"), toQString(m_object.textView()), HeaderCapacity, 14, 14, 252);
+    m_header = app::addEdit(
+        this, QStringLiteral("HeaderBox"), toQString(m_object.textView()), { 14, 14, 252, 21 });
+    m_header->setMaxLength(HeaderCapacity);
     addOkCancel(this, 100, 54, [this] { OkButtonClick(); });
 }
 

@@ -1,6 +1,7 @@
 #include "layout/TClueHeaders.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -11,63 +12,27 @@
 
 namespace gw::layout {
 
-namespace {
-
-QLineEdit *makeHeaderBox(QWidget *parent, const QString &objectName, const std::string &text, int top)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(objectName);
-    box->setMaxLength(TClueHeaders::HeaderCapacity);
-    box->setText(toQString(text));
-    box->setGeometry(110, top, 176, 21);
-    return box;
-}
-
-void makeLabel(QWidget *parent, const QString &objectName, const QString &text, QLineEdit *buddy)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setBuddy(buddy);
-    label->setGeometry(14, buddy->y() + 2, 92, 17);
-}
-
-} // namespace
-
 TClueHeaders::TClueHeaders(app::AppContext &context, std::string &acrossHeader, std::string &downHeader,
     const QString &caption, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_acrossHeader(acrossHeader)
     , m_downHeader(downHeader)
-    , m_across(makeHeaderBox(this, "AcrossHeader", acrossHeader, 14))
-    , m_down(makeHeaderBox(this, "DownHeader", downHeader, 44))
+    , m_across(app::addEdit(this, "AcrossHeader", toQString(acrossHeader), { 110, 14, 176, 21 }))
+    , m_down(app::addEdit(this, "DownHeader", toQString(downHeader), { 110, 44, 176, 21 }))
 {
     setWindowTitle(caption);
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(300, 116);
-    makeLabel(this, "AcrossLabel", "&Across Header", m_across);
-    makeLabel(this, "DownLabel", "&Down Header", m_down);
+    for (QLineEdit *box : { m_across, m_down })
+        box->setMaxLength(HeaderCapacity);
+    app::addLabel(this, "AcrossLabel", "&Across Header", { 14, 16, 92, 17 })->setBuddy(m_across);
+    app::addLabel(this, "DownLabel", "&Down Header", { 14, 46, 92, 17 })->setBuddy(m_down);
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 120, 80, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(120, 80, 79, 25);
     connect(ok, &QPushButton::clicked, this, &TClueHeaders::OkButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(207, 80, 79, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 207, 80, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TClueHeaders::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TClueHeaders::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TClueHeaders::OkButtonClick()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <QString>
 #include <string>
 
@@ -15,7 +16,7 @@ namespace gw::layout {
 // The two headings printed above the across and the down clues.  The main window lets it edit
 // the defaults in the settings, the print window the headings of one printout; Ok stores both
 // texts, Cancel neither.
-class TClueHeaders : public QDialog
+class TClueHeaders : public app::TWindow
 {
     Q_OBJECT
 
@@ -25,16 +26,10 @@ public:
 
     static constexpr int HeaderCapacity = 25;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::string &m_acrossHeader;
     std::string &m_downHeader;
     QLineEdit *m_across;

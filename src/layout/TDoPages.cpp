@@ -2,6 +2,7 @@
 
 #include "app/BoxExit.h"
 #include "app/ChoiceDialogs.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/PageWindowBounds.h"
 #include "app/ScreenScale.h"
@@ -99,26 +100,6 @@ std::optional<double> decimalNumber(const QString &text)
     return number;
 }
 
-template <typename Control> Control *placed(Control *control, const QString &name, const QRect &geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel *label(const QString &text, const QString &name, const QRect &geometry, QWidget *parent)
-{
-    return placed(new QLabel(text, parent), name, geometry);
-}
-
-QAction *menuItem(QMenu *menu, const QString &text, const QString &name, const QKeySequence &keys = {})
-{
-    QAction *item = menu->addAction(text);
-    item->setObjectName(name);
-    item->setShortcut(keys);
-    return item;
-}
-
 // Menus show '&' as a mnemonic; an object's name is shown as stored.
 QString menuText(std::string_view name)
 {
@@ -135,8 +116,7 @@ bool isHeader(int kind)
 
 TDoPages::TDoPages(app::AppContext &context, PageDesignerMode mode, int recordNumber,
     const LayoutRecord &layout, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_recordNumber(recordNumber)
     , m_working(std::make_unique<LayoutRecord>(mode == PageDesignerMode::New ? newLayout() : layout))
@@ -182,17 +162,17 @@ void TDoPages::buildMenus()
 
     QMenu *file = m_menuBar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    connect(menuItem(file, QStringLiteral("&Save"), QStringLiteral("MenuSave"),
+    connect(app::addItem(file, QStringLiteral("MenuSave"), QStringLiteral("&Save"),
                 QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &TDoPages::SaveButtonClick);
-    connect(menuItem(file, QStringLiteral("E&xit"), QStringLiteral("MenuExit"),
+    connect(app::addItem(file, QStringLiteral("MenuExit"), QStringLiteral("E&xit"),
                 QKeySequence(Qt::CTRL | Qt::Key_X)),
         &QAction::triggered, this, &TDoPages::CancelButtonClick);
 
     m_objectsMenu = m_menuBar->addMenu(QStringLiteral("&Objects"));
     m_objectsMenu->setObjectName(QStringLiteral("MenuObjects"));
     for (int slot = 1; slot <= MaxObjects; ++slot) {
-        QAction *item = menuItem(m_objectsMenu, QString(), QStringLiteral("MenuObject%1").arg(slot));
+        QAction *item = app::addItem(m_objectsMenu, QStringLiteral("MenuObject%1").arg(slot), QString());
         item->setVisible(false);
         connect(item, &QAction::triggered, this,
             [this, slot] { openObjectMenu(slot, mapToGlobal(QPoint(0, 0)) + ObjectsMenuOffset); });
@@ -206,8 +186,8 @@ void TDoPages::buildMenus()
     const char *names[] = { "MenuZoomSmall", "MenuZoomMedium", "MenuZoomLarge" };
     const Qt::Key keys[] = { Qt::Key_F1, Qt::Key_F2, Qt::Key_F3 };
     for (int level = SmallZoom; level <= LargeZoom; ++level) {
-        QAction *item = menuItem(zoom, QString::fromLatin1(captions[level - 1]),
-            QString::fromLatin1(names[level - 1]), QKeySequence(Qt::CTRL | keys[level - 1]));
+        QAction *item = app::addItem(zoom, QString::fromLatin1(names[level - 1]),
+            QString::fromLatin1(captions[level - 1]), QKeySequence(Qt::CTRL | keys[level - 1]));
         item->setCheckable(true);
         levels->addAction(item);
         connect(item, &QAction::triggered, this, [this, level] { setZoom(level); });
@@ -220,17 +200,18 @@ void TDoPages::buildMenus()
 
     m_objectMenu = new QMenu(this);
     m_objectMenu->setObjectName(QStringLiteral("ObjectMenu"));
-    m_sizePosition
-        = menuItem(m_objectMenu, QStringLiteral("&Size && Position..."), QStringLiteral("MenuSizePosition"));
+    m_sizePosition = app::addItem(
+        m_objectMenu, QStringLiteral("MenuSizePosition"), QStringLiteral("&Size && Position..."));
     connect(m_sizePosition, &QAction::triggered, this, &TDoPages::SizePositionClick);
-    m_properties = menuItem(m_objectMenu, QStringLiteral("&Properties"), QStringLiteral("MenuProperties"));
+    m_properties
+        = app::addItem(m_objectMenu, QStringLiteral("MenuProperties"), QStringLiteral("&Properties"));
     connect(m_properties, &QAction::triggered, this, &TDoPages::PropertiesClick);
-    m_border = menuItem(m_objectMenu, QStringLiteral("B&order"), QStringLiteral("MenuBorder"));
+    m_border = app::addItem(m_objectMenu, QStringLiteral("MenuBorder"), QStringLiteral("B&order"));
     connect(m_border, &QAction::triggered, this, &TDoPages::BorderClick);
-    m_fill = menuItem(m_objectMenu, QStringLiteral("&Fill"), QStringLiteral("MenuFill"));
+    m_fill = app::addItem(m_objectMenu, QStringLiteral("MenuFill"), QStringLiteral("&Fill"));
     connect(m_fill, &QAction::triggered, this, &TDoPages::FillClick);
     m_changeText
-        = menuItem(m_objectMenu, QStringLiteral("Change &Text..."), QStringLiteral("MenuChangeText"));
+        = app::addItem(m_objectMenu, QStringLiteral("MenuChangeText"), QStringLiteral("Change &Text..."));
     connect(m_changeText, &QAction::triggered, this, &TDoPages::ChangeTextClick);
     m_alignmentMenu = m_objectMenu->addMenu(QStringLiteral("Text &Alignment"));
     m_alignmentMenu->setObjectName(QStringLiteral("MenuAlignment"));
@@ -238,26 +219,27 @@ void TDoPages::buildMenus()
     const char *alignCaptions[] = { "&Left", "&Center", "&Right" };
     const char *alignNames[] = { "MenuAlignLeft", "MenuAlignCenter", "MenuAlignRight" };
     for (int alignment = 1; alignment <= 3; ++alignment) {
-        QAction *item = menuItem(m_alignmentMenu, QString::fromLatin1(alignCaptions[alignment - 1]),
-            QString::fromLatin1(alignNames[alignment - 1]));
+        QAction *item = app::addItem(m_alignmentMenu, QString::fromLatin1(alignNames[alignment - 1]),
+            QString::fromLatin1(alignCaptions[alignment - 1]));
         item->setCheckable(true);
         alignments->addAction(item);
         connect(item, &QAction::triggered, this, [this, alignment] { setAlignment(alignment); });
         m_alignItems[static_cast<std::size_t>(alignment - 1)] = item;
     }
-    m_textFont = menuItem(m_objectMenu, QStringLiteral("Text &Font"), QStringLiteral("MenuTextFont"));
+    m_textFont = app::addItem(m_objectMenu, QStringLiteral("MenuTextFont"), QStringLiteral("Text &Font"));
     connect(m_textFont, &QAction::triggered, this, &TDoPages::TextFontClick);
-    m_clueNumberFont
-        = menuItem(m_objectMenu, QStringLiteral("&Clue Number Font"), QStringLiteral("MenuClueNumberFont"));
+    m_clueNumberFont = app::addItem(
+        m_objectMenu, QStringLiteral("MenuClueNumberFont"), QStringLiteral("&Clue Number Font"));
     connect(m_clueNumberFont, &QAction::triggered, this, &TDoPages::ClueNumberFontClick);
-    m_loadBitmap = menuItem(m_objectMenu, QStringLiteral("Load B&itmap"), QStringLiteral("MenuLoadBitmap"));
+    m_loadBitmap
+        = app::addItem(m_objectMenu, QStringLiteral("MenuLoadBitmap"), QStringLiteral("Load B&itmap"));
     connect(m_loadBitmap, &QAction::triggered, this, &TDoPages::LoadBitmapClick);
     m_objectMenu->addSeparator();
-    connect(menuItem(m_objectMenu, QStringLiteral("&Delete"), QStringLiteral("MenuDelete")),
+    connect(app::addItem(m_objectMenu, QStringLiteral("MenuDelete"), QStringLiteral("&Delete")),
         &QAction::triggered, this, &TDoPages::DeleteClick);
-    connect(menuItem(m_objectMenu, QStringLiteral("&Bring To Front"), QStringLiteral("MenuBringToFront")),
+    connect(app::addItem(m_objectMenu, QStringLiteral("MenuBringToFront"), QStringLiteral("&Bring To Front")),
         &QAction::triggered, this, &TDoPages::BringToFrontClick);
-    connect(menuItem(m_objectMenu, QStringLiteral("&Send To Back"), QStringLiteral("MenuSendToBack")),
+    connect(app::addItem(m_objectMenu, QStringLiteral("MenuSendToBack"), QStringLiteral("&Send To Back")),
         &QAction::triggered, this, &TDoPages::SendToBackClick);
 }
 
@@ -265,35 +247,36 @@ void TDoPages::buildLeftPanel()
 {
     constexpr int x = 6;
     constexpr int w = 164;
-    label(QStringLiteral("Name"), QStringLiteral("NameLabel"), QRect(x, 26, w, 14), this);
-    m_name = placed(new QLineEdit(this), QStringLiteral("LayoutName"), QRect(x, 41, w, 21));
-    label(QStringLiteral("Paper Size"), QStringLiteral("PaperSizeLabel"), QRect(x, 66, w, 14), this);
-    m_paperSize = placed(new QComboBox(this), QStringLiteral("PaperSize"), QRect(x, 81, w, 21));
+    app::addLabel(this, QStringLiteral("NameLabel"), QStringLiteral("Name"), QRect(x, 26, w, 14));
+    m_name = app::addEdit(this, QStringLiteral("LayoutName"), QString(), QRect(x, 41, w, 21));
+    app::addLabel(this, QStringLiteral("PaperSizeLabel"), QStringLiteral("Paper Size"), QRect(x, 66, w, 14));
+    m_paperSize = app::placed(new QComboBox(this), QStringLiteral("PaperSize"), QRect(x, 81, w, 21));
     for (const PaperSize &paper : paperSizes())
         m_paperSize->addItem(toQString(paper.name));
     connect(m_paperSize, &QComboBox::currentIndexChanged, this, &TDoPages::PaperSizeChange);
-    m_portrait = placed(new QRadioButton(QStringLiteral("&Portrait"), this), QStringLiteral("Portrait"),
-        QRect(x, 106, 76, 17));
-    m_landscape = placed(new QRadioButton(QStringLiteral("&Landscape"), this), QStringLiteral("Landscape"),
-        QRect(x + 80, 106, 84, 17));
+    m_portrait = app::addRadioButton(
+        this, QStringLiteral("Portrait"), QStringLiteral("&Portrait"), QRect(x, 106, 76, 17));
+    m_landscape = app::addRadioButton(
+        this, QStringLiteral("Landscape"), QStringLiteral("&Landscape"), QRect(x + 80, 106, 84, 17));
     connect(m_portrait, &QRadioButton::toggled, this, &TDoPages::OrientationClick);
-    m_widthLabel = label(QStringLiteral("Width"), QStringLiteral("WidthLabel"), QRect(x, 126, 52, 14), this);
-    m_width = placed(new QLineEdit(this), QStringLiteral("PageWidth"), QRect(x, 141, 52, 21));
-    m_heightLabel
-        = label(QStringLiteral("Height"), QStringLiteral("HeightLabel"), QRect(x + 56, 126, 52, 14), this);
-    m_height = placed(new QLineEdit(this), QStringLiteral("PageHeight"), QRect(x + 56, 141, 52, 21));
-    m_inches = placed(
-        new QCheckBox(QStringLiteral("Inches"), this), QStringLiteral("Inches"), QRect(x + 112, 143, 52, 17));
+    m_widthLabel
+        = app::addLabel(this, QStringLiteral("WidthLabel"), QStringLiteral("Width"), QRect(x, 126, 52, 14));
+    m_width = app::addEdit(this, QStringLiteral("PageWidth"), QString(), QRect(x, 141, 52, 21));
+    m_heightLabel = app::addLabel(
+        this, QStringLiteral("HeightLabel"), QStringLiteral("Height"), QRect(x + 56, 126, 52, 14));
+    m_height = app::addEdit(this, QStringLiteral("PageHeight"), QString(), QRect(x + 56, 141, 52, 21));
+    m_inches = app::addCheckBox(
+        this, QStringLiteral("Inches"), QStringLiteral("Inches"), QRect(x + 112, 143, 52, 17));
     for (QLineEdit *box : { m_width, m_height }) {
         box->setMaxLength(SizeBoxCharacters);
         box->installEventFilter(this);
     }
     connect(m_inches, &QCheckBox::toggled, this, &TDoPages::InchesClick);
 
-    label(QStringLiteral("Crossword Objects"), QStringLiteral("CrosswordObjectsLabel"), QRect(x, 168, w, 14),
-        this);
-    label(
-        QStringLiteral("  Other   Objects"), QStringLiteral("OtherObjectsLabel"), QRect(x, 330, w, 14), this);
+    app::addLabel(this, QStringLiteral("CrosswordObjectsLabel"), QStringLiteral("Crossword Objects"),
+        QRect(x, 168, w, 14));
+    app::addLabel(
+        this, QStringLiteral("OtherObjectsLabel"), QStringLiteral("  Other   Objects"), QRect(x, 330, w, 14));
     for (int index = 0; index < KindCount; ++index) {
         const KindButton &entry = KindButtons[index];
         const int row = index < CrosswordButtons ? index / 2 : (index - CrosswordButtons) / 2;
@@ -301,8 +284,8 @@ void TDoPages::buildLeftPanel()
         const int top = index < CrosswordButtons ? 184 + row * 27 : 346 + row * 27;
         // Combined Clues, alone on its row, takes the whole width.
         const int width = index == CrosswordButtons - 1 ? w : 81;
-        auto *button = placed(new QPushButton(QString::fromLatin1(entry.caption), this),
-            QString::fromLatin1(entry.name), QRect(x + column * 83, top, width, 25));
+        auto *button = app::addButton(this, QString::fromLatin1(entry.name),
+            QString::fromLatin1(entry.caption), QRect(x + column * 83, top, width, 25));
         button->setAutoDefault(false);
         button->setCheckable(true);
         const int kind = static_cast<int>(entry.kind);
@@ -310,28 +293,19 @@ void TDoPages::buildLeftPanel()
         m_kindButtons[static_cast<std::size_t>(kind - 1)] = button;
     }
 
-    m_saveButton = placed(
-        new QPushButton(QStringLiteral("&Save"), this), QStringLiteral("Save"), QRect(x, 420, 81, 25));
+    m_saveButton
+        = app::addButton(this, QStringLiteral("Save"), QStringLiteral("&Save"), QRect(x, 420, 81, 25));
     m_saveButton->setAutoDefault(false);
     connect(m_saveButton, &QPushButton::clicked, this, &TDoPages::SaveButtonClick);
-    m_cancelButton = placed(new QPushButton(QStringLiteral("&Cancel"), this), QStringLiteral("Cancel"),
-        QRect(x + 83, 420, 81, 25));
+    m_cancelButton = app::addButton(
+        this, QStringLiteral("Cancel"), QStringLiteral("&Cancel"), QRect(x + 83, 420, 81, 25));
     m_cancelButton->setAutoDefault(false);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoPages::CancelButtonClick);
 }
 
-void TDoPages::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
 void TDoPages::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    m_shown = true;
     // The look fixes the size; this window may be resized.
     setMinimumSize(app::scaled(DesignWidth / 2, m_context.scaleFactor),
         app::scaled(DesignHeight / 2, m_context.scaleFactor));
@@ -898,17 +872,12 @@ void TDoPages::SaveButtonClick()
             storedText(fromQString(m_paperSize->currentText()), decltype(layout.paperName)::capacity));
     layout.zoom = static_cast<std::int16_t>(m_zoom);
     storePagePixels(layout, m_zoom);
-    std::optional<Failure> failure;
-    if (m_mode == PageDesignerMode::Modify) {
-        if (const Status done = replaceLayout(m_context.layoutLibrary(), m_recordNumber, layout, m_loaded); !done)
-            failure = done.error();
-    } else if (const Result<int> added = addLayout(m_context.layoutLibrary(), layout); !added) {
-        failure = added.error();
-    }
-    if (failure) {
-        app::show(this, *failure);
+    const std::optional<int> replacing
+        = m_mode == PageDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
+    if (const Status done = saveLayout(m_context.layoutLibrary(), layout, replacing, m_loaded); !done) {
+        app::show(this, done.error());
         // The layout loaded is no longer in the library: its chooser lists the library anew.
-        if (*failure == layoutChangedElsewhere())
+        if (done.error() == layoutChangedElsewhere())
             reject();
         return;
     }

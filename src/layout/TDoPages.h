@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "layout/LayoutRecord.h"
 #include "layout/QtPagePicture.h"
 
-#include <QDialog>
 #include <QImage>
 #include <QPoint>
 #include <array>
@@ -30,7 +30,7 @@ enum class PageDesignerMode { New, Modify, Copy };
 
 // The page layout designer ("Page Creator"): edits a working copy of one layout on a picture of
 // the page and saves it into the layout library, appended or in place.
-class TDoPages : public QDialog
+class TDoPages : public app::TWindow
 {
     Q_OBJECT
 
@@ -54,7 +54,6 @@ public:
     void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void done(int result) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -92,7 +91,7 @@ private:
 
     void buildMenus();
     void buildLeftPanel();
-    void FormShow();
+    void FormShow() override;
     // Opens the window where it was, large enough for the whole page where the screen allows.
     void placeWindow();
     void loadPictures();
@@ -119,7 +118,6 @@ private:
     LayoutObject &menuObject();
     void storeGeometry();
 
-    app::AppContext &m_context;
     PageDesignerMode m_mode;
     int m_recordNumber;
     std::unique_ptr<LayoutRecord> m_working;

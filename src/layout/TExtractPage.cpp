@@ -1,5 +1,6 @@
 #include "layout/TExtractPage.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "layout/LayoutLibrary.h"
@@ -14,27 +15,21 @@
 namespace gw::layout {
 
 TExtractPage::TExtractPage(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(QStringLiteral("Extract Page Layout From Puzzle"));
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
     setFixedSize(300, 290);
-    auto *heading = new QLabel(QStringLiteral("Available Puzzles"), this);
-    heading->setObjectName(QStringLiteral("PuzzleHeading"));
-    heading->setGeometry(10, 8, 280, 17);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("PuzzleList"));
-    m_list->setGeometry(10, 28, 280, 214);
-    auto *extract = new QPushButton(QStringLiteral("&Extract"), this);
-    extract->setObjectName(QStringLiteral("ExtractButton"));
+    app::addLabel(
+        this, QStringLiteral("PuzzleHeading"), QStringLiteral("Available Puzzles"), { 10, 8, 280, 17 });
+    m_list = app::addList(this, QStringLiteral("PuzzleList"), { 10, 28, 280, 214 });
+    auto *extract = app::addButton(
+        this, QStringLiteral("ExtractButton"), QStringLiteral("&Extract"), { 124, 254, 79, 25 });
     extract->setDefault(true);
-    extract->setGeometry(124, 254, 79, 25);
     connect(extract, &QPushButton::clicked, this, &TExtractPage::ExtractClick);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
+    auto *cancel = app::addButton(
+        this, QStringLiteral("CancelButton"), QStringLiteral("&Cancel"), { 211, 254, 79, 25 });
     cancel->setAutoDefault(false);
-    cancel->setGeometry(211, 254, 79, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const model::CollectionLists lists = model::CollectionLists::load(m_context.collection());
@@ -43,19 +38,6 @@ TExtractPage::TExtractPage(app::AppContext &context, QWidget *parent)
     model::sortAlphabetically(m_puzzles);
     for (const model::CollectionLine &line : m_puzzles)
         m_list->addItem(toQString(line.text));
-}
-
-void TExtractPage::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
-void TExtractPage::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TExtractPage::ExtractClick()

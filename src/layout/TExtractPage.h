@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "model/CollectionLine.h"
 
-#include <QDialog>
 #include <optional>
 #include <vector>
 
@@ -13,7 +13,7 @@ namespace gw::layout {
 
 // "Extract Page Layout From Puzzle": lists the puzzles of the open collection and appends the
 // layout of the chosen one to the layout library.
-class TExtractPage : public QDialog
+class TExtractPage : public app::TWindow
 {
     Q_OBJECT
 
@@ -23,19 +23,12 @@ public:
     // The library record number the extracted layout was appended as, once one was.
     std::optional<int> addedRecord() const { return m_added; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void ExtractClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::vector<model::CollectionLine> m_puzzles; // in list order
     std::optional<int> m_added;
-    bool m_shown = false;
     QListWidget *m_list = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "layout/TListPages.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "layout/LayoutExportFile.h"
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -118,8 +118,7 @@ std::filesystem::path chosenPath(const QString &chosen)
 } // namespace
 
 TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord *target, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_target(target)
     , m_selected(std::make_unique<LayoutRecord>())
@@ -133,24 +132,16 @@ TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord 
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
     setFixedSize(560, 356);
 
-    auto *heading = new QLabel(QStringLiteral("Page Layouts"), this);
-    heading->setObjectName(QStringLiteral("PageHeading"));
-    heading->setGeometry(10, 8, 220, 17);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("PageList"));
-    m_list->setGeometry(10, 28, 220, 250);
+    app::addLabel(this, QStringLiteral("PageHeading"), QStringLiteral("Page Layouts"), { 10, 8, 220, 17 });
+    m_list = app::addList(this, QStringLiteral("PageList"), { 10, 28, 220, 250 });
     // Arrow keys, Home/End, typed letters and drags move the highlight without a click; the
     // selected layout must follow every one of them, or Modify and Save overwrite another record.
     connect(m_list, &QListWidget::currentRowChanged, this, &TListPages::PageListChange);
-    m_preview = new QLabel(this);
-    m_preview->setObjectName(QStringLiteral("PagePreview"));
-    m_preview->setGeometry(240, 28, 200, 250);
+    m_preview = app::addLabel(this, QStringLiteral("PagePreview"), QString(), { 240, 28, 200, 250 });
 
     int top = 28;
     for (const LegendEntry &entry : Legend) {
-        auto *swatch = new QLabel(this);
-        swatch->setObjectName(QString::fromLatin1(entry.name));
-        swatch->setGeometry(450, top, 16, 16);
+        auto *swatch = app::addLabel(this, QString::fromLatin1(entry.name), QString(), { 450, top, 16, 16 });
         swatch->setFrameShape(QFrame::Box);
         QPixmap colour(16, 16);
         colour.fill(colourFromWindows(previewColour(int(entry.kind))));
@@ -193,17 +184,8 @@ TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord 
 
 TListPages::~TListPages() = default;
 
-void TListPages::showEvent(QShowEvent *event)
-{
-    if (!m_shown)
-        FormShow();
-    m_shown = true;
-    QDialog::showEvent(event);
-}
-
 void TListPages::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     m_chosen = false;
     if (reloadList())
         selectRow(0);

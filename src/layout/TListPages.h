@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "layout/LayoutListEntry.h"
 #include "layout/LayoutRecord.h"
 #include "layout/TDoPages.h"
 
-#include <QDialog>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,7 +23,7 @@ enum class ChooserMode { Manage = 1, ForWordList = 2, ForPrinting = 3 };
 // The layout chooser ("Puzzle Page Layouts"): lists the layout library with a preview of the
 // selected layout, opens the designer on new, changed and copied layouts, deletes, exports,
 // imports, extracts layouts from stored puzzles and sets the default for new puzzles.
-class TListPages : public QDialog
+class TListPages : public app::TWindow
 {
     Q_OBJECT
 
@@ -47,9 +47,6 @@ public:
     int selectedRecord() const;
     const LayoutRecord &selectedLayout() const { return *m_selected; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void SelectClick();
     void ExitClick();
@@ -64,7 +61,7 @@ private Q_SLOTS:
     void PageListChange();
 
 private:
-    void FormShow();
+    void FormShow() override;
     bool reloadList();
     void selectRow(int row);
     void selectRecord(int record);
@@ -76,11 +73,9 @@ private:
     void selectAdded(int record);
     bool noneSelected();
 
-    app::AppContext &m_context;
     ChooserMode m_mode;
     LayoutRecord *m_target;
     bool m_chosen = false;
-    bool m_shown = false;
     std::unique_ptr<LayoutRecord> m_selected;
     std::vector<LayoutListEntry> m_entries; // in list order
     DesignerRunner m_runDesigner;

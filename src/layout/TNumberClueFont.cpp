@@ -1,6 +1,7 @@
 #include "layout/TNumberClueFont.h"
 
 #include "app/ChoiceDialogs.h"
+#include "app/Controls.h"
 #include "layout/QtLayoutFont.h"
 #include "layout/QtObjectDialogParts.h"
 
@@ -13,20 +14,16 @@ namespace gw::layout {
 TNumberClueFont::TNumberClueFont(app::AppContext &context, const LayoutObject &object, QWidget *parent)
     : QtObjectDialog(context, object, QStringLiteral("Numbers In Puzzle"), 280, 150, parent)
 {
-    auto *orientation = new QGroupBox(QStringLiteral("Orientation"), this);
-    orientation->setObjectName(QStringLiteral("OrientationGroup"));
-    orientation->setGeometry(14, 10, 140, 74);
-    m_horizontal = new QRadioButton(QStringLiteral("&Horizontal"), orientation);
-    m_horizontal->setObjectName(QStringLiteral("HorizontalRadio"));
-    m_horizontal->setGeometry(12, 20, 120, 20);
-    m_vertical = new QRadioButton(QStringLiteral("&Vertical"), orientation);
-    m_vertical->setObjectName(QStringLiteral("VerticalRadio"));
-    m_vertical->setGeometry(12, 44, 120, 20);
+    auto *orientation = app::addGroupBox(
+        this, QStringLiteral("OrientationGroup"), QStringLiteral("Orientation"), { 14, 10, 140, 74 });
+    m_horizontal = app::addRadioButton(
+        orientation, QStringLiteral("HorizontalRadio"), QStringLiteral("&Horizontal"), { 12, 20, 120, 20 });
+    m_vertical = app::addRadioButton(
+        orientation, QStringLiteral("VerticalRadio"), QStringLiteral("&Vertical"), { 12, 44, 120, 20 });
     (m_object.numberHorizontal == 0 ? m_vertical : m_horizontal)->setChecked(true);
-    auto *font = new QPushButton(QStringLiteral("Change &Font"), this);
-    font->setObjectName(QStringLiteral("FontButton"));
+    auto *font = app::addButton(
+        this, QStringLiteral("FontButton"), QStringLiteral("Change &Font"), { 170, 34, 96, 25 });
     font->setAutoDefault(false);
-    font->setGeometry(170, 34, 96, 25);
     connect(font, &QPushButton::clicked, this, &TNumberClueFont::ChangeFontClick);
     addOkCancel(this, 100, 114, [this] { OkButtonClick(); });
 }

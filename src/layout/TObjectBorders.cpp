@@ -1,5 +1,7 @@
 #include "layout/TObjectBorders.h"
 
+#include "app/Controls.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 
@@ -11,11 +13,13 @@ TObjectBorders::TObjectBorders(app::AppContext &context, const LayoutObject &obj
     , m_borderColour(this, QStringLiteral("BorderColour"), QStringLiteral("Border Color"),
           QStringLiteral("C&hange Color"), object.borderColour, 14, 40)
 {
-    m_useBorder = addCheck(this, QStringLiteral("UseBorderCheck"), QStringLiteral("&Use Border"),
-        m_object.useBorder != 0, 14, 14, 200);
-    addLabel(this, QStringLiteral("WidthLabel"), QStringLiteral("Width"), 14, 100, 50);
-    m_width
-        = addBox(this, QStringLiteral("WidthBox"), QString::number(int(m_object.borderWidth)), 1, 70, 98, 30);
+    m_useBorder = app::addCheckBox(
+        this, QStringLiteral("UseBorderCheck"), QStringLiteral("&Use Border"), { 14, 14, 200, 20 });
+    m_useBorder->setChecked(m_object.useBorder != 0);
+    app::addLabel(this, QStringLiteral("WidthLabel"), QStringLiteral("Width"), { 14, 100, 50, 17 });
+    m_width = app::addEdit(
+        this, QStringLiteral("WidthBox"), QString::number(int(m_object.borderWidth)), { 70, 98, 30, 21 });
+    m_width->setMaxLength(1);
     const auto enableBorder = [this](bool on) {
         m_borderColour.setEnabled(on);
         m_width->setEnabled(on);

@@ -1,5 +1,7 @@
 #include "layout/TObjectFill.h"
 
+#include "app/Controls.h"
+
 #include <QCheckBox>
 
 namespace gw::layout {
@@ -10,8 +12,9 @@ TObjectFill::TObjectFill(app::AppContext &context, const LayoutObject &object, Q
     , m_fillColour(this, QStringLiteral("FillColour"), QStringLiteral("Fill Color"),
           QStringLiteral("C&hange Color"), object.fillColour, 14, 40)
 {
-    m_fillInShape = addCheck(this, QStringLiteral("FillInShapeCheck"), QStringLiteral("&Fill In Shape"),
-        m_object.fillInShape != 0, 14, 14, 200);
+    m_fillInShape = app::addCheckBox(
+        this, QStringLiteral("FillInShapeCheck"), QStringLiteral("&Fill In Shape"), { 14, 14, 200, 20 });
+    m_fillInShape->setChecked(m_object.fillInShape != 0);
     connect(m_fillInShape, &QCheckBox::toggled, this, [this](bool on) { m_fillColour.setEnabled(on); });
     m_fillColour.setEnabled(m_fillInShape->isChecked());
     addOkCancel(this, 100, 100, [this] { OkButtonClick(); });

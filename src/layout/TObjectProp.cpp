@@ -1,5 +1,6 @@
 #include "layout/TObjectProp.h"
 
+#include "app/Controls.h"
 #include "layout/ObjectEntries.h"
 #include "layout/QtObjectDialogParts.h"
 #include "platform/QtText.h"
@@ -26,20 +27,24 @@ TObjectProp::TObjectProp(app::AppContext &context, const LayoutObject &object, Q
         context, object, objectCaption(QStringLiteral("Properties for "), object), 280, 180, parent)
 {
     const int kind = m_object.kind;
-    m_transparent = addCheck(this, QStringLiteral("TransparentCheck"),
+    m_transparent = app::addCheckBox(this, QStringLiteral("TransparentCheck"),
         kind == int(ObjectKind::Bitmap) ? QStringLiteral("&Tile Bitmap")
                                         : QStringLiteral("&Transparent Background"),
-        m_object.transparent != 0, 14, 14, 250);
-    m_makeItFit = addCheck(this, QStringLiteral("MakeItFitCheck"),
-        QStringLiteral("&Make It Fit (Auto-Shrink Font)"), m_object.makeItFit != 0, 14, 40, 250);
-    m_splitColumns = addCheck(this, QStringLiteral("SplitColumnsCheck"), QStringLiteral("&Split Columns"),
-        m_object.splitColumns != 0, 14, 66, 250);
+        { 14, 14, 250, 20 });
+    m_transparent->setChecked(m_object.transparent != 0);
+    m_makeItFit = app::addCheckBox(this, QStringLiteral("MakeItFitCheck"),
+        QStringLiteral("&Make It Fit (Auto-Shrink Font)"), { 14, 40, 250, 20 });
+    m_makeItFit->setChecked(m_object.makeItFit != 0);
+    m_splitColumns = app::addCheckBox(
+        this, QStringLiteral("SplitColumnsCheck"), QStringLiteral("&Split Columns"), { 14, 66, 250, 20 });
+    m_splitColumns->setChecked(m_object.splitColumns != 0);
     m_splitColumns->setVisible(kind == int(ObjectKind::CombinedClues));
     connect(m_splitColumns, &QCheckBox::clicked, this, &TObjectProp::SplitColumnsClick);
-    QLabel *columnsLabel
-        = addLabel(this, QStringLiteral("ColumnsLabel"), QStringLiteral("Number of Columns"), 14, 100, 120);
-    m_columns
-        = addBox(this, QStringLiteral("ColumnsBox"), QString::number(int(m_object.columns)), 1, 140, 98, 30);
+    QLabel *columnsLabel = app::addLabel(
+        this, QStringLiteral("ColumnsLabel"), QStringLiteral("Number of Columns"), { 14, 100, 120, 17 });
+    m_columns = app::addEdit(
+        this, QStringLiteral("ColumnsBox"), QString::number(int(m_object.columns)), { 140, 98, 30, 21 });
+    m_columns->setMaxLength(1);
     columnsLabel->setBuddy(m_columns);
     columnsLabel->setVisible(hasColumns(kind));
     m_columns->setVisible(hasColumns(kind));

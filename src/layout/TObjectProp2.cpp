@@ -1,5 +1,7 @@
 #include "layout/TObjectProp2.h"
 
+#include "app/Controls.h"
+
 #include <QCheckBox>
 #include <QLineEdit>
 
@@ -15,15 +17,18 @@ TObjectProp2::TObjectProp2(app::AppContext &context, const LayoutObject &object,
     , m_lineColour(this, QStringLiteral("LineColour"), QStringLiteral("Puzzle Line Color"),
           QStringLiteral("C&hange Color"), object.lineColour, 14, 144)
 {
-    m_skeleton = addCheck(this, QStringLiteral("SkeletonCheck"), QStringLiteral("Skeleton Puzzle"),
-        m_object.transparent != 0, 14, 14, 200);
+    m_skeleton = app::addCheckBox(
+        this, QStringLiteral("SkeletonCheck"), QStringLiteral("Skeleton Puzzle"), { 14, 14, 200, 20 });
+    m_skeleton->setChecked(m_object.transparent != 0);
     // A skeleton puzzle prints only the answer squares' outlines: it has no fill to choose.
     connect(
         m_skeleton, &QCheckBox::toggled, this, [this](bool checked) { m_fillColour.setEnabled(!checked); });
     m_fillColour.setEnabled(!m_skeleton->isChecked());
-    addLabel(this, QStringLiteral("LineWidthLabel"), QStringLiteral("Puzzle Line Width"), 14, 200, 110);
-    m_lineWidth = addBox(
-        this, QStringLiteral("LineWidthBox"), QString::number(int(m_object.lineWidth)), 1, 130, 198, 30);
+    app::addLabel(
+        this, QStringLiteral("LineWidthLabel"), QStringLiteral("Puzzle Line Width"), { 14, 200, 110, 17 });
+    m_lineWidth = app::addEdit(
+        this, QStringLiteral("LineWidthBox"), QString::number(int(m_object.lineWidth)), { 130, 198, 30, 21 });
+    m_lineWidth->setMaxLength(1);
     addOkCancel(this, 100, 234, [this] { OkButtonClick(); });
 }
 

@@ -1,6 +1,7 @@
 #include "layout/TPartialAnswerList.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 
@@ -12,8 +13,7 @@ namespace gw::layout {
 
 TPartialAnswerList::TPartialAnswerList(
     app::AppContext &context, const model::PuzzleRecord &puzzle, Flags &flags, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_flags(flags)
     , m_words(new QListWidget(this))
 {
@@ -21,10 +21,9 @@ TPartialAnswerList::TPartialAnswerList(
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(250, 330);
 
-    auto *text = new QLabel("Select those words you would like filled in the puzzle.", this);
-    text->setObjectName("Explanation");
+    auto *text = app::addLabel(
+        this, "Explanation", "Select those words you would like filled in the puzzle.", { 12, 8, 226, 32 });
     text->setWordWrap(true);
-    text->setGeometry(12, 8, 226, 32);
 
     m_words->setObjectName("WordList");
     m_words->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -35,26 +34,11 @@ TPartialAnswerList::TPartialAnswerList(
         line->setSelected(flags[static_cast<std::size_t>(entry)] != 0);
     }
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 72, 296, 79, 25 });
     ok->setDefault(true);
-    ok->setGeometry(72, 296, 79, 25);
     connect(ok, &QPushButton::clicked, this, &TPartialAnswerList::OkButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(159, 296, 79, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 159, 296, 79, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TPartialAnswerList::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TPartialAnswerList::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TPartialAnswerList::OkButtonClick()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/PuzzleRecord.h"
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 
@@ -16,7 +16,7 @@ namespace gw::layout {
 
 // Chooses the words a printout fills into its grid: one line per word entry of the puzzle,
 // in entry order.  Ok stores one flag per entry (1 = fill in), Cancel leaves them.
-class TPartialAnswerList : public QDialog
+class TPartialAnswerList : public app::TWindow
 {
     Q_OBJECT
 
@@ -26,16 +26,10 @@ public:
     TPartialAnswerList(
         app::AppContext &context, const model::PuzzleRecord &puzzle, Flags &flags, QWidget *parent);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     Flags &m_flags;
     QListWidget *m_words;
 };

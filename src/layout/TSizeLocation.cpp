@@ -1,5 +1,6 @@
 #include "layout/TSizeLocation.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "layout/ObjectEntries.h"
 #include "layout/QtObjectDialogParts.h"
@@ -20,9 +21,10 @@ QLineEdit *addValueBox(
     QWidget *parent, const QString &name, const QString &label, double pixels, double pixelsPerUnit, int y)
 {
     const QString text = toQString(unitsText(pixels, pixelsPerUnit));
-    addLabel(parent, name + QStringLiteral("Label"), label, 14, y + 2, 60);
-    return addBox(
-        parent, name + QStringLiteral("Box"), text, std::max<int>(BoxLength, int(text.size())), 80, y, 80);
+    app::addLabel(parent, name + QStringLiteral("Label"), label, { 14, y + 2, 60, 17 });
+    QLineEdit *box = app::addEdit(parent, name + QStringLiteral("Box"), text, { 80, y, 80, 21 });
+    box->setMaxLength(std::max<int>(BoxLength, int(text.size())));
+    return box;
 }
 
 } // namespace
@@ -42,8 +44,9 @@ TSizeLocation::TSizeLocation(app::AppContext &context, const LayoutObject &objec
         double(rect.right) - rect.left, pixelsPerUnit, 74);
     m_height = addValueBox(this, QStringLiteral("Height"), QStringLiteral("Height"),
         double(rect.bottom) - rect.top, pixelsPerUnit, 104);
-    addLabel(this, QStringLiteral("UnitLabel"),
-        inches ? QStringLiteral("Values In Inches") : QStringLiteral("Values In Centimeters"), 14, 136, 200);
+    app::addLabel(this, QStringLiteral("UnitLabel"),
+        inches ? QStringLiteral("Values In Inches") : QStringLiteral("Values In Centimeters"),
+        { 14, 136, 200, 17 });
     addOkCancel(this, 100, 164, [this] { OkButtonClick(); });
 }
 

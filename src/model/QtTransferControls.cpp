@@ -1,5 +1,6 @@
 #include "model/QtTransferControls.h"
 
+#include "app/Controls.h"
 #include "platform/QtText.h"
 
 #include <QGroupBox>
@@ -12,28 +13,9 @@
 
 namespace gw::model {
 
-QPushButton *transferButton(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(design);
-    button->setAutoDefault(false);
-    return button;
-}
-
-QLabel *transferLabel(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(design);
-    return label;
-}
-
 QListWidget *transferList(QWidget *parent, const char *name, const QRect &design)
 {
-    auto *list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(design);
+    QListWidget *list = app::addList(parent, name, design);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     return list;
 }
@@ -87,20 +69,14 @@ TextModeControls addTextModeControls(QWidget *parent, const QString &groupTitle,
     const std::array<TextModeButton, 3> &buttons, int modeSetting, char separator)
 {
     TextModeControls controls;
-    auto *group = new QGroupBox(groupTitle, parent);
-    group->setObjectName("ModeGroup");
-    group->setGeometry(316, 112, 158, 94);
+    QGroupBox *group = app::addGroupBox(parent, "ModeGroup", groupTitle, { 316, 112, 158, 94 });
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        auto *button = new QRadioButton(buttons[i].text, group);
-        button->setObjectName(QString::fromLatin1(buttons[i].name));
-        button->setGeometry(8, 20 + 24 * static_cast<int>(i), 150, 19);
-        controls.buttons[i] = button;
+        controls.buttons[i] = app::addRadioButton(
+            group, buttons[i].name, buttons[i].text, { 8, 20 + 24 * static_cast<int>(i), 150, 19 });
     }
     controls.separatorLabel
-        = transferLabel(parent, "SeparatorLabel", "Se&parator Char", { 316, 220, 90, 17 });
-    controls.separator = new QLineEdit(parent);
-    controls.separator->setObjectName("SeparatorEdit");
-    controls.separator->setGeometry(410, 218, 24, 21);
+        = app::addLabel(parent, "SeparatorLabel", "Se&parator Char", { 316, 220, 90, 17 });
+    controls.separator = app::addEdit(parent, "SeparatorEdit", QString(), { 410, 218, 24, 21 });
     controls.separator->setMaxLength(1);
     controls.separatorLabel->setBuddy(controls.separator);
     // The modes are numbered 1, 2, 3 in the button order.

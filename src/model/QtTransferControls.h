@@ -12,16 +12,10 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
 namespace gw::model {
-
-// The controls the puzzle and word transfer windows share, placed at design geometry and
-// named so that the window look and the tests find them.
-QPushButton *transferButton(QWidget *parent, const char *name, const QString &text, const QRect &design);
-QLabel *transferLabel(QWidget *parent, const char *name, const QString &text, const QRect &design);
 
 // A list in which several lines can be selected; it shows lines in the order given, which is
 // the core's alphabetical order.

@@ -1,6 +1,7 @@
 #include "model/TExportPuzzles.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "model/PuzzleTransfer.h"
@@ -10,49 +11,36 @@
 
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TExportPuzzles::TExportPuzzles(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_lines(puzzleTitleLines(context.collection()))
     , m_list(transferList(this, "PuzzleList", { 8, 28, 260, 284 }))
-    , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 276, 256, 84, 25 }))
+    , m_saveFile(
+          app::addButton(this, "SaveFileButton", "&Save File", { 276, 256, 84, 25 }, app::AutoDefault::No))
 {
     setWindowTitle("Export Crossword Puzzles");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(368, 320);
-    transferLabel(this, "PuzzlesHeading", "Puzzles Available For Export", { 8, 8, 260, 17 });
+    app::addLabel(this, "PuzzlesHeading", "Puzzles Available For Export", { 8, 8, 260, 17 });
     QStringList titles;
     for (const CollectionLine &line : m_lines)
         titles << toQString(line.text);
     setListLines(m_list, titles);
 
-    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 276, 28, 84, 25 });
-    auto *clearAll = transferButton(this, "ClearAllButton", "C&lear All", { 276, 60, 84, 25 });
-    auto *exit = transferButton(this, "ExitButton", "E&xit", { 276, 287, 84, 25 });
+    auto *selectAll
+        = app::addButton(this, "SelectAllButton", "Select &All", { 276, 28, 84, 25 }, app::AutoDefault::No);
+    auto *clearAll
+        = app::addButton(this, "ClearAllButton", "C&lear All", { 276, 60, 84, 25 }, app::AutoDefault::No);
+    auto *exit = app::addButton(this, "ExitButton", "E&xit", { 276, 287, 84, 25 }, app::AutoDefault::No);
     m_saveFile->setEnabled(false);
     connect(selectAll, &QPushButton::clicked, this, &TExportPuzzles::SelectAllClick);
     connect(clearAll, &QPushButton::clicked, this, &TExportPuzzles::ClearAllClick);
     connect(m_saveFile, &QPushButton::clicked, this, &TExportPuzzles::SaveFileClick);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportPuzzles::PuzzleListClick);
-}
-
-void TExportPuzzles::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TExportPuzzles::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TExportPuzzles::PuzzleListClick()

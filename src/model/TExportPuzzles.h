@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/CollectionLine.h"
 
-#include <QDialog>
 #include <vector>
 
 class QListWidget;
@@ -16,15 +16,12 @@ namespace gw::model {
 
 // Lists every puzzle of the open collection and writes the chosen ones, unchanged and in list
 // order, into a new collection file.
-class TExportPuzzles : public QDialog
+class TExportPuzzles : public app::TWindow
 {
     Q_OBJECT
 
 public:
     explicit TExportPuzzles(app::AppContext &context, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void SelectAllClick();
@@ -33,11 +30,7 @@ private Q_SLOTS:
     void PuzzleListClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::vector<CollectionLine> m_lines; // in list order
-    bool m_shown = false;
     QListWidget *m_list;
     QPushButton *m_saveFile;
 };

@@ -1,6 +1,7 @@
 #include "model/TExportWords.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "model/QtTransferControls.h"
@@ -11,26 +12,27 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <string>
 
 namespace gw::model {
 
 TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_rows(std::move(rows))
     , m_list(transferList(this, "LineList", { 8, 8, 300, 284 }))
-    , m_saveFile(transferButton(this, "SaveFileButton", "&Save File", { 316, 8, 76, 25 }))
+    , m_saveFile(
+          app::addButton(this, "SaveFileButton", "&Save File", { 316, 8, 76, 25 }, app::AutoDefault::No))
 {
     setWindowTitle("Export");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(482, 300);
 
-    auto *exit = transferButton(this, "ExitButton", "E&xit", { 398, 8, 76, 25 });
-    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 });
-    auto *clear = transferButton(this, "ClearButton", "C&lear", { 398, 40, 76, 25 });
-    auto *selectUsed = transferButton(this, "SelectUsedButton", "Select &Used", { 316, 72, 76, 25 });
+    auto *exit = app::addButton(this, "ExitButton", "E&xit", { 398, 8, 76, 25 }, app::AutoDefault::No);
+    auto *selectAll
+        = app::addButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 }, app::AutoDefault::No);
+    auto *clear = app::addButton(this, "ClearButton", "C&lear", { 398, 40, 76, 25 }, app::AutoDefault::No);
+    auto *selectUsed
+        = app::addButton(this, "SelectUsedButton", "Select &Used", { 316, 72, 76, 25 }, app::AutoDefault::No);
     m_modes = addTextModeControls(this, "Export",
         { { { "Words", "&Words" }, { "Clues", "&Clues" }, { "WordsAndClues", "Words A&nd Clues" } } },
         m_context.settings.exportOption, m_context.settings.sepChar);
@@ -45,20 +47,6 @@ TExportWords::TExportWords(app::AppContext &context, std::vector<TableRow> rows,
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TExportWords::LineListClick);
     connect(m_modes.separator, &QLineEdit::textEdited, this, &TExportWords::SeparatorChange);
     fillList();
-}
-
-void TExportWords::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TExportWords::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 // The list of the mode; the separator and its label are there only for pairs.

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/QtTransferControls.h"
 #include "model/WordTextTransfer.h"
 
-#include <QDialog>
 #include <vector>
 
 class QListWidget;
@@ -17,15 +17,12 @@ namespace gw::model {
 
 // Lists the words, the clues or the word and clue pairs of the word list editor's rows and
 // writes the chosen lines into a new text file.
-class TExportWords : public QDialog
+class TExportWords : public app::TWindow
 {
     Q_OBJECT
 
 public:
     TExportWords(app::AppContext &context, std::vector<TableRow> rows, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void SaveFileClick();
@@ -37,13 +34,10 @@ private Q_SLOTS:
     void LineListClick();
 
 private:
-    void FormShow();
     void fillList();
 
-    app::AppContext &m_context;
     std::vector<TableRow> m_rows;
     std::vector<ExportLine> m_lines; // in list order
-    bool m_shown = false;
     QListWidget *m_list;
     QPushButton *m_saveFile;
     TextModeControls m_modes;

@@ -1,6 +1,7 @@
 #include "model/TImportPuzzles.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "model/PuzzleTransfer.h"
@@ -10,33 +11,34 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TImportPuzzles::TImportPuzzles(app::AppContext &context, const std::filesystem::path &chosen, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_chosen(chosen)
     , m_lines(puzzleTitleLines(chosen))
     , m_list(transferList(this, "PuzzleList", { 8, 48, 260, 264 }))
-    , m_ok(transferButton(this, "OkButton", "&Ok", { 276, 256, 84, 25 }))
+    , m_ok(app::addButton(this, "OkButton", "&Ok", { 276, 256, 84, 25 }, app::AutoDefault::No))
 {
     setWindowTitle("Import Crossword Puzzles");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(368, 320);
-    transferLabel(
+    app::addLabel(
         this, "FileNameLabel", "File Name: " + QString::fromStdString(chosen.string()), { 8, 6, 352, 17 })
         ->setTextFormat(Qt::PlainText);
-    transferLabel(this, "PuzzlesHeading", "Puzzles in File", { 8, 28, 260, 17 });
+    app::addLabel(this, "PuzzlesHeading", "Puzzles in File", { 8, 28, 260, 17 });
     QStringList titles;
     for (const CollectionLine &line : m_lines)
         titles << toQString(line.text);
     setListLines(m_list, titles);
 
-    auto *selectAll = transferButton(this, "SelectAllButton", "Select &All", { 276, 48, 84, 25 });
-    auto *clearAll = transferButton(this, "ClearAllButton", "C&lear All", { 276, 80, 84, 25 });
-    auto *cancel = transferButton(this, "CancelButton", "&Cancel", { 276, 287, 84, 25 });
+    auto *selectAll
+        = app::addButton(this, "SelectAllButton", "Select &All", { 276, 48, 84, 25 }, app::AutoDefault::No);
+    auto *clearAll
+        = app::addButton(this, "ClearAllButton", "C&lear All", { 276, 80, 84, 25 }, app::AutoDefault::No);
+    auto *cancel
+        = app::addButton(this, "CancelButton", "&Cancel", { 276, 287, 84, 25 }, app::AutoDefault::No);
     m_ok->setDefault(true);
     m_ok->setEnabled(false);
     connect(selectAll, &QPushButton::clicked, this, &TImportPuzzles::SelectAllClick);
@@ -44,20 +46,6 @@ TImportPuzzles::TImportPuzzles(app::AppContext &context, const std::filesystem::
     connect(m_ok, &QPushButton::clicked, this, &TImportPuzzles::OkClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &TImportPuzzles::PuzzleListClick);
-}
-
-void TImportPuzzles::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TImportPuzzles::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TImportPuzzles::PuzzleListClick()

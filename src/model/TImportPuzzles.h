@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/CollectionLine.h"
 
-#include <QDialog>
 #include <filesystem>
 #include <vector>
 
@@ -18,15 +18,12 @@ namespace gw::model {
 // Lists the puzzles of another collection file and appends the chosen ones, unchanged, to the
 // open collection.  The window is accepted once puzzles were imported; the main window then
 // reloads its lists.
-class TImportPuzzles : public QDialog
+class TImportPuzzles : public app::TWindow
 {
     Q_OBJECT
 
 public:
     TImportPuzzles(app::AppContext &context, const std::filesystem::path &chosen, QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void SelectAllClick();
@@ -35,12 +32,8 @@ private Q_SLOTS:
     void PuzzleListClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::filesystem::path m_chosen;
     std::vector<CollectionLine> m_lines; // in list order
-    bool m_shown = false;
     QListWidget *m_list;
     QPushButton *m_ok;
 };

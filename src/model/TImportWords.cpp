@@ -1,6 +1,7 @@
 #include "model/TImportWords.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "model/QtTransferControls.h"
@@ -12,26 +13,26 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 
 namespace gw::model {
 
 TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_rows(rows)
     , m_list(transferList(this, "LineList", { 8, 8, 300, 284 }))
-    , m_ok(transferButton(this, "OkButton", "&Ok", { 398, 8, 76, 25 }))
-    , m_selectAll(transferButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 }))
-    , m_clear(transferButton(this, "ClearButton", "C&lear", { 316, 72, 76, 25 }))
+    , m_ok(app::addButton(this, "OkButton", "&Ok", { 398, 8, 76, 25 }, app::AutoDefault::No))
+    , m_selectAll(
+          app::addButton(this, "SelectAllButton", "Select &All", { 316, 40, 76, 25 }, app::AutoDefault::No))
+    , m_clear(app::addButton(this, "ClearButton", "C&lear", { 316, 72, 76, 25 }, app::AutoDefault::No))
 {
     setWindowTitle("Import");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(482, 300);
 
-    auto *openFile = transferButton(this, "OpenFileButton", "&Open File", { 316, 8, 76, 25 });
-    auto *cancel = transferButton(this, "CancelButton", "&Cancel", { 398, 40, 76, 25 });
-    auto *help = transferButton(this, "HelpButton", "&Help", { 398, 72, 76, 25 });
+    auto *openFile
+        = app::addButton(this, "OpenFileButton", "&Open File", { 316, 8, 76, 25 }, app::AutoDefault::No);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 398, 40, 76, 25 }, app::AutoDefault::No);
+    auto *help = app::addButton(this, "HelpButton", "&Help", { 398, 72, 76, 25 }, app::AutoDefault::No);
     m_modes = addTextModeControls(this, "Import",
         { { { "AsWords", "As &Words" }, { "AsClues", "As Cl&ues" },
             { "AsWordsAndClues", "As Words and Clu&es" } } },
@@ -49,20 +50,6 @@ TImportWords::TImportWords(app::AppContext &context, std::vector<TableRow> &rows
     for (QPushButton *button : { m_ok, m_selectAll, m_clear })
         button->setEnabled(false);
     m_modes.showSeparator();
-}
-
-void TImportWords::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TImportWords::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TImportWords::ModeClick()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/QtTransferControls.h"
 #include "model/WordTextTransfer.h"
 
-#include <QDialog>
 #include <string>
 #include <vector>
 
@@ -19,7 +19,7 @@ namespace gw::model {
 // Reads the lines of a text file and puts the chosen ones into the word list editor's rows, as
 // words, as clues or as word and clue pairs.  Works on the rows it is given; the editor copies
 // back the rows named by changedRows() once the window is accepted.
-class TImportWords : public QDialog
+class TImportWords : public app::TWindow
 {
     Q_OBJECT
 
@@ -28,9 +28,6 @@ public:
 
     // The rows filled by Ok, from 0.
     const std::vector<int> &changedRows() const { return m_changed; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private Q_SLOTS:
     void OpenFileClick();
@@ -41,13 +38,9 @@ private Q_SLOTS:
     void SeparatorChange();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     std::vector<TableRow> &m_rows;
     std::vector<std::string> m_lines; // in list order
     std::vector<int> m_changed;
-    bool m_shown = false;
     QListWidget *m_list;
     QPushButton *m_ok;
     QPushButton *m_selectAll;

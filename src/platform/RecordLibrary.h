@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -81,6 +82,19 @@ Status replaceLibraryRecord(const std::filesystem::path &library, int number, co
         return ok();
     file->write(number, &old);
     return failures.cannotAdd;
+}
+
+// A designer's Save: over record `replacing`, which must still be the record read as
+// `expected`, when it modifies one; appended otherwise.
+template <typename Record>
+Status saveLibraryRecord(const std::filesystem::path &library, const Record &record,
+    std::optional<int> replacing, RecordFingerprint expected, const LibraryFailures &failures)
+{
+    if (replacing)
+        return replaceLibraryRecord(library, *replacing, record, expected, failures);
+    if (const Result<int> added = addLibraryRecord(library, record, failures); !added)
+        return added.error();
+    return ok();
 }
 
 // Deletes record `number`, which must still be the record read as `expected`.

@@ -1,6 +1,7 @@
 #include "render/TMultiCopies.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 
@@ -11,43 +12,25 @@
 namespace gw::render {
 
 TMultiCopies::TMultiCopies(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_copiesEdit(new QLineEdit(this))
 {
     setWindowTitle("Multi-Copies");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(220, 84);
 
-    auto *label = new QLabel("Copies To Print", this);
-    label->setObjectName("CopiesLabel");
+    auto *label = app::addLabel(this, "CopiesLabel", "Copies To Print", { 14, 16, 100, 17 });
     label->setBuddy(m_copiesEdit);
-    label->setGeometry(14, 16, 100, 17);
 
     m_copiesEdit->setObjectName("CopiesEdit");
     m_copiesEdit->setMaxLength(3);
     m_copiesEdit->setGeometry(120, 14, 50, 21);
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 36, 48, 72, 25 });
     ok->setDefault(true);
-    ok->setGeometry(36, 48, 72, 25);
     connect(ok, &QPushButton::clicked, this, &TMultiCopies::OkButtonClick);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(116, 48, 72, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 116, 48, 72, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TMultiCopies::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TMultiCopies::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TMultiCopies::OkButtonClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
 
 class QLineEdit;
 
@@ -12,7 +12,7 @@ namespace gw::render {
 
 // The "Multi-Copies" dialog of the preview: how many copies of the page to print.  Ok accepts
 // a whole number above 0 and keeps it.
-class TMultiCopies : public QDialog
+class TMultiCopies : public app::TWindow
 {
     Q_OBJECT
 
@@ -21,16 +21,10 @@ public:
 
     int copies() const { return m_copies; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     QLineEdit *m_copiesEdit;
     int m_copies = 0;
 };

@@ -1,6 +1,7 @@
 #include "render/TMyPreview.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/PageWindowBounds.h"
 #include "app/ScreenScale.h"
@@ -26,35 +27,8 @@
 
 namespace gw::render {
 
-namespace {
-
-QAction *addItem(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &keys = {})
-{
-    QAction *item = menu->addAction(text);
-    item->setObjectName(objectName);
-    item->setShortcut(keys);
-    return item;
-}
-
-QMenu *addMenu(QMenuBar *bar, const QString &objectName, const QString &title)
-{
-    QMenu *menu = bar->addMenu(title);
-    menu->setObjectName(objectName);
-    return menu;
-}
-
-QMenu *addMenu(QMenu *parent, const QString &objectName, const QString &title)
-{
-    QMenu *menu = parent->addMenu(title);
-    menu->setObjectName(objectName);
-    return menu;
-}
-
-} // namespace
-
 TMyPreview::TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_job(job)
     , m_engine(engine)
     , m_runChild([](QDialog &window) { return window.exec(); })
@@ -134,21 +108,21 @@ void TMyPreview::buildToolBar(QWidget *bar)
 void TMyPreview::buildMenus()
 {
     auto *bar = findChild<QMenuBar *>("MainMenu");
-    QMenu *file = addMenu(bar, "MenuFile", "&File");
-    connect(addItem(file, "MenuPrintPage", "&Print Page", QKeySequence("Ctrl+P")), &QAction::triggered, this,
-        &TMyPreview::PrintPageClick);
-    connect(addItem(file, "MenuMultiCopies", "Print &Multiple Copies", QKeySequence("Ctrl+M")),
+    QMenu *file = app::addMenu(bar, "MenuFile", "&File");
+    connect(app::addItem(file, "MenuPrintPage", "&Print Page", QKeySequence("Ctrl+P")), &QAction::triggered,
+        this, &TMyPreview::PrintPageClick);
+    connect(app::addItem(file, "MenuMultiCopies", "Print &Multiple Copies", QKeySequence("Ctrl+M")),
         &QAction::triggered, this, &TMyPreview::MultiCopiesClick);
-    connect(addItem(file, "MenuSavePdf", "Save as P&DF...", QKeySequence("Ctrl+Shift+S")),
+    connect(app::addItem(file, "MenuSavePdf", "Save as P&DF...", QKeySequence("Ctrl+Shift+S")),
         &QAction::triggered, this, &TMyPreview::SavePdfClick);
     file->addSeparator();
-    connect(addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
+    connect(app::addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
         &QDialog::accept);
 
-    QMenu *graphic = addMenu(bar, "MenuGraphicExport", "&Graphic Export");
+    QMenu *graphic = app::addMenu(bar, "MenuGraphicExport", "&Graphic Export");
     const auto hookItem = [&](const QString &objectName, const QString &text, const QKeySequence &keys,
                               std::function<void(TMyPreview &)> ExportHooks::*hook) {
-        connect(addItem(graphic, objectName, text, keys), &QAction::triggered, this,
+        connect(app::addItem(graphic, objectName, text, keys), &QAction::triggered, this,
             [this, hook] { runHook(m_hooks.*hook); });
     };
     hookItem("MenuWmf", "&Windows MetaFile (WMF)", QKeySequence("Ctrl+W"), &ExportHooks::wmf);
@@ -162,18 +136,18 @@ void TMyPreview::buildMenus()
     hookItem("MenuPuz", "&PUZ Crossword (PUZ)", {}, &ExportHooks::puz);
 
     // The web page with the page's picture, and the puzzle to solve in a browser.
-    QMenu *html = addMenu(bar, "MenuHtmlExport", "&HTML Export");
-    connect(addItem(html, "MenuHtml", "&HTML Export"), &QAction::triggered, this,
+    QMenu *html = app::addMenu(bar, "MenuHtmlExport", "&HTML Export");
+    connect(app::addItem(html, "MenuHtml", "&HTML Export"), &QAction::triggered, this,
         [this] { runHook(m_hooks.html); });
-    connect(addItem(html, "MenuWebPuzzle", "&Interactive Web Puzzle..."), &QAction::triggered, this,
+    connect(app::addItem(html, "MenuWebPuzzle", "&Interactive Web Puzzle..."), &QAction::triggered, this,
         [this] { runHook(m_hooks.webPuzzle); });
 
-    QMenu *view = addMenu(bar, "MenuView", "&View");
-    QMenu *zoomIn = addMenu(view, "MenuZoomIn", "Zoom &In");
-    QMenu *zoomOut = addMenu(view, "MenuZoomOut", "Zoom &Out");
+    QMenu *view = app::addMenu(bar, "MenuView", "&View");
+    QMenu *zoomIn = app::addMenu(view, "MenuZoomIn", "Zoom &In");
+    QMenu *zoomOut = app::addMenu(view, "MenuZoomOut", "Zoom &Out");
     const auto zoomItem
         = [this](QMenu *menu, const QString &objectName, const QString &text, double percent) {
-              connect(addItem(menu, objectName, text), &QAction::triggered, this,
+              connect(app::addItem(menu, objectName, text), &QAction::triggered, this,
                   [this, percent] { setZoom(percent); });
           };
     zoomItem(zoomIn, "MenuZoom100", "&1 : 1", 100);
@@ -183,9 +157,9 @@ void TMyPreview::buildMenus()
     zoomItem(zoomOut, "MenuZoom33", "1 : &3", 100.0 / 3);
     zoomItem(zoomOut, "MenuZoom25", "1 : &4", 25);
     zoomItem(zoomOut, "MenuZoom20", "1 : &5", 20);
-    connect(addItem(view, "MenuPageWidth", "Zoom &Page Width", QKeySequence("Ctrl+Z")), &QAction::triggered,
-        this, &TMyPreview::ZoomPageWidthClick);
-    connect(addItem(view, "MenuWholePage", "Zoom &Whole Page"), &QAction::triggered, this,
+    connect(app::addItem(view, "MenuPageWidth", "Zoom &Page Width", QKeySequence("Ctrl+Z")),
+        &QAction::triggered, this, &TMyPreview::ZoomPageWidthClick);
+    connect(app::addItem(view, "MenuWholePage", "Zoom &Whole Page"), &QAction::triggered, this,
         &TMyPreview::ZoomWholePageClick);
 }
 
@@ -194,16 +168,7 @@ const report::RecordedPage *TMyPreview::page() const
     return m_engine.pages().empty() ? nullptr : &m_engine.pages().front();
 }
 
-void TMyPreview::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TMyPreview::FormShow()
+void TMyPreview::applyLook()
 {
     // The window keeps the size the user gave it, so it takes the screen size only in its fonts.
     setFont(app::designFont("Arial", app::scaled(app::DesignFontPixels, m_context.scaleFactor)));

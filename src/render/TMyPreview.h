@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "report/PrinterOutput.h"
 
-#include <QDialog>
 #include <QImage>
 #include <functional>
 #include <optional>
@@ -28,7 +28,7 @@ class QtPreviewPage;
 
 // The preview of a print job's recorded page: zoom, print in one or several copies, and the
 // picture and web page exports.
-class TMyPreview : public QDialog
+class TMyPreview : public app::TWindow
 {
     Q_OBJECT
 
@@ -72,9 +72,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void ZoomInClick();
     void ZoomOutClick();
@@ -87,7 +84,7 @@ private Q_SLOTS:
     void SavePdfClick();
 
 private:
-    void FormShow();
+    void applyLook() override;
     void buildMenus();
     void buildToolBar(QWidget *bar);
     void runHook(const std::function<void(TMyPreview &)> &hook);
@@ -99,7 +96,6 @@ private:
     void savePdf(int firstPage, int lastPage, int copies);
     void showZoom();
 
-    app::AppContext &m_context;
     PrintJob &m_job;
     report::ReportEngine &m_engine;
     ExportHooks m_hooks;
@@ -107,7 +103,6 @@ private:
     QtPreviewPage *m_page;
     QScrollArea *m_scroll;
     QLineEdit *m_zoomEdit;
-    bool m_shown = false;
 };
 
 } // namespace gw::render

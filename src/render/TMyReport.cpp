@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ChoiceDialogs.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/ProgramPrinter.h"
 #include "app/THelpWindow.h"
@@ -30,45 +31,8 @@
 
 namespace gw::render {
 
-namespace {
-
-QCheckBox *makeCheckBox(QWidget *parent, const QString &objectName, const QString &text, QRect geometry)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(objectName);
-    box->setGeometry(geometry);
-    return box;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text, QRect geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(objectName);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QGroupBox *makeGroup(QWidget *parent, const QString &objectName, const QString &title, QRect geometry)
-{
-    auto *group = new QGroupBox(title, parent);
-    group->setObjectName(objectName);
-    group->setGeometry(geometry);
-    return group;
-}
-
-QAction *addItem(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &keys)
-{
-    QAction *item = menu->addAction(text);
-    item->setObjectName(objectName);
-    item->setShortcut(keys);
-    return item;
-}
-
-} // namespace
-
 TMyReport::TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_puzzle(std::make_unique<model::PuzzleRecord>(puzzle))
     , m_runChild([](QDialog &window) { return window.exec(); })
 {
@@ -90,10 +54,10 @@ TMyReport::TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle
     m_miniature->setGeometry(358, 38, 150, 198);
     m_miniature->setPageLayout(&m_puzzle->layout);
 
-    QPushButton *viewPrint = makeButton(this, "ViewPrintButton", "&View/Print", QRect(354, 254, 76, 27));
+    QPushButton *viewPrint = app::addButton(this, "ViewPrintButton", "&View/Print", QRect(354, 254, 76, 27));
     viewPrint->setDefault(true);
     connect(viewPrint, &QPushButton::clicked, this, &TMyReport::DoIt);
-    connect(makeButton(this, "ExitButton", "E&xit", QRect(436, 254, 76, 27)), &QPushButton::clicked, this,
+    connect(app::addButton(this, "ExitButton", "E&xit", QRect(436, 254, 76, 27)), &QPushButton::clicked, this,
         &QDialog::reject);
 
     takeLayout();
@@ -108,12 +72,12 @@ void TMyReport::buildMenus()
     bar->setGeometry(0, 0, 520, 22);
     QMenu *file = bar->addMenu("&File");
     file->setObjectName("MenuFile");
-    connect(addItem(file, "MenuViewPrint", "&View/Print", QKeySequence("Ctrl+V")), &QAction::triggered, this,
-        &TMyReport::DoIt);
-    connect(addItem(file, "MenuPrinterSetup", "Printer &Setup", QKeySequence("Ctrl+S")), &QAction::triggered,
-        this, &TMyReport::PrinterSetupClick);
+    connect(app::addItem(file, "MenuViewPrint", "&View/Print", QKeySequence("Ctrl+V")), &QAction::triggered,
+        this, &TMyReport::DoIt);
+    connect(app::addItem(file, "MenuPrinterSetup", "Printer &Setup", QKeySequence("Ctrl+S")),
+        &QAction::triggered, this, &TMyReport::PrinterSetupClick);
     file->addSeparator();
-    connect(addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
+    connect(app::addItem(file, "MenuExit", "E&xit", QKeySequence("Ctrl+X")), &QAction::triggered, this,
         &QDialog::reject);
     QAction *help = bar->addAction("&Help");
     help->setObjectName("MenuHelp");
@@ -122,7 +86,7 @@ void TMyReport::buildMenus()
 
 void TMyReport::buildPartsGroup()
 {
-    QGroupBox *group = makeGroup(this, "PartsGroup", "Parts To Print", QRect(8, 28, 160, 126));
+    QGroupBox *group = app::addGroupBox(this, "PartsGroup", "Parts To Print", QRect(8, 28, 160, 126));
     model::Settings &settings = m_context.settings;
     const struct
     {
@@ -138,7 +102,7 @@ void TMyReport::buildPartsGroup()
     };
     int top = 20;
     for (const auto &part : parts) {
-        QCheckBox *box = makeCheckBox(group, part.objectName, part.text, QRect(12, top, 140, 19));
+        QCheckBox *box = app::addCheckBox(group, part.objectName, part.text, QRect(12, top, 140, 19));
         box->setChecked(part.option);
         bool *option = &part.option;
         connect(box, &QCheckBox::clicked, this, [option](bool checked) { *option = checked; });
@@ -148,24 +112,21 @@ void TMyReport::buildPartsGroup()
 
 void TMyReport::buildAnswerKeyGroup()
 {
-    QGroupBox *group = makeGroup(this, "AnswerKeyGroup", "Answer Key Options", QRect(8, 160, 160, 128));
+    QGroupBox *group
+        = app::addGroupBox(this, "AnswerKeyGroup", "Answer Key Options", QRect(8, 160, 160, 128));
     const model::Settings &settings = m_context.settings;
-    m_answerKey = makeCheckBox(group, "AnswerKey", "&Answer Key", QRect(12, 20, 140, 19));
+    m_answerKey = app::addCheckBox(group, "AnswerKey", "&Answer Key", QRect(12, 20, 140, 19));
     m_answerKey->setChecked(settings.answerKey);
-    m_partialAnswer = makeCheckBox(group, "PartialAnswer", "&Partial Answers", QRect(12, 44, 100, 19));
+    m_partialAnswer = app::addCheckBox(group, "PartialAnswer", "&Partial Answers", QRect(12, 44, 100, 19));
     m_partialAnswer->setChecked(settings.partialAnswer);
-    m_select = makeButton(group, "SelectButton", "&Select", QRect(108, 42, 44, 23));
-    m_partialLetters = makeCheckBox(group, "PartialLetters", "Pa&rtial Letters", QRect(12, 70, 140, 19));
+    m_select = app::addButton(group, "SelectButton", "&Select", QRect(108, 42, 44, 23));
+    m_partialLetters = app::addCheckBox(group, "PartialLetters", "Pa&rtial Letters", QRect(12, 70, 140, 19));
     m_partialLetters->setChecked(settings.partialLetters);
-    m_letters = new QLineEdit(group);
-    m_letters->setObjectName("LettersEdit");
+    m_letters = app::addEdit(group, "LettersEdit", QString(), { 62, 96, 90, 21 });
     m_letters->setMaxLength(static_cast<int>(model::SettingsLabelCapacity));
-    m_letters->setGeometry(62, 96, 90, 21);
     m_letters->setText(toQString(settings.letters));
-    m_lettersLabel = new QLabel("Letters", group);
-    m_lettersLabel->setObjectName("LettersLabel");
+    m_lettersLabel = app::addLabel(group, "LettersLabel", "Letters", { 18, 98, 42, 17 });
     m_lettersLabel->setBuddy(m_letters);
-    m_lettersLabel->setGeometry(18, 98, 42, 17);
 
     connect(m_answerKey, &QCheckBox::clicked, this, &TMyReport::AnswerKeyClick);
     connect(m_partialAnswer, &QCheckBox::clicked, this, &TMyReport::PartialAnswerClick);
@@ -177,21 +138,20 @@ void TMyReport::buildAnswerKeyGroup()
 
 void TMyReport::buildOverridesGroup()
 {
-    QGroupBox *group = makeGroup(this, "OverridesGroup", "Puzzle Overrides", QRect(176, 28, 170, 260));
-    m_changeLayout = makeButton(group, "ChangeLayoutButton", "Change Page &Layout", QRect(12, 20, 146, 25));
-    QPushButton *fonts = makeButton(group, "ChangeFontsButton", "Change &Fonts", QRect(12, 52, 146, 25));
-    m_skeleton = makeCheckBox(group, "SkeletonPuzzle", "&Skeleton Puzzle", QRect(12, 88, 146, 19));
+    QGroupBox *group = app::addGroupBox(this, "OverridesGroup", "Puzzle Overrides", QRect(176, 28, 170, 260));
+    m_changeLayout
+        = app::addButton(group, "ChangeLayoutButton", "Change Page &Layout", QRect(12, 20, 146, 25));
+    QPushButton *fonts = app::addButton(group, "ChangeFontsButton", "Change &Fonts", QRect(12, 52, 146, 25));
+    m_skeleton = app::addCheckBox(group, "SkeletonPuzzle", "&Skeleton Puzzle", QRect(12, 88, 146, 19));
     QPushButton *boxColour
-        = makeButton(group, "BoxColorButton", "&Filled Box Color", QRect(12, 114, 110, 25));
-    m_boxSwatch = new QLabel(group);
-    m_boxSwatch->setObjectName("BoxColorSwatch");
+        = app::addButton(group, "BoxColorButton", "&Filled Box Color", QRect(12, 114, 110, 25));
+    m_boxSwatch = app::addLabel(group, "BoxColorSwatch", QString(), { 130, 116, 28, 21 });
     m_boxSwatch->setFrameShape(QFrame::Box);
     m_boxSwatch->setAutoFillBackground(true);
-    m_boxSwatch->setGeometry(130, 116, 28, 21);
     QPushButton *headers
-        = makeButton(group, "ClueHeadersButton", "Change Clue &Headers", QRect(12, 150, 146, 25));
+        = app::addButton(group, "ClueHeadersButton", "Change Clue &Headers", QRect(12, 150, 146, 25));
     QPushButton *bonus
-        = makeButton(group, "BonusQuestionButton", "Change Bon&us Question", QRect(12, 182, 146, 25));
+        = app::addButton(group, "BonusQuestionButton", "Change Bon&us Question", QRect(12, 182, 146, 25));
 
     m_fontMenu = new QMenu(this);
     m_fontMenu->setObjectName("FontMenu");
@@ -211,20 +171,6 @@ void TMyReport::buildOverridesGroup()
     connect(boxColour, &QPushButton::clicked, this, &TMyReport::BoxColorClick);
     connect(headers, &QPushButton::clicked, this, &TMyReport::ClueHeadersClick);
     connect(bonus, &QPushButton::clicked, this, &TMyReport::BonusQuestionClick);
-}
-
-void TMyReport::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void TMyReport::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TMyReport::takeLayout()

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "model/PuzzleRecord.h"
 #include "render/TMyPreview.h"
 
-#include <QDialog>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -29,7 +29,7 @@ class QtPageMiniature;
 // The Reports window: what to print of a puzzle and how, on its own copy of the puzzle record.
 // Every option is written to the settings as it changes; fonts, layout, clue headers, bonus
 // question and partial answers chosen here belong to the copy and this window only.
-class TMyReport : public QDialog
+class TMyReport : public app::TWindow
 {
     Q_OBJECT
 
@@ -67,9 +67,6 @@ public:
     static constexpr int MaxFontEntries = 21;
     QStringList fontEntries() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void AnswerKeyClick();
     void PartialAnswerClick();
@@ -93,7 +90,6 @@ private:
         QString text;
     };
 
-    void FormShow();
     void buildMenus();
     void buildPartsGroup();
     void buildAnswerKeyGroup();
@@ -103,7 +99,6 @@ private:
     void showBoxColour();
     void changeFont(const FontEntry &entry);
 
-    app::AppContext &m_context;
     std::unique_ptr<model::PuzzleRecord> m_puzzle;
     std::string m_acrossLabel;
     std::string m_downLabel;
@@ -125,7 +120,6 @@ private:
     QMenu *m_fontMenu = nullptr;
     std::vector<FontEntry> m_fonts;
     std::array<QAction *, MaxFontEntries> m_fontItems {};
-    bool m_shown = false;
 };
 
 } // namespace gw::render

@@ -1,6 +1,7 @@
 #include "render/TReportStatus.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -16,8 +17,7 @@ namespace gw::render {
 
 TReportStatus::TReportStatus(
     app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_job(job)
     , m_engine(engine)
     , m_status(new QLabel(this))
@@ -27,10 +27,8 @@ TReportStatus::TReportStatus(
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(330, 200);
 
-    auto *title = new QLabel("Printing Status", this);
-    title->setObjectName("StatusTitle");
+    auto *title = app::addLabel(this, "StatusTitle", "Printing Status", { 10, 8, 310, 18 });
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(10, 8, 310, 18);
 
     m_status->setObjectName("StatusLine");
     m_status->setWordWrap(true);
@@ -44,20 +42,13 @@ TReportStatus::TReportStatus(
     connect(m_button, &QPushButton::clicked, this, &TReportStatus::CancelButtonClick);
 }
 
-void TReportStatus::showEvent(QShowEvent *event)
+void TReportStatus::FormShow()
 {
-    QDialog::showEvent(event);
     if (m_started)
         return;
     m_started = true;
-    FormShow();
     // The run starts once the dialog is on the screen, so that its status line can be seen.
     QTimer::singleShot(0, this, &TReportStatus::FormActivate);
-}
-
-void TReportStatus::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 void TReportStatus::FormActivate()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +20,7 @@ class PrintJob;
 // The status dialog of a print job: shown, it runs the job once, showing the page being drawn;
 // Cancel aborts the run.  Afterwards the button reads OK, the status tells how the run ended
 // with the warnings of the page, and the button closes the dialog.
-class TReportStatus : public QDialog
+class TReportStatus : public app::TWindow
 {
     Q_OBJECT
 
@@ -34,17 +34,13 @@ public:
     // The window system's close and Escape abort a run instead of leaving it behind.
     void reject() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void CancelButtonClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
     void FormActivate();
 
-    app::AppContext &m_context;
     PrintJob &m_job;
     report::ReportEngine &m_engine;
     QLabel *m_status;

@@ -64,6 +64,12 @@ Status replaceShape(const std::filesystem::path &library, int record, const Shap
     return replaceLibraryRecord(library, record, shape, loaded, Failures);
 }
 
+Status saveShape(const std::filesystem::path &library, const ShapeRecord &shape, std::optional<int> replacing,
+    RecordFingerprint loaded)
+{
+    return saveLibraryRecord(library, shape, replacing, loaded, Failures);
+}
+
 Status deleteShape(const std::filesystem::path &library, int record, RecordFingerprint loaded)
 {
     return deleteLibraryRecord<ShapeRecord>(library, record, loaded, Failures);

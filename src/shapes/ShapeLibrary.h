@@ -6,6 +6,7 @@
 #include "shapes/ShapeRecord.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,10 @@ Failure shapeChangedElsewhere();
 // Overwrites record `record`, which must still hold the shape read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
 Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded);
+
+// The designer's Save: over record `*replacing` as replaceShape does, or appended.
+Status saveShape(const std::filesystem::path &library, const ShapeRecord &shape, std::optional<int> replacing,
+    RecordFingerprint loaded);
 
 // Deletes record `record`, which must still hold the shape read as `loaded`: every later record
 // moves down one place.

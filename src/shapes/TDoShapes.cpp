@@ -1,6 +1,7 @@
 #include "shapes/TDoShapes.h"
 
 #include "app/BoxExit.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -47,38 +48,18 @@ void showUncut(QLineEdit *box, const QString &text, int typedLimit)
     box->setText(text);
 }
 
-template <typename Control> Control *placed(Control *control, const QString &name, const QRect &geometry)
-{
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
-QPushButton *button(const QString &text, const QString &name, const QRect &geometry, QWidget *parent)
-{
-    auto *made = placed(new QPushButton(text, parent), name, geometry);
-    made->setAutoDefault(false);
-    return made;
-}
-
 QPushButton *arrowButton(
     QStyle::StandardPixmap arrow, const QString &name, const QRect &geometry, QWidget *parent)
 {
-    QPushButton *made = button(QString(), name, geometry, parent);
+    QPushButton *made = app::addButton(parent, name, QString(), geometry, app::AutoDefault::No);
     made->setIcon(parent->style()->standardIcon(arrow));
     return made;
-}
-
-QLabel *label(const QString &text, const QString &name, const QRect &geometry, QWidget *parent)
-{
-    return placed(new QLabel(text, parent), name, geometry);
 }
 
 } // namespace
 
 TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recordNumber, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_recordNumber(recordNumber)
     , m_working(
@@ -90,21 +71,21 @@ TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recor
     setFixedSize(590, 409);
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
 
-    m_canvas = placed(new QLabel(this), QStringLiteral("ShapeImage"), QRect(4, 4, 401, 401));
+    m_canvas = app::addLabel(this, QStringLiteral("ShapeImage"), QString(), QRect(4, 4, 401, 401));
     m_canvas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_canvas->installEventFilter(this);
 
-    label(QStringLiteral("Title"), QStringLiteral("TitleLabel"), QRect(414, 6, 170, 14), this);
-    m_title = placed(new QLineEdit(this), QStringLiteral("ShapeTitle"), QRect(414, 22, 170, 21));
-    label(QStringLiteral("Width"), QStringLiteral("WidthLabel"), QRect(414, 50, 80, 14), this);
-    m_width = placed(new QLineEdit(this), QStringLiteral("ShapeWidth"), QRect(414, 66, 80, 21));
+    app::addLabel(this, QStringLiteral("TitleLabel"), QStringLiteral("Title"), QRect(414, 6, 170, 14));
+    m_title = app::addEdit(this, QStringLiteral("ShapeTitle"), QString(), QRect(414, 22, 170, 21));
+    app::addLabel(this, QStringLiteral("WidthLabel"), QStringLiteral("Width"), QRect(414, 50, 80, 14));
+    m_width = app::addEdit(this, QStringLiteral("ShapeWidth"), QString(), QRect(414, 66, 80, 21));
     m_width->installEventFilter(this);
-    label(QStringLiteral("Height"), QStringLiteral("HeightLabel"), QRect(504, 50, 80, 14), this);
-    m_height = placed(new QLineEdit(this), QStringLiteral("ShapeHeight"), QRect(504, 66, 80, 21));
+    app::addLabel(this, QStringLiteral("HeightLabel"), QStringLiteral("Height"), QRect(504, 50, 80, 14));
+    m_height = app::addEdit(this, QStringLiteral("ShapeHeight"), QString(), QRect(504, 66, 80, 21));
     m_height->installEventFilter(this);
 
-    auto *shift = placed(new QGroupBox(QStringLiteral("Shift Grid"), this), QStringLiteral("ShiftGroup"),
-        QRect(414, 96, 170, 96));
+    auto *shift = app::addGroupBox(
+        this, QStringLiteral("ShiftGroup"), QStringLiteral("Shift Grid"), QRect(414, 96, 170, 96));
     auto connectShift = [this](QPushButton *arrow, ShiftDirection direction) {
         connect(arrow, &QPushButton::clicked, this, [this, direction] { shiftClick(direction); });
     };
@@ -118,36 +99,32 @@ TDoShapes::TDoShapes(app::AppContext &context, ShapeDesignerMode mode, int recor
     connectShift(arrowButton(QStyle::SP_ArrowDown, QStringLiteral("ShiftDown"), QRect(62, 66, 46, 22), shift),
         ShiftDirection::Down);
 
-    auto *adjust = placed(new QGroupBox(QStringLiteral("Adjust Grid"), this), QStringLiteral("AdjustGroup"),
-        QRect(414, 200, 170, 56));
-    connect(button(QStringLiteral("&Reverse"), QStringLiteral("Reverse"), QRect(10, 22, 72, 24), adjust),
+    auto *adjust = app::addGroupBox(
+        this, QStringLiteral("AdjustGroup"), QStringLiteral("Adjust Grid"), QRect(414, 200, 170, 56));
+    connect(app::addButton(adjust, QStringLiteral("Reverse"), QStringLiteral("&Reverse"),
+                QRect(10, 22, 72, 24), app::AutoDefault::No),
         &QPushButton::clicked, this, &TDoShapes::ReverseClick);
-    m_undoButton = button(QStringLiteral("&Undo"), QStringLiteral("Undo"), QRect(88, 22, 72, 24), adjust);
+    m_undoButton = app::addButton(
+        adjust, QStringLiteral("Undo"), QStringLiteral("&Undo"), QRect(88, 22, 72, 24), app::AutoDefault::No);
     connect(m_undoButton, &QPushButton::clicked, this, &TDoShapes::UndoClick);
 
-    auto *notes = placed(
-        new QGroupBox(QStringLiteral("Notes"), this), QStringLiteral("NotesGroup"), QRect(414, 264, 170, 60));
-    label(
-        QStringLiteral("Left Click To Toggle"), QStringLiteral("ToggleNote"), QRect(10, 20, 150, 14), notes);
-    label(QStringLiteral("Right Click To Fill"), QStringLiteral("FillNote"), QRect(10, 38, 150, 14), notes);
+    auto *notes = app::addGroupBox(
+        this, QStringLiteral("NotesGroup"), QStringLiteral("Notes"), QRect(414, 264, 170, 60));
+    app::addLabel(
+        notes, QStringLiteral("ToggleNote"), QStringLiteral("Left Click To Toggle"), QRect(10, 20, 150, 14));
+    app::addLabel(
+        notes, QStringLiteral("FillNote"), QStringLiteral("Right Click To Fill"), QRect(10, 38, 150, 14));
 
-    m_saveButton = button(QStringLiteral("&Save"), QStringLiteral("Save"), QRect(414, 376, 83, 25), this);
+    m_saveButton = app::addButton(
+        this, QStringLiteral("Save"), QStringLiteral("&Save"), QRect(414, 376, 83, 25), app::AutoDefault::No);
     connect(m_saveButton, &QPushButton::clicked, this, &TDoShapes::SaveClick);
-    m_cancelButton
-        = button(QStringLiteral("&Cancel"), QStringLiteral("Cancel"), QRect(501, 376, 83, 25), this);
+    m_cancelButton = app::addButton(this, QStringLiteral("Cancel"), QStringLiteral("&Cancel"),
+        QRect(501, 376, 83, 25), app::AutoDefault::No);
     connect(m_cancelButton, &QPushButton::clicked, this, &TDoShapes::CancelClick);
-}
-
-void TDoShapes::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TDoShapes::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     // Arrow pictures grow with their buttons.
     for (const char *arrow : { "ShiftLeft", "ShiftUp", "ShiftRight", "ShiftDown" }) {
         QPushButton *shift = findChild<QPushButton *>(QString::fromLatin1(arrow));
@@ -295,17 +272,12 @@ void TDoShapes::SaveClick()
     // A failed save leaves the working shape as it was.
     ShapeRecord shape = *m_working;
     shape.title.assign(storedText(fromQString(m_title->text()), decltype(shape.title)::capacity));
-    std::optional<Failure> failure;
-    if (m_mode == ShapeDesignerMode::Modify) {
-        if (const Status done = replaceShape(m_context.shapeLibrary(), m_recordNumber, shape, m_loaded); !done)
-            failure = done.error();
-    } else if (const Result<int> added = addShape(m_context.shapeLibrary(), shape); !added) {
-        failure = added.error();
-    }
-    if (failure) {
-        app::show(this, *failure);
+    const std::optional<int> replacing
+        = m_mode == ShapeDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
+    if (const Status done = saveShape(m_context.shapeLibrary(), shape, replacing, m_loaded); !done) {
+        app::show(this, done.error());
         // The shape loaded is no longer in the library: its chooser lists the library anew.
-        if (*failure == shapeChangedElsewhere())
+        if (done.error() == shapeChangedElsewhere())
             reject();
         return;
     }

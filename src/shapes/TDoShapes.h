@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "shapes/ShapeEdits.h"
 #include "shapes/ShapeRecord.h"
 
-#include <QDialog>
 #include <QPoint>
 #include <memory>
 
@@ -19,7 +19,7 @@ enum class ShapeDesignerMode { New, Modify, Copy };
 
 // The shape designer: edits a working copy of one shape (new, the current shape, or the current
 // shape already renamed as a copy) and saves it into the library, appended or in place.
-class TDoShapes : public QDialog
+class TDoShapes : public app::TWindow
 {
     Q_OBJECT
 
@@ -31,7 +31,6 @@ public:
     const ShapeRecord &workingShape() const { return *m_working; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
@@ -48,7 +47,7 @@ private:
         QPoint at;
     };
 
-    void FormShow();
+    void FormShow() override;
     bool WidthExit();
     bool HeightExit();
     enum class Side { Width, Height };
@@ -62,7 +61,6 @@ private:
     void setUndoEnabled(bool enabled);
     void redraw();
 
-    app::AppContext &m_context;
     ShapeDesignerMode m_mode;
     int m_recordNumber;
     std::unique_ptr<ShapeRecord> m_working;

@@ -1,5 +1,6 @@
 #include "shapes/TSelectShapes.h"
 
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
@@ -11,7 +12,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 #include <algorithm>
 #include <filesystem>
 
@@ -32,8 +32,7 @@ std::filesystem::path chosenPath(const QString &chosen)
 } // namespace
 
 TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_runDesigner([](TDoShapes &designer) {
         designer.exec();
         return designer.saved();
@@ -54,39 +53,25 @@ TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
     };
     int top = ButtonTop;
     for (const auto &[text, handler] : commands) {
-        auto *button = new QPushButton(text, this);
-        button->setObjectName(QString(text).remove(QLatin1Char('&')));
-        button->setGeometry(ButtonLeft, top, 83, 25);
+        auto *button
+            = app::addButton(this, QString(text).remove(QLatin1Char('&')), text, { ButtonLeft, top, 83, 25 });
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, handler);
         top += ButtonStep;
     }
 
-    auto *heading = new QLabel(QStringLiteral("Puzzle Shape"), this);
-    heading->setObjectName(QStringLiteral("ShapeHeading"));
-    heading->setGeometry(100, 8, 170, 20);
+    auto *heading = app::addLabel(
+        this, QStringLiteral("ShapeHeading"), QStringLiteral("Puzzle Shape"), { 100, 8, 170, 20 });
     heading->setAlignment(Qt::AlignCenter);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("ShapeList"));
-    m_list->setGeometry(100, 30, 170, 240);
+    m_list = app::addList(this, QStringLiteral("ShapeList"), { 100, 30, 170, 240 });
     // Arrow keys, Home/End, typed letters and drags move the highlight without a click; the
     // current shape must follow every one of them, or Modify and Save overwrite another record.
     connect(m_list, &QListWidget::currentRowChanged, this, &TSelectShapes::ShapeListChange);
-    m_preview = new QLabel(this);
-    m_preview->setObjectName(QStringLiteral("ShapePreview"));
-    m_preview->setGeometry(280, 30, 240, 240);
-}
-
-void TSelectShapes::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    m_preview = app::addLabel(this, QStringLiteral("ShapePreview"), QString(), { 280, 30, 240, 240 });
 }
 
 void TSelectShapes::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     if (reloadList())
         selectRow(0);
     else

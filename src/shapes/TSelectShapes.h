@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/TWindow.h"
 #include "shapes/ShapeListEntry.h"
 #include "shapes/TDoShapes.h"
 
-#include <QDialog>
 #include <functional>
 #include <vector>
 
@@ -15,7 +15,7 @@ namespace gw::shapes {
 
 // The shape chooser: lists the shape library, keeps the selected entry's shape as the current
 // shape, previews it, and opens the designer, deletes, exports and imports.
-class TSelectShapes : public QDialog
+class TSelectShapes : public app::TWindow
 {
     Q_OBJECT
 
@@ -30,9 +30,6 @@ public:
     // The record number of the selected entry, -1 when none is.
     int selectedRecord() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void NewClick();
     void ModifyClick();
@@ -44,7 +41,7 @@ private Q_SLOTS:
     void ShapeListChange();
 
 private:
-    void FormShow();
+    void FormShow() override;
     bool reloadList();
     void selectRow(int row);
     void selectRecord(int record);
@@ -52,7 +49,6 @@ private:
     void drawPreview();
     bool openDesigner(ShapeDesignerMode mode, int record);
 
-    app::AppContext &m_context;
     std::vector<ShapeListEntry> m_entries; // in list order
     QListWidget *m_list = nullptr;
     QLabel *m_preview = nullptr;

@@ -1,6 +1,7 @@
 #include "spell/TLanguageChoice.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
 #include "spell/Dictionaries.h"
@@ -21,8 +22,7 @@ constexpr int RowHeight = 20;
 
 TLanguageChoice::TLanguageChoice(app::AppContext &context, const QString &caption,
     const std::vector<Choice> &choices, int &setting, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
 {
     setWindowTitle(caption);
     setFont(app::designFont("Arial", app::DesignFontPixels));
@@ -30,32 +30,25 @@ TLanguageChoice::TLanguageChoice(app::AppContext &context, const QString &captio
     const int groupHeight = 24 + count * RowHeight;
     setFixedSize(ClientWidth, groupHeight + 50);
 
-    auto *group = new QGroupBox("Language", this);
-    group->setObjectName("LanguageGroup");
-    group->setGeometry(8, 6, 110, groupHeight);
+    auto *group = app::addGroupBox(this, "LanguageGroup", "Language", { 8, 6, 110, groupHeight });
     auto *buttons = new QButtonGroup(this);
     for (int k = 1; k <= count; ++k) {
         const Choice &choice = choices[static_cast<std::size_t>(k - 1)];
-        auto *radio = new QRadioButton("&" + choice.name, group);
-        radio->setObjectName("Choice" + choice.name);
-        radio->setGeometry(10, 18 + (k - 1) * RowHeight, 94, RowHeight);
+        auto *radio = app::addRadioButton(group, "Choice" + choice.name, "&" + choice.name,
+            { 10, 18 + (k - 1) * RowHeight, 94, RowHeight });
         radio->setEnabled(choice.installed);
         radio->setChecked(k == setting && choice.installed);
         buttons->addButton(radio, k);
     }
     connect(buttons, &QButtonGroup::idClicked, this, [&setting](int value) { setting = value; });
 
-    auto *ok = new QPushButton("&Ok", this);
-    ok->setObjectName("OkButton");
+    auto *ok = app::addButton(this, "OkButton", "&Ok", { 126, 12, 76, 25 });
     ok->setDefault(true);
-    ok->setGeometry(126, 12, 76, 25);
     // Without a language there is nothing to use.
     ok->setEnabled(buttons->checkedId() > 0);
     connect(buttons, &QButtonGroup::idClicked, ok, [ok] { ok->setEnabled(true); });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("CancelButton");
-    cancel->setGeometry(126, 42, 76, 25);
+    auto *cancel = app::addButton(this, "CancelButton", "&Cancel", { 126, 42, 76, 25 });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -75,17 +68,6 @@ std::vector<TLanguageChoice::Choice> TLanguageChoice::thesaurusChoices(const app
         choices.push_back({ toQString(thesaurusName(type)),
             context.spelling.thesauri[static_cast<std::size_t>(type - 1)] });
     return choices;
-}
-
-void TLanguageChoice::showEvent(QShowEvent *event)
-{
-    FormShow();
-    QDialog::showEvent(event);
-}
-
-void TLanguageChoice::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
 }
 
 } // namespace gw::spell

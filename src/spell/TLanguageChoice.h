@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <QString>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace gw::spell {
 // The chooser shown when the language is asked for at use time: "Spell Check" over the eight
 // dictionaries, "Thesaurus" over the two thesauri.  A choice is stored in its setting ("User
 // Dictionary", "User Thesaurus") as soon as it is picked; Ok accepts, Cancel rejects.
-class TLanguageChoice : public QDialog
+class TLanguageChoice : public app::TWindow
 {
     Q_OBJECT
 
@@ -33,14 +34,6 @@ public:
     // The window for the dictionaries and for the thesauri.
     static std::vector<Choice> dictionaryChoices(const app::AppContext &context);
     static std::vector<Choice> thesaurusChoices(const app::AppContext &context);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    void FormShow();
-
-    app::AppContext &m_context;
 };
 
 } // namespace gw::spell

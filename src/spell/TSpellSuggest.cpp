@@ -1,6 +1,7 @@
 #include "spell/TSpellSuggest.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -19,20 +20,10 @@ namespace {
 constexpr int ClientWidth = 360;
 constexpr int ClientHeight = 236;
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, int top)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setGeometry(268, top, 84, 25);
-    return button;
-}
-
 } // namespace
 
 TSpellSuggest::TSpellSuggest(app::AppContext &context, int dictionaryType, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_dictionaryType(dictionaryType)
     , m_message(new QLabel(this))
     , m_wordLabel(new QLabel(this))
@@ -52,35 +43,18 @@ TSpellSuggest::TSpellSuggest(app::AppContext &context, int dictionaryType, QWidg
     m_wordLabel->setObjectName("Word");
     m_wordLabel->setGeometry(8, 42, 344, 18);
     m_wordLabel->setFont(app::designFont("Arial", app::DesignFontPixels, true));
-    auto *heading = new QLabel("Suggestions", this);
-    heading->setObjectName("SuggestionsLabel");
-    heading->setGeometry(8, 66, 250, 14);
+    app::addLabel(this, "SuggestionsLabel", "Suggestions", { 8, 66, 250, 14 });
     m_suggestions->setObjectName("SuggestList");
     m_suggestions->setGeometry(8, 82, 250, 146);
 
-    connect(makeButton(this, "ReplaceButton", "&Replace", 82), &QPushButton::clicked, this,
-        &TSpellSuggest::ReplaceButtonClick);
-    connect(makeButton(this, "IgnoreButton", "&Ignore", 112), &QPushButton::clicked, this,
-        &TSpellSuggest::IgnoreButtonClick);
-    connect(makeButton(this, "AbortButton", "A&bort", 142), &QPushButton::clicked, this,
-        &TSpellSuggest::AbortButtonClick);
-    connect(makeButton(this, "AddButton", "&Add", 172), &QPushButton::clicked, this,
-        &TSpellSuggest::AddButtonClick);
-}
-
-void TSpellSuggest::showEvent(QShowEvent *event)
-{
-    // Scaled and centred once: the user may move the window between words.
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
-void TSpellSuggest::FormShow()
-{
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
+    connect(app::addButton(this, "ReplaceButton", "&Replace", { 268, 82, 84, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TSpellSuggest::ReplaceButtonClick);
+    connect(app::addButton(this, "IgnoreButton", "&Ignore", { 268, 112, 84, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TSpellSuggest::IgnoreButtonClick);
+    connect(app::addButton(this, "AbortButton", "A&bort", { 268, 142, 84, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TSpellSuggest::AbortButtonClick);
+    connect(app::addButton(this, "AddButton", "&Add", { 268, 172, 84, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TSpellSuggest::AddButtonClick);
 }
 
 UnknownAnswer TSpellSuggest::ask(const std::string &word, const std::vector<std::string> &suggestions)

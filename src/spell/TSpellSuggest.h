@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/TWindow.h"
 #include "spell/SpellWalk.h"
 
-#include <QDialog>
 #include <string>
 #include <vector>
 
@@ -18,7 +18,7 @@ namespace gw::spell {
 // "Spelling Suggestions": a word the dictionary does not accept, with the engine's
 // suggestions.  Made once per check run and shown again for every unknown word; Add puts the
 // word into the run's include lexicon and passes it over.
-class TSpellSuggest : public QDialog
+class TSpellSuggest : public app::TWindow
 {
     Q_OBJECT
 
@@ -30,9 +30,6 @@ public:
     // Shows the word and its suggestions, the first selected, until the user decides.
     UnknownAnswer ask(const std::string &word, const std::vector<std::string> &suggestions);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void ReplaceButtonClick();
     void IgnoreButtonClick();
@@ -40,11 +37,7 @@ private Q_SLOTS:
     void AddButtonClick();
 
 private:
-    void FormShow();
-
-    app::AppContext &m_context;
     int m_dictionaryType;
-    bool m_shown = false;
     std::string m_word;
     UnknownAnswer m_answer;
     QLabel *m_message;

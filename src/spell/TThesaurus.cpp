@@ -1,6 +1,7 @@
 #include "spell/TThesaurus.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -22,31 +23,6 @@ namespace {
 constexpr int ClientWidth = 480;
 constexpr int ClientHeight = 300;
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(design);
-    return label;
-}
-
-QListWidget *makeList(QWidget *parent, const char *name, const QRect &design)
-{
-    auto *list = new QListWidget(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setGeometry(design);
-    return list;
-}
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &design)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setGeometry(design);
-    return button;
-}
-
 void fill(QListWidget *list, const std::vector<std::string> &texts)
 {
     for (const std::string &text : texts)
@@ -56,32 +32,30 @@ void fill(QListWidget *list, const std::vector<std::string> &texts)
 } // namespace
 
 TThesaurus::TThesaurus(app::AppContext &context, int type, const QString &word, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_type(type)
 {
     setWindowTitle("Thesaurus Lookup");
     setFont(app::designFont("Arial", app::DesignFontPixels));
     setFixedSize(ClientWidth, ClientHeight);
 
-    makeLabel(this, "WordLabel", "Word", { 8, 10, 40, 14 });
-    m_word = new QLineEdit(word, this);
-    m_word->setObjectName("WordEdit");
-    m_word->setGeometry(50, 6, 200, 21);
-    auto *lookUp = makeButton(this, "LookUpButton", "&Look Up", { 258, 5, 84, 25 });
+    app::addLabel(this, "WordLabel", "Word", { 8, 10, 40, 14 });
+    m_word = app::addEdit(this, "WordEdit", word, { 50, 6, 200, 21 });
+    auto *lookUp = app::addButton(this, "LookUpButton", "&Look Up", { 258, 5, 84, 25 }, app::AutoDefault::No);
     // Enter in the word field looks the word up.
     lookUp->setDefault(true);
-    auto *suggest = makeButton(this, "SuggestButton", "&Suggest", { 348, 5, 84, 25 });
+    auto *suggest
+        = app::addButton(this, "SuggestButton", "&Suggest", { 348, 5, 84, 25 }, app::AutoDefault::No);
 
-    makeLabel(this, "CategoryLabel", "Categories", { 8, 38, 230, 14 });
-    m_categories = makeList(this, "CategoryList", { 8, 54, 230, 120 });
-    makeLabel(this, "AntonymLabel", "Antonyms", { 8, 180, 230, 14 });
-    m_antonyms = makeList(this, "AntonymList", { 8, 196, 230, 96 });
-    makeLabel(this, "SynonymLabel", "Synonyms", { 246, 38, 226, 14 });
-    m_synonyms = makeList(this, "SynonymList", { 246, 54, 226, 206 });
+    app::addLabel(this, "CategoryLabel", "Categories", { 8, 38, 230, 14 });
+    m_categories = app::addList(this, "CategoryList", { 8, 54, 230, 120 });
+    app::addLabel(this, "AntonymLabel", "Antonyms", { 8, 180, 230, 14 });
+    m_antonyms = app::addList(this, "AntonymList", { 8, 196, 230, 96 });
+    app::addLabel(this, "SynonymLabel", "Synonyms", { 246, 38, 226, 14 });
+    m_synonyms = app::addList(this, "SynonymList", { 246, 54, 226, 206 });
 
-    m_accept = makeButton(this, "AcceptButton", "&Accept", { 300, 268, 84, 25 });
-    auto *abort = makeButton(this, "AbortButton", "A&bort", { 388, 268, 84, 25 });
+    m_accept = app::addButton(this, "AcceptButton", "&Accept", { 300, 268, 84, 25 }, app::AutoDefault::No);
+    auto *abort = app::addButton(this, "AbortButton", "A&bort", { 388, 268, 84, 25 }, app::AutoDefault::No);
 
     connect(lookUp, &QPushButton::clicked, this, &TThesaurus::LookUpClick);
     connect(suggest, &QPushButton::clicked, this, &TThesaurus::SuggestClick);
@@ -94,18 +68,8 @@ TThesaurus::TThesaurus(app::AppContext &context, int type, const QString &word, 
 
 TThesaurus::~TThesaurus() = default;
 
-void TThesaurus::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 void TThesaurus::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     Result<std::unique_ptr<ThesaurusLookup>> opened
         = ThesaurusLookup::open(m_context.programDirectory, m_type);
     if (!opened) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <QString>
 #include <memory>
 
@@ -21,7 +22,7 @@ class ThesaurusLookup;
 // them and the synonyms of the chosen one.  A double click on a synonym looks that word up;
 // Suggest offers similar words for a word the thesaurus does not know.  Accept hands the
 // selected synonym back to the word list editor.
-class TThesaurus : public QDialog
+class TThesaurus : public app::TWindow
 {
     Q_OBJECT
 
@@ -33,9 +34,6 @@ public:
     bool accepted() const { return m_accepted; }
     QString acceptedText() const { return m_acceptedText; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void LookUpClick();
     void SuggestClick();
@@ -45,12 +43,10 @@ private Q_SLOTS:
     void SynonymListDblClick(QListWidgetItem *synonym);
 
 private:
-    void FormShow();
+    void FormShow() override;
     void loadSynonyms(const QString &categoryText);
 
-    app::AppContext &m_context;
     int m_type;
-    bool m_shown = false;
     std::unique_ptr<ThesaurusLookup> m_thesaurus; // open while the window is
     bool m_accepted = false;
     QString m_acceptedText;

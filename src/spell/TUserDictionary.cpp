@@ -1,6 +1,7 @@
 #include "spell/TUserDictionary.h"
 
 #include "app/AppContext.h"
+#include "app/Controls.h"
 #include "app/Dialogs.h"
 #include "app/WindowLook.h"
 #include "platform/QtText.h"
@@ -17,22 +18,8 @@
 
 namespace gw::spell {
 
-namespace {
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, int top)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    button->setGeometry(216, top, 100, 25);
-    return button;
-}
-
-} // namespace
-
 TUserDictionary::TUserDictionary(app::AppContext &context, Mode mode, QWidget *parent)
-    : QDialog(parent)
-    , m_context(context)
+    : app::TWindow(context, parent)
     , m_mode(mode)
     , m_words(new QListWidget(this))
     , m_newWord(new QLineEdit(this))
@@ -57,15 +44,16 @@ TUserDictionary::TUserDictionary(app::AppContext &context, Mode mode, QWidget *p
     m_newWord->setMaxLength(SsceWordCapacity);
     m_newWord->setGeometry(8, 238, 200, 21);
 
-    auto *add = makeButton(this, "AddButton", "&Add", 236);
+    auto *add = app::addButton(this, "AddButton", "&Add", { 216, 236, 100, 25 }, app::AutoDefault::No);
     // Enter in the field adds the word, as the button beside it does.
     add->setDefault(true);
     connect(add, &QPushButton::clicked, this, &TUserDictionary::AddButtonClick);
-    connect(makeButton(this, "DeleteButton", "&Delete", 44), &QPushButton::clicked, this,
-        &TUserDictionary::DeleteButtonClick);
-    connect(makeButton(this, "OkButton", "&Ok", 166), &QPushButton::clicked, this,
-        &TUserDictionary::OkButtonClick);
-    connect(makeButton(this, "CancelButton", "&Cancel", 196), &QPushButton::clicked, this, &QDialog::reject);
+    connect(app::addButton(this, "DeleteButton", "&Delete", { 216, 44, 100, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TUserDictionary::DeleteButtonClick);
+    connect(app::addButton(this, "OkButton", "&Ok", { 216, 166, 100, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &TUserDictionary::OkButtonClick);
+    connect(app::addButton(this, "CancelButton", "&Cancel", { 216, 196, 100, 25 }, app::AutoDefault::No),
+        &QPushButton::clicked, this, &QDialog::reject);
 }
 
 std::filesystem::path TUserDictionary::lexiconFile() const
@@ -75,18 +63,8 @@ std::filesystem::path TUserDictionary::lexiconFile() const
         / (m_mode == Mode::Include ? includeLexiconName(stem) : excludeLexiconName(stem));
 }
 
-void TUserDictionary::showEvent(QShowEvent *event)
-{
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 void TUserDictionary::FormShow()
 {
-    app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     const Result<std::vector<std::string>> words = readUserLexicon(lexiconFile());
     if (!words) {
         app::show(this, words.error());

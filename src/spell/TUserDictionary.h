@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <filesystem>
 #include <string>
 
@@ -16,7 +17,7 @@ namespace gw::spell {
 // "Dictionary Maintenance": the words of the run's include lexicon (accepted in addition to
 // the dictionary) or exclude lexicon (refused although the dictionary has them).  Ok writes
 // the list as the whole new lexicon; Cancel leaves the file as it was.
-class TUserDictionary : public QDialog
+class TUserDictionary : public app::TWindow
 {
     Q_OBJECT
 
@@ -27,20 +28,15 @@ public:
 
     std::filesystem::path lexiconFile() const;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void AddButtonClick();
     void DeleteButtonClick();
     void OkButtonClick();
 
 private:
-    void FormShow();
+    void FormShow() override;
 
-    app::AppContext &m_context;
     Mode m_mode;
-    bool m_shown = false;
     QListWidget *m_words;
     QLineEdit *m_newWord;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "app/TWindow.h"
+
 #include <QString>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ namespace gw::spell {
 
 // "Word Suggestions": words of the thesaurus that look like a word it does not know.  Ok takes
 // the selected one.
-class TWordSuggestions : public QDialog
+class TWordSuggestions : public app::TWindow
 {
     Q_OBJECT
 
@@ -26,14 +27,10 @@ public:
     // The suggestion selected when Ok was pressed; empty otherwise.
     QString chosen() const { return m_chosen; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private Q_SLOTS:
     void OkButtonClick();
 
 private:
-    app::AppContext &m_context;
     QListWidget *m_list;
     QString m_chosen;
 };
