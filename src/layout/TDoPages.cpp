@@ -900,9 +900,9 @@ void TDoPages::SaveButtonClick()
     storePagePixels(layout, m_zoom);
     std::optional<Failure> failure;
     if (m_mode == PageDesignerMode::Modify) {
-        if (const Status done = replaceLayout(m_context.layoutLibrary(), m_recordNumber, layout, m_loaded); !done)
+        if (const Status done = replaceLayout(m_context.layoutLibraryToChange(), m_recordNumber, layout, m_loaded); !done)
             failure = done.error();
-    } else if (const Result<int> added = addLayout(m_context.layoutLibrary(), layout); !added) {
+    } else if (const Result<int> added = addLayout(m_context.layoutLibraryToChange(), layout); !added) {
         failure = added.error();
     }
     if (failure) {

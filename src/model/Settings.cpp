@@ -34,13 +34,14 @@ std::string lastGroupDefault(const std::filesystem::path &directory)
     return (directory / (onlySample ? "SAMPLE.ZP3" : "DEFAULT.ZP3")).string();
 }
 
-std::string defaultOf(const SettingsKey &key, const std::filesystem::path &directory)
+std::string defaultOf(
+    const SettingsKey &key, const std::filesystem::path &directory, const std::filesystem::path &collections)
 {
     switch (key.defaultRule) {
     case SettingsDefault::StartDirectory:
         return directory.string();
     case SettingsDefault::LastGroup:
-        return lastGroupDefault(directory);
+        return lastGroupDefault(collections);
     case SettingsDefault::Given:
         break;
     }
@@ -61,11 +62,18 @@ std::string textOf(const SettingsKey &key, const std::optional<std::string> &sto
 
 Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory)
 {
+    return readSettings(ini, startDirectory, startDirectory);
+}
+
+Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory)
+{
     const std::filesystem::path directory = withoutTrailingSeparator(startDirectory);
+    const std::filesystem::path collections = withoutTrailingSeparator(collectionDirectory);
     Settings settings;
     for (const SettingsKey &key : settingsKeys()) {
         const std::optional<std::string> stored = ini.value(key.section, key.key);
-        std::string fallback = defaultOf(key, directory);
+        std::string fallback = defaultOf(key, directory, collections);
         const auto raw = [&] { return stored.value_or(fallback); };
         std::visit(Overloaded {
                        [&](std::string *field) { *field = textOf(key, stored, std::move(fallback)); },
@@ -102,6 +110,12 @@ void writeSettings(const Settings &settings, IniFile &ini)
 Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory)
 {
     return readSettings(IniFile::load(iniFile), startDirectory);
+}
+
+Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory)
+{
+    return readSettings(IniFile::load(iniFile), startDirectory, collectionDirectory);
 }
 
 Status saveSettings(const Settings &settings, const std::filesystem::path &iniFile)

@@ -297,9 +297,9 @@ void TDoShapes::SaveClick()
     shape.title.assign(storedText(fromQString(m_title->text()), decltype(shape.title)::capacity));
     std::optional<Failure> failure;
     if (m_mode == ShapeDesignerMode::Modify) {
-        if (const Status done = replaceShape(m_context.shapeLibrary(), m_recordNumber, shape, m_loaded); !done)
+        if (const Status done = replaceShape(m_context.shapeLibraryToChange(), m_recordNumber, shape, m_loaded); !done)
             failure = done.error();
-    } else if (const Result<int> added = addShape(m_context.shapeLibrary(), shape); !added) {
+    } else if (const Result<int> added = addShape(m_context.shapeLibraryToChange(), shape); !added) {
         failure = added.error();
     }
     if (failure) {

@@ -107,7 +107,7 @@ void TThesaurus::FormShow()
 {
     app::applyWindowLook(this, m_context.fonts(), m_context.scaleFactor);
     Result<std::unique_ptr<ThesaurusLookup>> opened
-        = ThesaurusLookup::open(m_context.programDirectory, m_type);
+        = ThesaurusLookup::open(m_context.folders.data, m_type);
     if (!opened) {
         app::show(this, opened.error());
         return;

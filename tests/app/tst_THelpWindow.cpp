@@ -15,7 +15,7 @@ namespace {
 
 void installHelp(test::TestWorkspace &workspace)
 {
-    const QString program = QString::fromStdString(workspace.context().programDirectory.string());
+    const QString program = QString::fromStdString(workspace.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
 }
 

@@ -922,7 +922,7 @@ void MainWindowTest::helpAndManual()
         QString("Error|The help file could not be located.  Please make sure the help file was installed."));
     QVERIFY(h.opened.isEmpty());
 
-    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    const QString program = QString::fromStdString(h.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
     h.item("MenuInternet")->trigger();
     QCOMPARE(h.opened, QStringList({ "gw::app::THelpWindow" }));
@@ -1101,7 +1101,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
         QVERIFY(text.contains(start));
         writeBytes(ini, text.toUtf8());
     }
-    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    const QString program = QString::fromStdString(h.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
     h.open().show();
     const QString scratch = h.workspace.path("scratch.ini");

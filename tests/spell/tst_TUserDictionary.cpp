@@ -49,7 +49,7 @@ struct Maintenance
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    QString file(const char *name) { return workspace.path(QString("program/") + name); }
+    QString file(const char *name) { return workspace.path(QString("start/") + name); }
     QListWidget *words() { return window->findChild<QListWidget *>("WordList"); }
     QString heading() { return window->findChild<QLabel *>("Heading")->text(); }
     void click(const char *name)
@@ -161,7 +161,7 @@ void TestTUserDictionary::excludedWordIsFlagged()
 {
     Maintenance m;
     const auto check = [&] {
-        auto session = spell::SpellCheckSession::open(m.workspace.context().programDirectory, 1, "Engl");
+        auto session = spell::SpellCheckSession::open(m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
         return session && session->accepted("house");
     };
     QVERIFY(check());
