@@ -86,10 +86,29 @@ fs::path libraryToChange(const ProgramFolders &folders, std::string_view name)
     return own;
 }
 
+// Earlier builds kept the user lexicons beside the program, where cleaning the build removed
+// them: they move to the user's folder, unless it has its own already.
+void moveUserLexicons(const ProgramFolders &folders)
+{
+    std::error_code error;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folders.data, error)) {
+        const std::string name = entry.path().filename().string();
+        const bool userLexicon = (name.starts_with("Inc") || name.starts_with("Exc")) && name.ends_with(".tlx");
+        if (!userLexicon || !entry.is_regular_file(error) || fs::exists(folders.user / name, error))
+            continue;
+        copyWhole(entry.path(), folders.user / name);
+        if (isFile(folders.user / name))
+            fs::remove(entry.path(), error);
+    }
+}
+
 void prepareUserFolders(const ProgramFolders &folders)
 {
-    if (!folders.installed)
+    if (!folders.installed) {
+        if (folders.user != folders.data)
+            moveUserLexicons(folders);
         return;
+    }
     std::error_code error;
     fs::create_directories(folders.settings, error);
     fs::create_directories(folders.user, error);

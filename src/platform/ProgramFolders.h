@@ -55,7 +55,8 @@ std::filesystem::path libraryToChange(const ProgramFolders &folders, std::string
 
 // A first start of the installed program finds the sample puzzles: SAMPLE.ZP3 is copied into
 // the user's folder when it holds neither DEFAULT.ZP3 nor SAMPLE.ZP3.  Creates the settings
-// and user folders.  Nothing is done when run from its own folder.
+// and user folders.  Run from its own folder, user lexicons an earlier build left beside the
+// program move into the start directory.
 void prepareUserFolders(const ProgramFolders &folders);
 
 } // namespace gw

@@ -52,6 +52,24 @@ TEST_F(ProgramFoldersTest, RunFromItsOwnFolderKeepsUserFilesInTheStartDirectory)
     EXPECT_EQ(folders.user, dir() / "run");
 }
 
+// Earlier builds wrote the user lexicons into build/bin, which `make clean` removes.
+TEST_F(ProgramFoldersTest, UserLexiconsLeaveTheBuildTree)
+{
+    const fs::path bin = dir() / "build" / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(dir() / "run");
+    std::ofstream(bin / "IncEngl.tlx") << "old words";
+    std::ofstream(bin / "ExcFrnch.tlx") << "old French";
+    std::ofstream(dir() / "run" / "ExcFrnch.tlx") << "newer French";
+    std::ofstream(bin / "ssceam.tlx") << "main lexicon";
+    gw::prepareUserFolders(gw::programFolders(bin, dir() / "run", environment({})));
+    EXPECT_EQ(text(dir() / "run" / "IncEngl.tlx"), "old words");
+    EXPECT_FALSE(fs::exists(bin / "IncEngl.tlx"));
+    EXPECT_EQ(text(dir() / "run" / "ExcFrnch.tlx"), "newer French");
+    EXPECT_TRUE(fs::exists(bin / "ssceam.tlx"));
+    EXPECT_FALSE(fs::exists(dir() / "run" / "ssceam.tlx"));
+}
+
 TEST_F(ProgramFoldersTest, InstalledHonoursTheXdgFolders)
 {
     const fs::path bin = install();
