@@ -41,7 +41,7 @@ struct Editor
     app::AppContext &context() { return workspace.context(); }
     QPushButton *button(const char *name) { return window->findChild<QPushButton *>(name); }
     void spellCheck() { QTest::mouseClick(button("SpellClue"), Qt::LeftButton); }
-    QString includeFile() { return workspace.path("program/IncEngl.tlx"); }
+    QString includeFile() { return workspace.path("start/IncEngl.tlx"); }
 };
 
 QString labelText(QWidget *window, const char *name)
