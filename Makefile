@@ -7,7 +7,7 @@ FUZZ_SECONDS ?= 20
 FUZZ_RUNS ?= -1
 FUZZERS ?=
 
-.PHONY: deps build run test sanitize bench fuzz-build fuzz fuzz-long data clean
+.PHONY: deps build run test package sanitize bench fuzz-build fuzz fuzz-long data clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the programs and their data, in $(BUILD)/gridwright_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGW_SANITIZE=ON -DGW_BUILD_BENCH=OFF

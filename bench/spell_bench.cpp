@@ -68,7 +68,7 @@ Texts fullPuzzle()
 
 void BM_CheckFullPuzzle(benchmark::State &state)
 {
-    auto session = SpellCheckSession::open(gw::programDirectory(), 1, "Engl");
+    auto session = SpellCheckSession::open(gw::programDirectory(), gw::programDirectory(), 1, "Engl");
     if (!session) {
         state.SkipWithError("American dictionary not installed");
         return;
@@ -90,7 +90,7 @@ BENCHMARK(BM_CheckFullPuzzle)->Unit(benchmark::kMillisecond);
 // The suggestions window's list for one unknown word.
 void BM_SuggestOneWord(benchmark::State &state)
 {
-    auto session = SpellCheckSession::open(gw::programDirectory(), 1, "Engl");
+    auto session = SpellCheckSession::open(gw::programDirectory(), gw::programDirectory(), 1, "Engl");
     if (!session) {
         state.SkipWithError("American dictionary not installed");
         return;
@@ -110,7 +110,7 @@ void BM_OpenSession(benchmark::State &state)
     }
     state.SetLabel(std::string(dictionaryLanguage(type)->name));
     for (auto _ : state) {
-        auto session = SpellCheckSession::open(gw::programDirectory(), type, "");
+        auto session = SpellCheckSession::open(gw::programDirectory(), gw::programDirectory(), type, "");
         benchmark::DoNotOptimize(session.hasValue());
     }
 }

@@ -16,6 +16,7 @@ packages=(
     libwmf-bin fonts-urw-base35 emf2svg imagemagick librsvg2-bin
     xvfb xdotool x11-apps netpbm  # screenshots of the running program on a virtual display
     chromium  # the web puzzle is solved in it, headless, by a test (scripts/setup-browser-driver.sh)
+    dpkg-dev fakeroot lintian desktop-file-utils appstream xdg-utils shared-mime-info  # make package and its checks
 )
 # The export tests open .ipuz and .puz files with a node package (scripts/setup-xword-parser.sh)
 # and drive chromium with another (scripts/setup-browser-driver.sh).

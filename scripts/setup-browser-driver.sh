@@ -14,10 +14,8 @@ flock 9
 if [ -d "$dir/node_modules/puppeteer-core" ] && cmp -s "$source_dir/package-lock.json" "$dir/package-lock.json"; then
     exit 0
 fi
-if ! command -v npm >/dev/null; then
-    echo "setup-browser-driver: npm is not installed (scripts/install-deps.sh installs it)" >&2
-    exit 1
-fi
+source "$(dirname "$0")/require-node.sh"
+require_node setup-browser-driver 18
 
 cp "$source_dir/package.json" "$source_dir/package-lock.json" "$dir/"
 cd "$dir"

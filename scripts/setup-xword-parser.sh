@@ -1,31 +1,22 @@
 #!/usr/bin/env bash
 # Puts the crossword file reader the export tests open .ipuz and .puz files with into
-# DIR/node_modules (default: build/xword-parser).  Its published dependency list names a
-# package the registry does not hold, which it never loads at run time, so a plain
-# "npm install" fails: the package is unpacked by hand and its two run-time dependencies
-# installed beside it.  A second run does nothing.
+# DIR/node_modules (default: build/xword-parser), at the versions tests/export/xword-parser's
+# lockfile pins.  A second run does nothing until the lockfile changes.
 set -euo pipefail
 
+source_dir="$(cd "$(dirname "$0")/../tests/export/xword-parser" && pwd)"
 dir="${1:-$(dirname "$0")/../build/xword-parser}"
-package_dir="$dir/node_modules/@xwordly/xword-parser"
-# Tests running side by side may all ask for the reader at once: one sets it up, the others
+# Tests running side by side may all ask for the reader at once: one installs it, the others
 # wait and then find it there.
 mkdir -p "$dir"
 exec 9> "$dir/.setup.lock"
 flock 9
-if [ -f "$package_dir/package.json" ] && [ -d "$dir/node_modules/fast-xml-parser" ] \
-    && [ -d "$dir/node_modules/buffer" ]; then
+if [ -d "$dir/node_modules/@xwordly/xword-parser" ] && cmp -s "$source_dir/package-lock.json" "$dir/package-lock.json"; then
     exit 0
 fi
-if ! command -v npm >/dev/null; then
-    echo "setup-xword-parser: npm is not installed" >&2
-    exit 1
-fi
+source "$(dirname "$0")/require-node.sh"
+require_node setup-xword-parser 18
 
+cp "$source_dir/package.json" "$source_dir/package-lock.json" "$dir/"
 cd "$dir"
-[ -f package.json ] || echo '{ "name": "gw-xword-parser-host", "private": true }' > package.json
-npm install --no-audit --no-fund --loglevel=error buffer@6 fast-xml-parser@5
-tarball="$(npm pack --silent @xwordly/xword-parser@1)"
-mkdir -p "$package_dir"
-tar -xzf "$tarball" -C "$package_dir" --strip-components=1
-rm -f "$tarball"
+npm ci --no-audit --no-fund --loglevel=error

@@ -9,12 +9,22 @@ namespace gw::app {
 
 std::filesystem::path AppContext::shapeLibrary() const
 {
-    return programDirectory / shapes::ShapeLibraryFileName;
+    return libraryToRead(folders, shapes::ShapeLibraryFileName);
 }
 
 std::filesystem::path AppContext::layoutLibrary() const
 {
-    return programDirectory / layout::LayoutLibraryFileName;
+    return libraryToRead(folders, layout::LayoutLibraryFileName);
+}
+
+std::filesystem::path AppContext::shapeLibraryToChange() const
+{
+    return libraryToChange(folders, shapes::ShapeLibraryFileName);
+}
+
+std::filesystem::path AppContext::layoutLibraryToChange() const
+{
+    return libraryToChange(folders, layout::LayoutLibraryFileName);
 }
 
 Result<int> AppContext::saveWorkingPuzzle(const model::PuzzleRecord &record)
@@ -26,11 +36,6 @@ Result<int> AppContext::saveWorkingPuzzle(const model::PuzzleRecord &record)
     if ((saved || saved.error() == model::puzzleChangedElsewhere("saved")) && reselectAndReload)
         reselectAndReload(record.category.str(), record.title.str());
     return saved;
-}
-
-std::filesystem::path AppContext::settingsFile() const
-{
-    return startDirectory / "GRIDW3.INI";
 }
 
 } // namespace gw::app

@@ -6,6 +6,7 @@
 #include "model/PuzzleRecord.h"
 #include "model/SelectionMemory.h"
 #include "model/Settings.h"
+#include "platform/ProgramFolders.h"
 #include "report/PrinterChoice.h"
 #include "shapes/ShapeRecord.h"
 #include "spell/SpellingSetup.h"
@@ -22,7 +23,8 @@ namespace gw::app {
 // commands, the settings only at shut-down.
 struct AppContext
 {
-    std::filesystem::path programDirectory;
+    ProgramFolders folders;
+    // The current directory at start-up: file dialogs begin there until they remember a file.
     std::filesystem::path startDirectory;
     model::Settings settings;
 
@@ -59,9 +61,12 @@ struct AppContext
     Result<int> saveWorkingPuzzle(const model::PuzzleRecord &record);
 
     std::filesystem::path collection() const { return settings.lastGroup; }
+    // The libraries to read, and to change: a change first gives the user a copy of their own.
     std::filesystem::path shapeLibrary() const;
     std::filesystem::path layoutLibrary() const;
-    std::filesystem::path settingsFile() const;
+    std::filesystem::path shapeLibraryToChange() const;
+    std::filesystem::path layoutLibraryToChange() const;
+    std::filesystem::path settingsFile() const { return folders.settingsFile(); }
     UserFonts fonts() const { return { settings.labelFont, settings.editFont, settings.buttonFont }; }
 };
 

@@ -115,7 +115,7 @@ bool convertPreviousVersion(QWidget *parent, AppContext &context)
                "like to "
                "add them to the current list of puzzle shapes?")
             == Answer::Yes) {
-        const auto added = model::convertOldShapeFile(oldShapes, context.shapeLibrary());
+        const auto added = model::convertOldShapeFile(oldShapes, context.shapeLibraryToChange());
         if (added)
             show(parent, *added);
         else

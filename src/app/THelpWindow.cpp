@@ -30,7 +30,7 @@ THelpWindow::THelpWindow(AppContext &context, const QString &anchor, QWidget *pa
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    const QString file = QString::fromStdString((context.programDirectory / FileName).string());
+    const QString file = QString::fromStdString((context.folders.data / FileName).string());
     if (!QFileInfo(file).isFile()) {
         m_loaded = Failure { "Error",
             "The help file could not be located.  Please make sure the help file was installed." };

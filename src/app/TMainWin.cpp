@@ -75,9 +75,10 @@ TMainWin::TMainWin(AppContext &context, QWidget *parent)
     buildSpeedBar(m_background, m_menus);
     connectCommands();
 
-    m_context.settings = model::loadSettings(m_context.settingsFile(), m_context.startDirectory);
+    m_context.settings
+        = model::loadSettings(m_context.settingsFile(), m_context.startDirectory, m_context.folders.user);
     const model::Settings &settings = m_context.settings;
-    m_context.spelling = spell::settleSpelling(m_context.settings, m_context.programDirectory);
+    m_context.spelling = spell::settleSpelling(m_context.settings, m_context.folders.data);
     for (const spell::DictionaryLanguage &language : spell::dictionaryLanguages())
         m_menus.dictionary->action(language.type)
             ->setEnabled(m_context.spelling.dictionaries[static_cast<std::size_t>(language.type - 1)]);
@@ -198,7 +199,11 @@ void TMainWin::FormActivate()
     if (m_tipsOffered || !m_context.settings.showTips)
         return;
     m_tipsOffered = true;
-    QTimer::singleShot(0, this, &TMainWin::MenuTipsClick);
+    // A window closed meanwhile (a run started only to check it opens) greets nobody.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            MenuTipsClick();
+    });
 }
 
 void TMainWin::closeEvent(QCloseEvent *event)
@@ -301,10 +306,12 @@ void TMainWin::MenuOpenGroupClick()
     request.filter = CollectionFilter;
     request.defaultExtension = "ZP3";
     request.start = pathText(m_context.collection());
-    const auto chosen = chooseFile(this, request);
-    if (!chosen)
-        return;
-    const std::string collection = chosen->toStdString();
+    if (const auto chosen = chooseFile(this, request))
+        openCollection(chosen->toStdString());
+}
+
+void TMainWin::openCollection(const std::string &collection)
+{
     if (const Status valid = model::checkCollectionName(collection); !valid) {
         app::show(this, valid.error());
         return;
@@ -600,7 +607,7 @@ void TMainWin::MenuUserManualClick()
     TManualNotice notice(m_context, this);
     if (m_runChild(notice) != QDialog::Accepted)
         return;
-    const QString manual = pathText(m_context.programDirectory / ManualFileName);
+    const QString manual = pathText(m_context.folders.data / ManualFileName);
     if (!QFileInfo(manual).isFile()) {
         inform(this, "Error",
             "The User Manual could not be located.  Please make sure the user manual was installed.  A copy "

@@ -42,6 +42,10 @@ public:
     using DocumentOpener = std::function<bool(const QUrl &document)>;
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
+    // Makes the collection current as Open Puzzle Collection File does with the file chosen;
+    // the program started with a collection's path (opened from its file type) calls it.
+    void openCollection(const std::string &collection);
+
     static constexpr int ClientWidth = 632;
     static constexpr int ClientHeight = 413;
     static constexpr int Raise = 10;

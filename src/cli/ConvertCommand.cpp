@@ -1,9 +1,10 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "layout/LayoutLibrary.h"
 #include "model/PuzzleTransfer.h"
 #include "model/Settings.h"
-#include "platform/ProgramPaths.h"
+#include "cli/RunFolders.h"
 #include "platform/Windows1252.h"
 
 #include <cstdio>
@@ -23,14 +24,14 @@ int runConvert(const std::vector<std::string> &words)
         return reportError(error);
     const auto to = arguments->option("to");
     if (arguments->positional().size() != 1 || !to)
-        return reportError("usage: gridwright-cli convert OLD.ZPK --to COLL.ZP3");
+        return reportError(usageLine("convert"));
     const std::string zpk = arguments->positional()[0];
 
-    const model::Settings settings = model::loadSettings("GRIDW3.INI", std::filesystem::current_path());
+    const model::Settings settings = runSettings();
     auto working = std::make_unique<model::PuzzleRecord>();
     std::memset(working.get(), 0, sizeof *working);
     const auto added = model::importSixteenBitPuzzle(zpk, *to,
-        layout::loadLayoutForPuzzle(programDirectory() / layout::LayoutLibraryFileName, settings.defaultPage),
+        layout::loadLayoutForPuzzle(libraryFile(layout::LayoutLibraryFileName), settings.defaultPage),
         *working);
     if (!added)
         return reportError(added.error().text + " (" + zpk + ")");

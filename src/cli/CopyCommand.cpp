@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "model/PuzzleRecord.h"
 #include "model/PuzzleTransfer.h"
 #include "platform/RecordFile.h"
@@ -21,7 +22,7 @@ int runCopy(const std::vector<std::string> &words)
     const std::vector<std::string> &positional = arguments->positional();
     const auto to = arguments->option("to");
     if (positional.size() < 2 || !to)
-        return reportError("usage: gridwright-cli copy FROM.ZP3 N... --to TO.ZP3");
+        return reportError(usageLine("copy"));
     const std::filesystem::path from = positional[0];
     if (model::sameFile(from, *to))
         return reportError("the puzzles cannot be copied into the file they come from: " + *to);

@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "platform/Windows1252.h"
@@ -12,7 +13,7 @@ namespace gw::cli {
 int runDelete(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
-        return reportError("usage: gridwright-cli delete COLL.ZP3 N");
+        return reportError(usageLine("delete"));
     const std::optional<int> number = recordNumber(words[1]);
     if (!number)
         return reportError(notARecordNumber(words[1]));

@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "cli/PrintSession.h"
+#include "cli/RunFolders.h"
 #include "export/BitmapFile.h"
 #include "export/CrosswordFiles.h"
 #include "export/HtmlPage.h"
@@ -19,10 +21,6 @@
 namespace gw::cli {
 
 namespace {
-
-constexpr const char *ExportUsage = "usage: gridwright-cli export COLL.ZP3 N "
-                                    "(--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT "
-                                    "[--quality Q] [--depth 8|24] [--dpi D] and the options of print";
 
 constexpr std::array<std::string_view, 8> Formats { "wmf", "emf", "bmp", "jpg", "html", "web-puzzle", "ipuz",
     "puz" };
@@ -58,7 +56,7 @@ int runExport(const std::vector<std::string> &words)
     if (!arguments)
         return reportError(error);
     if (arguments->positional().size() != 2)
-        return reportError(ExportUsage);
+        return reportError(usageLine("export"));
     std::string format;
     std::string out;
     for (const std::string_view name : Formats) {
@@ -76,7 +74,7 @@ int runExport(const std::vector<std::string> &words)
     if (format != "jpg" && format != "html" && arguments->option("quality"))
         return reportError("--quality belongs to --jpg and --html");
 
-    model::Settings settings = startSettings();
+    model::Settings settings = runSettings();
     if (const auto quality = arguments->option("quality")) {
         const auto factor = numberIn(quality, exports::LowestJpegFactor, exports::HighestJpegFactor);
         if (!factor)

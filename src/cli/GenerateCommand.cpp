@@ -8,7 +8,7 @@
 #include "model/PuzzleRecord.h"
 #include "model/Settings.h"
 #include "model/WordText.h"
-#include "platform/ProgramPaths.h"
+#include "cli/RunFolders.h"
 #include "platform/RecordFile.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
@@ -46,7 +46,7 @@ Result<shapes::ShapeRecord> chosenShape(const CliArguments &arguments)
     if (const auto file = arguments.option("shape-file"))
         return shapes::readShapeExportFile(*file);
     const auto number = wholeNumber(arguments.option("shape").value_or("0"));
-    const std::filesystem::path library = programDirectory() / shapes::ShapeLibraryFileName;
+    const std::filesystem::path library = libraryFile(shapes::ShapeLibraryFileName);
     const auto count = RecordFile::openForReading(library, sizeof(shapes::ShapeRecord));
     if (!number || *number < 0 || !count || *number >= count->recordCount())
         return Failure { "Error",
@@ -117,10 +117,10 @@ int runGenerate(const std::vector<std::string> &words)
     if (const auto problem = editor::checkTitleAndCategory(title, category))
         return reportError(problem->failure.text);
 
-    const model::Settings settings = model::loadSettings("GRIDW3.INI", std::filesystem::current_path());
+    const model::Settings settings = runSettings();
     auto working = std::make_unique<model::PuzzleRecord>();
     model::resetToNew(*working,
-        layout::loadLayoutForPuzzle(programDirectory() / layout::LayoutLibraryFileName, settings.defaultPage));
+        layout::loadLayoutForPuzzle(libraryFile(layout::LayoutLibraryFileName), settings.defaultPage));
     working->title.assign(storedText(title, model::TitleCapacity));
     working->category.assign(storedText(category, model::CategoryCapacity));
     std::vector<model::WordRow> editorRows;

@@ -1,9 +1,10 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "layout/LayoutLibrary.h"
 #include "model/CrosswordImport.h"
 #include "model/Settings.h"
-#include "platform/ProgramPaths.h"
+#include "cli/RunFolders.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
 
@@ -24,15 +25,15 @@ int runImport(const std::vector<std::string> &words)
         return reportError(error);
     const auto to = arguments->option("to");
     if (arguments->positional().empty() || !to)
-        return reportError("usage: gridwright-cli import FILE... --to COLL.ZP3 [--category C]");
+        return reportError(usageLine("import"));
     const std::string category
         = utf8ToWindows1252(arguments->option("category").value_or(std::string(model::ImportedCategory)));
     if (trimmed(category).empty())
         return reportError("the category must not be empty");
 
-    const model::Settings settings = model::loadSettings("GRIDW3.INI", std::filesystem::current_path());
+    const model::Settings settings = runSettings();
     const layout::LayoutRecord pageLayout = layout::loadLayoutForPuzzle(
-        programDirectory() / layout::LayoutLibraryFileName, settings.defaultPage);
+        libraryFile(layout::LayoutLibraryFileName), settings.defaultPage);
     int status = 0;
     for (const std::string &file : arguments->positional()) {
         const auto added = model::importCrosswordFile(file, *to, category, pageLayout);

@@ -1,7 +1,7 @@
 #include "cli/LayoutChoice.h"
 
 #include "layout/LayoutLibrary.h"
-#include "platform/ProgramPaths.h"
+#include "cli/RunFolders.h"
 
 #include <limits>
 
@@ -11,7 +11,7 @@ std::filesystem::path layoutLibraryOf(const CliArguments &arguments)
 {
     if (const auto library = arguments.option("library"))
         return *library;
-    return programDirectory() / layout::LayoutLibraryFileName;
+    return libraryFile(layout::LayoutLibraryFileName);
 }
 
 std::unique_ptr<layout::LayoutRecord> libraryLayout(

@@ -1,5 +1,7 @@
+#include "cli/RunFolders.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "cli/LayoutChoice.h"
 #include "layout/LayoutLibrary.h"
 #include "model/Settings.h"
@@ -19,8 +21,8 @@ int runLayouts(const std::vector<std::string> &words)
     if (!arguments)
         return reportError(error);
     if (!arguments->positional().empty())
-        return reportError("usage: gridwright-cli layouts [--library ZPFPAGE.DAT]");
-    const model::Settings settings = model::loadSettings("GRIDW3.INI", std::filesystem::current_path());
+        return reportError(usageLine("layouts"));
+    const model::Settings settings = runSettings();
     const auto listed = layout::listLayouts(layoutLibraryOf(*arguments), settings.defaultPage);
     if (!listed)
         return reportError(windows1252ToUtf8(listed.error().text));

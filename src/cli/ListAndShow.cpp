@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "model/CollectionLists.h"
@@ -15,7 +16,7 @@ namespace gw::cli {
 int runList(const std::vector<std::string> &words)
 {
     if (words.size() != 1)
-        return reportError("usage: gridwright-cli list COLL.ZP3");
+        return reportError(usageLine("list"));
     const std::filesystem::path collection = words[0];
     if (!std::filesystem::is_regular_file(collection))
         return reportError("cannot open " + collection.string());
@@ -32,7 +33,7 @@ int runList(const std::vector<std::string> &words)
 int runShow(const std::vector<std::string> &words)
 {
     if (words.size() != 2)
-        return reportError("usage: gridwright-cli show COLL.ZP3 N");
+        return reportError(usageLine("show"));
     const std::optional<int> number = recordNumber(words[1]);
     if (!number)
         return reportError(notARecordNumber(words[1]));

@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "cli/PrintSession.h"
+#include "cli/RunFolders.h"
 #include "report/PageImage.h"
 #include "report/PdfOutput.h"
 #include "report/ReportEngine.h"
@@ -11,11 +13,6 @@
 namespace gw::cli {
 
 namespace {
-
-constexpr const char *PrintUsage
-    = "usage: gridwright-cli print COLL.ZP3 N [--pdf OUT.pdf] [--png OUT.png [--dpi D]] "
-      "[--answer-key] [--partial-letters LETTERS] [--no-title] [--no-clues] "
-      "[--no-words] [--no-bonus] [--skeleton | --boxes] [--layout N [--library ZPFPAGE.DAT]]";
 
 constexpr int DefaultImageDotsPerInch = 150;
 
@@ -30,7 +27,7 @@ int runPrint(const std::vector<std::string> &words)
     if (!arguments)
         return reportError(error);
     if (arguments->positional().size() != 2)
-        return reportError(PrintUsage);
+        return reportError(usageLine("print"));
     const auto pdf = arguments->option("pdf");
     const auto png = arguments->option("png");
     if (!pdf && !png)
@@ -42,7 +39,7 @@ int runPrint(const std::vector<std::string> &words)
     if (!dpi || *dpi < report::SmallestImageDotsPerInch || *dpi > report::LargestImageDotsPerInch)
         return reportError("the resolution must be a whole number from 10 to 1200: " + dpiText.value_or(""));
     const auto gui = startGui();
-    const auto printed = printPuzzle(*arguments, startSettings(), error);
+    const auto printed = printPuzzle(*arguments, runSettings(), error);
     if (!printed)
         return reportError(error);
     const render::PrintJob &job = *printed->job;

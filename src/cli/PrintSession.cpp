@@ -1,6 +1,7 @@
 #include "cli/PrintSession.h"
 
 #include "cli/LayoutChoice.h"
+#include "cli/RunFolders.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "platform/Text.h"
@@ -61,20 +62,34 @@ std::set<std::string> printSwitchNames()
     return { "answer-key", "no-title", "no-clues", "no-words", "no-bonus", "skeleton", "boxes" };
 }
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt remarks on the runtime folder it would use for a display connection (XDG_RUNTIME_DIR
+// unset, or not private): the command line never uses one, so they are not its messages and
+// would only spoil its clean error output.  Every other message goes through.
+void leaveOutRuntimeFolderRemarks(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    if (qtHandler)
+        qtHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
 std::unique_ptr<QGuiApplication> startGui()
 {
+    qtHandler = qInstallMessageHandler(leaveOutRuntimeFolderRemarks);
     static int argc = 1;
     static char name[] = "gridwright-cli";
     static char *argv[] = { name, nullptr };
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-model::Settings startSettings()
-{
-    const std::filesystem::path start = std::filesystem::current_path();
-    return model::loadSettings(start / "GRIDW3.INI", start);
 }
 
 std::unique_ptr<PrintedPuzzle> printPuzzle(

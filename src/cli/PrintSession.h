@@ -23,9 +23,6 @@ std::set<std::string> printSwitchNames();
 // Rendering needs a QGuiApplication; with no display named, the offscreen one serves.
 std::unique_ptr<QGuiApplication> startGui();
 
-// The settings of the start directory (GRIDW3.INI there, or the defaults).
-model::Settings startSettings();
-
 struct PrintedPuzzle
 {
     std::unique_ptr<render::PrintJob> job;

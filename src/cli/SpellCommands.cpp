@@ -1,8 +1,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
-#include "platform/ProgramPaths.h"
+#include "cli/RunFolders.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
 #include "spell/ClueTokens.h"
@@ -55,7 +56,7 @@ void printList(const std::string &heading, const std::vector<std::string> &items
 
 int runSpell(const std::vector<std::string> &words)
 {
-    const std::string usage = "usage: gridwright-cli spell COLL.ZP3 N [--dictionary 1..8]";
+    const std::string usage = usageLine("spell");
     std::string error;
     const auto arguments = CliArguments::parse(words, { "dictionary" }, {}, error);
     if (!arguments)
@@ -75,7 +76,7 @@ int runSpell(const std::vector<std::string> &words)
             record.error().text + " (" + collection + ", record " + arguments->positional()[1] + ")");
 
     const auto language = spell::dictionaryLanguage(*type);
-    auto session = spell::SpellCheckSession::open(programDirectory(), *type, language->userStem);
+    auto session = spell::SpellCheckSession::open(runFolders().data, runFolders().user, *type, language->userStem);
     if (!session)
         return reportError(session.error().text + " (" + std::string(language->name) + ")");
     const int count = record->safeWordCount();
@@ -96,7 +97,7 @@ int runSpell(const std::vector<std::string> &words)
 
 int runThesaurus(const std::vector<std::string> &words)
 {
-    const std::string usage = "usage: gridwright-cli thesaurus WORD [--thesaurus 1|2]";
+    const std::string usage = usageLine("thesaurus");
     std::string error;
     const auto arguments = CliArguments::parse(words, { "thesaurus" }, {}, error);
     if (!arguments)
@@ -106,7 +107,7 @@ int runThesaurus(const std::vector<std::string> &words)
     const std::optional<int> type = choice(*arguments, "thesaurus", 1, spell::ThesaurusCount);
     if (!type)
         return reportError("the thesaurus must be 1 (American) or 2 (British)\n" + usage);
-    auto lookup = spell::ThesaurusLookup::open(programDirectory(), *type);
+    auto lookup = spell::ThesaurusLookup::open(runFolders().data, *type);
     if (!lookup)
         return reportError(lookup.error().text + " (" + std::string(spell::thesaurusFile(*type)) + ")");
     const std::string word(trimmed(utf8ToWindows1252(arguments->positional()[0])));

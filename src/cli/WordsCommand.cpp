@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CommandUsage.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "model/WordTextTransfer.h"
@@ -20,7 +21,7 @@ int runWords(const std::vector<std::string> &words)
     const std::vector<std::string> &positional = arguments->positional();
     const auto out = arguments->option("out");
     if (positional.size() != 2 || !out)
-        return reportError("usage: gridwright-cli words COLL.ZP3 N --out FILE [--sep C]");
+        return reportError(usageLine("words"));
     const std::string separator = utf8ToWindows1252(arguments->option("sep").value_or(":"));
     if (separator.size() != 1 || separator == " ")
         return reportError("--sep takes one character other than a blank");

@@ -854,7 +854,7 @@ void TWordList::DeleteShapeClick()
         return;
     const int position = m_shapeBox->currentRow();
     if (const Status deleted
-        = shapes::deleteShape(m_context.shapeLibrary(), entry->record, fingerprintOf(*m_context.currentShape));
+        = shapes::deleteShape(m_context.shapeLibraryToChange(), entry->record, fingerprintOf(*m_context.currentShape));
         !deleted)
         app::show(this, deleted.error());
     LoadInLayouts();
@@ -881,7 +881,7 @@ void TWordList::ImportShapeClick()
         return;
     m_context.settings.lastImportShapeFile = settingsPath(*chosen);
     const Result<shapes::ImportedShape> imported
-        = shapes::importShape(chosen->toStdString(), m_context.shapeLibrary());
+        = shapes::importShape(chosen->toStdString(), m_context.shapeLibraryToChange());
     if (!imported) {
         app::show(this, imported.error());
         return;

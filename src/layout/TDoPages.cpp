@@ -874,7 +874,7 @@ void TDoPages::SaveButtonClick()
     storePagePixels(layout, m_zoom);
     const std::optional<int> replacing
         = m_mode == PageDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
-    if (const Status done = saveLayout(m_context.layoutLibrary(), layout, replacing, m_loaded); !done) {
+    if (const Status done = saveLayout(m_context.layoutLibraryToChange(), layout, replacing, m_loaded); !done) {
         app::show(this, done.error());
         // The layout loaded is no longer in the library: its chooser lists the library anew.
         if (done.error() == layoutChangedElsewhere())

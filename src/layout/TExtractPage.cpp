@@ -54,7 +54,7 @@ void TExtractPage::ExtractClick()
         app::show(this, puzzle.error());
         return;
     }
-    const auto added = addLayout(m_context.layoutLibrary(), puzzle->layout);
+    const auto added = addLayout(m_context.layoutLibraryToChange(), puzzle->layout);
     if (!added) {
         app::show(this, added.error());
         return;

@@ -353,7 +353,7 @@ void TListPages::DeleteClick()
         + toQString(m_entries[row].text) + QStringLiteral("\"?");
     if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
         return;
-    if (const Status deleted = deleteLayout(m_context.layoutLibrary(), m_entries[row].record, fingerprintOf(*m_selected));
+    if (const Status deleted = deleteLayout(m_context.layoutLibraryToChange(), m_entries[row].record, fingerprintOf(*m_selected));
         !deleted)
         // Reloaded all the same: another program may have changed the library.
         app::show(this, deleted.error());
@@ -406,7 +406,7 @@ void TListPages::ImportClick()
     if (!chosen)
         return;
     m_context.settings.lastImportLayoutFile = chosen->toStdString();
-    const auto imported = importLayout(chosenPath(*chosen), m_context.layoutLibrary());
+    const auto imported = importLayout(chosenPath(*chosen), m_context.layoutLibraryToChange());
     if (!imported) {
         app::show(this, imported.error());
         return;

@@ -34,13 +34,14 @@ std::string lastGroupDefault(const std::filesystem::path &directory)
     return (directory / (onlySample ? "SAMPLE.ZP3" : "DEFAULT.ZP3")).string();
 }
 
-std::string defaultOf(const SettingsKey &key, const std::filesystem::path &directory)
+std::string defaultOf(
+    const SettingsKey &key, const std::filesystem::path &directory, const std::filesystem::path &collections)
 {
     switch (key.defaultRule) {
     case SettingsDefault::StartDirectory:
         return directory.string();
     case SettingsDefault::LastGroup:
-        return lastGroupDefault(directory);
+        return lastGroupDefault(collections);
     case SettingsDefault::Given:
         break;
     }
@@ -62,12 +63,19 @@ std::string textOf(const SettingsKey &key, std::optional<std::string_view> store
 
 Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory)
 {
+    return readSettings(ini, startDirectory, startDirectory);
+}
+
+Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory)
+{
     const std::filesystem::path directory = withoutTrailingSeparator(startDirectory);
+    const std::filesystem::path collections = withoutTrailingSeparator(collectionDirectory);
     Settings settings;
     for (const SettingsKey &key : settingsKeys()) {
         const std::optional<std::string_view> stored = ini.value(key.section, key.key);
         // The default may look at the disk: only asked for when the file does not decide.
-        const auto fallback = [&] { return defaultOf(key, directory); };
+        const auto fallback = [&] { return defaultOf(key, directory, collections); };
         // The stored value, or the default, given to read.
         const auto fromRaw = [&](const auto &read) { return stored ? read(*stored) : read(fallback()); };
         std::visit(Overloaded {
@@ -106,6 +114,12 @@ void writeSettings(const Settings &settings, IniFile &ini)
 Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory)
 {
     return readSettings(IniFile::load(iniFile), startDirectory);
+}
+
+Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory)
+{
+    return readSettings(IniFile::load(iniFile), startDirectory, collectionDirectory);
 }
 
 Status saveSettings(const Settings &settings, const std::filesystem::path &iniFile)

@@ -122,14 +122,19 @@ struct Settings
 };
 
 // Reads every key from a settings document; a missing section or key gives its default.
-// startDirectory supplies the defaults of the file name keys and of "Last Group".
+// startDirectory supplies the defaults of the file name keys, collectionDirectory (the start
+// directory too unless the program is installed) that of "Last Group".
 Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory);
+Settings readSettings(const IniFile &ini, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory);
 
 // Sets every key in a settings document, keeping every other line of it.
 void writeSettings(const Settings &settings, IniFile &ini);
 
 // readSettings of the settings file; a missing file gives every default.
 Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory);
+Settings loadSettings(const std::filesystem::path &iniFile, const std::filesystem::path &startDirectory,
+    const std::filesystem::path &collectionDirectory);
 
 // Writes every key into the settings file, keeping every other line of it.  The file is
 // rewritten only when a value changed, and is replaced whole or not at all.

@@ -274,7 +274,7 @@ void TDoShapes::SaveClick()
     shape.title.assign(storedText(fromQString(m_title->text()), decltype(shape.title)::capacity));
     const std::optional<int> replacing
         = m_mode == ShapeDesignerMode::Modify ? std::optional(m_recordNumber) : std::nullopt;
-    if (const Status done = saveShape(m_context.shapeLibrary(), shape, replacing, m_loaded); !done) {
+    if (const Status done = saveShape(m_context.shapeLibraryToChange(), shape, replacing, m_loaded); !done) {
         app::show(this, done.error());
         // The shape loaded is no longer in the library: its chooser lists the library anew.
         if (done.error() == shapeChangedElsewhere())

@@ -197,7 +197,7 @@ void TSelectShapes::DeleteClick()
         + toQString(m_entries[row].text) + QStringLiteral("\"?");
     if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
         return;
-    if (const Status deleted = deleteShape(m_context.shapeLibrary(), record, fingerprintOf(*m_context.currentShape));
+    if (const Status deleted = deleteShape(m_context.shapeLibraryToChange(), record, fingerprintOf(*m_context.currentShape));
         !deleted)
         app::show(this, deleted.error());
     if (reloadList())
@@ -242,7 +242,7 @@ void TSelectShapes::ImportClick()
     if (!chosen)
         return;
     m_context.settings.lastImportShapeFile = chosen->toStdString();
-    auto imported = importShape(chosenPath(*chosen), m_context.shapeLibrary());
+    auto imported = importShape(chosenPath(*chosen), m_context.shapeLibraryToChange());
     if (!imported) {
         app::show(this, imported.error());
         return;

@@ -17,12 +17,6 @@ constexpr std::array<DictionaryLanguage, DictionaryLanguageCount> Languages { {
     { 8, "Swedish", "sscesw.tlx", "sscesw1.clx", "Swed", 1053 },
 } };
 
-bool fileExists(const std::filesystem::path &file)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
-
 } // namespace
 
 const std::array<DictionaryLanguage, DictionaryLanguageCount> &dictionaryLanguages()
@@ -35,14 +29,6 @@ std::optional<DictionaryLanguage> dictionaryLanguage(int type)
     if (type < 1 || type > DictionaryLanguageCount)
         return std::nullopt;
     return Languages[std::size_t(type - 1)];
-}
-
-std::array<bool, DictionaryLanguageCount> installedDictionaries(const std::filesystem::path &directory)
-{
-    std::array<bool, DictionaryLanguageCount> installed {};
-    for (const DictionaryLanguage &language : Languages)
-        installed[std::size_t(language.type - 1)] = fileExists(directory / language.compressedLexicon);
-    return installed;
 }
 
 int settleDictionaryType(int stored, const std::array<bool, DictionaryLanguageCount> &installed)
@@ -100,10 +86,6 @@ std::string_view thesaurusFile(int type)
     }
 }
 
-std::array<bool, ThesaurusCount> installedThesauri(const std::filesystem::path &directory)
-{
-    return { fileExists(directory / thesaurusFile(1)), fileExists(directory / thesaurusFile(2)) };
-}
 
 int settleThesaurusType(int stored, const std::array<bool, ThesaurusCount> &installed)
 {

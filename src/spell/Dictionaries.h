@@ -32,7 +32,8 @@ const std::array<DictionaryLanguage, DictionaryLanguageCount> &dictionaryLanguag
 // The language of type 1..8; nullopt for any other number.
 std::optional<DictionaryLanguage> dictionaryLanguage(int type);
 
-// One flag per language (index type - 1): its compressed main lexicon exists in directory.
+// One flag per language (index type - 1): its compressed main lexicon is in directory, or
+// the system's dictionaries stand in for it there (ProgramLexicons.h).
 std::array<bool, DictionaryLanguageCount> installedDictionaries(const std::filesystem::path &directory);
 
 // Start-up settling: a type 2..8 whose language is not installed becomes 1; then 1 becomes 0
@@ -58,7 +59,7 @@ std::string_view thesaurusName(int type);
 // "thesdbam.cth" or "thesdbbr.cth" for 1 or 2; empty otherwise.
 std::string_view thesaurusFile(int type);
 
-// One flag per thesaurus (index type - 1): its file exists in directory.
+// One flag per thesaurus (index type - 1): its file is in directory, or stood in for.
 std::array<bool, ThesaurusCount> installedThesauri(const std::filesystem::path &directory);
 
 // Start-up settling: 2 becomes 1 when British is missing; then 1 becomes 0 when American is

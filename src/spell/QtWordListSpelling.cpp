@@ -34,7 +34,7 @@ void DoSpellCheck(editor::TWordList &editor, app::AppContext &context, int dicti
     WalkEnd end = WalkEnd::AllFound;
     {
         Result<SpellCheckSession> session
-            = SpellCheckSession::open(context.programDirectory, dictionaryType, context.spelling.userStem);
+            = SpellCheckSession::open(context.folders.data, context.folders.user, dictionaryType, context.spelling.userStem);
         if (!session) {
             app::show(&editor, session.error());
             return;

@@ -19,7 +19,8 @@ Failure missingDictionary()
 } // namespace
 
 Result<SpellCheckSession> SpellCheckSession::open(
-    const std::filesystem::path &directory, int dictionaryType, std::string_view userStem)
+    const std::filesystem::path &directory, const std::filesystem::path &userDirectory, int dictionaryType,
+    std::string_view userStem)
 {
     const auto language = dictionaryLanguage(dictionaryType);
     if (!language)
@@ -31,7 +32,7 @@ Result<SpellCheckSession> SpellCheckSession::open(
     // User lexicons that cannot be read are passed over; the main ones must open.
     for (const std::string &name : { excludeLexiconName(userStem), includeLexiconName(userStem) }) {
         std::error_code error;
-        const std::filesystem::path file = directory / name;
+        const std::filesystem::path file = userDirectory / name;
         if (userStem.empty() || !std::filesystem::is_regular_file(file, error))
             continue;
         const std::int16_t lexicon = SSCE_OpenLex(session.m_session, file.c_str(), SsceOpenToRead);

@@ -4,6 +4,7 @@
 #include "spell/DictionaryEncoding.h"
 #include "spell/LexiconFile.h"
 #include "spell/MemoryFile.h"
+#include "spell/ProgramLexicons.h"
 
 #include <algorithm>
 #include <array>
@@ -283,7 +284,7 @@ std::int16_t SSCE_OpenLex(std::int16_t sessionNumber, const char *path, std::int
         return SsceBadSession;
     if (!path)
         return SsceBadArgument;
-    auto file = readLexiconFile(path);
+    auto file = readProgramLexicon(path);
     if (!file)
         return SsceFileError;
     OpenLexicon lexicon;

@@ -98,7 +98,7 @@ void TSpellSuggest::AbortButtonClick()
 void TSpellSuggest::AddButtonClick()
 {
     const Status added
-        = addToIncludeLexicon(m_context.programDirectory / includeLexiconName(m_context.spelling.userStem),
+        = addToIncludeLexicon(m_context.folders.user / includeLexiconName(m_context.spelling.userStem),
             userLexiconLanguage(m_dictionaryType).languageId, m_word);
     if (!added)
         app::show(this, added.error());

@@ -71,7 +71,7 @@ TThesaurus::~TThesaurus() = default;
 void TThesaurus::FormShow()
 {
     Result<std::unique_ptr<ThesaurusLookup>> opened
-        = ThesaurusLookup::open(m_context.programDirectory, m_type);
+        = ThesaurusLookup::open(m_context.folders.data, m_type);
     if (!opened) {
         app::show(this, opened.error());
         return;

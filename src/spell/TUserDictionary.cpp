@@ -59,7 +59,7 @@ TUserDictionary::TUserDictionary(app::AppContext &context, Mode mode, QWidget *p
 std::filesystem::path TUserDictionary::lexiconFile() const
 {
     const std::string &stem = m_context.spelling.userStem;
-    return m_context.programDirectory
+    return m_context.folders.user
         / (m_mode == Mode::Include ? includeLexiconName(stem) : excludeLexiconName(stem));
 }
 

@@ -4,6 +4,7 @@
 #include "spell/DictionaryEncoding.h"
 #include "spell/LexiconFile.h"
 #include "spell/MemoryFile.h"
+#include "spell/ProgramLexicons.h"
 
 #include <algorithm>
 #include <array>
@@ -291,7 +292,7 @@ std::int16_t ThesDB_OpenThesaurus(std::int16_t sessionNumber, const char *path)
         return ThesBadSession;
     if (!path)
         return ThesFileError;
-    const auto file = readLexiconFile(path);
+    const auto file = readProgramLexicon(path);
     if (!file || file->kind != LexiconKindThesaurus || file->sections.size() != 2
         || !thesaurusSectionsConsistent(file->sections[0], file->sections[1]))
         return ThesFileError;

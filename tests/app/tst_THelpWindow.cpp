@@ -30,7 +30,7 @@ void HelpWindowTest::helpFileHoldsTheKeywordAnchors()
 void HelpWindowTest::opensAtTheAnchor()
 {
     test::TestWorkspace workspace;
-    const QString program = QString::fromStdString(workspace.context().programDirectory.string());
+    const QString program = QString::fromStdString(workspace.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
     int previous = -1;
     for (const char *anchor :

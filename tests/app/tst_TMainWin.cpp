@@ -998,7 +998,7 @@ void MainWindowTest::helpAndManual()
         QString(
             "Error|The User Manual could not be located.  Please make sure the user manual was installed.  A "
             "copy is available at our web site."));
-    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    const QString program = QString::fromStdString(h.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HTML", program + "/GRIDW.HTML"));
     h.item("MenuUserManual")->trigger();
     QCOMPARE(documents, QList<QUrl>({ QUrl::fromLocalFile(program + "/GRIDW.HTML") }));
@@ -1153,7 +1153,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
         QVERIFY(text.contains(start));
         writeBytes(ini, text.toUtf8());
     }
-    const QString program = QString::fromStdString(h.context().programDirectory.string());
+    const QString program = QString::fromStdString(h.context().folders.data.string());
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", program + "/GRIDW.HLP"));
     h.open().show();
     const QString scratch = h.workspace.path("scratch.ini");

@@ -762,7 +762,7 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        context.programDirectory = workspace.path(QStringLiteral("missing/folder")).toStdString();
+        context.folders.data = context.folders.libraries = workspace.path(QStringLiteral("missing/folder")).toStdString();
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(designer);
@@ -788,7 +788,7 @@ private Q_SLOTS:
         action(designer, "MenuHelp")->trigger();
         QVERIFY(opened.isEmpty());
         QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
-        context.programDirectory = GW_PROGRAM_DIR;
+        context.folders.data = GW_PROGRAM_DIR;
         action(designer, "MenuHelp")->trigger();
         QCOMPARE(opened, QStringList { QStringLiteral("gw::app::THelpWindow") });
     }

@@ -24,7 +24,7 @@ inline void installSpelling(TestWorkspace &workspace, std::initializer_list<cons
     for (const char *file : files)
         QFile::link(QString(GW_PROGRAM_DIR "/") + file, workspace.path(QString("program/") + file));
     app::AppContext &context = workspace.context();
-    context.spelling = spell::settleSpelling(context.settings, context.programDirectory);
+    context.spelling = spell::settleSpelling(context.settings, context.folders.data);
 }
 
 inline constexpr std::initializer_list<const char *> AmericanFiles = { "ssceam.tlx", "ssceam1.clx" };

@@ -36,7 +36,7 @@ TEST(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
             true, false, false, false, false, false, false, false }));
     EXPECT_EQ(installedThesauri(output), (std::array<bool, ThesaurusCount> { false, false }));
     EXPECT_EQ(settleDictionaryType(5, installed), 1);
-    auto session = SpellCheckSession::open(output, 1, "Engl");
+    auto session = SpellCheckSession::open(output, output, 1, "Engl");
     ASSERT_TRUE(session);
     EXPECT_TRUE(session->accepted("crossword"));
 }

@@ -51,7 +51,7 @@ TEST_P(LanguageMisspelling, IsFlaggedWithASensibleFirstSuggestion)
 {
     const Misspelling &c = GetParam();
     SKIP_UNLESS_INSTALLED(c.type);
-    auto session = SpellCheckSession::open(programDir(), c.type, "");
+    auto session = SpellCheckSession::open(programDir(), programDir(), c.type, "");
     ASSERT_TRUE(session) << session.error().text;
     EXPECT_FALSE(session->accepted(ansi(c.wrong)));
     const auto suggestions = session->suggestions(ansi(c.wrong));
@@ -71,11 +71,11 @@ TEST(SpellEngine, AccentedWordsAreAcceptedInFrenchAndGerman)
 {
     SKIP_UNLESS_INSTALLED(5);
     SKIP_UNLESS_INSTALLED(6);
-    auto french = SpellCheckSession::open(programDir(), 5, "");
+    auto french = SpellCheckSession::open(programDir(), programDir(), 5, "");
     ASSERT_TRUE(french);
     EXPECT_TRUE(french->accepted(ansi("été")));
     EXPECT_TRUE(french->accepted(ansi("ÉTÉ"))); // grid words are upper case
-    auto german = SpellCheckSession::open(programDir(), 6, "");
+    auto german = SpellCheckSession::open(programDir(), programDir(), 6, "");
     ASSERT_TRUE(german);
     EXPECT_TRUE(german->accepted(ansi("Mädchen")));
     EXPECT_TRUE(german->accepted(ansi("Straße")));
@@ -86,7 +86,7 @@ TEST(SpellEngine, AccentedWordsAreAcceptedInFrenchAndGerman)
 TEST(SpellEngine, MarksAroundAWordAndDigitsAreNotSpelt)
 {
     SKIP_UNLESS_INSTALLED(1);
-    auto session = SpellCheckSession::open(programDir(), 1, "");
+    auto session = SpellCheckSession::open(programDir(), programDir(), 1, "");
     ASSERT_TRUE(session);
     EXPECT_TRUE(session->accepted("dog!"));
     EXPECT_TRUE(session->accepted("'dog'"));
@@ -105,14 +105,17 @@ TEST(SpellEngine, IncludeAndExcludeLexiconsChangeTheVerdict)
     SpellScratch dir("verdict");
     ASSERT_TRUE(dir.linkAmerican());
     {
-        auto plain = SpellCheckSession::open(dir.path(), 1, "Engl");
+        auto plain = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
         ASSERT_TRUE(plain);
         EXPECT_TRUE(plain->accepted("receive"));
         EXPECT_FALSE(plain->accepted("Zorblax"));
     }
-    ASSERT_TRUE(writeUserLexicon(dir.path() / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "zorblax" }));
-    ASSERT_TRUE(writeUserLexicon(dir.path() / "ExcEngl.tlx", SsceExcludeLexicon, 1033, { "Receive" }));
-    auto session = SpellCheckSession::open(dir.path(), 1, "Engl");
+    // The user's lexicons live in the user's folder, apart from the program's.
+    const std::filesystem::path user = dir.path() / "user";
+    std::filesystem::create_directories(user);
+    ASSERT_TRUE(writeUserLexicon(user / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "zorblax" }));
+    ASSERT_TRUE(writeUserLexicon(user / "ExcEngl.tlx", SsceExcludeLexicon, 1033, { "Receive" }));
+    auto session = SpellCheckSession::open(dir.path(), user, 1, "Engl");
     ASSERT_TRUE(session);
     EXPECT_TRUE(session->accepted("Zorblax")); // case-blind
     EXPECT_TRUE(session->accepted("ZORBLAX"));
@@ -133,7 +136,7 @@ TEST(SpellEngine, MainLexiconsUnderUserLexiconNamesArePassedOver)
     ASSERT_TRUE(dir.linkAmerican());
     std::filesystem::create_symlink(programDir() / "ssceam.tlx", dir.path() / "ExcEngl.tlx");
     std::filesystem::create_symlink(programDir() / "ssceam1.clx", dir.path() / "IncEngl.tlx");
-    auto session = SpellCheckSession::open(dir.path(), 1, "Engl");
+    auto session = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
     ASSERT_TRUE(session) << session.error().text;
     EXPECT_TRUE(session->accepted("dog"));
     EXPECT_FALSE(session->accepted("dgo"));
@@ -145,12 +148,12 @@ TEST(SpellEngine, AMissingMainLexiconFailsAndClosesWhatWasOpened)
     ASSERT_TRUE(writeUserLexicon(dir.path() / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "a" }));
     // More failing opens than the engine has session slots: each must give its slot back.
     for (int k = 0; k < 40; ++k) {
-        auto session = SpellCheckSession::open(dir.path(), 1, "Engl");
+        auto session = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
         ASSERT_FALSE(session);
         EXPECT_EQ(session.error(), (gw::Failure { "Error", "Could not find one of the dictionary files." }));
     }
-    EXPECT_FALSE(SpellCheckSession::open(programDir(), 0, "Engl"));
-    EXPECT_FALSE(SpellCheckSession::open(programDir(), 9, "Engl"));
+    EXPECT_FALSE(SpellCheckSession::open(programDir(), programDir(), 0, "Engl"));
+    EXPECT_FALSE(SpellCheckSession::open(programDir(), programDir(), 9, "Engl"));
     const std::int16_t session = SSCE_OpenSession();
     EXPECT_GT(session, 0);
     SSCE_CloseSession(session);
@@ -212,7 +215,7 @@ TEST(SpellEngine, UnknownHandlesAreRefused)
 TEST(SpellEngine, SuggestionBufferIsNeverOverrun)
 {
     SKIP_UNLESS_INSTALLED(1);
-    auto session = SpellCheckSession::open(programDir(), 1, "");
+    auto session = SpellCheckSession::open(programDir(), programDir(), 1, "");
     ASSERT_TRUE(session);
     const std::int16_t number = SSCE_OpenSession();
     ASSERT_GT(number, 0);

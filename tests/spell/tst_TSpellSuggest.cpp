@@ -26,7 +26,7 @@ struct Editor : test::WordListEditor
     }
 
     bool enabled(const char *button) { return find<QPushButton>(button)->isEnabled(); }
-    QString includeFile() { return workspace.path("program/IncEngl.tlx"); }
+    QString includeFile() { return workspace.path("start/IncEngl.tlx"); }
     QStringList messages() const
     {
         QStringList shown;

@@ -43,7 +43,7 @@ struct Maintenance
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    QString file(const char *name) { return workspace.path(QString("program/") + name); }
+    QString file(const char *name) { return workspace.path(QString("start/") + name); }
     QString lexiconFile() { return QString::fromStdString(window->lexiconFile().string()); }
     QListWidget *words() { return window->findChild<QListWidget *>("WordList"); }
     QString heading() { return window->findChild<QLabel *>("Heading")->text(); }
@@ -142,7 +142,7 @@ void TestTUserDictionary::excludedWordIsFlagged()
 {
     Maintenance m;
     const auto check = [&] {
-        auto session = spell::SpellCheckSession::open(m.workspace.context().programDirectory, 1, "Engl");
+        auto session = spell::SpellCheckSession::open(m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
         return session && session->accepted("house");
     };
     QVERIFY(check());

@@ -52,8 +52,8 @@ TestWorkspace::TestWorkspace()
     QDir(m_dir.path()).mkdir("start");
     for (const char *bundled : { "ZPFLAY.DAT", "ZPFPAGE.DAT" })
         QFile::copy(QString(GW_SOURCE_DIR "/data/") + bundled, m_dir.filePath(QString("program/") + bundled));
-    m_context->programDirectory = m_dir.filePath("program").toStdString();
     m_context->startDirectory = m_dir.filePath("start").toStdString();
+    m_context->folders = programFolders(m_dir.filePath("program").toStdString(), m_context->startDirectory);
     m_context->settings = model::loadSettings(m_context->settingsFile(), m_context->startDirectory);
 }
 

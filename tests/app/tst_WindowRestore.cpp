@@ -1,0 +1,99 @@
+#include "app/TAbout.h"
+#include "app/THelpWindow.h"
+#include "app/TManualNotice.h"
+#include "app/TOtherProducts.h"
+#include "app/TTipOfDay.h"
+#include "generate/TWordLetters.h"
+#include "layout/TClueHeaders.h"
+#include "shapes/TSelectShapes.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWindowStateChangeEvent>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace gw;
+
+using WindowMaker = std::function<std::unique_ptr<QDialog>(app::AppContext &)>;
+Q_DECLARE_METATYPE(WindowMaker)
+
+class WindowRestoreTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void restoredFromTheTaskBarKeepsItsPlace_data();
+    void restoredFromTheTaskBarKeepsItsPlace();
+    void shownAgainKeepsItsPlace_data() { restoredFromTheTaskBarKeepsItsPlace_data(); }
+    void shownAgainKeepsItsPlace();
+};
+
+namespace {
+
+std::string acrossHeader = "Across", downHeader = "Down";
+
+// What the window system sends a window the user brings back from the task bar.
+void restoreFromTaskBar(QWidget &window)
+{
+    QWindowStateChangeEvent restored(Qt::WindowMinimized);
+    QApplication::sendEvent(&window, &restored);
+}
+
+} // namespace
+
+void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace_data()
+{
+    QTest::addColumn<WindowMaker>("make");
+    QTest::newRow("TAbout") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<app::TAbout>(c, nullptr); });
+    QTest::newRow("TManualNotice") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<app::TManualNotice>(c, nullptr); });
+    QTest::newRow("TOtherProducts") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<app::TOtherProducts>(c, nullptr); });
+    QTest::newRow("TTipOfDay") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<app::TTipOfDay>(c, 0, nullptr); });
+    QTest::newRow("TWordLetters") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<generate::TWordLetters>(c, nullptr); });
+    QTest::newRow("TClueHeaders") << WindowMaker([](app::AppContext &c) {
+        return std::make_unique<layout::TClueHeaders>(c, acrossHeader, downHeader, "Clue Headers", nullptr);
+    });
+    QTest::newRow("TSelectShapes") << WindowMaker(
+        [](app::AppContext &c) { return std::make_unique<shapes::TSelectShapes>(c, nullptr); });
+}
+
+// A window the user moved and then brought back from the task bar stays where the user put it.
+void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace()
+{
+    QFETCH(WindowMaker, make);
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<QDialog> window = make(workspace.context());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->move(3, 5);
+    const QRect placed = window->geometry();
+    restoreFromTaskBar(*window);
+    QCOMPARE(window->geometry(), placed);
+}
+
+// Shown again by the program, a window keeps the place and scale it was given.
+void WindowRestoreTest::shownAgainKeepsItsPlace()
+{
+    QFETCH(WindowMaker, make);
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<QDialog> window = make(workspace.context());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->move(3, 5);
+    const QRect placed = window->geometry();
+    window->hide();
+    window->show();
+    QCOMPARE(window->geometry(), placed);
+}
+
+QTEST_MAIN(WindowRestoreTest)
+#include "tst_WindowRestore.moc"

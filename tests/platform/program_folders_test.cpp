@@ -1,0 +1,118 @@
+#include "platform/ProgramFolders.h"
+#include "support/ShellRun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using gw::ProgramFolders;
+
+class ProgramFoldersTest : public gw::test::ScratchFolderTest
+{
+protected:
+    // An installation under dir()/usr: the programs in bin, the data in share/gridwright.
+    fs::path install()
+    {
+        const fs::path data = dir() / "usr" / "share" / "gridwright";
+        fs::create_directories(data);
+        fs::create_directories(dir() / "usr" / "bin");
+        std::ofstream(data / "ZPFLAY.DAT") << "shipped shapes";
+        std::ofstream(data / "SAMPLE.ZP3") << "sample puzzles";
+        return dir() / "usr" / "bin";
+    }
+    gw::Environment environment(std::map<std::string, std::string> variables)
+    {
+        return [variables](const char *name) -> std::optional<std::string> {
+            const auto found = variables.find(name);
+            return found == variables.end() ? std::nullopt : std::optional<std::string>(found->second);
+        };
+    }
+    std::string text(const fs::path &file)
+    {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+// Run from the build tree: data beside the program, and everything the user makes in the start
+// directory, never in the build tree that `make clean` removes.
+TEST_F(ProgramFoldersTest, RunFromItsOwnFolderKeepsUserFilesInTheStartDirectory)
+{
+    const fs::path bin = dir() / "build" / "bin";
+    fs::create_directories(bin);
+    const ProgramFolders folders = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
+    EXPECT_FALSE(folders.installed);
+    EXPECT_EQ(folders.data, bin);
+    EXPECT_EQ(folders.libraries, bin);
+    EXPECT_EQ(folders.settingsFile(), dir() / "run" / "GRIDW3.INI");
+    EXPECT_EQ(folders.user, dir() / "run");
+}
+
+// Earlier builds wrote the user lexicons into build/bin, which `make clean` removes.
+TEST_F(ProgramFoldersTest, UserLexiconsLeaveTheBuildTree)
+{
+    const fs::path bin = dir() / "build" / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(dir() / "run");
+    std::ofstream(bin / "IncEngl.tlx") << "old words";
+    std::ofstream(bin / "ExcFrnch.tlx") << "old French";
+    std::ofstream(dir() / "run" / "ExcFrnch.tlx") << "newer French";
+    std::ofstream(bin / "ssceam.tlx") << "main lexicon";
+    gw::prepareUserFolders(gw::programFolders(bin, dir() / "run", environment({})));
+    EXPECT_EQ(text(dir() / "run" / "IncEngl.tlx"), "old words");
+    EXPECT_FALSE(fs::exists(bin / "IncEngl.tlx"));
+    EXPECT_EQ(text(dir() / "run" / "ExcFrnch.tlx"), "newer French");
+    EXPECT_TRUE(fs::exists(bin / "ssceam.tlx"));
+    EXPECT_FALSE(fs::exists(dir() / "run" / "ssceam.tlx"));
+}
+
+TEST_F(ProgramFoldersTest, InstalledHonoursTheXdgFolders)
+{
+    const fs::path bin = install();
+    const ProgramFolders set = gw::programFolders(bin, "/somewhere",
+        environment({ { "HOME", "/home/t" }, { "XDG_CONFIG_HOME", "/c" }, { "XDG_DATA_HOME", "/d" } }));
+    EXPECT_TRUE(set.installed);
+    EXPECT_EQ(set.data, dir() / "usr" / "share" / "gridwright");
+    EXPECT_EQ(set.settingsFile(), fs::path("/c/gridwright/GRIDW3.INI"));
+    EXPECT_EQ(set.user, fs::path("/d/gridwright"));
+    EXPECT_EQ(set.libraries, fs::path("/d/gridwright"));
+
+    // Unset, empty or relative values fall back to the folders under the home folder.
+    const ProgramFolders unset = gw::programFolders(bin, "/somewhere",
+        environment({ { "HOME", "/home/t" }, { "XDG_CONFIG_HOME", "" }, { "XDG_DATA_HOME", "rel" } }));
+    EXPECT_EQ(unset.settings, fs::path("/home/t/.config/gridwright"));
+    EXPECT_EQ(unset.user, fs::path("/home/t/.local/share/gridwright"));
+}
+
+TEST_F(ProgramFoldersTest, FirstChangeCopiesTheShippedLibrary)
+{
+    const ProgramFolders folders = gw::programFolders(install(), dir(), environment({ { "HOME", dir() } }));
+    EXPECT_EQ(gw::libraryToRead(folders, "ZPFLAY.DAT"), folders.data / "ZPFLAY.DAT");
+    const fs::path changed = gw::libraryToChange(folders, "ZPFLAY.DAT");
+    EXPECT_EQ(changed, folders.user / "ZPFLAY.DAT");
+    EXPECT_EQ(text(changed), "shipped shapes");
+    std::ofstream(changed) << "the user's shapes";
+    EXPECT_EQ(gw::libraryToRead(folders, "ZPFLAY.DAT"), changed);
+    // A second change works on the user's copy, which is not copied over again.
+    EXPECT_EQ(text(gw::libraryToChange(folders, "ZPFLAY.DAT")), "the user's shapes");
+    EXPECT_EQ(text(folders.data / "ZPFLAY.DAT"), "shipped shapes");
+}
+
+TEST_F(ProgramFoldersTest, FirstStartFindsTheSamplePuzzlesOnce)
+{
+    const ProgramFolders folders = gw::programFolders(install(), dir(), environment({ { "HOME", dir() } }));
+    gw::prepareUserFolders(folders);
+    EXPECT_TRUE(fs::is_directory(folders.settings));
+    EXPECT_EQ(text(folders.user / "SAMPLE.ZP3"), "sample puzzles");
+    // The user's own collection is never joined by the sample again.
+    fs::remove(folders.user / "SAMPLE.ZP3");
+    std::ofstream(folders.user / "DEFAULT.ZP3") << "mine";
+    gw::prepareUserFolders(folders);
+    EXPECT_FALSE(fs::exists(folders.user / "SAMPLE.ZP3"));
+}
+
+} // namespace
