@@ -192,7 +192,6 @@ esac
 tree="$scratch/tree"
 build="$scratch/build"
 logs="$scratch/logs"
-applied_marker="$scratch/applied"
 mkdir -p "$tree" "$logs"
 
 applied_file=""
@@ -201,7 +200,6 @@ restore() {
     [[ -z $applied_file ]] && return
     printf '%s' "$applied_content" >"$tree/$applied_file"
     applied_file=""
-    rm -f "$applied_marker"
 }
 finish() {
     restore
@@ -210,22 +208,22 @@ finish() {
 trap finish EXIT
 trap 'exit 130' INT TERM
 
+# Only files whose content differs are copied, and they take the time of copying: a file put
+# back after a mutant is newer than the mutated objects, and must stay so.
 echo "copying the working tree to $tree"
 (cd "$root" && git ls-files -z --cached --others --exclude-standard) >"$scratch/files"
-(cd "$root" && tar --null --files-from="$scratch/files" -cf - 2>/dev/null) | tar -xpf - -C "$tree" || {
-    echo "the working tree could not be copied" >&2
-    exit 1
-}
+while IFS= read -r -d '' copied; do
+    [[ -f $root/$copied ]] || continue
+    if ! cmp -s "$root/$copied" "$tree/$copied"; then
+        mkdir -p "$(dirname "$tree/$copied")"
+        cp "$root/$copied" "$tree/$copied" || { echo "cannot copy $copied" >&2; exit 1; }
+    fi
+done <"$scratch/files"
 # Files gone from the working tree go from the copy too: the build gathers sources by folder.
 (cd "$tree" && find . -type f | sed 's|^\./||' | sort) >"$scratch/copied"
-tr '\0' '\n' <"$scratch/files" | sort >"$scratch/wanted"
+(cd "$root" && tr '\0' '\n' <"$scratch/files" | while IFS= read -r f; do [[ -f $f ]] && echo "$f"; done) |
+    sort >"$scratch/wanted"
 comm -23 "$scratch/copied" "$scratch/wanted" | while IFS= read -r stale; do rm -f "$tree/$stale"; done
-# A run stopped while a mutant was in place: the copy came back with its old time, older than
-# the mutated objects, so it is marked new to be compiled again.
-if [[ -f $applied_marker ]]; then
-    touch "$tree/$(cat "$applied_marker")"
-    rm -f "$applied_marker"
-fi
 
 echo "configuring and building in $build (-j$jobs); the first build takes a while"
 if ! cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
@@ -244,7 +242,7 @@ fi
 mapfile -t known_targets < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')
 targets_of() {
     local executable target known
-    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -N -V -R "$1") |
+    (cd "$build" && QT_QPA_PLATFORM=offscreen ctest -N -V -R "$1" 2>/dev/null) |
         sed -n 's/^[0-9]*: Test command: \([^ ]*\).*/\1/p' | sort -u |
         while IFS= read -r executable; do
             target=$(basename "$executable")
@@ -304,7 +302,6 @@ for i in "${selected[@]}"; do
         exit 1
     fi
     applied_file=$file
-    echo "$file" >"$applied_marker"
     printf '%s' "${applied_content/"${froms[$i]}"/"${tos[$i]}"}" >"$tree/$file"
 
     # shellcheck disable=SC2086 # the targets are words
