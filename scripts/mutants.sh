@@ -11,10 +11,12 @@
 # --only         run the named mutants only
 # --list         check the list and print it, build nothing
 # --keep-going   go on after a mutant that does not build or tests that fail unmutated
+# --jobs N       build and test with N jobs (2)
+# --timeout S    the longest a single test may run, in seconds (300); longer counts as failed
 #
 # One line per mutant: CAUGHT (a test failed), MISSED (all passed) or BROKEN (the mutant did
 # not build: the list needs mending).  Exits 0 unless a mutant is BROKEN or the selected tests
-# fail on the unmutated tree.
+# fail on the unmutated tree; then the scratch folder is kept for its logs.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -29,7 +31,7 @@ timeout=300
 arguments=("$@")
 
 usage() {
-    sed -n '6,11p' "$0" | sed 's/^# \{0,1\}//' >&2
+    sed -n '6,15p' "$0" | sed 's/^# \{0,1\}//' >&2
     exit 2
 }
 
@@ -289,10 +291,8 @@ if ! run_tests "$logs/unmutated.log" -I "0,0,0,$numbers"; then
     sed -n '/The following tests FAILED/,$p' "$logs/unmutated.log" >&2
     echo "the selected tests fail on the unmutated tree (log: $logs/unmutated.log)" >&2
     status=1
-    if [[ $keep_going -eq 0 ]]; then
-        remove_scratch=0
-        exit 1
-    fi
+    remove_scratch=0
+    [[ $keep_going -eq 1 ]] || exit 1
 else
     echo "they pass"
 fi
@@ -321,6 +321,7 @@ for i in "${selected[@]}"; do
         detail="does not build: $logs/$name.build.log"
         broken=$((broken + 1))
         status=1
+        remove_scratch=0
     elif run_tests "$logs/$name.test.log" -R "${tests[$i]}"; then
         result=MISSED
         detail=""
@@ -336,12 +337,12 @@ for i in "${selected[@]}"; do
     printf '%-34s %-7s %5ss  %s%s\n' "$name" "$result" $(($(date +%s) - mutant_started)) "$file" \
         "${detail:+ ($detail)}"
     if [[ $result == BROKEN && $keep_going -eq 0 ]]; then
-        remove_scratch=0
-        echo "stopped at a mutant that does not build; the scratch folder $scratch is kept" >&2
-        exit 1
+        echo "stopped at a mutant that does not build" >&2
+        break
     fi
 done
 
 total=$((caught + missed + broken))
 echo "caught $caught of $total ($missed missed, $broken broken) in $(($(date +%s) - started))s"
+[[ $remove_scratch -eq 0 && $status -ne 0 ]] && echo "the logs are kept in $logs" >&2
 exit $status
