@@ -19,7 +19,6 @@ private Q_SLOTS:
         std::string question = "Old question";
         layout::TBonusQuestion window(workspace.context(), question, nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TBonusQuestion");
         auto *box = window.findChild<QLineEdit *>("BonusQuestionEdit");
         QCOMPARE(box->text(), QString("Old question"));

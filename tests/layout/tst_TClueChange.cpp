@@ -21,10 +21,10 @@ private Q_SLOTS:
         down.setText(std::string(200, 'z'));
         layout::TClueChange window(workspace.context(), down, nullptr);
         QCOMPARE(window.windowTitle(), QString("Down Header"));
-        layout::TClueChange across(workspace.context(), test::sampleObject(ObjectKind::AcrossHeader, "X"), nullptr);
+        layout::TClueChange across(
+            workspace.context(), test::sampleObject(ObjectKind::AcrossHeader, "X"), nullptr);
         QCOMPARE(across.windowTitle(), QString("Across Header"));
         across.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&across));
         test::saveScreenshot(&across, "TClueChange");
 
         QCOMPARE(test::box(window, "HeaderBox")->text(), QString(25, 'z'));

@@ -20,7 +20,6 @@ private Q_SLOTS:
         std::string down = "D\xf6wn";
         layout::TClueHeaders window(workspace.context(), across, down, "Default Clue Headers", nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TClueHeaders");
         QCOMPARE(window.windowTitle(), QString("Default Clue Headers"));
         auto *acrossBox = window.findChild<QLineEdit *>("AcrossHeader");

@@ -101,7 +101,6 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         layout::TListPages window(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(rows(window),
             QStringList({ "Classic A4 (A4)", "Classic Letter (Letter)  <<DEFAULT>>", "Combined Clues (A4)",
                 "Landscape Letter (Letter)", "Skeleton Letter (Letter)", "Two Column Clues (Letter)",
@@ -201,7 +200,8 @@ private Q_SLOTS:
         window.setDesignerRunner(std::ref(designer));
         window.show();
         QCOMPARE(dialogs.lastMessage(), QString("Warning|No saved page layouts could be found."));
-        const char *needEntry[] = { "SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton" };
+        const char *needEntry[]
+            = { "SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton" };
         for (const char *button : needEntry)
             QVERIFY2(!enabled(window, button), button);
         test::clickButton(window, "NewButton");
@@ -314,7 +314,8 @@ private Q_SLOTS:
         QCOMPARE(dialogs.fileRequests().back().kind, app::FileDialogKind::Save);
         QCOMPARE(dialogs.lastMessage(), QString("OK|Page Layout Exported!"));
         QCOMPARE(workspace.context().settings.lastExportLayoutFile, pag.toStdString());
-        QCOMPARE(test::fileBytes(pag).mid(6), libraryBytes(workspace.context()).mid(5 * LayoutSize, LayoutSize));
+        QCOMPARE(
+            test::fileBytes(pag).mid(6), libraryBytes(workspace.context()).mid(5 * LayoutSize, LayoutSize));
 
         dialogs.chooseFile(pag);
         test::clickButton(window, "ImportButton");
@@ -377,7 +378,8 @@ private Q_SLOTS:
                 record = puzzle.recordNumber;
         const auto puzzle = model::readPuzzle(collection.toStdString(), record, Failure {});
         QVERIFY(puzzle.hasValue());
-        QCOMPARE(libraryBytes(workspace.context()).mid(BundledCount * LayoutSize), layoutBytes(puzzle->layout));
+        QCOMPARE(
+            libraryBytes(workspace.context()).mid(BundledCount * LayoutSize), layoutBytes(puzzle->layout));
 
         layout::TExtractPage extract(workspace.context(), nullptr);
         extract.findChild<QListWidget *>("PuzzleList")->setCurrentRow(0);

@@ -36,7 +36,6 @@ private Q_SLOTS:
         layout::TNumberClueFont window(workspace.context(), puzzle(false), nullptr);
         QVERIFY(window.findChild<QRadioButton *>("VerticalRadio")->isChecked());
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TNumberClueFont");
         test::clickButton(window, "FontButton");
         QCOMPARE(choices.fontPresets.back().font.family(), QString("Arial"));

@@ -31,7 +31,6 @@ private Q_SLOTS:
         test::ScriptedChoices choices;
         layout::TObjectBorders window(workspace.context(), rectangle(false), nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TObjectBorders");
         QCOMPARE(window.windowTitle(), QString("Border Info for Rectangle 1"));
         QVERIFY(!test::box(window, "WidthBox")->isEnabled());

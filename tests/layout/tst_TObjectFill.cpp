@@ -22,7 +22,6 @@ private Q_SLOTS:
         rectangle.fillColour = 0xFFFFFF;
         layout::TObjectFill window(workspace.context(), rectangle, nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TObjectFill");
         QVERIFY(!window.findChild<QPushButton *>("FillColourButton")->isEnabled());
         test::toggle(window, "FillInShapeCheck");

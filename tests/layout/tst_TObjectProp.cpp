@@ -27,7 +27,8 @@ private Q_SLOTS:
             { ObjectKind::AcrossClues, true, false }, { ObjectKind::WordList, true, false },
             { ObjectKind::CombinedClues, true, true }, { ObjectKind::Text, false, false } };
         for (const auto &expected : kinds) {
-            layout::TObjectProp window(workspace.context(), test::sampleObject(expected.kind, "Words"), nullptr);
+            layout::TObjectProp window(
+                workspace.context(), test::sampleObject(expected.kind, "Words"), nullptr);
             window.show();
             QCOMPARE(window.windowTitle(), QString("Properties for Words"));
             QCOMPARE(test::box(window, "ColumnsBox")->isVisible(), expected.columns);

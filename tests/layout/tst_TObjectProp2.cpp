@@ -36,7 +36,6 @@ private Q_SLOTS:
         test::ScriptedChoices choices;
         layout::TObjectProp2 window(workspace.context(), puzzle(), nullptr);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TObjectProp2");
         choices.colours.push_back(QColor(0, 0, 255));
         test::clickButton(window, "LineColourButton");

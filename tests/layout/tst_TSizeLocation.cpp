@@ -34,7 +34,6 @@ private Q_SLOTS:
         layout::TSizeLocation inches(
             workspace.context(), titleAt(48, 24, 144, 36), 48, true, PageWidth, PageHeight, nullptr);
         inches.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&inches));
         test::saveScreenshot(&inches, "TSizeLocation");
         QCOMPARE(test::box(inches, "LeftBox")->text(), QString("1.000"));
         QCOMPARE(test::box(inches, "TopBox")->text(), QString("0.500"));

@@ -31,7 +31,6 @@ private Q_SLOTS:
         auto *text = window.findChild<QPlainTextEdit *>("TextBox");
         QCOMPARE(text->toPlainText(), QString("Name:\nDate:"));
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         test::saveScreenshot(&window, "TTextInput");
         text->moveCursor(QTextCursor::End);
         QTest::keyClick(text, Qt::Key_Return);

@@ -267,8 +267,9 @@ private Q_SLOTS:
         QTest::mouseClick(button(stale, "Save"), Qt::LeftButton);
         QCOMPARE(libraryBytes(context), after);
         QCOMPARE(dialogs.lastMessage(),
-            QStringLiteral("Warning|This puzzle shape was changed or deleted by another program after it was loaded, "
-                           "so nothing was written.  The list has been reloaded."));
+            QStringLiteral(
+                "Warning|This puzzle shape was changed or deleted by another program after it was loaded, "
+                "so nothing was written.  The list has been reloaded."));
         QVERIFY(!stale.isVisible());
     }
 
