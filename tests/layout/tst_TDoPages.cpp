@@ -2,6 +2,7 @@
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutLibrary.h"
 #include "layout/LayoutUnits.h"
+#include "layout/PageDesign.h"
 #include "layout/TDoPages.h"
 #include "platform/QtText.h"
 #include "uisupport/UiTestSupport.h"
@@ -79,6 +80,19 @@ QAction *action(QWidget &designer, const char *name)
 QMenu *objectMenu(QWidget &designer)
 {
     return designer.findChild<QMenu *>(QStringLiteral("ObjectMenu"));
+}
+
+// The object menu's entries are enabled as the kind's entries say.
+void checkMenuEntries(QWidget &designer, ObjectKind kind)
+{
+    const layout::MenuEntries entries = layout::menuEntries(int(kind));
+    const std::pair<const char *, bool> items[] = { { "MenuProperties", entries.properties },
+        { "MenuBorder", entries.border }, { "MenuFill", entries.fill },
+        { "MenuChangeText", entries.changeText }, { "MenuTextFont", entries.textFont },
+        { "MenuClueNumberFont", entries.clueNumberFont }, { "MenuLoadBitmap", entries.loadBitmap } };
+    for (const auto &[name, enabled] : items)
+        QVERIFY2(action(designer, name)->isEnabled() == enabled, name);
+    QCOMPARE(designer.findChild<QMenu *>(QStringLiteral("MenuAlignment"))->isEnabled(), entries.alignment);
 }
 
 void showActive(QWidget &designer)
@@ -292,14 +306,13 @@ private Q_SLOTS:
         place(designer, "BitmapButton", QPoint(100, 100));
         openMenu(designer, QPoint(120, 120));
         QCOMPARE(designer.menuSlot(), 2);
-        QVERIFY(action(designer, "MenuLoadBitmap")->isEnabled());
-        QVERIFY(!action(designer, "MenuTextFont")->isEnabled());
+        checkMenuEntries(designer, ObjectKind::Bitmap);
         objectMenu(designer)->hide();
 
         openMenu(designer, QPoint(60, 60));
         QCOMPARE(designer.menuSlot(), 1);
         QCOMPARE(action(designer, "MenuTextFont")->text(), QStringLiteral("Answer Key Font"));
-        QVERIFY(!action(designer, "MenuLoadBitmap")->isEnabled());
+        checkMenuEntries(designer, ObjectKind::Puzzle);
         action(designer, "MenuBringToFront")->trigger();
         objectMenu(designer)->hide();
         QCOMPARE(action(designer, "MenuObject1")->text(), QStringLiteral("Bitmap 1"));

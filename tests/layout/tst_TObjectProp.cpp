@@ -3,6 +3,7 @@
 #include "uisupport/UiTestSupport.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QtTest>
 
 using namespace gw;
@@ -32,6 +33,7 @@ private Q_SLOTS:
             window.show();
             QCOMPARE(window.windowTitle(), QString("Properties for Words"));
             QCOMPARE(test::box(window, "ColumnsBox")->isVisible(), expected.columns);
+            QCOMPARE(window.findChild<QLabel *>("ColumnsLabel")->isVisible(), expected.columns);
             QCOMPARE(window.findChild<QCheckBox *>("SplitColumnsCheck")->isVisible(), expected.split);
             if (expected.split)
                 test::saveScreenshot(&window, "TObjectProp");
