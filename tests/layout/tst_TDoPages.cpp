@@ -490,6 +490,31 @@ private Q_SLOTS:
         }
     }
 
+    // A designer opened on a layout that another program then changed writes nothing over it,
+    // says why and closes, so that its chooser lists the library anew.
+    void saveOverALayoutChangedElsewhereWritesNothing()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        app::AppContext &context = workspace.context();
+        const LayoutRecord original = layout::defaultLayout();
+        const Result<int> record = layout::addLayout(context.layoutLibrary(), original);
+        QVERIFY(record);
+        TDoPages designer(context, PageDesignerMode::Modify, *record, original);
+        showActive(designer);
+        LayoutRecord changed = original;
+        changed.name.assign("Changed Elsewhere");
+        QVERIFY(layout::replaceLayout(context.layoutLibrary(), *record, changed, fingerprintOf(original)));
+        const QString library = QString::fromStdString(context.layoutLibrary().string());
+        const QByteArray before = test::fileBytes(library);
+        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        QCOMPARE(test::fileBytes(library), before);
+        QCOMPARE(dialogs.lastMessage(),
+            QStringLiteral("Warning|This page layout was changed or deleted by another program after it was "
+                           "loaded, so nothing was written.  The list has been reloaded."));
+        QVERIFY(!designer.isVisible());
+    }
+
     // The Zoom menu rescales by the fixed factors, keeps the level in the settings and redraws
     // the page and the rulers at the new size.
     void zoomMenuRescales()
