@@ -27,8 +27,6 @@ class WindowRestoreTest : public QObject
 private Q_SLOTS:
     void restoredFromTheTaskBarKeepsItsPlace_data();
     void restoredFromTheTaskBarKeepsItsPlace();
-    void shownAgainKeepsItsPlace_data() { restoredFromTheTaskBarKeepsItsPlace_data(); }
-    void shownAgainKeepsItsPlace();
 };
 
 namespace {
@@ -64,7 +62,8 @@ void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace_data()
         [](app::AppContext &c) { return std::make_unique<shapes::TSelectShapes>(c, nullptr); });
 }
 
-// A window the user moved and then brought back from the task bar stays where the user put it.
+// A window the user moved and then brought back from the task bar stays where the user put it,
+// and so does one the program shows again.
 void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace()
 {
     QFETCH(WindowMaker, make);
@@ -77,19 +76,6 @@ void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace()
     const QRect placed = window->geometry();
     restoreFromTaskBar(*window);
     QCOMPARE(window->geometry(), placed);
-}
-
-// Shown again by the program, a window keeps the place and scale it was given.
-void WindowRestoreTest::shownAgainKeepsItsPlace()
-{
-    QFETCH(WindowMaker, make);
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
-    std::unique_ptr<QDialog> window = make(workspace.context());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->move(3, 5);
-    const QRect placed = window->geometry();
     window->hide();
     window->show();
     QCOMPARE(window->geometry(), placed);
