@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-// Shared by the spelling and thesaurus engine tests (ssce_test.cpp, thesaurus_engine_test.cpp).
+// Shared by the spelling, lexicon and thesaurus engine tests.
 namespace gw::test {
 
 // The program directory of the build, where the lexicon and thesaurus files are made.
@@ -19,6 +19,23 @@ inline std::filesystem::path programDir()
 inline bool languageInstalled(int type)
 {
     return spell::installedDictionaries(programDir())[std::size_t(type - 1)];
+}
+
+// Links the system's American Hunspell dictionary, and no other, into folder, as on a machine
+// with only that package; false when the package is not installed.
+inline bool onlyAmericanHunspell(const std::filesystem::path &folder)
+{
+    std::filesystem::create_directories(folder);
+    for (const char *name : { "en_US.aff", "en_US.dic" }) {
+        const std::filesystem::path installed = std::filesystem::path("/usr/share/hunspell") / name;
+        std::error_code error;
+        if (!std::filesystem::exists(installed, error))
+            return false;
+        std::filesystem::create_symlink(installed, folder / name, error);
+        if (error)
+            return false;
+    }
+    return true;
 }
 
 // A fresh directory of its own for one test, removed when it goes.
