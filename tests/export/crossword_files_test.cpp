@@ -77,44 +77,35 @@ TEST_F(CrosswordFiles, ReaderOpensTheSamplePuzzleFromBothFiles)
     const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
     ASSERT_TRUE(exports::writeIpuz(grid, dir() / "sample.ipuz"));
     ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
-
-    for (const char *name : { "sample.ipuz", "sample.puz" }) {
-        SCOPED_TRACE(name);
-        const std::vector<std::string> facts = read(dir() / name);
-        EXPECT_TRUE(has(facts, "size 15 15"));
-        EXPECT_TRUE(has(facts, "title Farm Animals"));
-        const std::vector<std::string> rows = rowsOf(facts);
+    const std::vector<std::string> ipuz = read(dir() / "sample.ipuz");
+    const std::vector<std::string> puz = read(dir() / "sample.puz");
+    for (const auto *facts : { &ipuz, &puz }) {
+        SCOPED_TRACE(facts == &ipuz ? "sample.ipuz" : "sample.puz");
+        EXPECT_TRUE(has(*facts, "size 15 15"));
+        EXPECT_TRUE(has(*facts, "title Farm Animals"));
+        const std::vector<std::string> rows = rowsOf(*facts);
         ASSERT_EQ(rows.size(), 15u);
         EXPECT_EQ(rows[0], "###PIGLET#DUCK#");
         EXPECT_EQ(rows[14], "#TURKEY########");
         for (const auto &clue : grid.across)
-            EXPECT_TRUE(has(facts,
+            EXPECT_TRUE(has(*facts,
                 "number " + std::to_string(clue.number) + " " + std::to_string(clue.column) + " "
                     + std::to_string(clue.row)))
                 << clue.number;
     }
     // The ipuz file names each clue with its number.
-    const std::vector<std::string> ipuz = read(dir() / "sample.ipuz");
     for (const auto &clue : grid.across)
         EXPECT_TRUE(has(ipuz, "across " + std::to_string(clue.number) + " " + clue.text));
     for (const auto &clue : grid.down)
         EXPECT_TRUE(has(ipuz, "down " + std::to_string(clue.number) + " " + clue.text));
-}
 
-// The .puz file keeps its clues in the format's order (by number, across before down) and its
-// checksums right.  The reader hands the clue texts out all across first, then all down, in
-// the order of the file, which this reassembles.
-TEST_F(CrosswordFiles, PuzFileHasItsCluesInOrderAndItsChecksumsRight)
-{
-    const auto record = samplePuzzle(0);
-    ASSERT_TRUE(record);
-    const exports::CrosswordGrid grid = exports::CrosswordGrid::of(*record);
-    ASSERT_TRUE(exports::writePuz(grid, dir() / "sample.puz"));
-    const std::vector<std::string> facts = read(dir() / "sample.puz");
-    EXPECT_TRUE(has(facts, "checksums ok"));
-
+    // The .puz file keeps its clues in the format's order (by number, across before down) and
+    // its checksums right.  The reader hands the clue texts out all across first, then all
+    // down, in the order of the file, which this reassembles.
+    SCOPED_TRACE("PuzFileHasItsCluesInOrderAndItsChecksumsRight");
+    EXPECT_TRUE(has(puz, "checksums ok"));
     std::vector<std::string> inFile;
-    for (const std::string &fact : facts) {
+    for (const std::string &fact : puz) {
         for (const char *kind : { "across ", "down " }) {
             if (fact.rfind(kind, 0) == 0)
                 inFile.push_back(fact.substr(fact.find(' ', std::strlen(kind)) + 1));

@@ -127,39 +127,35 @@ class MetafileExport : public ScratchFolderTest
 TEST_F(MetafileExport, LetterPageGivesItsPixelsPhysicalSizeAndComment)
 {
     const report::RecordedPage page { report::PageSetup {} };
+    const std::string comment("Gridwright 98\0Crossword Puzzle\0", 31);
     ASSERT_TRUE(exports::writeMetafile(page, dir() / "a.wmf", exports::MetafileKind::Wmf));
     const std::string wmf = readFileBytes(dir() / "a.wmf", ExportedBytes).value();
     ASSERT_GE(wmf.size(), 40u);
     EXPECT_EQ(read32(wmf, 0), 0x9AC6CDD7u);
     EXPECT_EQ(read16(wmf, 10), 816); // bounding box right
     EXPECT_EQ(read16(wmf, 12), 1056); // and bottom
-    const int unitsPerInch = read16(wmf, 14);
-    EXPECT_EQ(816 * 2540 / unitsPerInch, 25908);
-    EXPECT_EQ(1056 * 2540 / unitsPerInch, 33528);
+    EXPECT_EQ(816 * 2540 / read16(wmf, 14), 25908) << "in the units per inch";
+    EXPECT_EQ(1056 * 2540 / read16(wmf, 14), 33528);
     std::uint16_t checksum = 0;
     for (std::size_t i = 0; i < 20; i += 2)
         checksum ^= read16(wmf, i);
     EXPECT_EQ(read16(wmf, 20), checksum);
     EXPECT_EQ(read32(wmf, 22 + 6), wmf.size() / 2 - 11) << "the size in words after the placeable header";
-    EXPECT_NE(wmf.find(std::string("Gridwright 98\0Crossword Puzzle\0", 31)), std::string::npos);
+    EXPECT_NE(wmf.find(comment), std::string::npos);
     EXPECT_EQ(wmfFunctions(wmf).back(), 0) << "ends with the end record";
 
     ASSERT_TRUE(exports::writeMetafile(page, dir() / "a.emf", exports::MetafileKind::Emf));
     const std::string emf = readFileBytes(dir() / "a.emf", ExportedBytes).value();
     ASSERT_GE(emf.size(), 108u);
-    EXPECT_EQ(read32(emf, 0), 1u);
-    EXPECT_EQ(read32(emf, 16), 815u) << "bounds, inclusive";
-    EXPECT_EQ(read32(emf, 20), 1055u);
-    EXPECT_EQ(read32(emf, 32), 25908u) << "frame";
-    EXPECT_EQ(read32(emf, 36), 33528u);
-    EXPECT_EQ(read32(emf, 48), emf.size()) << "bytes";
-    EXPECT_EQ(read32(emf, 72), 816u) << "device";
-    EXPECT_EQ(read32(emf, 76), 1056u);
-    const std::string description = emf.substr(read32(emf, 64), read32(emf, 60) * 2);
+    // Bounds (inclusive), frame, bytes and device size.
+    const std::pair<std::size_t, std::size_t> header[] = { { 0, 1 }, { 16, 815 }, { 20, 1055 }, { 32, 25908 },
+        { 36, 33528 }, { 48, emf.size() }, { 72, 816 }, { 76, 1056 } };
+    for (const auto &[at, value] : header)
+        EXPECT_EQ(read32(emf, at), value) << "at " << at;
     std::string narrowed;
-    for (std::size_t i = 0; i < description.size(); i += 2)
-        narrowed += description[i];
-    EXPECT_EQ(narrowed.substr(0, 31), std::string("Gridwright 98\0Crossword Puzzle\0", 31));
+    for (std::size_t i = 0; i < comment.size() * 2; i += 2)
+        narrowed += emf[read32(emf, 64) + i];
+    EXPECT_EQ(narrowed, comment);
     EXPECT_EQ(emfTypes(emf).back(), 14u) << "ends with the end record";
 }
 

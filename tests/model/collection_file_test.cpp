@@ -5,11 +5,9 @@
 #include "support/ShellRun.h"
 #include "support/TestRecords.h"
 
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -24,29 +22,6 @@ std::string puzzleBytes(std::string_view category, std::string_view title, char 
 {
     return bytesOf(*test::markedPuzzle(category, title, fill));
 }
-
-// Writes beyond `bytes` fail as on a full disk while the object lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-        : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    void (*m_handler)(int);
-    rlimit m_saved {};
-};
 
 class CollectionFileTest : public test::ScratchFolderTest
 {
@@ -99,21 +74,6 @@ TEST_F(CollectionFileTest, SaveAppendsOrOverwritesOneRecord)
     EXPECT_EQ(savePuzzle(nowhere, *m_one, true, 0, 0).error(), unableToSavePuzzle());
     EXPECT_EQ(readPuzzle(nowhere, 0, unableToLoadPuzzle()).error(), unableToLoadPuzzle());
     EXPECT_EQ(readPuzzle(m_path, 2, unableToAccessWordList()).error(), unableToAccessWordList());
-}
-
-// A full disk leaves neither half a record nor half an overwrite nor a new empty collection.
-TEST_F(CollectionFileTest, FailedWritesLeaveTheFileAsItWas)
-{
-    writeCollection(bytesOf(*m_one) + bytesOf(*m_two));
-    const std::filesystem::path fresh = dir() / "fresh.zp3";
-    // Each write gets 1000 bytes onto the disk before it fails.
-    for (const std::size_t limit : { 2 * RecordSize + 1000, RecordSize + 1000, std::size_t(1000) }) {
-        const FileSizeLimit full(limit);
-        const bool isNew = limit != RecordSize + 1000;
-        EXPECT_FALSE(savePuzzle(limit == 1000 ? fresh : m_path, *m_six, isNew, 1, fingerprintOf(*m_two)));
-    }
-    EXPECT_EQ(fileBytes(), bytesOf(*m_one) + bytesOf(*m_two));
-    EXPECT_FALSE(std::filesystem::exists(fresh));
 }
 
 // Record numbers must fit 16 bits: the append that would make record 65536 is refused.

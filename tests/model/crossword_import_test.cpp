@@ -1,6 +1,5 @@
 #include "layout/DefaultLayout.h"
 #include "model/CrosswordImport.h"
-#include "model/GridRuns.h"
 #include "model/PuzFile.h"
 #include "model/PuzzleTransfer.h"
 #include "platform/RecordFile.h"
@@ -216,34 +215,20 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
             text.replace(text.find(from), from.size(), to);
         return text;
     };
-    // 30 rows of ten two-letter words across, twenty long words down: 320 words.
-    std::string many = R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
-        "dimensions": {"width": 29, "height": 30}, "puzzle": [)";
-    std::string solution;
-    std::string clues[2]; // across, down
-    {
-        const auto letter = [](int c, int) { return c % 3 != 0; };
-        std::vector<std::vector<int>> numbers(30, std::vector<int>(29, 0));
-        for (const GridRun &run : numberedRuns(29, 30, letter)) {
-            numbers[static_cast<std::size_t>(run.row - 1)][static_cast<std::size_t>(run.column - 1)]
-                = run.number;
-            std::string &list = clues[run.across ? 0 : 1];
-            list += std::string(list.empty() ? "" : ",") + "[" + std::to_string(run.number) + ",\"x\"]";
-        }
-        for (int r = 1; r <= 30; ++r) {
-            std::string puzzleRow;
-            std::string solutionRow;
-            for (int c = 1; c <= 29; ++c) {
-                const std::string sep = c > 1 ? "," : "";
-                puzzleRow += sep + (letter(c, r) ? std::to_string(numbers[r - 1][c - 1]) : "\"#\"");
-                solutionRow += sep + (letter(c, r) ? "\"A\"" : "\"#\"");
-            }
-            many += std::string(r > 1 ? "," : "") + "[" + puzzleRow + "]";
-            solution += std::string(r > 1 ? "," : "") + "[" + solutionRow + "]";
-        }
-    }
-    many += "], \"solution\": [" + solution + "], \"clues\": {\"Across\": [" + clues[0] + "], \"Down\": ["
-        + clues[1] + "]}}";
+    // 18 rows of ten two-letter words across and twenty columns down make 200 words, which
+    // come in; one more word across is one too many.
+    std::string row = "AA";
+    for (int k = 1; k < 10; ++k)
+        row += ".AA";
+    PuzSpec most = pond();
+    most.rows.assign(18, row);
+    most.clues.assign(200, "x");
+    const auto mostRead = read(write("most.puz", puzFile(most)));
+    ASSERT_TRUE(mostRead) << mostRead.error().text;
+    EXPECT_EQ(int((*mostRead)->wordCount), 200);
+    PuzSpec many = most;
+    many.rows.push_back("AA" + std::string(27, '.'));
+    many.clues.push_back("x");
 
     std::string damaged = puzFile(pond());
     damaged[damaged.find("Salt")] = 'M';
@@ -256,6 +241,9 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
     rebus.sections = section("LTIM", "42,1")
         + section("GRBS", std::string(1, '\0') + '\x02' + std::string(10, '\0'))
         + section("RTBL", " 1:UNDER;");
+    PuzSpec unended = pond();
+    unended.sections = section("LTIM", "42,1");
+    unended.sections.pop_back(); // the last section's closing NUL is cut off
     PuzSpec rebusTable = pond();
     rebusTable.sections = section("RTBL", " 0:UNDER;");
     PuzSpec wide = pond();
@@ -275,7 +263,6 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
             "the square in row 3, column 4 holds more than one letter" },
         { "big.ipuz", replaced({ { R"("width": 5)", R"("width": 31)" } }),
             "it is larger than 30 x 30 squares" },
-        { "many.ipuz", many, "it has more than 200 words" },
         { "sudoku.ipuz", replaced({ { "crossword#1", "sudoku#1" } }),
             "it is an ipuz file, but not of a crossword" },
         { "diagramless.ipuz", replaced({ { "crossword#1", "crossword/diagramless#1" } }),
@@ -299,6 +286,8 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
         { "wide.puz", puzFile(wide), "it is larger than 30 x 30 squares" },
         { "few.puz", puzFile(fewClues), "it has 3 clues for 4 words" },
         { "cut.puz", cut, "the file is damaged or cut short" },
+        { "unended.puz", puzFile(unended), "the file is damaged or cut short" },
+        { "many.puz", puzFile(many), "it has more than 200 words" },
         { "text.puz", "ACROSS words, not a crossword", "it is not a .puz crossword file" },
         { "words.txt", "SUN: It shines", "it is neither an .ipuz nor a .puz file" },
     };

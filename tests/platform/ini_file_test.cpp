@@ -113,18 +113,6 @@ TEST_F(IniFileTest, IncompleteReadsRefuseToSave)
     EXPECT_TRUE(std::filesystem::exists(file() / "inside"));
 }
 
-// A failed write (full disk, no room for the new file) must leave the old file whole.
-TEST_F(IniFileTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporary)
-{
-    const std::string old = "[Misc]\nA=1\n";
-    ASSERT_TRUE(writeFileBytes(file(), old));
-    IniFile ini = IniFile::load(file());
-    ini.setValue("Misc", "A", "2");
-    EXPECT_FALSE(ini.save(file() / "GRIDW3.INI"));
-    EXPECT_EQ(fileBytes(), old);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir()), {}), 1);
-}
-
 // Replacing the file must not widen its permissions or turn a link into a copy.
 TEST_F(IniFileTest, SaveKeepsPermissionsAndWritesThroughASymbolicLink)
 {

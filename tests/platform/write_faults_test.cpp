@@ -144,6 +144,8 @@ std::vector<WritePath> writePaths()
     return {
         { "append", "ONE.ZP3",
             [=](auto dir) { return failureOf(model::savePuzzle(dir / "ONE.ZP3", *puzzle("New"), true, 0, 0)); } },
+        { "new collection", "NEW.ZP3",
+            [=](auto dir) { return failureOf(model::savePuzzle(dir / "NEW.ZP3", *puzzle("New"), true, 0, 0)); } },
         { "overwrite", "ONE.ZP3",
             [=](auto dir) {
                 const RecordFingerprint loaded = storedFingerprint(dir / "ONE.ZP3", sizeof(model::PuzzleRecord), 1);
@@ -210,7 +212,7 @@ TEST_F(WriteFaults, EveryWritePathLeavesTheOldFileOrTheNewOne)
         const std::filesystem::path clean = dir() / "clean";
         std::filesystem::create_directories(clean);
         lay(clean);
-        const std::string before = readFileBytes(clean / path.target, 1 << 22).value();
+        const std::string before = readFileBytes(clean / path.target, 1 << 22).value_or("missing");
         ASSERT_EQ(path.operation(clean), std::nullopt);
         const std::string after = readFileBytes(clean / path.target, 1 << 22).value();
         ASSERT_NE(before, after);
