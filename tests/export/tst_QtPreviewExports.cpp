@@ -80,8 +80,10 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
     QVERIFY(QFile::exists(workspace.path("start/page.JPG")));
     QVERIFY(dialogs.messages().empty());
     const model::Settings &settings = workspace.context().settings;
-    for (const auto &[kept, name] : { std::pair(&settings.lastExportBitmapFile, "p.bmp"),
-             std::pair(&settings.lastExportJpegFile, "p.jpg"), std::pair(&settings.lastExportWebPuzzleFile, "p.html") })
+    const std::pair<const std::string *, const char *> remembered[] = { { &settings.lastExportWmfFile, "p.wmf" },
+        { &settings.lastExportEmfFile, "p.emf" }, { &settings.lastExportBitmapFile, "p.bmp" },
+        { &settings.lastExportJpegFile, "p.jpg" }, { &settings.lastExportWebPuzzleFile, "p.html" } };
+    for (const auto &[kept, name] : remembered)
         QCOMPARE(QString::fromStdString(*kept), workspace.path(QString("start/") + name));
 }
 

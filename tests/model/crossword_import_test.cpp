@@ -89,7 +89,8 @@ protected:
 };
 
 // A 15 x 15 ipuz crossword with blocks comes in as the candidate chooser saves a generated
-// puzzle: grid, words in clue order with the file's numbers, stamped, with a new puzzle's layout.
+// puzzle: grid, words in clue order with the file's numbers, stamped, with a new puzzle's layout;
+// from a .puz file it comes in the same.
 TEST_F(CrosswordImportTest, GardenIpuzComesInAsASavedGeneratedPuzzle)
 {
     const auto read = this->read(ImportData / "garden-15x15.ipuz");
@@ -132,34 +133,28 @@ TEST_F(CrosswordImportTest, GardenIpuzComesInAsASavedGeneratedPuzzle)
     }
     EXPECT_EQ(int(puzzle.startCell[0]), shapes::cellIndex(11, 2));
     EXPECT_EQ(int(puzzle.startCell[11]), shapes::cellIndex(11, 2));
-}
 
-// The same puzzle as a .puz file gives the very same record: the format's own numbering and
-// clue order lead to the same words.
-TEST_F(CrosswordImportTest, PuzOfTheGardenGivesTheSameRecordAsItsIpuz)
-{
-    const auto fromIpuz = read(ImportData / "garden-15x15.ipuz");
-    ASSERT_TRUE(fromIpuz);
-    const PuzzleRecord &garden = **fromIpuz;
+    // The same puzzle as a .puz file gives the very same record: the format's own numbering and
+    // clue order lead to the same words.
     PuzSpec spec;
     spec.title = "In the Garden";
     for (int r = 1; r <= 15; ++r) {
         std::string row;
         for (int c = 1; c <= 15; ++c) {
-            const std::uint8_t square = garden.cell(shapes::cellIndex(c, r));
+            const std::uint8_t square = puzzle.cell(shapes::cellIndex(c, r));
             row += square == BlankCell ? '.' : static_cast<char>(square);
         }
         spec.rows.push_back(row);
     }
     std::vector<std::pair<int, int>> order; // (number, down) -> entry
-    for (int i = 0; i < garden.wordCount; ++i)
-        order.emplace_back(garden.clueNumber[i] * 2 + (garden.direction[i] == 1 ? 0 : 1), i);
+    for (int i = 0; i < puzzle.wordCount; ++i)
+        order.emplace_back(puzzle.clueNumber[i] * 2 + (puzzle.direction[i] == 1 ? 0 : 1), i);
     std::sort(order.begin(), order.end());
     for (const auto &[key, entry] : order)
-        spec.clues.push_back(garden.clues[entry].str());
-    const auto fromPuz = read(write("garden.puz", puzFile(spec)));
+        spec.clues.push_back(puzzle.clues[entry].str());
+    const auto fromPuz = this->read(write("garden.puz", puzFile(spec)));
     ASSERT_TRUE(fromPuz) << fromPuz.error().text;
-    EXPECT_EQ(test::bytesOf(**fromPuz), test::bytesOf(garden));
+    EXPECT_EQ(test::bytesOf(**fromPuz), test::bytesOf(puzzle));
 }
 
 // Omitted squares of an ipuz grid are squares outside the puzzle's shape; blocks stay blocks.
@@ -187,6 +182,13 @@ TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
     EXPECT_EQ(int(island.clueNumber[1]), 3);
     EXPECT_EQ(island.words[3].view(), "NOSE");
     EXPECT_EQ(island.clues[3].view(), "It smells the salt air");
+
+    // Without a title of its own, the puzzle is named after its file.
+    std::string untitled = readFileBytes(ImportData / "island-nulls.ipuz", 10000).value();
+    untitled.erase(untitled.find(R"("title")"), std::string_view(R"("title": "Island",)").size());
+    const auto named = this->read(write("Blue Lagoon.ipuz", untitled));
+    ASSERT_TRUE(named) << named.error().text;
+    EXPECT_EQ((*named)->title.view(), "Blue Lagoon");
 }
 
 // Windows-1252 texts of a .puz file come in as they are; what the records cannot show is
@@ -308,16 +310,6 @@ TEST_F(CrosswordImportTest, RefusedFilesWriteNothing)
     }
     EXPECT_EQ(readFileBytes(collection, 2 * sizeof(PuzzleRecord)).value(), before);
     EXPECT_FALSE(fs::exists(missing));
-}
-
-// Without a title of its own, the puzzle is named after its file.
-TEST_F(CrosswordImportTest, AnUntitledPuzzleIsNamedAfterItsFile)
-{
-    std::string untitled = readFileBytes(ImportData / "island-nulls.ipuz", 10000).value();
-    untitled.erase(untitled.find(R"("title")"), std::string_view(R"("title": "Island",)").size());
-    const auto read = this->read(write("Blue Lagoon.ipuz", untitled));
-    ASSERT_TRUE(read) << read.error().text;
-    EXPECT_EQ((*read)->title.view(), "Blue Lagoon");
 }
 
 } // namespace
