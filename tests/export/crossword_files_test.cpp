@@ -56,7 +56,8 @@ std::vector<std::string> rowsOf(const std::vector<std::string> &facts)
     return rows;
 }
 
-// A free shape with a square outside it, a filled box, and a clue in Windows-1252.
+// A free shape with a square outside it, a filled box, a clue in Windows-1252 and one with
+// quotes and a backslash.
 std::unique_ptr<model::PuzzleRecord> smallPuzzle()
 {
     auto puzzle = gridPuzzle({
@@ -66,6 +67,7 @@ std::unique_ptr<model::PuzzleRecord> smallPuzzle()
     });
     puzzle->title.assign("Small \xE9t\xE9");
     puzzle->clues[0].assign("Caf\xE9 pet");
+    puzzle->clues[1].assign("\"Back\\slash\""); // both must be escaped in an .ipuz file
     return puzzle;
 }
 
