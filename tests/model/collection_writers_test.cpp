@@ -3,6 +3,7 @@
 #include "model/CollectionLists.h"
 #include "platform/RecordFile.h"
 #include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <cstring>
 #include <fstream>
@@ -20,11 +21,7 @@ constexpr std::size_t RecordSize = sizeof(PuzzleRecord);
 // mixes two writes, is seen at once.
 std::unique_ptr<PuzzleRecord> titled(const std::string &title)
 {
-    auto record = std::make_unique<PuzzleRecord>();
-    std::memset(record.get(), static_cast<int>(title.size() * 7 + title.back()), sizeof *record);
-    record->category.assign("Writers");
-    record->title.assign(title);
-    return record;
+    return test::markedPuzzle("Writers", title, static_cast<char>(title.size() * 7 + title.back()));
 }
 
 class CollectionWriters : public test::ScratchFolderTest

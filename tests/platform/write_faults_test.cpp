@@ -12,7 +12,6 @@
 #include "support/TestRecords.h"
 
 #include <cerrno>
-#include <cstring>
 #include <dlfcn.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -97,18 +96,11 @@ struct WritePath
     Operation operation;
 };
 
-std::string bytesOf(const void *record, std::size_t size)
-{
-    return std::string(static_cast<const char *>(record), size);
-}
+using test::bytesOf;
 
 std::string puzzleBytes(const std::string &title, char fill)
 {
-    auto record = test::zeroedPuzzle();
-    std::memset(record.get(), fill, sizeof *record);
-    record->category.assign("Faults");
-    record->title.assign(title);
-    return bytesOf(record.get(), sizeof *record);
+    return bytesOf(*test::markedPuzzle("Faults", title, fill));
 }
 
 // Every folder starts alike: a collection of three puzzles, another to import from, an old
@@ -120,9 +112,8 @@ void lay(const std::filesystem::path &dir)
     put("OTHER.ZP3", puzzleBytes("Other", 'o') + puzzleBytes("Else", 'e'));
     put("OLD.ZP3", puzzleBytes("Old export", 'x'));
     const shapes::ShapeRecord square = test::filledShape(5, 5, "Square"), wide = test::filledShape(9, 5, "Wide");
-    put("ZPFLAY.DAT", bytesOf(&square, sizeof square) + bytesOf(&wide, sizeof wide));
-    const auto layoutRecord = std::make_unique<layout::LayoutRecord>(layout::defaultLayout());
-    put("ZPFPAGE.DAT", bytesOf(layoutRecord.get(), sizeof *layoutRecord));
+    put("ZPFLAY.DAT", bytesOf(square) + bytesOf(wide));
+    put("ZPFPAGE.DAT", bytesOf(*std::make_unique<layout::LayoutRecord>(layout::defaultLayout())));
     put("words.txt", "OLD: kept\r\n");
     put("shared.PAG", "an old layout export");
     put("GRIDW3.INI", "[Options]\r\nQuick Build=No\r\n");
@@ -131,12 +122,7 @@ void lay(const std::filesystem::path &dir)
 
 std::vector<WritePath> writePaths()
 {
-    const auto puzzle = [](const std::string &title) {
-        auto record = test::zeroedPuzzle();
-        std::memset(record.get(), 'n', sizeof *record);
-        record->title.assign(title);
-        return record;
-    };
+    const auto puzzle = [](const std::string &title) { return test::markedPuzzle("New", title, 'n'); };
     const auto storedFingerprint = [](const std::filesystem::path &file, std::size_t size, int record) {
         const std::string bytes = readFileBytes(file, 1 << 22).value_or("");
         return fingerprintOf(bytes.data() + record * size, size);
