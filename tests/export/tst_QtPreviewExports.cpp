@@ -49,11 +49,11 @@ class PreviewExportsTest : public QObject
 private Q_SLOTS:
     void everyMenuEntryWritesItsFile();
     void bitmapFollowsZoomAndPixelFormat();
-    void factorDialogChangesTheJpegQuality();
 };
 
 // Each entry of "&Graphic Export" and "&HTML Export" asks for its file, writes it in its
-// format, and keeps it as the next one to offer.
+// format, and keeps it as the next one to offer; "JPEG Compression &Factor" opens the factor
+// dialog, which changes the setting.
 void PreviewExportsTest::everyMenuEntryWritesItsFile()
 {
     test::TestWorkspace workspace;
@@ -85,6 +85,12 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
         { &settings.lastExportJpegFile, "p.jpg" }, { &settings.lastExportWebPuzzleFile, "p.html" } };
     for (const auto &[kept, name] : remembered)
         QCOMPARE(QString::fromStdString(*kept), workspace.path(QString("start/") + name));
+    preview.answer = [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>("FactorEdit")->setText("20");
+        dialog.findChild<QPushButton *>("OkButton")->click();
+    };
+    preview.trigger("MenuJpegFactor");
+    QCOMPARE(settings.jpegCompressionQuality, 20);
 }
 
 // The bitmap is the page image the preview shows: its zoom, and the depth of "Pixel Format".
@@ -105,20 +111,6 @@ void PreviewExportsTest::bitmapFollowsZoomAndPixelFormat()
     QCOMPARE(half.width() * 2, whole.width());
     QVERIFY(whole.format() != QImage::Format_Indexed8);
     QCOMPARE(half.format(), QImage::Format_Indexed8);
-}
-
-// "JPEG Compression &Factor" opens the factor dialog on the setting.
-void PreviewExportsTest::factorDialogChangesTheJpegQuality()
-{
-    test::TestWorkspace workspace;
-    test::ScriptedDialogs dialogs;
-    Preview preview(workspace.context());
-    preview.answer = [](QDialog &dialog) {
-        dialog.findChild<QLineEdit *>("FactorEdit")->setText("20");
-        dialog.findChild<QPushButton *>("OkButton")->click();
-    };
-    preview.trigger("MenuJpegFactor");
-    QCOMPARE(workspace.context().settings.jpegCompressionQuality, 20);
 }
 
 QTEST_MAIN(PreviewExportsTest)

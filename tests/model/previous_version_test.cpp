@@ -165,11 +165,7 @@ TEST_F(PreviousVersionTest, ConvertsTheOldPuzzleFile)
 // Old shapes are appended unchanged to the library, which is created when missing.
 TEST_F(PreviousVersionTest, ConvertsTheOldShapeFile)
 {
-    shapes::ShapeRecord shape {};
-    shape.title.assign("Old Star");
-    shape.width = 9;
-    shape.height = 7;
-    const std::string bytes = bytesOf(shape);
+    const std::string bytes = bytesOf(test::filledShape(9, 7, "Old Star"));
     ASSERT_TRUE(writeFileBytes(file("ZPFULAY.DAT"), bytes + bytes));
     EXPECT_EQ(convertOldShapeFile(file("ZPFULAY.DAT"), file("none") / "ZPFLAY.DAT").error(),
         (Failure { "Error", "Unable to add shapes." }));
