@@ -36,8 +36,7 @@ bool faultNow()
     return true;
 }
 
-template <typename Function>
-Function *real(const char *name)
+template <typename Function> Function *real(const char *name)
 {
     return reinterpret_cast<Function *>(::dlsym(RTLD_NEXT, name));
 }
@@ -83,8 +82,7 @@ namespace {
 
 using Operation = std::function<std::optional<Failure>(const std::filesystem::path &dir)>;
 
-template <typename T>
-std::optional<Failure> failureOf(const Result<T> &result)
+template <typename T> std::optional<Failure> failureOf(const Result<T> &result)
 {
     return result ? std::nullopt : std::optional<Failure>(result.error());
 }
@@ -107,11 +105,13 @@ std::string puzzleBytes(const std::string &title, char fill)
 // export, shape and layout libraries, a word file, a settings file and a previous-version file.
 void lay(const std::filesystem::path &dir)
 {
-    const auto put = [&](const char *name, const std::string &bytes) { ASSERT_TRUE(writeFileBytes(dir / name, bytes)); };
+    const auto put
+        = [&](const char *name, const std::string &bytes) { ASSERT_TRUE(writeFileBytes(dir / name, bytes)); };
     put("ONE.ZP3", puzzleBytes("One", '1') + puzzleBytes("Two", '2') + puzzleBytes("Three", '3'));
     put("OTHER.ZP3", puzzleBytes("Other", 'o') + puzzleBytes("Else", 'e'));
     put("OLD.ZP3", puzzleBytes("Old export", 'x'));
-    const shapes::ShapeRecord square = test::filledShape(5, 5, "Square"), wide = test::filledShape(9, 5, "Wide");
+    const shapes::ShapeRecord square = test::filledShape(5, 5, "Square"),
+                              wide = test::filledShape(9, 5, "Wide");
     put("ZPFLAY.DAT", bytesOf(square) + bytesOf(wide));
     put("ZPFPAGE.DAT", bytesOf(*std::make_unique<layout::LayoutRecord>(layout::defaultLayout())));
     put("words.txt", "OLD: kept\r\n");
@@ -122,55 +122,69 @@ void lay(const std::filesystem::path &dir)
 
 std::vector<WritePath> writePaths()
 {
+    using model::PuzzleRecord;
+    using shapes::ShapeRecord;
     const auto puzzle = [](const std::string &title) { return test::markedPuzzle("New", title, 'n'); };
-    const auto storedFingerprint = [](const std::filesystem::path &file, std::size_t size, int record) {
+    // The fingerprint of a record as a window that loaded it holds it.
+    const auto loaded = [](const std::filesystem::path &file, std::size_t size, int record) {
         const std::string bytes = readFileBytes(file, 1 << 22).value_or("");
         return fingerprintOf(bytes.data() + record * size, size);
     };
     return {
         { "append", "ONE.ZP3",
-            [=](auto dir) { return failureOf(model::savePuzzle(dir / "ONE.ZP3", *puzzle("New"), true, 0, 0)); } },
+            [=](auto d) { return failureOf(model::savePuzzle(d / "ONE.ZP3", *puzzle("New"), true, 0, 0)); } },
         { "new collection", "NEW.ZP3",
-            [=](auto dir) { return failureOf(model::savePuzzle(dir / "NEW.ZP3", *puzzle("New"), true, 0, 0)); } },
+            [=](auto d) { return failureOf(model::savePuzzle(d / "NEW.ZP3", *puzzle("New"), true, 0, 0)); } },
         { "overwrite", "ONE.ZP3",
-            [=](auto dir) {
-                const RecordFingerprint loaded = storedFingerprint(dir / "ONE.ZP3", sizeof(model::PuzzleRecord), 1);
-                return failureOf(model::savePuzzle(dir / "ONE.ZP3", *puzzle("Changed"), false, 1, loaded));
+            [=](auto d) {
+                const auto was = loaded(d / "ONE.ZP3", sizeof(PuzzleRecord), 1);
+                return failureOf(model::savePuzzle(d / "ONE.ZP3", *puzzle("Changed"), false, 1, was));
             } },
         { "delete", "ONE.ZP3",
-            [=](auto dir) {
-                const RecordFingerprint loaded = storedFingerprint(dir / "ONE.ZP3", sizeof(model::PuzzleRecord), 0);
-                return failureOf(model::deletePuzzle(dir / "ONE.ZP3", 0, loaded));
+            [=](auto d) {
+                return failureOf(
+                    model::deletePuzzle(d / "ONE.ZP3", 0, loaded(d / "ONE.ZP3", sizeof(PuzzleRecord), 0)));
             } },
         { "import", "ONE.ZP3",
-            [](auto dir) { return failureOf(model::importPuzzles(dir / "OTHER.ZP3", std::vector { 1, 0 }, dir / "ONE.ZP3")); } },
+            [](auto d) {
+                return failureOf(model::importPuzzles(d / "OTHER.ZP3", std::vector { 1, 0 }, d / "ONE.ZP3"));
+            } },
         { "export", "OLD.ZP3",
-            [](auto dir) { return failureOf(model::exportPuzzles(dir / "ONE.ZP3", std::vector { 2, 0 }, dir / "OLD.ZP3")); } },
+            [](auto d) {
+                return failureOf(model::exportPuzzles(d / "ONE.ZP3", std::vector { 2, 0 }, d / "OLD.ZP3"));
+            } },
         { "conversion", "ONE.ZP3",
-            [](auto dir) {
-                return failureOf(model::convertOldPuzzleFile(dir / "ZPFUPUZZ.DAT", dir / "ONE.ZP3", layout::defaultLayout()));
+            [](auto d) {
+                return failureOf(
+                    model::convertOldPuzzleFile(d / "ZPFUPUZZ.DAT", d / "ONE.ZP3", layout::defaultLayout()));
             } },
         { "shape replace", "ZPFLAY.DAT",
-            [=](auto dir) {
-                const RecordFingerprint loaded = storedFingerprint(dir / "ZPFLAY.DAT", sizeof(shapes::ShapeRecord), 1);
-                return failureOf(shapes::replaceShape(dir / "ZPFLAY.DAT", 1, test::filledShape(7, 7, "Seven"), loaded));
+            [=](auto d) {
+                const auto was = loaded(d / "ZPFLAY.DAT", sizeof(ShapeRecord), 1);
+                return failureOf(
+                    shapes::replaceShape(d / "ZPFLAY.DAT", 1, test::filledShape(7, 7, "Seven"), was));
             } },
         { "shape delete", "ZPFLAY.DAT",
-            [=](auto dir) {
-                const RecordFingerprint loaded = storedFingerprint(dir / "ZPFLAY.DAT", sizeof(shapes::ShapeRecord), 0);
-                return failureOf(shapes::deleteShape(dir / "ZPFLAY.DAT", 0, loaded));
+            [=](auto d) {
+                return failureOf(shapes::deleteShape(
+                    d / "ZPFLAY.DAT", 0, loaded(d / "ZPFLAY.DAT", sizeof(ShapeRecord), 0)));
             } },
         { "layout add", "ZPFPAGE.DAT",
-            [](auto dir) { return failureOf(layout::addLayout(dir / "ZPFPAGE.DAT", layout::defaultLayout())); } },
+            [](auto d) { return failureOf(layout::addLayout(d / "ZPFPAGE.DAT", layout::defaultLayout())); } },
         { "layout export", "shared.PAG",
-            [](auto dir) { return failureOf(layout::exportLayout(layout::defaultLayout(), dir / "shared.PAG")); } },
+            [](auto d) {
+                return failureOf(layout::exportLayout(layout::defaultLayout(), d / "shared.PAG"));
+            } },
         { "word export", "words.txt",
-            [](auto dir) { return failureOf(model::writeWordFile(dir / "words.txt", std::vector<std::string> { "NEW: one", "TWO: two" })); } },
+            [](auto d) {
+                return failureOf(model::writeWordFile(
+                    d / "words.txt", std::vector<std::string> { "NEW: one", "TWO: two" }));
+            } },
         { "settings", "GRIDW3.INI",
-            [](auto dir) {
-                IniFile ini = IniFile::load(dir / "GRIDW3.INI");
+            [](auto d) {
+                IniFile ini = IniFile::load(d / "GRIDW3.INI");
                 ini.setValue("Options", "Quick Build", "Yes");
-                return failureOf(ini.save(dir / "GRIDW3.INI"));
+                return failureOf(ini.save(d / "GRIDW3.INI"));
             } },
     };
 }
