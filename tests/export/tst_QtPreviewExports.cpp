@@ -80,9 +80,10 @@ void PreviewExportsTest::everyMenuEntryWritesItsFile()
     QVERIFY(QFile::exists(workspace.path("start/page.JPG")));
     QVERIFY(dialogs.messages().empty());
     const model::Settings &settings = workspace.context().settings;
-    const std::pair<const std::string *, const char *> remembered[] = { { &settings.lastExportWmfFile, "p.wmf" },
-        { &settings.lastExportEmfFile, "p.emf" }, { &settings.lastExportBitmapFile, "p.bmp" },
-        { &settings.lastExportJpegFile, "p.jpg" }, { &settings.lastExportWebPuzzleFile, "p.html" } };
+    const std::pair<const std::string *, const char *> remembered[]
+        = { { &settings.lastExportWmfFile, "p.wmf" }, { &settings.lastExportEmfFile, "p.emf" },
+              { &settings.lastExportBitmapFile, "p.bmp" }, { &settings.lastExportJpegFile, "p.jpg" },
+              { &settings.lastExportWebPuzzleFile, "p.html" } };
     for (const auto &[kept, name] : remembered)
         QCOMPARE(QString::fromStdString(*kept), workspace.path(QString("start/") + name));
     preview.answer = [](QDialog &dialog) {

@@ -47,8 +47,8 @@ TEST_F(CollectionFileTest, LoadsTablesInFileOrder)
     auto hostile = test::markedPuzzle("", "", 'q');
     hostile->category.length = 255;
     hostile->title.length = 200;
-    writeCollection(puzzleBytes("Animals", "Cats") + puzzleBytes("animals", "Dogs") + puzzleBytes("Animals", "Birds")
-        + bytesOf(*hostile) + std::string(RecordSize - 1, 'x'));
+    writeCollection(puzzleBytes("Animals", "Cats") + puzzleBytes("animals", "Dogs")
+        + puzzleBytes("Animals", "Birds") + bytesOf(*hostile) + std::string(RecordSize - 1, 'x'));
     const CollectionLists lists = CollectionLists::load(m_path);
     EXPECT_EQ(lists.categories(), (std::vector<std::string> { "Animals", "animals", std::string(20, 'q') }));
     ASSERT_EQ(lists.puzzles().size(), 4u);
@@ -68,7 +68,8 @@ TEST_F(CollectionFileTest, SaveAppendsOrOverwritesOneRecord)
     EXPECT_EQ(fileBytes(), bytesOf(*m_six) + bytesOf(*m_two));
     EXPECT_EQ(bytesOf(readPuzzle(m_path, 1, unableToAccessWordList()).value()), bytesOf(*m_two));
 
-    EXPECT_EQ(savePuzzle(m_path, *m_one, false, 3, fingerprintOf(*m_one)).error(), puzzleChangedElsewhere("saved"));
+    EXPECT_EQ(
+        savePuzzle(m_path, *m_one, false, 3, fingerprintOf(*m_one)).error(), puzzleChangedElsewhere("saved"));
     EXPECT_EQ(fileBytes(), bytesOf(*m_six) + bytesOf(*m_two));
     const std::filesystem::path nowhere = dir() / "no" / "such.zp3";
     EXPECT_EQ(savePuzzle(nowhere, *m_one, true, 0, 0).error(), unableToSavePuzzle());
@@ -118,7 +119,8 @@ TEST_F(CollectionFileTest, StaleRecordNumbersWriteNothing)
     const std::string after = fileBytes();
     EXPECT_EQ(savePuzzle(m_path, *m_one, false, 1, shown.puzzles()[1].fingerprint).error(),
         puzzleChangedElsewhere("saved"));
-    EXPECT_EQ(deletePuzzle(m_path, 1, shown.puzzles()[1].fingerprint).error(), puzzleChangedElsewhere("deleted"));
+    EXPECT_EQ(
+        deletePuzzle(m_path, 1, shown.puzzles()[1].fingerprint).error(), puzzleChangedElsewhere("deleted"));
     EXPECT_EQ(fileBytes(), after);
 }
 
@@ -138,7 +140,8 @@ TEST_F(CollectionFileTest, WritersTakeTurnsOnTheFileThePathNames)
     ::close(next.descriptor);
     EXPECT_EQ(fileBytes(), bytesOf(*m_two));
     EXPECT_EQ(fileBusy(m_path).text,
-        "Another program is writing to \"puzzles.zp3\" at the moment, so nothing was written.  Please try again.");
+        "Another program is writing to \"puzzles.zp3\" at the moment, so nothing was written.  Please try "
+        "again.");
 }
 
 // Only the name's extension decides whether a chosen file is opened.

@@ -84,7 +84,8 @@ TEST_F(CollectionWriters, MixedWritersLoseNothingTheyReported)
                     continue;
                 if (role == 1) {
                     const std::string title = "over-" + seed;
-                    if (savePuzzle(collection, *titled(title), false, puzzle.recordNumber, puzzle.fingerprint))
+                    if (savePuzzle(
+                            collection, *titled(title), false, puzzle.recordNumber, puzzle.fingerprint))
                         out << "overwrote " << seed << "\n";
                 } else if (deletePuzzle(collection, puzzle.recordNumber, puzzle.fingerprint)) {
                     out << "deleted " << seed << "\n";
@@ -122,13 +123,14 @@ TEST_F(CollectionWriters, MixedWritersLoseNothingTheyReported)
         const std::string title = "seed-" + std::to_string(seed);
         EXPECT_LE(present[title] + present["over-" + title], 1) << title;
     }
-    EXPECT_EQ(records.size(), std::size_t(Seeds + appended) - std::count_if(done.begin(), done.end(), [](auto &line) {
-        return line.starts_with("deleted");
-    }));
+    EXPECT_EQ(records.size(),
+        std::size_t(Seeds + appended) - std::count_if(done.begin(), done.end(), [](auto &line) {
+            return line.starts_with("deleted");
+        }));
     EXPECT_GT(appended, 0);
     EXPECT_GT(changed, 0);
-    std::printf("writers: %d appends, %d overwrites and deletes reported; %zu records checked\n", appended, changed,
-        records.size());
+    std::printf("writers: %d appends, %d overwrites and deletes reported; %zu records checked\n", appended,
+        changed, records.size());
 }
 
 // 20 copies of the command-line tool appending four puzzles each to one collection at once: all

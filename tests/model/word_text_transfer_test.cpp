@@ -121,10 +121,12 @@ TEST(WordTextTransfer, ExportListsPerMode)
         return texts;
     };
     EXPECT_EQ(listed(TextMode::Words, ':'), (Lines { "Ant", "LAST*", "zebra*" }));
-    EXPECT_EQ(listed(TextMode::Clues, ':'), (Lines { "clue without word", "row two hundred*", "striped horse*" }));
+    EXPECT_EQ(
+        listed(TextMode::Clues, ':'), (Lines { "clue without word", "row two hundred*", "striped horse*" }));
     EXPECT_EQ(listed(TextMode::WordsAndClues, 0),
         (Lines { std::string(31, ' ') + ": clue without word", "Ant" + std::string(28, ' ') + ": ",
-            "LAST" + std::string(27, ' ') + ": row two hundred*", "zebra" + std::string(26, ' ') + ": striped horse*" }));
+            "LAST" + std::string(27, ' ') + ": row two hundred*",
+            "zebra" + std::string(26, ' ') + ": striped horse*" }));
 }
 
 // Exporting in mode 3 and importing the file again in mode 3 restores the same words and clues;
@@ -141,7 +143,9 @@ TEST(WordTextTransfer, ModeThreeRoundTrip)
         written.push_back(line.text);
     const fs::path file = scratch("roundtrip.txt");
     ASSERT_TRUE(writeWordFile(file, written));
-    EXPECT_NE(readFileBytes(file, 1 << 20).value().find("CAF\xc9" + std::string(27, ' ') + "; coffee house\r\n"), std::string::npos);
+    EXPECT_NE(
+        readFileBytes(file, 1 << 20).value().find("CAF\xc9" + std::string(27, ' ') + "; coffee house\r\n"),
+        std::string::npos);
 
     const auto read = readImportFile(file);
     fs::remove(file);

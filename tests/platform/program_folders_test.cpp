@@ -41,7 +41,8 @@ TEST_F(ProgramFoldersTest, RunFromItsOwnFolderKeepsUserFilesInTheStartDirectory)
 {
     const fs::path bin = dir() / "build" / "bin";
     fs::create_directories(bin);
-    const ProgramFolders folders = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
+    const ProgramFolders folders
+        = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
     EXPECT_FALSE(folders.installed);
     EXPECT_EQ(folders.data, bin);
     EXPECT_EQ(folders.libraries, bin);
