@@ -7,6 +7,7 @@
 #include "model/WordTextTransfer.h"
 #include "platform/IniFile.h"
 #include "platform/RecordFile.h"
+#include "platform/ReplacementFile.h"
 #include "shapes/ShapeLibrary.h"
 #include "support/ShellRun.h"
 #include "support/TestRecords.h"
@@ -246,6 +247,22 @@ TEST_F(WriteFaults, EveryWritePathLeavesTheOldFileOrTheNewOne)
         }
     }
     std::printf("write faults injected: %d\n", faultsInjected);
+}
+
+// A writer that goes on to commit a replacement whose writing failed must not lose the old file.
+TEST_F(WriteFaults, SpoiltReplacementIsNeverCommitted)
+{
+    ASSERT_TRUE(writeFileBytes(dir() / "kept.txt", "old"));
+    {
+        ReplacementFile file(dir() / "kept.txt");
+        ASSERT_TRUE(file.isOpen());
+        g_failAt = 1;
+        g_calls = 0;
+        EXPECT_FALSE(file.append("new bytes"));
+        g_failAt = 0;
+        EXPECT_FALSE(file.commit());
+    }
+    EXPECT_EQ(readFileBytes(dir() / "kept.txt", 100), "old");
 }
 
 } // namespace
