@@ -42,9 +42,9 @@ struct Chooser
         model::takeShapeGeometry(working, *context.currentShape);
         working.title.assign("Quiz");
         working.category.assign("Games");
-        QVERIFY(!generate::BuildPuzzles(working, *context.currentShape, { 30, false, false }, 2024,
-            *context.slots, nullptr)
-                .aborted);
+        const auto outcome = generate::BuildPuzzles(
+            working, *context.currentShape, { 30, false, false }, 2024, *context.slots, nullptr);
+        QVERIFY(!outcome.aborted);
         context.settings.lastGroup = (context.startDirectory / "TEST.ZP3").string();
         QFile file(path());
         if (!collection.isEmpty() && file.open(QIODevice::WriteOnly))
@@ -59,7 +59,10 @@ struct Chooser
     }
     QString path() const { return QString::fromStdString(context.settings.lastGroup); }
     QWidget *child(const char *name) const { return window->findChild<QWidget *>(name); }
-    QStringList items(const char *name) const { return test::listLines(window->findChild<QListWidget *>(name)); }
+    QStringList items(const char *name) const
+    {
+        return test::listLines(window->findChild<QListWidget *>(name));
+    }
     QString label(const char *name) const { return window->findChild<QLabel *>(name)->text(); }
     // The slot's record as Save must write it.
     QByteArray stamped(int slot) const
@@ -98,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(c.items("ExcludedWords").last(), QStringLiteral("XYZZY"));
         QCOMPARE(c.label("IncludedLabel"), QString::number(best.wordsPlaced) + " Included Words");
         const int left = 6 - best.wordsPlaced;
-        QCOMPARE(c.label("ExcludedLabel"), QString::number(left) + (left == 1 ? " Excluded Word" : " Excluded Words"));
+        QCOMPARE(c.label("ExcludedLabel"),
+            QString::number(left) + (left == 1 ? " Excluded Word" : " Excluded Words"));
         test::saveScreenshot(c.window.get(), QStringLiteral("created_puzzle"));
         QTest::mouseDClick(c.child("PuzzImage2"), Qt::LeftButton);
         QCOMPARE(caption, QStringLiteral("Second Best Fit"));

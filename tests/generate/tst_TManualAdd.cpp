@@ -32,8 +32,8 @@ constexpr int PuzzleRecordNumber = 1;
 // DOG, (1,4) below COW.
 std::unique_ptr<model::PuzzleRecord> storedPuzzle()
 {
-    auto record = test::drawnPuzzle(
-        { "CAT....", "O......", "W..DOG.", ".......", "..#....", ".......", "......." });
+    auto record
+        = test::drawnPuzzle({ "CAT....", "O......", "W..DOG.", ".......", "..#....", ".......", "......." });
     record->version.assign("3.0b");
     record->title.assign("Pets");
     record->category.assign("Animals");
@@ -362,7 +362,8 @@ private Q_SLOTS:
         // Changed behind the lists: reloaded first, then read as it is now.
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(w.dialogs.lastMessage(),
-            QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so it was not "
+            QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so "
+                    "it was not "
                     "opened.  The puzzle lists have been reloaded."));
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(opened, 1);
