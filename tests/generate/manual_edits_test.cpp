@@ -1,3 +1,4 @@
+#include "generate/DrawnPuzzle.h"
 #include "generate/ManualEdits.h"
 #include "support/TestRecords.h"
 
@@ -13,27 +14,7 @@ namespace {
 using model::PuzzleRecord;
 using shapes::cellIndex;
 
-// A generated puzzle drawn from rows: '#' outside the shape, '.' an empty square, anything else
-// a letter.  Its words are the runs of the drawing, found and ordered as hand editing does,
-// each with the clue "clue of WORD", stored in upper case.
-std::unique_ptr<PuzzleRecord> drawnPuzzle(const std::vector<std::string> &rows)
-{
-    auto record = test::zeroedPuzzle();
-    record->generated = 1;
-    record->height = static_cast<std::int16_t>(rows.size());
-    record->width = static_cast<std::int16_t>(rows.front().size());
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const char square = rows[r][c];
-            record->grid[r * 50 + c] = square == '#' ? model::OutsideCell
-                : square == '.'                      ? model::BlankCell
-                                                     : static_cast<std::uint8_t>(square);
-        }
-    addNewWords(*record, [](std::string_view letters) {
-        return ClueAnswer { "clue of " + std::string(letters), 1 };
-    });
-    return record;
-}
+using test::drawnPuzzle;
 
 void type(PuzzleRecord &record, int column, int row, char letter)
 {

@@ -13,39 +13,23 @@ class WordLettersTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsTheSettings();
     void boxesStoreAtOnce();
     void separatorCharacter_data();
     void separatorCharacter();
 };
 
-// When shown, the boxes and the edit take the five flags and the character, and nothing is
-// stored until the user changes something.
-void WordLettersTest::showsTheSettings()
-{
-    test::TestWorkspace workspace;
-    model::Settings &settings = workspace.context().settings;
-    settings.wordSepDash = true;
-    settings.wordSepStar = true;
-    settings.wordSepChar = '#';
-    generate::TWordLetters window(workspace.context(), nullptr);
-    window.show();
-    QVERIFY(window.findChild<QCheckBox *>("WordSepDash")->isChecked());
-    QVERIFY(!window.findChild<QCheckBox *>("WordSepSlash")->isChecked());
-    QVERIFY(window.findChild<QCheckBox *>("WordSepStar")->isChecked());
-    QCOMPARE(window.findChild<QLineEdit *>("WordSepChar")->text(), QString("#"));
-    QCOMPARE(settings.wordSepChar, '#');
-    test::saveScreenshot(&window, "TWordLetters");
-}
-
-// Each box writes its setting the moment it is clicked; Ok only closes.
+// The boxes and the edit show the settings; each box writes its setting the moment it is
+// clicked; Ok only closes.
 void WordLettersTest::boxesStoreAtOnce()
 {
     test::TestWorkspace workspace;
     model::Settings &settings = workspace.context().settings;
+    settings.wordSepChar = '#';
     generate::TWordLetters window(workspace.context(), nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QLineEdit *>("WordSepChar")->text(), QString("#"));
+    test::saveScreenshot(&window, "TWordLetters");
     const std::pair<const char *, bool model::Settings::*> boxes[] = {
         { "WordSepDash", &model::Settings::wordSepDash }, { "WordSepSlash", &model::Settings::wordSepSlash },
         { "WordSepPlus", &model::Settings::wordSepPlus }, { "WordSepStar", &model::Settings::wordSepStar },
@@ -53,6 +37,7 @@ void WordLettersTest::boxesStoreAtOnce()
     };
     for (const auto &[name, flag] : boxes) {
         auto *box = window.findChild<QCheckBox *>(name);
+        QVERIFY(!box->isChecked());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
         QVERIFY2(settings.*flag, name);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));

@@ -65,18 +65,14 @@ TEST(ClueTokens, AClueNeedingMoreThanFiftyTokensKeepsAllItsText)
     EXPECT_NE(joinClueTokens(tokens).find("w59,"), std::string::npos);
 }
 
+// The four parts of speech are one table; its ends and the texts around it are what can go wrong.
 TEST(CategoryText, LabelsAndSuffixesOfTheFourPartsOfSpeech)
 {
     EXPECT_EQ(categoryDisplayText("glad", ThesAdjective), "glad (adjective)");
-    EXPECT_EQ(categoryDisplayText("fast", ThesAdverb), "fast (adverb)");
-    EXPECT_EQ(categoryDisplayText("dog", ThesNoun), "dog (noun)");
-    EXPECT_EQ(categoryDisplayText("run", ThesVerb), "run (verb)");
     EXPECT_EQ(categoryDisplayText("oh", 0), "oh");
     EXPECT_EQ(categoryDisplayText("oh", thesPartOfSpeech("int")), "oh");
     EXPECT_EQ(categoryLookupText("glad (adjective)"), "glad.adj");
     EXPECT_EQ(categoryLookupText("fast (adverb)"), "fast.adv");
-    EXPECT_EQ(categoryLookupText("dog (noun)"), "dog.n");
-    EXPECT_EQ(categoryLookupText("run (verb)"), "run.v");
     // Noun is tried first, then verb, adjective and adverb.
     EXPECT_EQ(categoryLookupText("x (verb) (noun)"), "x (verb).n");
     // A bare category is asked for as it is, not as an adverb of nothing.

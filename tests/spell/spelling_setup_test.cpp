@@ -71,12 +71,5 @@ TEST_F(SpellingSetupTest, NothingInstalled)
     EXPECT_EQ(setup.userStem, "Engl");
 }
 
-TEST(UserLexiconLanguage, AmericanStandsInForNineAndNone)
-{
-    EXPECT_EQ(userLexiconLanguage(9).name, "American");
-    EXPECT_EQ(userLexiconLanguage(0).languageId, 1033);
-    EXPECT_EQ(userLexiconLanguage(5).languageId, 1036);
-}
-
 } // namespace
 } // namespace gw::spell

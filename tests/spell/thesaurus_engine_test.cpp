@@ -19,11 +19,6 @@ using gw::test::SmallThesaurus;
 using gw::test::SpellScratch;
 using Words = std::vector<std::string>;
 
-std::string text(const std::array<char, ThesBufferSize> &buffer)
-{
-    return buffer.data();
-}
-
 class SmallThesaurusTest : public ::testing::Test
 {
 protected:
@@ -37,56 +32,13 @@ protected:
     }
     void TearDown() override { ThesDB_CloseSession(m_session); }
 
-    Words categories(const char *word)
-    {
-        Words found;
-        std::array<char, ThesBufferSize> buffer {};
-        if (ThesDB_GetFirstCategory(m_session, word, buffer.data(), ThesBufferSize) != 1)
-            return found;
-        do
-            found.push_back(text(buffer));
-        while (ThesDB_GetNextCategory(m_session, buffer.data(), ThesBufferSize));
-        return found;
-    }
-
-    Words synonyms(const char *category)
-    {
-        Words found;
-        std::array<char, ThesBufferSize> buffer {};
-        if (ThesDB_GetFirstSynonym(m_session, category, buffer.data(), ThesBufferSize) != 1)
-            return found;
-        do
-            found.push_back(text(buffer));
-        while (ThesDB_GetNextSynonym(m_session, buffer.data(), ThesBufferSize) == 1);
-        return found;
-    }
-
-    std::string antonym(const char *category)
-    {
-        std::array<char, ThesBufferSize> buffer {};
-        return ThesDB_GetCategoryAntonym(m_session, category, buffer.data(), ThesBufferSize) == 1
-            ? text(buffer)
-            : "";
-    }
-
     SpellScratch m_dir { "thesaurus" };
     std::int16_t m_session = -1;
     std::int16_t m_thesaurus = -1;
 };
 
-// The window's lists show the meanings and antonyms of a word; here what they cannot show: the
-// search without regard to case, a verb meaning of another word, and misses.
-TEST_F(SmallThesaurusTest, MeaningsAreFoundWithoutRegardToCase)
-{
-    EXPECT_EQ(categories("bright"), (Words { "smart.adj", "shining.adj", "cheerful.adj", "bright.n" }));
-    EXPECT_EQ(antonym("smart.adj"), "dull.adj");
-    EXPECT_EQ(categories("BRIGHT").size(), 4u);
-    EXPECT_TRUE(categories("brigth").empty());
-    EXPECT_EQ(synonyms("dull.v"), (Words { "blunt", "dampen" }));
-    EXPECT_TRUE(synonyms("nothing.n").empty());
-}
-
 // The lookup window's gathering: an antonym category reached from two meanings is listed once.
+// What the window cannot show: the search without regard to case, a verb meaning, and misses.
 TEST(ThesaurusLookupOnSmallData, AnAntonymReachedTwiceIsListedOnce)
 {
     SpellScratch dir("antonym_once");
@@ -100,6 +52,9 @@ TEST(ThesaurusLookupOnSmallData, AnAntonymReachedTwiceIsListedOnce)
     EXPECT_EQ((*lookup)->synonyms("bright (adjective)"), (Words { "bright", "luminous" }));
     EXPECT_FALSE((*lookup)->lookUp("ligth"));
     EXPECT_EQ((*lookup)->suggestions("ligth").front(), "light");
+    EXPECT_EQ((*lookup)->lookUp("BRIGHT").value_or(Meanings {}).categories.size(), 4u);
+    EXPECT_EQ((*lookup)->synonyms("dull (verb)"), (Words { "blunt", "dampen" }));
+    EXPECT_TRUE((*lookup)->synonyms("nothing (noun)").empty());
 }
 
 TEST_F(SmallThesaurusTest, BuffersAreNeverOverrun)

@@ -1,16 +1,11 @@
 #include "app/TMainWin.h"
-#include "editor/TWordList.h"
 #include "model/Settings.h"
 #include "spell/SpellWindowSupport.h"
-#include "spell/TUserDictionary.h"
-#include "uisupport/WordListEditor.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -70,7 +65,6 @@ private Q_SLOTS:
     void britishAloneSettlesToNone();
     void installedItemsAreOfferedAndChecked();
     void userDictionaryCommands();
-    void userWalkthrough();
 };
 
 // With only British installed a stored "Dictionary" = 1 settles to 0: American cannot be
@@ -120,87 +114,6 @@ void TestTMainWinSpelling::userDictionaryCommands()
     QCOMPARE(headings,
         QStringList({ "These words will be added to the American dictionary and counted as valid.",
             "These words will be excluded from the  American dictionary and will be invalid." }));
-}
-
-namespace {
-
-void pickSuggestion(QWidget *window, const QString &text)
-{
-    auto *list = window->findChild<QListWidget *>("SuggestList");
-    const auto found = list->findItems(text, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable("no suggestion " + text));
-    list->setCurrentItem(found.first());
-}
-
-void chooseLanguage(test::ModalScript &script, const char *choice)
-{
-    script.then("Spell Check", [choice](QWidget *window) {
-        QTest::mouseClick(window->findChild<QRadioButton *>(choice), Qt::LeftButton);
-        test::ModalScript::click(window, "OkButton");
-    });
-}
-
-} // namespace
-
-// What a user does from the main window: type a puzzle with misspellings, check it in
-// American (replacing one word, adding another to the dictionary, mending a clue) and then in
-// German, where the American replacement is unknown.
-void TestTMainWinSpelling::userWalkthrough()
-{
-    Started started({ "ssceam.tlx", "ssceam1.clx", "sscege.tlx", "sscege1.clx" }, 1, 1);
-    started.onChild = [](QDialog &child) { return child.exec(); };
-    started.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(started.window.get()));
-    started.item("MenuDictChoose")->trigger();
-    test::ModalScript script;
-    constexpr int Word = editor::TWordList::WordColumn;
-    constexpr int Clue = editor::TWordList::ClueColumn;
-    QStringList asked;
-    QString clue;
-    const auto note = [&](QWidget *window) { asked << window->findChild<QLabel *>("Word")->text(); };
-
-    script.then("Create New Puzzle", [&](QWidget *editor) {
-        editor->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(editor));
-        test::typeCell(*editor, 1, Word, "ELEFANT");
-        test::typeCell(*editor, 1, Clue, "A big gray animal");
-        test::typeCell(*editor, 2, Word, "ZORBLAX");
-        test::typeCell(*editor, 2, Clue, "An alien from a hapy planet");
-
-        chooseLanguage(script, "ChoiceAmerican");
-        script.then("Spelling Suggestions", [&](QWidget *window) {
-            note(window);
-            pickSuggestion(window, "ELEPHANT");
-            test::ModalScript::click(window, "ReplaceButton");
-        });
-        script.then("Spelling Suggestions", [&](QWidget *window) {
-            note(window);
-            test::ModalScript::click(window, "AddButton");
-        });
-        script.then("Spelling Suggestions", [&](QWidget *window) {
-            note(window);
-            pickSuggestion(window, "happy");
-            test::ModalScript::click(window, "ReplaceButton");
-        });
-        test::clickButton(*editor, "SpellClue");
-        clue = qobject_cast<editor::TWordList *>(editor)->rowClue(2);
-
-        chooseLanguage(script, "ChoiceGerman");
-        script.then("Spelling Suggestions", [&](QWidget *window) {
-            note(window);
-            test::ModalScript::click(window, "AbortButton");
-        });
-        test::clickButton(*editor, "SpellClue");
-        started.dialogs.answer(app::Answer::No); // Exit asks before it drops the typed puzzle
-        test::ModalScript::click(editor, "Cancel");
-    });
-    started.item("MenuNew")->trigger();
-    QVERIFY2(script.finished(), qPrintable(script.unscripted().join(",")));
-    QCOMPARE(asked, QStringList({ "ELEFANT", "ZORBLAX", "hapy", "ELEPHANT" }));
-    QCOMPARE(clue, QString("An alien from a happy planet"));
-    QVERIFY(started.dialogs.messages().size() >= 2);
-    QCOMPARE(started.dialogs.messages()[0].text, QString("Spell checking complete."));
-    QCOMPARE(started.dialogs.messages()[1].text, QString("Spell checking aborted."));
 }
 
 QTEST_MAIN(TestTMainWinSpelling)
