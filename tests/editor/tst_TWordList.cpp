@@ -97,8 +97,7 @@ class TestTWordList : public QObject
 
 private Q_SLOTS:
     void createSavesOnePackedRecordThroughTheChooser();
-    void createRefusesEntriesInOrderAndReturnsToThem();
-    void createPacksRowsAndKeepsItsSettings();
+    void createRefusesEntriesInOrderThenPacksRows();
     void storedPuzzleLocksItsWordsAndShape();
     void savingAStoredPuzzleWritesItInPlace();
     void exitAsksWhenAStoredPuzzleChanged();
@@ -160,11 +159,15 @@ void TestTWordList::createSavesOnePackedRecordThroughTheChooser()
 }
 
 // Protects where each Create check sends the user (the check texts and their order are the
-// core's); a word's refusal must land on the row the word stands in, not on its entry number,
-// and the length check must use the shape the user clicked.
-void TestTWordList::createRefusesEntriesInOrderAndReturnsToThem()
+// core's): a word's refusal must land on the row the word stands in, not on its entry number,
+// and the length check must use the shape the user clicked.  Then what Create takes from the
+// window: rows 1, 4 and 7 become entries 1 to 3, a clue without a word is dropped, "12a" is 12
+// attempts kept in the settings and run in the progress window before the chooser, and the
+// check boxes and the shape go to the settings at once.
+void TestTWordList::createRefusesEntriesInOrderThenPacksRows()
 {
     Editor editor;
+    app::AppContext &context = editor.context();
     const auto cutSquare = [] {
         shapes::ShapeRecord shape = shapes::newShape();
         shape.title.assign("Cut Square");
@@ -173,64 +176,8 @@ void TestTWordList::createRefusesEntriesInOrderAndReturnsToThem()
             shape.cells[shapes::cellIndex(12, i) - 1] = shape.cells[shapes::cellIndex(i, 12) - 1] = 0;
         return shape;
     }();
-    const Result<int> cutRecord = shapes::addShape(editor.context().shapeLibrary(), cutSquare);
+    const Result<int> cutRecord = shapes::addShape(context.shapeLibrary(), cutSquare);
     QVERIFY(cutRecord.hasValue());
-    bool chooserOpened = false;
-    TWordList &window = editor.open();
-    window.childWindows().createdPuzzle = [&] { return chooserOpened = true; };
-    editor.show();
-    const auto refusedWith = [&](const QString &expected) {
-        editor.click("CreateIt");
-        return editor.dialogs.lastMessage() == "Error|" + expected;
-    };
-
-    QVERIFY(refusedWith("No title specified.  Please correct."));
-    QVERIFY(editor.find<QLineEdit>("Title")->hasFocus());
-    editor.type("Title", "Quiz");
-    QVERIFY(refusedWith("No category specified.  Please correct."));
-    QVERIFY(editor.find<QComboBox>("Category")->hasFocus());
-    editor.type("Category", "Misc");
-    editor.typeCell(2, Clue, "A clue alone is no word");
-    QVERIFY(refusedWith("No words have been entered.  Please correct."));
-
-    editor.typeCell(1, Word, "HORSE");
-    editor.type("Attempts", "0");
-    QVERIFY(refusedWith("Attempts must be between 1 and 999.  Please correct."));
-    QVERIFY(editor.find<QLineEdit>("Attempts")->hasFocus());
-    editor.type("Attempts", "1");
-
-    editor.typeCell(4, Word, "ABCDEFGHIJKLMNOP");
-    editor.grid()->setCurrentCell(0, Clue);
-    QVERIFY(
-        refusedWith("Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOP\"."));
-    QVERIFY(editor.grid()->hasFocus());
-    QCOMPARE(editor.grid()->currentRow(), 3);
-    QCOMPARE(editor.grid()->currentColumn(), int(Word));
-
-    // A click on a shape makes it current and the setting "Last Shape".
-    auto *shapeBox = editor.find<QListWidget>("ShapeBox");
-    const QListWidgetItem *cut = shapeBox->findItems("15x15 Cut Square", Qt::MatchExactly).value(0);
-    QVERIFY(cut);
-    shapeBox->scrollToItem(cut);
-    QTest::mouseClick(shapeBox->viewport(), Qt::LeftButton, {}, shapeBox->visualItemRect(cut).center());
-    QCOMPARE(editor.context().settings.lastShape, *cutRecord);
-    editor.typeCell(4, Word, "ABCDEFGHIJKL");
-    QVERIFY(refusedWith(
-        "The maximum word length as provided by the selected layout is 11.  The following word is "
-        "greater than the maximum word length: \"ABCDEFGHIJKL\".  You will need to correct the "
-        "word or change the layout."));
-    QCOMPARE(editor.grid()->currentRow(), 3);
-    QVERIFY(!chooserOpened);
-    QCOMPARE(editor.dialogs.messages().size(), size_t(6));
-}
-
-// Protects what Create takes from the window: rows 1, 3 and 7 become entries 1 to 3, a clue
-// without a word is dropped, "12a" is 12 attempts kept in the settings and run in the progress
-// window before the chooser, and the check boxes and the shape go to the settings at once.
-void TestTWordList::createPacksRowsAndKeepsItsSettings()
-{
-    Editor editor;
-    app::AppContext &context = editor.context();
     context.settings.lastShape = 999;
     QStringList opened;
     TWordList &window = editor.open();
@@ -246,18 +193,55 @@ void TestTWordList::createPacksRowsAndKeepsItsSettings()
     QTest::mouseClick(editor.find<QCheckBox>("AutoShrink"), Qt::LeftButton, {}, QPoint(6, 9));
     QTest::mouseClick(editor.find<QCheckBox>("QuickCreate"), Qt::LeftButton, {}, QPoint(6, 9));
     QVERIFY(context.settings.shrink && context.settings.quickBuild);
+    const auto refusedWith = [&](const QString &expected) {
+        editor.click("CreateIt");
+        return editor.dialogs.lastMessage() == "Error|" + expected;
+    };
 
+    QVERIFY(refusedWith("No title specified.  Please correct."));
+    QVERIFY(editor.find<QLineEdit>("Title")->hasFocus());
     editor.type("Title", "Quiz");
+    QVERIFY(refusedWith("No category specified.  Please correct."));
+    QVERIFY(editor.find<QComboBox>("Category")->hasFocus());
     editor.type("Category", "Misc");
+    editor.typeCell(5, Clue, "Clue without a word");
+    QVERIFY(refusedWith("No words have been entered.  Please correct."));
+
     editor.typeCell(1, Word, "HORSE");
     editor.typeCell(1, Clue, "Pulls a cart");
-    editor.typeCell(3, Word, "  SHEEP");
-    editor.typeCell(5, Clue, "Clue without a word");
-    editor.typeCell(7, Word, "GOAT");
+    editor.type("Attempts", "0");
+    QVERIFY(refusedWith("Attempts must be between 1 and 999.  Please correct."));
+    QVERIFY(editor.find<QLineEdit>("Attempts")->hasFocus());
     editor.type("Attempts", "12a");
+
+    editor.typeCell(4, Word, "ABCDEFGHIJKLMNOP");
+    editor.grid()->setCurrentCell(0, Clue);
+    QVERIFY(
+        refusedWith("Word is greater than puzzle dimension size of 10 characters in \"ABCDEFGHIJKLMNOP\"."));
+    QVERIFY(editor.grid()->hasFocus());
+    QCOMPARE(editor.grid()->currentRow(), 3);
+    QCOMPARE(editor.grid()->currentColumn(), int(Word));
+
+    // A click on a shape makes it current and the setting "Last Shape".
+    auto *shapeBox = editor.find<QListWidget>("ShapeBox");
+    const QListWidgetItem *cut = shapeBox->findItems("15x15 Cut Square", Qt::MatchExactly).value(0);
+    QVERIFY(cut);
+    shapeBox->scrollToItem(cut);
+    QTest::mouseClick(shapeBox->viewport(), Qt::LeftButton, {}, shapeBox->visualItemRect(cut).center());
+    QCOMPARE(context.settings.lastShape, *cutRecord);
+    editor.typeCell(4, Word, "ABCDEFGHIJKL");
+    QVERIFY(refusedWith(
+        "The maximum word length as provided by the selected layout is 11.  The following word is "
+        "greater than the maximum word length: \"ABCDEFGHIJKL\".  You will need to correct the "
+        "word or change the layout."));
+    QCOMPARE(editor.grid()->currentRow(), 3);
+    QVERIFY(opened.isEmpty());
+    QCOMPARE(editor.dialogs.messages().size(), size_t(6));
+
+    editor.typeCell(4, Word, "  SHEEP");
+    editor.typeCell(7, Word, "GOAT");
     test::saveScreenshot(&window, "TWordList-new");
     editor.click("CreateIt");
-
     QCOMPARE(opened, QStringList({ "progress", "chooser" }));
     QCOMPARE(context.settings.attempts, 12);
     QVERIFY(window.isVisible());
@@ -267,7 +251,7 @@ void TestTWordList::createPacksRowsAndKeepsItsSettings()
     QCOMPARE(text(working.words[1]) + "|" + text(working.clues[1]), QString("SHEEP|"));
     QCOMPARE(text(working.words[2]), QString("GOAT"));
     QVERIFY(working.words[3].empty() && working.clues[3].empty());
-    QCOMPARE(int(working.width), 10);
+    QCOMPARE(int(working.width), 15);
 }
 
 // Protects what a stored puzzle may not change, and its own shape built from its grid.
