@@ -98,16 +98,14 @@ class TestTWordList : public QObject
 private Q_SLOTS:
     void createSavesOnePackedRecordThroughTheChooser();
     void createRefusesEntriesInOrderThenPacksRows();
-    void storedPuzzleLocksItsWordsAndShape();
-    void savingAStoredPuzzleWritesItInPlace();
+    void storedPuzzleLocksItsWordsAndSavesInPlace();
     void exitAsksWhenAStoredPuzzleChanged();
     void exitFromANewPuzzleAsksBeforeDroppingTypedText_data();
     void exitFromANewPuzzleAsksBeforeDroppingTypedText();
     void clearedTitleOrCategoryNeverReachesTheCollection_data();
     void clearedTitleOrCategoryNeverReachesTheCollection();
     void deleteAllDeleteAndTheCellEditor();
-    void shapeFileCommands();
-    void shapeDesignerCommandsSelectTheirShape();
+    void shapeCommands();
     void functionKeysAndChangeLayout();
     void pagePreviewDrawsEachKindInItsColour();
     void pagePreviewSurvivesHostileLayouts();
@@ -254,15 +252,23 @@ void TestTWordList::createRefusesEntriesInOrderThenPacksRows()
     QCOMPARE(int(working.width), 15);
 }
 
-// Protects what a stored puzzle may not change, and its own shape built from its grid.
-void TestTWordList::storedPuzzleLocksItsWordsAndShape()
+// Protects what a stored puzzle may not change, and its own shape built from its grid; then
+// Save: its own record rewritten in place, wordCount counting the left-out word, the grid and
+// placement untouched, the other record left alone; and a failed save that keeps the editor
+// open instead of dropping the changes.
+void TestTWordList::storedPuzzleLocksItsWordsAndSavesInPlace()
 {
     Editor editor;
-    editor.storeAndModify(*storedPuzzle());
-    editor.open();
+    const auto record = storedPuzzle();
+    editor.storeAndModify(*record);
+    const QByteArray before = fileBytes(editor.collection);
+    QString reselected;
+    editor.context().reselectAndReload = [&](const std::string &category, const std::string &title) {
+        reselected = QString::fromStdString(category + "/" + title);
+    };
+    TWordList &window = editor.open();
     editor.show();
     test::saveScreenshot(editor.window.get(), "TWordList-stored");
-
     QVERIFY(editor.dialogs.messages().empty());
     QTableWidget *table = editor.grid();
     QCOMPARE(table->item(20, Word)->text(), QString("GANDER"));
@@ -274,35 +280,16 @@ void TestTWordList::storedPuzzleLocksItsWordsAndShape()
              "ExportShape", "CreateIt", "ImportClue", "DeleteClue", "DeleteAllClue", "ShapeBox", "Attempts",
              "AutoShrink", "QuickCreate" })
         QVERIFY2(!editor.find<QWidget>(name)->isEnabled(), name);
-    QVERIFY(editor.find<QPushButton>("SaveButton")->isVisible());
-
     QCOMPARE(selectedShape(editor), QString("15x15 <Current Puzzle>"));
     const shapes::ShapeRecord &shape = *editor.context().currentShape;
     QVERIFY(!shape.usable(shapes::cellIndex(1, 1)) && shape.usable(shapes::cellIndex(2, 1)));
     QVERIFY(shape.usable(shapes::cellIndex(15, 15)) && !shape.usable(shapes::cellIndex(16, 1)));
-}
 
-// Protects Save of a stored puzzle: its own record rewritten in place, wordCount counting the
-// left-out word, the grid and placement untouched, the other record left alone; and a failed
-// save that keeps the editor open instead of dropping the changes.
-void TestTWordList::savingAStoredPuzzleWritesItInPlace()
-{
-    Editor editor;
-    const auto record = storedPuzzle();
-    editor.storeAndModify(*record);
-    const QByteArray before = fileBytes(editor.collection);
-    QString reselected;
-    editor.context().reselectAndReload = [&](const std::string &category, const std::string &title) {
-        reselected = QString::fromStdString(category + "/" + title);
-    };
     editor.context().settings.lastGroup = editor.workspace.path("missing/PUZZLES.ZP3").toStdString();
-    TWordList &window = editor.open();
-    editor.show();
     editor.typeCell(2, Clue, "Quacks");
     editor.click("SaveButton");
     QCOMPARE(editor.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
     QVERIFY(window.isVisible());
-
     editor.context().settings.lastGroup = editor.collection.toStdString();
     editor.click("SaveButton");
     QCOMPARE(editor.dialogs.messages().size(), size_t(1));
@@ -500,9 +487,11 @@ void TestTWordList::deleteAllDeleteAndTheCellEditor()
     QCOMPARE(window.WordsCluesGridGetEditText(1, Clue), QString(150, 'c'));
 }
 
-// Protects the shape file commands: the missing-library warning, the chosen path kept, the
-// files written, the entry selected and the delete confirmation.
-void TestTWordList::shapeFileCommands()
+// Protects the shape commands: the missing-library warning, the chosen path kept, the files
+// written, the entry selected and the delete confirmation; New, Copy and Modify with the
+// designer's mode and record, the entry selected after a save, and the copy name given back
+// when the copy is not saved.
+void TestTWordList::shapeCommands()
 {
     {
         Editor editor;
@@ -517,7 +506,14 @@ void TestTWordList::shapeFileCommands()
     Editor editor;
     app::AppContext &context = editor.context();
     const QString exported = editor.workspace.path("start/SQUARE.LAY");
-    editor.open();
+    QStringList calls;
+    bool save = true;
+    editor.open().childWindows().shapeDesigner = [&](shapes::ShapeDesignerMode mode, int record) {
+        calls << QString("%1:%2:%3").arg(int(mode)).arg(record).arg(text(context.currentShape->title));
+        if (save && mode != shapes::ShapeDesignerMode::Modify)
+            save = shapes::addShape(context.shapeLibrary(), shapes::newShape()).hasValue();
+        return save;
+    };
     editor.show();
     QCOMPARE(selectedShape(editor), QString("15x15 Square"));
     editor.dialogs.chooseFile(exported);
@@ -553,23 +549,6 @@ void TestTWordList::shapeFileCommands()
     QCOMPARE(editor.dialogs.lastMessage(),
         QString("Error|Puzzle shape file is corrupt or incompatible.  Import aborted."));
     QCOMPARE(librarySize(editor), before);
-}
-
-// Protects New, Copy and Modify: the designer's mode and record, the entry selected after a
-// save, and the copy name given back when the copy is not saved.
-void TestTWordList::shapeDesignerCommandsSelectTheirShape()
-{
-    Editor editor;
-    app::AppContext &context = editor.context();
-    QStringList calls;
-    bool save = true;
-    editor.open().childWindows().shapeDesigner = [&](shapes::ShapeDesignerMode mode, int record) {
-        calls << QString("%1:%2:%3").arg(int(mode)).arg(record).arg(text(context.currentShape->title));
-        if (save && mode != shapes::ShapeDesignerMode::Modify)
-            save = shapes::addShape(context.shapeLibrary(), shapes::newShape()).hasValue();
-        return save;
-    };
-    editor.show();
 
     editor.click("NewShape");
     QCOMPARE(selectedShape(editor), QString("30x30 New Layout"));
