@@ -186,14 +186,13 @@ private Q_SLOTS:
     void importOfOneFile_data();
     void importOfOneFile();
     void startUpConvertsPreviousVersion();
-    void pageLayoutChooserInManageAndPrintModes();
+    void pageLayoutChooserInPrintMode();
     void puzzleCommandsSetUpTheWorkingRecord();
     void screenSizeChoice();
     void screenSizeItems();
     void settingsWrittenAtClose();
     void tipsGreetOnceWhenActive();
     void sharedShortcutReachesBothItems();
-    void clueHeadersEditTheDefaults();
     void fontItemChangesFaceStyleAndColour();
     void optionChoicesFollowTheSettings();
     void helpAndManual();
@@ -252,7 +251,6 @@ void MainWindowTest::startsEmptyThenCreatesACollection()
     QCOMPARE(QFileInfo(made).size(), qint64(0));
     QCOMPARE(h.lastGroup(), made);
     QCOMPARE(QString::fromStdString(h.context().settings.lastFiles[0]), missing);
-    QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (Fresh)"));
     QVERIFY(h.opened.isEmpty());
 
     h.dialogs.chooseFile(h.workspace.path("start/Second.ZP3"));
@@ -586,21 +584,12 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     QCOMPARE(h.lastGroup(), h.collection());
 }
 
-// Edit, Page Layout opens the chooser to manage, where Select stays disabled; the print window's
-// Change Page Layout opens it to choose, and Select hands the layout to the printout.
-void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
+// The print window's Change Page Layout opens the layout chooser to choose, and Select hands
+// the layout to the printout.
+void MainWindowTest::pageLayoutChooserInPrintMode()
 {
     Harness h;
     h.start({ { "A", "First" } });
-    bool selectEnabled = true;
-    h.onChild = [&](QDialog &child) {
-        child.show();
-        selectEnabled = child.findChild<QPushButton *>("SelectButton")->isEnabled();
-        return int(QDialog::Rejected);
-    };
-    h.item("MenuPageLayout")->trigger();
-    QVERIFY(!selectEnabled);
-
     bool chosen = false;
     std::string chosenName;
     h.onChild = [&](QDialog &child) {
@@ -619,7 +608,7 @@ void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
     };
     h.puzzles()->setCurrentRow(0);
     h.item("MenuPrint")->trigger();
-    QCOMPARE(h.opened.mid(1), QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
+    QCOMPARE(h.opened, QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
     QVERIFY(chosen);
     QCOMPARE(chosenName, std::string("Landscape Letter"));
 }
@@ -781,26 +770,6 @@ void MainWindowTest::sharedShortcutReachesBothItems()
     QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
     QTRY_COMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
     QVERIFY(!options->isVisible());
-}
-
-// Options, Clue Headers edits "Across Label" and "Down Label" under its own caption.
-void MainWindowTest::clueHeadersEditTheDefaults()
-{
-    Harness h;
-    h.writeSettings();
-    h.open();
-    QString caption;
-    h.onChild = [&](QDialog &child) {
-        caption = child.windowTitle();
-        child.findChild<QLineEdit *>("AcrossHeader")->setText("Horizontal");
-        child.findChild<QLineEdit *>("DownHeader")->setText("Vertical");
-        test::clickButton(child, "OkButton");
-        return child.result();
-    };
-    h.item("MenuClueHeaders")->trigger();
-    QCOMPARE(caption, QString("Default Clue Headers"));
-    QCOMPARE(h.context().settings.acrossLabel, std::string("Horizontal"));
-    QCOMPARE(h.context().settings.downLabel, std::string("Vertical"));
 }
 
 // A font chosen in the dialog changes name, style and colour of that font only.
