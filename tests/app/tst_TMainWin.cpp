@@ -186,7 +186,6 @@ private Q_SLOTS:
     void importOfOneFile_data();
     void importOfOneFile();
     void startUpConvertsPreviousVersion();
-    void pageLayoutChooserInPrintMode();
     void puzzleCommandsSetUpTheWorkingRecord();
     void screenSizeChoice();
     void optionItemsFollowAndWriteTheSettings();
@@ -426,22 +425,36 @@ void MainWindowTest::commandStatesFollowThePuzzleSelection()
 }
 
 // Print and a double click open the print window on the selected puzzle, but refuse a puzzle
-// without a grid with the exact warning; a record gone from the file is the print failure.
+// without a grid with the exact warning; a record gone from the file is the print failure.  The
+// print window's Change Page Layout opens the layout chooser, whose Select hands the layout over.
 void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
 {
     Harness h;
     h.start({ { "A", "Draft", false }, { "A", "Done", true }, { "A", "Early", true } }).show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QStringList titles;
+    std::string chosenLayout;
     h.onChild = [&](QDialog &child) {
-        if (auto *report = qobject_cast<render::TMyReport *>(&child))
+        if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
             titles << QString::fromStdString(report->puzzle().title.str());
-        return int(QDialog::Rejected);
+            auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
+            if (titles.size() == 1 && report->childWindows().layoutChooser(*printLayout))
+                chosenLayout = printLayout->name.str();
+            return int(QDialog::Rejected);
+        }
+        child.show();
+        auto *list = child.findChild<QListWidget *>("PageList");
+        list->setCurrentRow(3);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+        test::clickButton(child, "SelectButton");
+        return child.result();
     };
     h.puzzles()->setCurrentRow(2); // Early, record 2
     h.item("MenuPrint")->trigger();
+    QCOMPARE(chosenLayout, std::string("Landscape Letter"));
     doubleClickLine(h.puzzles(), 0); // Done, record 1
     QCOMPARE(titles, QStringList({ "Early", "Done" }));
+    QCOMPARE(h.opened.at(1), QString("gw::layout::TListPages"));
     QVERIFY(h.dialogs.messages().empty());
     doubleClickLine(h.puzzles(), 1);
     QCOMPARE(h.dialogs.lastMessage(),
@@ -580,35 +593,6 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     QVERIFY(!QFile::exists(oldFiles[0]) && !QFile::exists(oldFiles[1]));
     // OLDPUZZ.ZP3 does not become the open collection.
     QCOMPARE(h.lastGroup(), h.collection());
-}
-
-// The print window's Change Page Layout opens the layout chooser to choose, and Select hands
-// the layout to the printout.
-void MainWindowTest::pageLayoutChooserInPrintMode()
-{
-    Harness h;
-    h.start({ { "A", "First" } });
-    bool chosen = false;
-    std::string chosenName;
-    h.onChild = [&](QDialog &child) {
-        if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
-            auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
-            chosen = report->childWindows().layoutChooser(*printLayout);
-            chosenName = printLayout->name.str();
-            return int(QDialog::Rejected);
-        }
-        child.show();
-        auto *list = child.findChild<QListWidget *>("PageList");
-        list->setCurrentRow(3);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
-        test::clickButton(child, "SelectButton");
-        return child.result();
-    };
-    h.puzzles()->setCurrentRow(0);
-    h.item("MenuPrint")->trigger();
-    QCOMPARE(h.opened, QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
-    QVERIFY(chosen);
-    QCOMPARE(chosenName, std::string("Landscape Letter"));
 }
 
 // New, Modify and Copy set up the working record and open the editor with their captions;
