@@ -105,7 +105,6 @@ private Q_SLOTS:
     void clearedTitleOrCategoryNeverReachesTheCollection();
     void deleteAllDeleteAndTheCellEditor();
     void shapeCommands();
-    void functionKeysAndChangeLayout();
     void pagePreviewDrawsEachKindInItsColour();
     void pagePreviewSurvivesHostileLayouts();
     void textExportThenImportIntoANewPuzzle();
@@ -425,13 +424,28 @@ void TestTWordList::clearedTitleOrCategoryNeverReachesTheCollection()
     QVERIFY(gridEditorOpened);
 }
 
-// Protects Delete All's two messages and answers, Delete's shift of the rows below, and the
-// cell editor starting on 30 characters of a word.
+// Protects Delete All's two messages and answers, Delete's shift of the rows below, the cell
+// editor starting on 30 characters of a word, the international character keys F1..F12 and
+// the redraw after a layout is chosen.
 void TestTWordList::deleteAllDeleteAndTheCellEditor()
 {
     Editor editor;
+    QList<int> keys;
     TWordList &window = editor.open();
+    window.childWindows().typeIntKey = [&](int key) { keys << key; };
+    window.childWindows().layoutChooser = [&] {
+        editor.context().working->layout.pageWidthPixels = 0;
+        return true;
+    };
     editor.show();
+    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F1);
+    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F12);
+    QCOMPARE(keys, QList<int>({ 1, 12 }));
+    QLabel *page = editor.find<QLabel>("Img");
+    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), QColor(Qt::white));
+    editor.click("ChangeLayout");
+    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), shapes::buttonFaceColour());
+
     editor.typeCell(4, Clue, "Clue only");
     editor.click("DeleteAllClue");
     QCOMPARE(editor.dialogs.lastMessage(), QString("Error|All words are already cleared."));
@@ -538,28 +552,6 @@ void TestTWordList::shapeCommands()
     QCOMPARE(calls.last(), QString("2:0:New Layout (2)"));
     QCOMPARE(text(context.currentShape->title), QString("New Layout"));
     QCOMPARE(calls.size(), 3);
-}
-
-// Protects the international character keys F1..F12 and the redraw after a layout is chosen.
-void TestTWordList::functionKeysAndChangeLayout()
-{
-    Editor editor;
-    QList<int> keys;
-    TWordList &window = editor.open();
-    window.childWindows().typeIntKey = [&](int key) { keys << key; };
-    window.childWindows().layoutChooser = [&] {
-        editor.context().working->layout.pageWidthPixels = 0;
-        return true;
-    };
-    editor.show();
-    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F1);
-    QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F12);
-    QCOMPARE(keys, QList<int>({ 1, 12 }));
-
-    QLabel *page = editor.find<QLabel>("Img");
-    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), QColor(Qt::white));
-    editor.click("ChangeLayout");
-    QCOMPARE(page->pixmap().toImage().pixelColor(2, 2), shapes::buttonFaceColour());
 }
 
 // Protects the page preview's arithmetic: scale by the tighter side, the colour of each kind
