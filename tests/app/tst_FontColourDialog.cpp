@@ -103,8 +103,8 @@ void FontColourDialogTest::okReturnsFontStylesAndChosenColour()
     QVERIFY(chosen->font.italic() && chosen->font.underline() && chosen->font.strikeOut());
 }
 
-// A cancelled colour dialog keeps the colour, which the swatch shows; Cancel returns nothing.  A preset without a
-// colour starts on black.
+// A cancelled colour dialog keeps the colour, which the swatch shows; Cancel returns nothing.  A preset
+// without a colour starts on black.
 void FontColourDialogTest::cancelledChoicesChangeNothing()
 {
     app::setColourDialogSeam([](QWidget *, const QColor &) { return std::optional<QColor>(); });

@@ -150,9 +150,9 @@ struct Harness
         return *window;
     }
 
-
     // Writes the settings and the collection, then opens the window.
-    app::TMainWin &start(const std::vector<Puzzle> &puzzles, const std::function<void(model::Settings &)> &change = {})
+    app::TMainWin &start(
+        const std::vector<Puzzle> &puzzles, const std::function<void(model::Settings &)> &change = {})
     {
         writeSettings(change);
         writeCollection(collection(), puzzles);
@@ -201,8 +201,8 @@ private Q_SLOTS:
 void MainWindowTest::listsFollowTheCoreOrder()
 {
     Harness h;
-    h.start({ { "nature", "weather" }, { "World", "Capitals" }, { "nature", "Animals" }, { "nature", "ocean" },
-        { "nature", "Weather" }, { "Birds", "Owls" } });
+    h.start({ { "nature", "weather" }, { "World", "Capitals" }, { "nature", "Animals" },
+        { "nature", "ocean" }, { "nature", "Weather" }, { "Birds", "Owls" } });
     QCOMPARE(listLines(h.categories()), QStringList({ "Birds", "nature", "World" }));
     QCOMPARE(selectedLine(h.categories()), QString("Birds"));
     h.categories()->setCurrentRow(1);
@@ -266,8 +266,9 @@ void MainWindowTest::openAndReopenCollections()
     const QString plain = h.workspace.path("start/plain");
     const QString gone = h.workspace.path("start/gone&lost.zp3");
     writeCollection(plain, { { "P", "Plain" } });
-    h.start({ { "A", "One" } },
-        [&](model::Settings &s) { s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" }; });
+    h.start({ { "A", "One" } }, [&](model::Settings &s) {
+        s.lastFiles = { plain.toStdString(), gone.toStdString(), "", "", "" };
+    });
     QVERIFY(h.item("MenuRecentSeparator")->isVisible());
     QCOMPARE(h.item("MenuRecent2")->text(), "&2   " + QString(gone).replace("&", "&&"));
     QVERIFY(!h.item("MenuRecent3")->isVisible());
@@ -552,7 +553,6 @@ void MainWindowTest::importOfOneFile()
     QCOMPARE(int(added->generated), 1);
 }
 
-
 // The previous version's old files are offered for conversion at start-up with these questions
 // and notices (the conversion itself is the core's); both old files go.  No leaves the old
 // files, and the questions come again at the next start.
@@ -567,7 +567,8 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     shape.width = shape.height = 5;
     writeBytes(h.workspace.path("start/ZPFULAY.DAT"),
         QByteArray(reinterpret_cast<const char *>(&shape), sizeof shape));
-    const QStringList oldFiles { h.workspace.path("start/ZPFUPUZZ.DAT"), h.workspace.path("start/ZPFULAY.DAT") };
+    const QStringList oldFiles { h.workspace.path("start/ZPFUPUZZ.DAT"),
+        h.workspace.path("start/ZPFULAY.DAT") };
     h.dialogs.answer(app::Answer::No);
     h.dialogs.answer(app::Answer::No);
     h.open();
@@ -581,12 +582,14 @@ void MainWindowTest::startUpConvertsPreviousVersion()
     for (const app::MessageRequest &message : h.dialogs.messages())
         asked << message.caption + "|" + message.text;
     QCOMPARE(asked,
-        QStringList({ "Notice|User generated puzzles from a previous version of Gridwright have been detected.  "
-                      "Would you like to convert them to a puzzle group?",
-            "Ok|A new puzzle group named \"OLDPUZZ.ZP3\" has been created.",
-            "Notice|User generated shapes from a previous version of Gridwright have been detected.  Would you "
-            "like to add them to the current list of puzzle shapes?",
-            "Ok|Puzzle shapes have been added." }));
+        QStringList(
+            { "Notice|User generated puzzles from a previous version of Gridwright have been detected.  "
+              "Would you like to convert them to a puzzle group?",
+                "Ok|A new puzzle group named \"OLDPUZZ.ZP3\" has been created.",
+                "Notice|User generated shapes from a previous version of Gridwright have been detected.  "
+                "Would you "
+                "like to add them to the current list of puzzle shapes?",
+                "Ok|Puzzle shapes have been added." }));
     QCOMPARE(h.dialogs.messages().front().buttons, app::Buttons::YesNo);
     QVERIFY(QFile::exists(h.workspace.path("start/OLDPUZZ.ZP3")));
     QVERIFY(!QFile::exists(oldFiles[0]) && !QFile::exists(oldFiles[1]));
@@ -634,7 +637,6 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to access Word List file."));
     QCOMPARE(h.opened.size(), 4);
 }
-
 
 // The Screen Size rule on screens of every size, apart from the screen the tests run on: the
 // current size does nothing, a size must fit both ways, and 640 x 480 fits on any screen.
@@ -828,8 +830,6 @@ void MainWindowTest::helpAndManual()
     QCOMPARE(documents.size(), 1);
 }
 
-
-
 namespace {
 
 // The settings as the settings file would hold them, one "key=value" line each.
@@ -864,7 +864,8 @@ void MainWindowTest::everyMenuItemDoesItsJob_data()
                                          // "setting <line>" or "closed"
     // The offscreen screen is 800 x 600.
     const auto tooLarge = [](const char *size) {
-        return std::pair(QString(), QString("message Error|Your current screen resolution does not support %1 pixels.").arg(size));
+        return std::pair(QString(),
+            QString("message Error|Your current screen resolution does not support %1 pixels.").arg(size));
     };
     const auto window = [](const char *name) { return std::pair(QString(), QString("window ") + name); };
     const auto setting
