@@ -3,6 +3,7 @@
 #include "app/MainWindowMenus.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/TMainWin.h"
+#include "layout/LayoutLibrary.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
 #include "model/PreviousVersion.h"
@@ -621,9 +622,13 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     QVERIFY(h.context().workingIsNew);
     QCOMPARE(working.title.str(), std::string("Quiz (2)"));
 
+    // A default page one past the library's end falls back to the library's first page.
+    const auto pages = h.context().layoutLibrary();
+    h.context().settings.defaultPage = int(std::filesystem::file_size(pages) / sizeof(layout::LayoutRecord));
     h.item("MenuNew")->trigger();
     QCOMPARE(captions.last(), QString("Create New Puzzle"));
     QVERIFY(working.title.empty());
+    QCOMPARE(working.layout.name.str(), layout::readLayout(pages, 0)->name.str());
 
     h.puzzles()->setCurrentRow(1);
     h.item("MenuPuzzleWords")->trigger();
