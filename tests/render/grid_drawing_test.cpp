@@ -161,15 +161,11 @@ class FilledSquares : public gw::test::ScratchFolderTest
 // metafile as a reader draws it.
 TEST_F(FilledSquares, ShowNoSeamAtAnyResolution)
 {
-    const auto read = gw::test::samplePuzzle();
-    ASSERT_TRUE(read);
-    gw::render::PrintOptions options;
-    options.takeLayout(read->layout);
-    options.useBoxes = true;
-    gw::render::PrintJob job(*read, options);
-    gw::report::ReportEngine engine;
-    ASSERT_TRUE(job.run(engine));
-    const gw::report::RecordedPage &page = engine.pages().front();
+    const gw::test::SamplePage sample;
+    ASSERT_TRUE(sample.printed);
+    ASSERT_TRUE(sample.job->options().useBoxes) << "the sample's layout fills the boxes";
+    const gw::report::RecordedPage &page = sample.page();
+    const gw::render::PrintJob &job = *sample.job;
     const gw::layout::LayoutRecord &layout = job.puzzle().layout;
     const auto grid = std::find_if(layout.objects, layout.objects + layout.objectCount,
         [](const auto &object) { return object.kind == static_cast<std::int16_t>(ObjectKind::Puzzle); });
@@ -177,7 +173,7 @@ TEST_F(FilledSquares, ShowNoSeamAtAnyResolution)
     const gw::report::InchRect box { grid->rect.left * job.scale(), grid->rect.top * job.scale(),
         grid->rect.right * job.scale(), grid->rect.bottom * job.scale() };
     const auto seamAt = [&](const QImage &picture, double dpi, double margin, QPoint origin = {}) {
-        return lightPixelInside(picture, dpi, *read, box, margin, origin);
+        return lightPixelInside(picture, dpi, *sample.puzzle, box, margin, origin);
     };
 
     const std::vector<double> resolutions { 60, 72, 96, 100, 150, 300 };
@@ -361,16 +357,13 @@ TEST(GridDrawing, HostileRecordsStayOnTheGrid)
         EXPECT_LE(text.baseline, 6.0);
     }
 
-    GridFixture empty({ "AB" });
-    empty.puzzle->width = 0;
-    empty.draw();
-    EXPECT_TRUE(empty.canvas.operations().empty());
-
-    GridFixture oversized({ "AB" });
-    oversized.puzzle->width = 5000;
-    oversized.puzzle->height = -3;
-    oversized.draw();
-    EXPECT_TRUE(oversized.canvas.operations().empty());
+    for (const auto &[width, height] : { std::pair(0, 1), std::pair(5000, -3) }) {
+        GridFixture broken({ "AB" });
+        broken.puzzle->width = static_cast<std::int16_t>(width);
+        broken.puzzle->height = static_cast<std::int16_t>(height);
+        broken.draw();
+        EXPECT_TRUE(broken.canvas.operations().empty()) << width;
+    }
 }
 
 } // namespace

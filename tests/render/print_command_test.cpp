@@ -85,23 +85,23 @@ TEST_F(PrintCommand, EveryWordOfEveryClueInOrder)
 // The answer key prints every letter of every row; partial letters print only the chosen ones.
 TEST_F(PrintCommand, AnswerKeyAndPartialLetters)
 {
+    // Each row's letters as the PDF reads them, one blank apart: all, or only A and E.
     const auto puzzle = samplePuzzle(0);
     std::vector<std::string> rows;
     std::vector<std::string> vowels;
     for (int r = 1; r <= puzzle->height; ++r) {
-        std::string row;
+        std::string all;
         std::string chosen;
         for (int c = 1; c <= puzzle->width; ++c) {
             const char letter = static_cast<char>(puzzle->grid[(r - 1) * 50 + c - 1]);
-            if (letter == 0 || letter == ' ')
-                continue;
-            row += row.empty() ? std::string(1, letter) : std::string(" ") + letter;
+            if (letter != 0 && letter != ' ')
+                all += std::string(" ") + letter;
             if (letter == 'A' || letter == 'E')
-                chosen += chosen.empty() ? std::string(1, letter) : std::string(" ") + letter;
+                chosen += std::string(" ") + letter;
         }
-        rows.push_back(row);
+        rows.push_back(all.erase(0, 1));
         if (!chosen.empty())
-            vowels.push_back(chosen);
+            vowels.push_back(chosen.erase(0, 1));
     }
 
     ASSERT_EQ(cli(Sample.string() + " 0 --answer-key --pdf " + path("key.pdf")).status, 0);

@@ -76,7 +76,6 @@ private Q_SLOTS:
     void zoomChangesThePicture();
     void zoomEditTakesValidNumbers();
     void pageWidthAndWholePageFitTheWindow();
-    void printPageWritesOnePage();
     void multipleCopiesAsksForAValidCount_data();
     void multipleCopiesAsksForAValidCount();
     void busyEngineRefusesToPrint();
@@ -148,17 +147,6 @@ void PreviewTest::pageWidthAndWholePageFitTheWindow()
     QVERIFY(p.pageSize().width() <= view->width());
     QVERIFY(p.pageSize().width() >= view->width() - 40);
     QVERIFY(p.window->zoom() > 60);
-}
-
-// Print Page sends the shown page, one copy, to the program's printer: here a PDF file.
-void PreviewTest::printPageWritesOnePage()
-{
-    Preview p;
-    p.open().show();
-    QTest::mouseClick(p.button("SpeedPrint"), Qt::LeftButton);
-    QCOMPARE(test::pdfPages(p.pdf), 1);
-    QVERIFY(test::pdfInfo(p.pdf).contains(QRegularExpression("Title:\\s+Farm Animals")));
-    QVERIFY(p.dialogs.messages().empty());
 }
 
 void PreviewTest::multipleCopiesAsksForAValidCount_data()

@@ -93,7 +93,6 @@ class ReportsTest : public QObject
 private Q_SLOTS:
     void optionsWriteTheSettings();
     void answerKeyDisablesThePartialOptions();
-    void takingTheLayoutSetsBoxesAndLabels();
     void fontListStopsAtTwentyOne();
     void layoutChooserTakesTheLayoutAgain();
     void fontColourHeadersBonusAndWordsBelongToTheCopy();
@@ -161,25 +160,6 @@ void ReportsTest::answerKeyDisablesThePartialOptions()
     noneEnabled();
 }
 
-// Opening takes the layout in: the Puzzle object sets the filled boxes and their colour in
-// the settings, and headers set the labels.
-void ReportsTest::takingTheLayoutSetsBoxesAndLabels()
-{
-    Reports r;
-    const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
-    const int across = slotOf(*r.puzzle, layout::ObjectKind::AcrossHeader);
-    QVERIFY(grid >= 0 && across >= 0);
-    r.puzzle->layout.objects[grid].transparent = 1;
-    r.puzzle->layout.objects[grid].fillColour = 0x00112233;
-    r.puzzle->layout.objects[across].setText("Horizontal");
-    r.settings().useBoxes = true;
-    r.open();
-    QVERIFY(!r.settings().useBoxes);
-    QCOMPARE(r.settings().boxColor, 0x00112233);
-    QVERIFY(r.box("SkeletonPuzzle")->isChecked());
-    QCOMPARE(r.window->acrossLabel(), std::string("Horizontal"));
-}
-
 // Twenty objects can name more fonts than the menu holds: the first 21 are listed.
 void ReportsTest::fontListStopsAtTwentyOne()
 {
@@ -198,13 +178,19 @@ void ReportsTest::fontListStopsAtTwentyOne()
     QVERIFY(r.find<QAction>("FontItem21")->isVisible());
 }
 
-// Change Page Layout hands the copy's layout to the chooser hook; a chosen layout is taken in.
+// The layout is taken in on opening and again when Change Page Layout's chooser hook picks
+// one: the Puzzle object sets the filled boxes and their colour in the settings, headers set
+// the labels, the objects the font menu.
 void ReportsTest::layoutChooserTakesTheLayoutAgain()
 {
     Reports r;
     const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
+    const int across = slotOf(*r.puzzle, layout::ObjectKind::AcrossHeader);
+    QVERIFY(grid >= 0 && across > grid);
     r.puzzle->layout.objects[grid].transparent = 0;
+    r.settings().useBoxes = false;
     r.open().show();
+    QVERIFY(r.settings().useBoxes && !r.box("SkeletonPuzzle")->isChecked());
     r.click("ChangeLayoutButton"); // no chooser yet: nothing happens
     QVERIFY(r.opened.isEmpty());
     int asked = 0;
@@ -213,15 +199,18 @@ void ReportsTest::layoutChooserTakesTheLayoutAgain()
         if (++asked == 1)
             return false;
         printLayout.objects[grid].transparent = 1;
-        printLayout.objectCount = static_cast<std::int16_t>(grid + 1);
+        printLayout.objects[grid].fillColour = 0x00112233;
+        printLayout.objects[across].setText("Horizontal");
+        printLayout.objectCount = static_cast<std::int16_t>(across + 1);
         return true;
     };
     r.click("ChangeLayoutButton");
     QVERIFY(!r.box("SkeletonPuzzle")->isChecked());
     r.click("ChangeLayoutButton");
-    QVERIFY(r.box("SkeletonPuzzle")->isChecked());
-    QCOMPARE(r.window->fontEntries().last(), QString("Puzzle Clue Numbers Font"));
-    QCOMPARE(int(r.window->puzzle().layout.objectCount), grid + 1);
+    QVERIFY(r.box("SkeletonPuzzle")->isChecked() && !r.settings().useBoxes);
+    QCOMPARE(r.settings().boxColor, 0x00112233);
+    QCOMPARE(r.window->acrossLabel(), std::string("Horizontal"));
+    QCOMPARE(r.window->fontEntries().last(), QString("Across Header Font"));
 }
 
 // Fonts, headers, bonus question and partial answers change the window's copy, never the
