@@ -1,4 +1,5 @@
 #include "platform/RecordFile.h"
+#include "render/PdfReading.h"
 #include "render/PrintMessages.h"
 #include "render/SamplePage.h"
 #include "support/ShellRun.h"
@@ -32,8 +33,7 @@ protected:
     // The PDF's text in the order it was drawn; empty without poppler.
     std::string pdfText(const std::string &name) const
     {
-        const Outcome text = shell("pdftotext -raw " + path(name) + " -");
-        return text.status == 0 ? text.out : std::string {};
+        return gw::test::pdfText(QString::fromStdString(path(name))).toStdString();
     }
 };
 
