@@ -28,13 +28,14 @@ protected:
     }
     std::string generate(const std::string &options) const
     {
-        return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out " + path("out.ZP3")
-            + " " + options;
+        return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out "
+            + path("out.ZP3") + " " + options;
     }
 };
 
-const char *Animals = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
-                      "GOOSE: honk\nDONKEY: bray\nTURKEY: gobble\nROOSTER: crow\nLAMB: young sheep\nCALF: young cow\n";
+const char *Animals
+    = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
+      "GOOSE: honk\nDONKEY: bray\nTURKEY: gobble\nROOSTER: crow\nLAMB: young sheep\nCALF: young cow\n";
 
 // The main road on the command line: generated records list and show as a sound crossword.
 TEST_F(CliTest, GenerateListShow)
@@ -83,8 +84,8 @@ TEST_F(CliTest, RefusalsWriteNothing)
         EXPECT_NE(run.status, 0) << options;
         EXPECT_NE(run.out.find(message), std::string::npos) << options << ": " << run.out;
     }
-    const Outcome missingWords = runCli("generate --words " + path("none.txt") + " --title T --category C --out "
-        + path("out.ZP3"));
+    const Outcome missingWords
+        = runCli("generate --words " + path("none.txt") + " --title T --category C --out " + path("out.ZP3"));
     EXPECT_NE(missingWords.out.find("cannot read the word file"), std::string::npos);
     EXPECT_FALSE(fs::exists(path("out.ZP3")));
 }
@@ -103,8 +104,9 @@ TEST_F(CliTest, ShapeFileWithShortRunsRefusesLongWords)
     writeWords("CAT: pet\nMOUSE: squeak\n");
     const Outcome run = runCli(generate("--shape-file " + path("holes.LAY")));
     EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
-                           "is greater than the maximum word length: \"MOUSE\"."),
+    EXPECT_NE(
+        run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
+                     "is greater than the maximum word length: \"MOUSE\"."),
         std::string::npos)
         << run.out;
 }

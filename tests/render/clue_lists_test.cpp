@@ -62,7 +62,8 @@ TEST(ClueLists, OverflowAndMakeItFit)
         const auto texts = fixture.drawn<TextOperation>();
         ASSERT_EQ(texts.size(), makeItFit ? 24u : 20u);
         EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
-        EXPECT_EQ(fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 12 : 10);
+        EXPECT_EQ(
+            fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 12 : 10);
         EXPECT_EQ(texts[0].font.size, int { fixture.object(index).fittedFontSize });
         EXPECT_EQ(texts[0].font.size < 12, makeItFit);
         if (!makeItFit) { // entry 6 starts column 2 on the first row
@@ -205,10 +206,8 @@ TEST(CombinedClues, ContinuesAcrossColumns)
     // Row 5 of column 1 is left: "Down" and "d4" go to the top of column 2, each label boxed.
     const auto texts = fixture.drawn<TextOperation>();
     EXPECT_NEAR(texts[7].baseline, texts[0].baseline, 1e-9);
-    EXPECT_NEAR(texts[8].x, texts[1].x + fixture.results.listMetrics[static_cast<std::size_t>(index)].columnGap
-            + fixture.results.listMetrics[static_cast<std::size_t>(index)].numberWidth
-            + fixture.results.listMetrics[static_cast<std::size_t>(index)].textWidth,
-        1e-9);
+    const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
+    EXPECT_NEAR(texts[8].x, texts[1].x + metrics.columnGap + metrics.numberWidth + metrics.textWidth, 1e-9);
     EXPECT_EQ(fixture.drawn<LineOperation>().size(), 8u);
     EXPECT_FALSE(fixture.results.cluesOverflow);
 }

@@ -163,14 +163,15 @@ TEST_F(PrintCommand, RefusalsLeaveNoFile)
     EXPECT_NE(refused.status, 0);
     EXPECT_NE(refused.out.find(gw::render::neverGenerated().text), std::string::npos);
 
-    for (const std::string &arguments : { Sample.string() + " 9 --pdf " + path("out.pdf"),
-             Sample.string() + " 0", Sample.string() + " 0 --png " + path("out.png") + " --dpi 5",
-             Sample.string() + " 0 --pdf " + path("out.pdf") + " --dpi 100",
-             Sample.string() + " x --pdf " + path("out.pdf"),
-             Sample.string() + " 0 --pdf " + path("none/out.pdf"),
-             Sample.string() + " 0 --bogus --pdf " + path("out.pdf"),
-             Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout 7 --library " + Library.string(),
-             Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout x --library " + Library.string() }) {
+    for (const std::string &arguments :
+        { Sample.string() + " 9 --pdf " + path("out.pdf"), Sample.string() + " 0",
+            Sample.string() + " 0 --png " + path("out.png") + " --dpi 5",
+            Sample.string() + " 0 --pdf " + path("out.pdf") + " --dpi 100",
+            Sample.string() + " x --pdf " + path("out.pdf"),
+            Sample.string() + " 0 --pdf " + path("none/out.pdf"),
+            Sample.string() + " 0 --bogus --pdf " + path("out.pdf"),
+            Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout 7 --library " + Library.string(),
+            Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout x --library " + Library.string() }) {
         refused = cli(arguments);
         EXPECT_NE(refused.status, 0) << arguments;
         EXPECT_FALSE(refused.out.empty()) << arguments;

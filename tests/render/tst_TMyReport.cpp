@@ -231,7 +231,8 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
         chosen.setPointSize(19);
         return app::FontChoice { chosen, QColor(0x40, 0x50, 0x60) };
     });
-    app::setColourDialogSeam([](QWidget *, const QColor &) -> std::optional<QColor> { return QColor(0, 128, 255); });
+    app::setColourDialogSeam(
+        [](QWidget *, const QColor &) -> std::optional<QColor> { return QColor(0, 128, 255); });
     const int answerFont = int(r.window->fontEntries().indexOf("Puzzle Answer Font"));
     r.find<QAction>(qPrintable(QString("FontItem%1").arg(answerFont + 1)))->trigger();
     const layout::LayoutFont &font = r.window->puzzle().layout.objects[grid].textFont;
