@@ -15,12 +15,9 @@ TEST(TextMetrics, ArialIsLiberationSans)
         QFontInfo(TextMetrics::qtFont(FontSpec { "Arial", 12 })).family(), QStringLiteral("Liberation Sans"));
     // Arial's advance of "W" is 0.944 of its size.
     EXPECT_NEAR(TextMetrics(FontSpec { "Arial", 72 }).width("W"), 0.944, 0.002);
-}
 
-// Text measures in proportion to its size, whatever the device, its height is ascent plus
-// descent, and sizes outside 1..500 points measure as the nearest of those.
-TEST(TextMetrics, MeasuresScaleWithSize)
-{
+    // Text measures in proportion to its size, whatever the device, its height is ascent plus
+    // descent, and sizes outside 1..500 points measure as the nearest of those.
     const TextMetrics small(FontSpec { "Arial", 12 });
     const TextMetrics large(FontSpec { "Arial", 24 });
     EXPECT_NEAR(large.width("Crossword puzzle") / small.width("Crossword puzzle"), 2.0, 0.005);
