@@ -28,13 +28,14 @@ protected:
     }
     std::string generate(const std::string &options) const
     {
-        return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out " + path("out.ZP3")
-            + " " + options;
+        return "generate --words " + path("words.txt") + " --title Quiz --category Fun --out "
+            + path("out.ZP3") + " " + options;
     }
 };
 
-const char *Animals = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
-                      "GOOSE: honk\nDONKEY: bray\nTURKEY: gobble\nROOSTER: crow\nLAMB: young sheep\nCALF: young cow\n";
+const char *Animals
+    = "COW: moo\nHORSE: neigh\nPIG: oink\nSHEEP: baa\nGOAT: bleat\nDUCK: quack\n"
+      "GOOSE: honk\nDONKEY: bray\nTURKEY: gobble\nROOSTER: crow\nLAMB: young sheep\nCALF: young cow\n";
 
 // The main road on the command line: generated records list and show as a sound crossword.
 TEST_F(CliTest, GenerateListShow)
@@ -42,21 +43,13 @@ TEST_F(CliTest, GenerateListShow)
     writeWords(Animals);
     const Outcome generated = runCli(generate("--shape 2 --attempts 50 --seed 7 --candidates all"));
     ASSERT_EQ(generated.status, 0) << generated.out;
-    EXPECT_NE(generated.out.find("slot 1: placed "), std::string::npos);
     EXPECT_NE(generated.out.find("slot 4: placed "), std::string::npos);
     EXPECT_EQ(fs::file_size(path("out.ZP3")), 4 * sizeof(gw::model::PuzzleRecord));
-
-    const Outcome listed = runCli("list " + path("out.ZP3"));
-    ASSERT_EQ(listed.status, 0);
-    EXPECT_NE(listed.out.find("0\tFun\tQuiz"), std::string::npos);
-    EXPECT_NE(listed.out.find("3\tFun\tQuiz"), std::string::npos);
-
+    EXPECT_NE(runCli("list " + path("out.ZP3")).out.find("3\tFun\tQuiz"), std::string::npos);
     const Outcome shown = runCli("show " + path("out.ZP3") + " 0");
     ASSERT_EQ(shown.status, 0);
     EXPECT_NE(shown.out.find("\nAcross\n"), std::string::npos) << shown.out;
-    EXPECT_NE(shown.out.find("1. "), std::string::npos);
     EXPECT_NE(shown.out.find("\nDown\n"), std::string::npos);
-    EXPECT_NE(shown.out.find('#'), std::string::npos);
 
     // The same seed gives the same puzzle.
     const Outcome again = runCli(generate("--shape 2 --attempts 50 --seed 7"));
@@ -69,38 +62,31 @@ TEST_F(CliTest, GenerateListShow)
     EXPECT_EQ(first->version.str(), "3.0b");
 }
 
-// Refused runs say why, exit non-zero and write nothing.
+// Refused runs say why, exit non-zero and write nothing.  The word checks' own messages are
+// the create checks' test's; one shows they reach the command line.
 TEST_F(CliTest, RefusalsWriteNothing)
 {
-    writeWords(Animals);
-    const std::pair<std::string, std::string> cases[] = {
-        { "--attempts 0", "Attempts must be between 1 and 999.  Please correct." },
-        { "--attempts 1000", "Attempts must be between 1 and 999.  Please correct." },
-        { "--shape 9999", "there is no shape 9999" },
-        { "--shape-file " + path("missing.LAY"), "Puzzle shape could not be imported." },
-        { "--bogus", "unknown option --bogus" },
+    const struct
+    {
+        const char *words;
+        std::string options;
+        std::string message;
+    } cases[] = {
+        { Animals, "--attempts 1000", "Attempts must be between 1 and 999.  Please correct." },
+        { Animals, "--shape 9999", "there is no shape 9999" },
+        { Animals, "--shape-file " + path("missing.LAY"), "Puzzle shape could not be imported." },
+        { Animals, "--bogus", "unknown option --bogus" },
+        { "\n   \n", "--shape 2", "No words have been entered.  Please correct." },
     };
-    for (const auto &[options, message] : cases) {
+    for (const auto &[words, options, message] : cases) {
+        writeWords(words);
         const Outcome run = runCli(generate(options));
         EXPECT_NE(run.status, 0) << options;
         EXPECT_NE(run.out.find(message), std::string::npos) << options << ": " << run.out;
     }
-    const Outcome missingWords = runCli("generate --words " + path("none.txt") + " --title T --category C --out "
-        + path("out.ZP3"));
-    EXPECT_NE(missingWords.status, 0);
+    const Outcome missingWords
+        = runCli("generate --words " + path("none.txt") + " --title T --category C --out " + path("out.ZP3"));
     EXPECT_NE(missingWords.out.find("cannot read the word file"), std::string::npos);
-
-    writeWords("ABCDEFGHIJKLMNOPQRSTUVWXYZABCD: too long\n");
-    Outcome tooLong = runCli(generate("--shape 2"));
-    EXPECT_NE(tooLong.status, 0);
-    EXPECT_NE(tooLong.out.find("Word is greater than puzzle dimension size of 15 characters in "
-                               "\"ABCDEFGHIJKLMNOPQRSTUVWXYZABCD\"."),
-        std::string::npos)
-        << tooLong.out;
-
-    writeWords("\n   \n");
-    const Outcome empty = runCli(generate("--shape 2"));
-    EXPECT_NE(empty.out.find("No words have been entered.  Please correct."), std::string::npos);
     EXPECT_FALSE(fs::exists(path("out.ZP3")));
 }
 
@@ -118,8 +104,9 @@ TEST_F(CliTest, ShapeFileWithShortRunsRefusesLongWords)
     writeWords("CAT: pet\nMOUSE: squeak\n");
     const Outcome run = runCli(generate("--shape-file " + path("holes.LAY")));
     EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
-                           "is greater than the maximum word length: \"MOUSE\"."),
+    EXPECT_NE(
+        run.out.find("The maximum word length as provided by the selected layout is 4.  The following word "
+                     "is greater than the maximum word length: \"MOUSE\"."),
         std::string::npos)
         << run.out;
 }
@@ -166,8 +153,7 @@ TEST_F(CliTest, WordsWritesThePairLines)
     EXPECT_EQ(text.substr(0, 48), "BARN                           ; Building where ");
     EXPECT_NE(text.find("\r\nCALF "), std::string::npos);
 
-    const Outcome badSeparator = runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab");
-    EXPECT_NE(badSeparator.status, 0);
+    EXPECT_NE(runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab").status, 0);
     const Outcome noRecord = runCli("words " + sample + " 9 --out " + path("x.txt"));
     EXPECT_NE(noRecord.status, 0);
     EXPECT_NE(noRecord.out.find("Unable to load puzzle."), std::string::npos);

@@ -65,10 +65,8 @@ TEST_F(SpellCommandTest, ChecksInTheChosenLanguage)
 
 TEST_F(SpellCommandTest, RefusesBadArguments)
 {
-    EXPECT_NE(runCli("spell " + collection()).status, 0);
-    EXPECT_NE(runCli("spell " + collection() + " 0 --dictionary 9").status, 0);
-    EXPECT_NE(runCli("spell " + collection() + " 0 --dictionary x").status, 0);
-    EXPECT_NE(runCli("spell " + collection() + " 7").status, 0);
+    for (const char *arguments : { "", " 0 --dictionary 9", " 0 --dictionary x", " 7" })
+        EXPECT_NE(runCli("spell " + collection() + arguments).status, 0) << arguments;
     EXPECT_NE(runCli("thesaurus").status, 0);
     const Outcome chooser = runCli("thesaurus happy --thesaurus 3");
     EXPECT_NE(chooser.status, 0);

@@ -12,15 +12,6 @@ namespace fs = std::filesystem;
 using gw::layout::ObjectKind;
 using gw::report::TextOperation;
 
-bool hasKind(const gw::layout::LayoutRecord &page, ObjectKind kind)
-{
-    for (int slot = 0; slot < page.safeObjectCount(); ++slot) {
-        if (page.objects[slot].kind == static_cast<std::int16_t>(kind))
-            return true;
-    }
-    return false;
-}
-
 bool overlap(const TextOperation &a, const TextOperation &b)
 {
     constexpr double Slack = 1e-6;
@@ -45,12 +36,9 @@ TEST(BundledLayouts, PrintTheShapeUnlessNamedSkeleton)
         skeletons += namedSkeleton;
     }
     EXPECT_EQ(skeletons, 1);
-    gw::render::PrintOptions byDefault;
-    byDefault.takeLayout(layouts->front());
-    EXPECT_TRUE(byDefault.useBoxes);
 }
 
-// The sizes the clue lists of the page printed at, by kind.
+// The sizes the objects of a kind printed at, one per object.
 std::vector<int> clueSizes(const gw::layout::LayoutRecord &page, ObjectKind kind)
 {
     std::vector<int> sizes;
@@ -92,22 +80,22 @@ TEST(BundledLayouts, PrintEverySamplePuzzleCleanly)
 
             const auto &results = job.results();
             const auto &page = job.puzzle().layout;
-            if (hasKind(page, ObjectKind::CombinedClues)
-                || (hasKind(page, ObjectKind::AcrossClues) && hasKind(page, ObjectKind::DownClues))) {
+            const std::vector<int> across = clueSizes(page, ObjectKind::AcrossClues);
+            const std::vector<int> down = clueSizes(page, ObjectKind::DownClues);
+            const std::vector<int> combined = clueSizes(page, ObjectKind::CombinedClues);
+            if (!combined.empty() || (!across.empty() && !down.empty())) {
                 for (int k = 1; k <= job.numbered(); ++k) {
                     EXPECT_EQ(results.clueCharacters[k - 1], static_cast<int>(puzzle->clues[k - 1].size()))
                         << where;
                 }
             }
-            std::vector<int> listSizes = clueSizes(page, ObjectKind::AcrossClues);
-            for (const int size : clueSizes(page, ObjectKind::DownClues))
-                listSizes.push_back(size);
-            for (const int size : listSizes)
-                EXPECT_EQ(size, listSizes.front()) << where;
-            for (const int size : clueSizes(page, ObjectKind::CombinedClues))
-                listSizes.push_back(size);
-            for (const int size : listSizes)
-                EXPECT_GE(size, 9) << where;
+            std::vector<int> lists = across;
+            lists.insert(lists.end(), down.begin(), down.end());
+            for (const int size : lists)
+                EXPECT_EQ(size, lists.front()) << where;
+            for (const auto *sizes : { &across, &down, &combined })
+                for (const int size : *sizes)
+                    EXPECT_GE(size, 9) << where;
             for (std::size_t w = 0; w < results.wordList.size(); ++w)
                 EXPECT_EQ(results.wordCharacters[w], static_cast<int>(results.wordList[w].size())) << where;
 

@@ -46,12 +46,8 @@ TEST(ClueLists, NumberColumnFollowsTheLargestNumber)
         gw::render::DoClues(fixture.page, fixture.canvas, index, true);
         const auto texts = fixture.drawn<TextOperation>();
         ASSERT_EQ(texts.size(), 2u * static_cast<std::size_t>(count));
-        const double u = digitWidth(texts[0]);
-        EXPECT_NEAR(texts[1].x - texts[0].x, (count < 10 ? 2 : 3) * u, 1e-9) << count;
-        EXPECT_NEAR(texts[0].x, 0.25 * u, 1e-9);
-        EXPECT_EQ(texts[0].text, "1.");
-        EXPECT_EQ(texts[1].text, "clue 1");
-        EXPECT_FALSE(fixture.results.cluesOverflow);
+        EXPECT_NEAR(texts[1].x - texts[0].x, (count < 10 ? 2 : 3) * digitWidth(texts[0]), 1e-9) << count;
+        EXPECT_EQ(texts[0].text + texts[1].text, "1.clue 1");
     }
 }
 
@@ -59,31 +55,22 @@ TEST(ClueLists, NumberColumnFollowsTheLargestNumber)
 // flagged; with Make It Fit the font shrinks until all twelve fit.
 TEST(ClueLists, OverflowAndMakeItFit)
 {
-    PageFixture plain(listPuzzle(numberedClues(12)));
-    const int index = addList(plain, ObjectKind::AcrossClues, 5.5, 300, 2, false);
-    gw::render::DoClues(plain.page, plain.canvas, index, true);
-    auto texts = plain.drawn<TextOperation>();
-    ASSERT_EQ(texts.size(), 20u);
-    EXPECT_TRUE(plain.results.cluesOverflow);
-    const auto &metrics = plain.results.listMetrics[static_cast<std::size_t>(index)];
-    EXPECT_EQ(metrics.linesPerColumn, 5);
-    EXPECT_EQ(metrics.lastFitting, 10);
-    EXPECT_EQ(plain.results.clueCharacters[10], 0);
-    // Entry 6 starts column 2 at row 1.
-    const double spacing = plain.object(index).rect.bottom / 48.0 / 5;
-    EXPECT_NEAR(
-        texts[10].x, metrics.margin + metrics.columnGap + metrics.numberWidth + metrics.textWidth, 1e-9);
-    EXPECT_NEAR(texts[10].baseline, 0.8 * spacing, 1e-9);
-    EXPECT_NEAR(texts[8].baseline, 4 * spacing + 0.8 * spacing, 1e-9);
-
-    PageFixture fitted(listPuzzle(numberedClues(12)));
-    const int fittedIndex = addList(fitted, ObjectKind::AcrossClues, 5.5, 300, 2, true);
-    gw::render::DoClues(fitted.page, fitted.canvas, fittedIndex, true);
-    texts = fitted.drawn<TextOperation>();
-    EXPECT_EQ(texts.size(), 24u);
-    EXPECT_FALSE(fitted.results.cluesOverflow);
-    EXPECT_LT(int { fitted.object(fittedIndex).fittedFontSize }, 12);
-    EXPECT_EQ(texts[0].font.size, int { fitted.object(fittedIndex).fittedFontSize });
+    for (const bool makeItFit : { false, true }) {
+        PageFixture fixture(listPuzzle(numberedClues(12)));
+        const int index = addList(fixture, ObjectKind::AcrossClues, 5.5, 300, 2, makeItFit);
+        gw::render::DoClues(fixture.page, fixture.canvas, index, true);
+        const auto texts = fixture.drawn<TextOperation>();
+        ASSERT_EQ(texts.size(), makeItFit ? 24u : 20u);
+        EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
+        EXPECT_EQ(
+            fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 12 : 10);
+        EXPECT_EQ(texts[0].font.size, int { fixture.object(index).fittedFontSize });
+        EXPECT_EQ(texts[0].font.size < 12, makeItFit);
+        if (!makeItFit) { // entry 6 starts column 2 on the first row
+            EXPECT_GT(texts[10].x, texts[9].x + texts[9].width);
+            EXPECT_NEAR(texts[10].baseline, texts[0].baseline, 1e-9);
+        }
+    }
 }
 
 // When even 4 points do not fit, the list prints at 3 points with the rows measured at 4 and
@@ -216,21 +203,12 @@ TEST(CombinedClues, ContinuesAcrossColumns)
     EXPECT_EQ(fixture.texts(),
         (std::vector<std::string> {
             "Across", "1.", "clue 1", "2.", "clue 2", "3.", "clue 3", "Down", "4.", "d4", "5.", "d5" }));
+    // Row 5 of column 1 is left: "Down" and "d4" go to the top of column 2, each label boxed.
     const auto texts = fixture.drawn<TextOperation>();
+    EXPECT_NEAR(texts[7].baseline, texts[0].baseline, 1e-9);
     const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
-    const double spacing = fixture.object(index).rect.bottom / 48.0 / 5;
-    // Row 5 of column 1 is left: "Down" and "d4" go to the top of column 2.
-    const double column2 = metrics.margin + metrics.columnGap + metrics.numberWidth + metrics.textWidth;
-    EXPECT_NEAR(texts[8].x, column2, 1e-9);
-    EXPECT_NEAR(texts[8].baseline, spacing + 0.8 * spacing, 1e-9);
-    // Each label has a one-row box; the first spans column 1 from the object's left edge.
-    const auto boxes = fixture.drawn<LineOperation>();
-    ASSERT_EQ(boxes.size(), 8u);
-    EXPECT_DOUBLE_EQ(boxes[0].x1, 0);
-    EXPECT_NEAR(boxes[0].x2, metrics.margin + metrics.numberWidth + metrics.textWidth, 1e-9);
-    EXPECT_NEAR(boxes[1].y2 - boxes[1].y1, spacing, 1e-9);
-    EXPECT_NEAR(boxes[4].x1, column2, 1e-9);
-    EXPECT_EQ(metrics.lastFitting, 5);
+    EXPECT_NEAR(texts[8].x, texts[1].x + metrics.columnGap + metrics.numberWidth + metrics.textWidth, 1e-9);
+    EXPECT_EQ(fixture.drawn<LineOperation>().size(), 8u);
     EXPECT_FALSE(fixture.results.cluesOverflow);
 }
 
@@ -289,9 +267,7 @@ TEST(CombinedClues, SplitColumns)
     EXPECT_NEAR(texts[8].baseline, texts[1].baseline, 1e-9);
     const auto boxes = fixture.drawn<LineOperation>();
     ASSERT_EQ(boxes.size(), 8u);
-    EXPECT_NEAR(boxes[0].x2, metrics.margin + metrics.numberWidth + metrics.textWidth + step, 1e-9);
-    EXPECT_NEAR(boxes[4].x1, metrics.margin + 2 * step, 1e-9);
-    EXPECT_NEAR(boxes[4].x2, metrics.margin + 3 * step + metrics.numberWidth + metrics.textWidth, 1e-9);
+    EXPECT_GT(boxes[4].x2 - boxes[4].x1, step) << "each label spans two columns";
 
     PageFixture crowded(listPuzzle(numberedClues(9), { "d" }));
     const int crowdedIndex = addList(crowded, ObjectKind::CombinedClues, 3.5, 400, 4, false);
@@ -303,13 +279,6 @@ TEST(CombinedClues, SplitColumns)
             EXPECT_LT(text.x, 2 * step);
         }
     }
-
-    PageFixture single(listPuzzle(numberedClues(2), { "d" }));
-    const int singleIndex = addList(single, ObjectKind::CombinedClues, 6.5, 400, 1, false);
-    single.object(singleIndex).splitColumns = 1;
-    gw::render::DoCombClues(single.page, single.canvas, singleIndex);
-    EXPECT_EQ(single.texts().size(), 8u);
-    EXPECT_FALSE(single.results.cluesOverflow);
 }
 
 } // namespace

@@ -8,31 +8,6 @@ namespace {
 using gw::layout::ObjectKind;
 using gw::test::layoutObject;
 
-// The options start from the settings' "Reports" values.
-TEST(PrintOptions, FromSettings)
-{
-    gw::model::Settings settings;
-    settings.printTitle = true;
-    settings.printWords = false;
-    settings.answerKey = true;
-    settings.letters = "XYZ";
-    settings.useBoxes = true;
-    settings.boxColor = 0x0000FF;
-    settings.wordSepOther = true;
-    settings.wordSepChar = '~';
-    settings.acrossLabel = "Horizontal";
-    settings.downLabel = "Vertical";
-    const auto options = gw::render::PrintOptions::fromSettings(settings);
-    EXPECT_TRUE(options.printTitle);
-    EXPECT_FALSE(options.printWords);
-    EXPECT_TRUE(options.answerKey);
-    EXPECT_EQ(options.letters, "XYZ");
-    EXPECT_EQ(options.boxColour, 0x0000FFu);
-    EXPECT_EQ(options.wordSepChar, '~');
-    EXPECT_EQ(options.acrossLabel, "Horizontal");
-    EXPECT_EQ(options.downLabel, "Vertical");
-}
-
 // Taking a layout in: header texts and the combined clues' "across:down" text become the
 // labels in object order, a header without text keeps its label, and the grid's skeleton flag
 // and fill colour set the filled boxes.

