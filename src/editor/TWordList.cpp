@@ -265,26 +265,26 @@ void TWordList::setUpChildWindows()
     m_children.textExport = [this] { runTextExport(*this, m_context); };
     m_children.creationAttempts = [this] {
         generate::TCreationAttempts progress(m_context, this);
-        progress.exec();
+        app::runChild(progress);
     };
     m_children.createdPuzzle = [this] {
         generate::TCreatedPuzzle chooser(m_context, this);
-        chooser.exec();
+        app::runChild(chooser);
         return chooser.saved();
     };
     m_children.layoutChooser = [this] {
         layout::TListPages chooser(m_context, layout::ChooserMode::ForWordList, &m_context.working->layout, this);
-        chooser.exec();
+        app::runChild(chooser);
         return chooser.chosen();
     };
     m_children.shapeDesigner = [this](shapes::ShapeDesignerMode mode, int recordNumber) {
         shapes::TDoShapes designer(m_context, mode, recordNumber, this);
-        designer.exec();
+        app::runChild(designer);
         return designer.saved();
     };
     m_children.internationalCharacters = [this] {
         app::TIntlChars characters(m_context, this);
-        characters.exec();
+        app::runChild(characters);
     };
     m_children.typeIntKey = [this](int key) {
         app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
@@ -297,7 +297,7 @@ void TWordList::setUpChildWindows()
         // The clues and texts as typed here go along, so that writing the puzzle back keeps them.
         SetValues();
         generate::TManualAdd editor(m_context, this);
-        const int result = editor.exec();
+        const int result = app::runChild(editor);
         if (!editor.wordsAdded())
             return;
         // The placed words, old and new, now come first, each marked "x" in the U column.

@@ -33,10 +33,6 @@ std::filesystem::path chosenPath(const QString &chosen)
 
 TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
     : app::TWindow(context, parent)
-    , m_runDesigner([](TDoShapes &designer) {
-        designer.exec();
-        return designer.saved();
-    })
 {
     setWindowTitle(QStringLiteral("Shapes"));
     setFixedSize(528, 278);
@@ -152,7 +148,8 @@ void TSelectShapes::ShapeListChange()
 bool TSelectShapes::openDesigner(ShapeDesignerMode mode, int record)
 {
     TDoShapes designer(m_context, mode, record, this);
-    return m_runDesigner(designer);
+    app::runChild(designer);
+    return designer.saved();
 }
 
 void TSelectShapes::NewClick()

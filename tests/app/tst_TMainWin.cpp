@@ -9,6 +9,7 @@
 #include "model/Settings.h"
 #include "render/TMyReport.h"
 #include "uisupport/ListLines.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -118,8 +119,7 @@ struct Harness
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
     std::unique_ptr<app::TMainWin> window;
-    QStringList opened; // class names of the windows the commands ran, in order
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     void writeSettings(const std::function<void(model::Settings &)> &change = {})
     {
@@ -143,10 +143,6 @@ struct Harness
         }
         window.reset();
         window = std::make_unique<app::TMainWin>(workspace.context());
-        window->setChildRunner([this](QDialog &child) {
-            opened << child.metaObject()->className();
-            return onChild ? onChild(child) : int(QDialog::Rejected);
-        });
         return *window;
     }
 
@@ -261,12 +257,12 @@ void MainWindowTest::createsAnEmptyCollection()
     QCOMPARE(QString::fromStdString(h.context().settings.lastFiles[0]), h.collection());
     QCOMPARE(h.window->windowTitle(), QString("Gridwright 98 (Fresh)"));
     QCOMPARE(h.categories()->count(), 0);
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
 
     h.dialogs.chooseFile(h.workspace.path("start/Second.ZP3"));
     h.dialogs.answer(app::Answer::Yes);
     h.item("MenuNewGroup")->trigger();
-    QCOMPARE(h.opened, QStringList({ "gw::editor::TWordList" }));
+    QCOMPARE(h.children.opened, QStringList({ "gw::editor::TWordList" }));
     QVERIFY(h.context().workingIsNew);
     QCOMPARE(h.context().working->generated, std::uint8_t(0));
 }
@@ -368,7 +364,7 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     h.open();
     h.puzzles()->setCurrentRow(listLines(h.puzzles()).indexOf("Ocean")); // record 2
     QByteArray afterDelete;
-    h.onChild = [&](QDialog &editor) {
+    h.children.onChild = [&](QDialog &editor) {
         afterDelete = deleteElsewhere(0);
         editor.show();
         editor.findChild<QLineEdit *>("Title")->setText("Ocean edited");
@@ -464,7 +460,7 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
     h.open().show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QStringList titles;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         if (auto *report = qobject_cast<render::TMyReport *>(&child))
             titles << QString::fromStdString(report->puzzle().title.str());
         return int(QDialog::Rejected);
@@ -502,9 +498,9 @@ void MainWindowTest::importPuzzlesFromACollection()
     QCOMPARE(selectedLine(h.puzzles()), QString("Owls"));
 
     h.dialogs.chooseFile(sample);
-    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0, 1 }, "OkButton"); };
+    h.children.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0, 1 }, "OkButton"); };
     h.item("MenuImport")->trigger();
-    QCOMPARE(h.opened, QStringList({ "gw::model::TImportPuzzles" }));
+    QCOMPARE(h.children.opened, QStringList({ "gw::model::TImportPuzzles" }));
     QCOMPARE(h.dialogs.fileRequests().at(0).start, h.workspace.path("start/last.ZP3"));
     QCOMPARE(QString::fromStdString(h.context().settings.lastImportPuzzleFile), sample);
     const QByteArray collection = fileBytes(h.collection());
@@ -515,7 +511,7 @@ void MainWindowTest::importPuzzlesFromACollection()
     QVERIFY(h.dialogs.messages().empty());
 
     h.dialogs.chooseFile(sample);
-    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0 }, "CancelButton"); };
+    h.children.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0 }, "CancelButton"); };
     h.item("MenuImport")->trigger();
     QCOMPARE(fileBytes(h.collection()), collection);
 }
@@ -563,7 +559,7 @@ void MainWindowTest::importOfOneFile()
     h.item("MenuImport")->trigger();
     QVERIFY(h.dialogs.fileRequests().at(0).filter.contains(
         ";;Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)"));
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
     if (outcome.contains('|')) {
         QCOMPARE(h.dialogs.lastMessage(), outcome);
         QCOMPARE(fileBytes(h.collection()).size(), int(sizeof(model::PuzzleRecord)));
@@ -586,7 +582,7 @@ void MainWindowTest::exportAndImportBack()
     h.open().show();
     const QString two = h.workspace.path("start/TWO.ZP3");
     h.dialogs.chooseFile(two);
-    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 2, 3 }, "SaveFileButton"); };
+    h.children.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 2, 3 }, "SaveFileButton"); };
     h.item("MenuExport")->trigger();
     const QByteArray sample = fileBytes(h.collection());
     QCOMPARE(fileBytes(two), recordBytes(sample, 1) + recordBytes(sample, 2)); // Ocean Life, Weather Watch
@@ -595,7 +591,7 @@ void MainWindowTest::exportAndImportBack()
     h.dialogs.answer(app::Answer::No);
     h.item("MenuNewGroup")->trigger();
     h.dialogs.chooseFile(two);
-    h.onChild = [](QDialog &child) {
+    h.children.onChild = [](QDialog &child) {
         test::clickButton(child, "SelectAllButton");
         return chooseInPuzzleWindow(child, {}, "OkButton");
     };
@@ -662,7 +658,7 @@ void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
     writeCollection(h.collection(), { { "A", "First" } });
     h.open();
     bool selectEnabled = true;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         child.show();
         selectEnabled = child.findChild<QPushButton *>("SelectButton")->isEnabled();
         return int(QDialog::Rejected);
@@ -672,7 +668,7 @@ void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
 
     bool chosen = false;
     std::string chosenName;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
             auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
             chosen = report->childWindows().layoutChooser(*printLayout);
@@ -688,7 +684,7 @@ void MainWindowTest::pageLayoutChooserInManageAndPrintModes()
     };
     h.puzzles()->setCurrentRow(0);
     h.item("MenuPrint")->trigger();
-    QCOMPARE(h.opened.mid(1), QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
+    QCOMPARE(h.children.opened.mid(1), QStringList({ "gw::render::TMyReport", "gw::layout::TListPages" }));
     QVERIFY(chosen);
     QCOMPARE(chosenName, std::string("Landscape Letter"));
 }
@@ -708,7 +704,7 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     }
     h.open();
     QStringList captions;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         captions << child.windowTitle();
         return int(QDialog::Rejected);
     };
@@ -737,13 +733,13 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     h.item("MenuPuzzleWords")->trigger();
     QCOMPARE(h.context().workingRecordNumber, 0);
     QVERIFY(!h.context().workingIsNew);
-    QCOMPARE(h.opened.last(), QString("gw::generate::TManualAdd"));
+    QCOMPARE(h.children.opened.last(), QString("gw::generate::TManualAdd"));
 
     // A collection that vanished under the list is the editing failure.
     QFile::remove(h.collection());
     h.item("MenuModify")->trigger();
     QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to access Word List file."));
-    QCOMPARE(h.opened.size(), 4);
+    QCOMPARE(h.children.opened.size(), 4);
 }
 
 void MainWindowTest::screenSizeChoice_data()
@@ -847,7 +843,7 @@ void MainWindowTest::tipsGreetOnceWhenActive()
         h.open().show();
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QTRY_COMPARE(h.opened.size(), showTips ? 1 : 0);
+        QTRY_COMPARE(h.children.opened.size(), showTips ? 1 : 0);
         // Another window takes the focus and gives it back, as a closing child window does.
         QWidget other;
         other.show();
@@ -857,7 +853,7 @@ void MainWindowTest::tipsGreetOnceWhenActive()
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         QTest::qWait(20);
-        QCOMPARE(h.opened, showTips ? QStringList({ "gw::app::TTipOfDay" }) : QStringList());
+        QCOMPARE(h.children.opened, showTips ? QStringList({ "gw::app::TTipOfDay" }) : QStringList());
     }
 }
 
@@ -870,14 +866,14 @@ void MainWindowTest::sharedShortcutReachesBothItems()
     h.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
     QTest::keyClick(h.window.get(), Qt::Key_H, Qt::ControlModifier);
-    QCOMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes" }));
+    QCOMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes" }));
     QVERIFY(h.item("MenuClueHeaders")->text().endsWith("\tCtrl+H"));
 
     auto *options = h.window->findChild<QMenu *>("MenuOptions");
     options->popup(h.window->mapToGlobal(QPoint(40, 40)));
     QVERIFY(QTest::qWaitForWindowExposed(options));
     QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
-    QTRY_COMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
+    QTRY_COMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
     QVERIFY(!options->isVisible());
 }
 
@@ -888,7 +884,7 @@ void MainWindowTest::clueHeadersEditTheDefaults()
     h.writeSettings();
     h.open();
     QString caption;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         caption = child.windowTitle();
         child.findChild<QLineEdit *>("AcrossHeader")->setText("Horizontal");
         child.findChild<QLineEdit *>("DownHeader")->setText("Vertical");
@@ -915,7 +911,7 @@ void MainWindowTest::fontItemChangesFaceStyleAndColour()
     QVERIFY(found != families.end());
     const QString family = *found;
     QColor presetColour;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         auto &dialog = dynamic_cast<app::FontColourDialog &>(child);
         presetColour = dialog.choice().colour;
         QFont font(family, 20);
@@ -936,7 +932,7 @@ void MainWindowTest::fontItemChangesFaceStyleAndColour()
     QCOMPARE(edit.colour, 0x008000);
     QVERIFY(h.context().settings.labelFont == label);
 
-    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.children.onChild = [](QDialog &) { return int(QDialog::Rejected); };
     h.item("MenuLabelFont")->trigger();
     QVERIFY(h.context().settings.labelFont == label);
 }
@@ -985,14 +981,14 @@ void MainWindowTest::helpAndManual()
     h.item("MenuHelpContents")->trigger();
     QCOMPARE(h.dialogs.lastMessage(),
         QString("Error|The help file could not be located.  Please make sure the help file was installed."));
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
 
     QList<QUrl> documents;
     h.window->setDocumentOpener([&](const QUrl &document) {
         documents << document;
         return true;
     });
-    h.onChild = [](QDialog &child) { return child.windowTitle() == "User Manual Notice" ? 1 : 0; };
+    h.children.onChild = [](QDialog &child) { return child.windowTitle() == "User Manual Notice" ? 1 : 0; };
     h.item("MenuUserManual")->trigger();
     QCOMPARE(h.dialogs.lastMessage(),
         QString(
@@ -1003,7 +999,7 @@ void MainWindowTest::helpAndManual()
     h.item("MenuUserManual")->trigger();
     QCOMPARE(documents, QList<QUrl>({ QUrl::fromLocalFile(program + "/GRIDW.HTML") }));
 
-    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.children.onChild = [](QDialog &) { return int(QDialog::Rejected); };
     h.item("MenuUserManual")->trigger();
     QCOMPARE(documents.size(), 1);
 }
@@ -1161,7 +1157,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     QVERIFY(!before.isEmpty());
 
     // Every window the menus open is pictured here, shown as the user first sees it.
-    h.onChild = [](QDialog &child) {
+    h.children.onChild = [](QDialog &child) {
         const QString name = child.metaObject()->className();
         if (name.startsWith("gw::")) {
             child.show();
@@ -1173,7 +1169,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     h.item(QTest::currentDataTag())->trigger();
 
     QStringList done;
-    for (const QString &opened : h.opened)
+    for (const QString &opened : h.children.opened)
         done << "window " + opened;
     for (const app::FileRequest &request : h.dialogs.fileRequests())
         done << "file " + request.title;

@@ -1,6 +1,7 @@
 #include "export/QtPreviewExports.h"
 #include "export/TDoMeta.h"
 #include "render/SamplePage.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>
@@ -85,8 +86,10 @@ void DoMetaTest::exportAsksForTheFileAndRemembersIt()
     const QString emf = workspace.path("start/new.emf");
     dialogs.chooseFile(wmf);
     dialogs.chooseFile(emf);
-    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 0, showUntilCreated);
-    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, showUntilCreated);
+    test::ScriptedChildren children;
+    children.onChild = showUntilCreated;
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 0);
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1);
     QCOMPARE(dialogs.fileRequests().size(), std::size_t(2));
     const app::FileRequest &first = dialogs.fileRequests()[0];
     QCOMPARE(first.kind, app::FileDialogKind::Save);
@@ -114,11 +117,12 @@ void DoMetaTest::bitmapsAreWarnedAboutFirst()
     const QString file = workspace.path("start/with-bitmap.emf");
     dialogs.chooseFile(file);
     bool warnedBeforeDrawing = false;
-    exports::exportMetafile(
-        nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, [&](QDialog &window) {
-            warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
-            return showUntilCreated(window);
-        });
+    test::ScriptedChildren children;
+    children.onChild = [&](QDialog &window) {
+        warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
+        return showUntilCreated(window);
+    };
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1);
     QVERIFY(warnedBeforeDrawing);
     QCOMPARE(dialogs.messages().size(), std::size_t(1));
     QCOMPARE(
@@ -134,12 +138,9 @@ void DoMetaTest::cancelledSaveWritesNothing()
     const test::SamplePage sample;
     const std::string lastFile = workspace.context().settings.lastExportWmfFile;
     dialogs.chooseFile(std::nullopt);
-    bool ran = false;
-    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 0, [&](QDialog &) {
-        ran = true;
-        return 0;
-    });
-    QVERIFY(!ran);
+    test::ScriptedChildren children;
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 0);
+    QVERIFY(children.opened.isEmpty());
     QVERIFY(dialogs.messages().empty());
     QCOMPARE(workspace.context().settings.lastExportWmfFile, lastFile);
 }

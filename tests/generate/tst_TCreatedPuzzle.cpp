@@ -3,6 +3,7 @@
 #include "generate/TCreatedPuzzle.h"
 #include "platform/QtText.h"
 #include "shapes/QtShapePicture.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>
@@ -98,7 +99,8 @@ private Q_SLOTS:
         runGenerator(workspace.context());
         generate::TCreatedPuzzle chooser(workspace.context());
         QString caption;
-        chooser.setEnlargedViewRunner([&](generate::TBlowItUp &view) {
+        test::ScriptedChildren children;
+        children.onChild = test::afterLooking([&](QDialog &view) {
             caption = view.windowTitle();
             view.show();
             const QImage picture = view.findChild<QLabel *>(QStringLiteral("PuzzImage1"))->pixmap().toImage();
@@ -136,7 +138,8 @@ private Q_SLOTS:
         workspace.context().slots->slots[3].wordsPlaced = 0;
         generate::TCreatedPuzzle chooser(workspace.context());
         int enlarged = 0;
-        chooser.setEnlargedViewRunner([&](generate::TBlowItUp &) { ++enlarged; });
+        test::ScriptedChildren children;
+        children.onChild = test::afterLooking([&](QDialog &) { ++enlarged; });
         showAndAwaitSelection(chooser);
         QVERIFY(child(chooser, "BFLabel1")->isVisible());
         QVERIFY(child(chooser, "BFLabel2")->isVisible());
@@ -258,7 +261,8 @@ private Q_SLOTS:
         showAndAwaitSelection(chooser);
         QCOMPARE(child(chooser, "PuzzImage2")->geometry(), QRect(346, 26, 306, 306));
         test::saveScreenshot(&chooser, QStringLiteral("created_puzzle_1_6"));
-        chooser.setEnlargedViewRunner([](generate::TBlowItUp &view) {
+        test::ScriptedChildren children;
+        children.onChild = test::afterLooking([](QDialog &view) {
             view.show();
             QCOMPARE(
                 view.findChild<QLabel *>(QStringLiteral("PuzzImage1"))->pixmap().size(), QSize(658, 658));

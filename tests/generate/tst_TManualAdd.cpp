@@ -6,6 +6,7 @@
 #include "generate/TManualAdd.h"
 #include "model/CollectionFile.h"
 #include "shapes/QtShapePicture.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -158,9 +159,9 @@ private:
 };
 
 // Answers each clue window from the script, and keeps the words it showed.
-generate::TManualAdd::ClueWindowRunner scriptedClues(std::deque<ClueScript> &script, QStringList &shown)
+std::function<int(QDialog &)> scriptedClues(std::deque<ClueScript> &script, QStringList &shown)
 {
-    return [&script, &shown](generate::TAddAClue &window) {
+    return test::afterLooking([&script, &shown](QDialog &window) {
         window.show();
         shown << window.findChild<QLabel *>("MyWord")->text();
         QVERIFY(!script.empty());
@@ -170,7 +171,7 @@ generate::TManualAdd::ClueWindowRunner scriptedClues(std::deque<ClueScript> &scr
         if (next.caseButton)
             QTest::mouseClick(window.findChild<QRadioButton *>(next.caseButton), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QPushButton *>("OkButton"), Qt::LeftButton);
-    };
+    });
 }
 
 // Polls for the modal window of the given class and runs the script on it once.
@@ -340,7 +341,8 @@ private Q_SLOTS:
         std::deque<ClueScript> script { { "Letters AX", "Lower" }, { "Hoof beast", "FirstLet" },
             { "Upon", nullptr } };
         QStringList shown;
-        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        test::ScriptedChildren children;
+        children.onChild = scriptedClues(script, shown);
         e.type(2, 2, "x");
         e.type(5, 4, "n");
         QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
@@ -396,7 +398,8 @@ private Q_SLOTS:
         OpenEditor e(w);
         std::deque<ClueScript> script { { "Upon", nullptr } };
         QStringList shown;
-        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        test::ScriptedChildren children;
+        children.onChild = scriptedClues(script, shown);
         e.type(5, 4, "n");
         QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
         QCOMPARE(w.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
@@ -424,14 +427,18 @@ private Q_SLOTS:
         QByteArray ants = bytesOf(*w.stored);
         ants.replace(int(offsetof(model::PuzzleRecord, title)), 5, QByteArray("\x04""Ants"));
         int opened = 0;
-        main.setChildRunner([&](QDialog &child) {
+        std::deque<ClueScript> script;
+        QStringList shown;
+        const auto clues = scriptedClues(script, shown);
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &child) {
+            if (qobject_cast<generate::TAddAClue *>(&child))
+                return clues(child);
             ++opened;
             auto *editor = qobject_cast<generate::TManualAdd *>(&child);
             if (!editor)
                 return int(QDialog::Rejected);
-            std::deque<ClueScript> script { { "Upon", nullptr } };
-            QStringList shown;
-            editor->setClueWindowRunner(scriptedClues(script, shown));
+            script = { { "Upon", nullptr } };
             editor->show();
             Driver d(*editor);
             d.type(5, 4, "n");
@@ -442,7 +449,7 @@ private Q_SLOTS:
             file.close();
             QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
             return editor->result();
-        });
+        };
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(opened, 1);
         const auto expected = expectedAfter(*w.stored, { { 5, 4, 'N' } }, { { "Upon", 1 } });

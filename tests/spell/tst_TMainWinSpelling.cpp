@@ -3,6 +3,7 @@
 #include "model/Settings.h"
 #include "spell/SpellWindowSupport.h"
 #include "spell/TUserDictionary.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/WordListEditor.h"
 
 #include <QAction>
@@ -26,7 +27,7 @@ struct Started
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
     std::unique_ptr<app::TMainWin> window;
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     Started(std::initializer_list<const char *> files, int dictionary, int thesaurus)
     {
@@ -40,8 +41,6 @@ struct Started
         for (const char *file : files)
             QFile::link(QString(GW_PROGRAM_DIR "/") + file, workspace.path(QString("program/") + file));
         window = std::make_unique<app::TMainWin>(context);
-        window->setChildRunner(
-            [this](QDialog &child) { return onChild ? onChild(child) : int(QDialog::Rejected); });
     }
 
     app::AppContext &context() { return workspace.context(); }
@@ -111,7 +110,7 @@ void TestTMainWinSpelling::userDictionaryCommands()
 {
     Started started(test::AmericanFiles, 1, 1);
     QStringList headings;
-    started.onChild = [&](QDialog &child) {
+    started.children.onChild = [&](QDialog &child) {
         headings << child.findChild<QLabel *>("Heading")->text();
         return int(QDialog::Rejected);
     };
@@ -148,7 +147,7 @@ void chooseLanguage(test::ModalScript &script, const char *choice)
 void TestTMainWinSpelling::userWalkthrough()
 {
     Started started({ "ssceam.tlx", "ssceam1.clx", "sscege.tlx", "sscege1.clx" }, 1, 1);
-    started.onChild = [](QDialog &child) { return child.exec(); };
+    started.children.onChild = [](QDialog &child) { return child.exec(); };
     started.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(started.window.get()));
     started.item("MenuDictChoose")->trigger();
