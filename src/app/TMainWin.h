@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-class QDialog;
 class QUrl;
 
 namespace gw::app {

@@ -5,7 +5,6 @@
 #include "model/PuzzleRecord.h"
 
 #include <QPoint>
-#include <functional>
 #include <memory>
 
 class QLabel;

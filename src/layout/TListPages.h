@@ -6,7 +6,6 @@
 #include "layout/LayoutRecord.h"
 #include "layout/TDoPages.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 

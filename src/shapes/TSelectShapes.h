@@ -5,7 +5,6 @@
 #include "shapes/ShapeListEntry.h"
 #include "shapes/TDoShapes.h"
 
-#include <functional>
 #include <vector>
 
 class QLabel;
