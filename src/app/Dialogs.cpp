@@ -2,6 +2,7 @@
 
 #include "platform/QtText.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -19,6 +20,12 @@ MessageBoxSeam &messageBoxSeam()
 FileDialogSeam &fileDialogSeam()
 {
     static FileDialogSeam seam;
+    return seam;
+}
+
+ChildWindowSeam &childWindowSeam()
+{
+    static ChildWindowSeam seam;
     return seam;
 }
 
@@ -115,6 +122,18 @@ std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request)
 void setFileDialogSeam(FileDialogSeam seam)
 {
     fileDialogSeam() = std::move(seam);
+}
+
+int runChild(QDialog &window)
+{
+    if (childWindowSeam())
+        return childWindowSeam()(window);
+    return window.exec();
+}
+
+void setChildWindowSeam(ChildWindowSeam seam)
+{
+    childWindowSeam() = std::move(seam);
 }
 
 } // namespace gw::app

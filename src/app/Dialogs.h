@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 
+class QDialog;
 class QWidget;
 
 namespace gw::app {
 
-// Every message box and file dialog of the program goes through these two seams, so a test
-// can answer them without a modal loop and read exactly what was asked.
+// Every message box, file dialog and child window of the program goes through these seams, so
+// a test can answer them without a modal loop and read exactly what was asked.
 
 enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class Answer { Ok, Yes, No, Cancel };
@@ -53,5 +54,12 @@ using FileDialogSeam = std::function<std::optional<QString>(QWidget *parent, con
 // save dialogs ask before replacing one.
 std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request);
 void setFileDialogSeam(FileDialogSeam seam);
+
+using ChildWindowSeam = std::function<int(QDialog &window)>;
+
+// Runs a child window modally and gives its result (QDialog::Accepted or Rejected).  A test's
+// seam drives the window it is handed instead and returns the result it chose.
+int runChild(QDialog &window);
+void setChildWindowSeam(ChildWindowSeam seam);
 
 } // namespace gw::app

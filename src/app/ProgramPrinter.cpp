@@ -1,13 +1,14 @@
 #include "app/ProgramPrinter.h"
 
 #include "app/AppContext.h"
+#include "app/Dialogs.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace gw::app {
 
-int runPrinterSetup(AppContext &context, QWidget *parent, const std::function<int(QDialog &)> &run)
+int runPrinterSetup(AppContext &context, QWidget *parent)
 {
     const auto printer = context.printer.makePrinter();
     QPrintDialog dialog(printer.get(), parent);
@@ -17,7 +18,7 @@ int runPrinterSetup(AppContext &context, QWidget *parent, const std::function<in
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    const int result = run(dialog);
+    const int result = runChild(dialog);
     if (result == QDialog::Accepted)
         context.printer = report::PrinterChoice::of(*printer);
     return result;

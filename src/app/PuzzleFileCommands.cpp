@@ -25,7 +25,7 @@ bool isFile(const std::filesystem::path &file)
 
 } // namespace
 
-void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindowRunner &runChild,
+void importPuzzlesCommand(QWidget *parent, AppContext &context,
     const std::function<void()> &afterCopy)
 {
     FileRequest request;
@@ -82,7 +82,7 @@ void importPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindo
     }
 }
 
-void exportPuzzlesCommand(QWidget *parent, AppContext &context, const ChildWindowRunner &runChild)
+void exportPuzzlesCommand(QWidget *parent, AppContext &context)
 {
     model::TExportPuzzles window(context, parent);
     runChild(window);

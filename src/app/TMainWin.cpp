@@ -67,7 +67,6 @@ TMainWin::TMainWin(AppContext &context, QWidget *parent)
     , m_menus(buildMainWindowMenus(this))
     , m_background(new TiledBackground(this))
     , m_panes(new CollectionPanes(context, m_background))
-    , m_runChild([](QDialog &window) { return window.exec(); })
     , m_openDocument([](const QUrl &document) { return QDesktopServices::openUrl(document); })
 {
     setCentralWidget(m_background);
@@ -129,7 +128,7 @@ void TMainWin::connectCommands()
     connect(m.importPuzzles, &QAction::triggered, this, &TMainWin::MenuImportClick);
     connect(m.exportPuzzles, &QAction::triggered, this, &TMainWin::MenuExportClick);
     connect(m.printerSetup, &QAction::triggered, this,
-        [this] { runPrinterSetup(m_context, this, m_runChild); });
+        [this] { runPrinterSetup(m_context, this); });
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     for (std::size_t k = 0; k < m.recent.size(); ++k)
         connect(m.recent[k], &QAction::triggered, this, [this, k] { MenuRecentClick(k); });
@@ -379,7 +378,7 @@ bool TMainWin::readSelectedIntoWorking(const Failure &whenUnreadable)
 void TMainWin::openWordListEditor(const QString &caption)
 {
     editor::TWordList editor(m_context, caption, this);
-    m_runChild(editor);
+    runChild(editor);
 }
 
 void TMainWin::MenuNewClick()
@@ -446,16 +445,16 @@ void TMainWin::MenuPrintClick()
     render::TMyReport report(m_context, *selected->record, this);
     report.childWindows().layoutChooser = [this, &report](layout::LayoutRecord &printLayout) {
         layout::TListPages chooser(m_context, layout::ChooserMode::ForPrinting, &printLayout, &report);
-        m_runChild(chooser);
+        runChild(chooser);
         return chooser.chosen();
     };
-    exports::installExportHooks(report.previewHooks(), m_context, m_runChild);
-    m_runChild(report);
+    exports::installExportHooks(report.previewHooks(), m_context);
+    runChild(report);
 }
 
 void TMainWin::MenuImportClick()
 {
-    importPuzzlesCommand(this, m_context, m_runChild, [this] {
+    importPuzzlesCommand(this, m_context, [this] {
         // The lines shown before the import are selected again: the category's first puzzle when
         // none was selected, nothing when the collection was empty.
         if (!m_context.lists.categories().empty()) {
@@ -470,19 +469,19 @@ void TMainWin::MenuImportClick()
 
 void TMainWin::MenuExportClick()
 {
-    exportPuzzlesCommand(this, m_context, m_runChild);
+    exportPuzzlesCommand(this, m_context);
 }
 
 void TMainWin::MenuPuzzleShapeClick()
 {
     shapes::TSelectShapes chooser(m_context, this);
-    m_runChild(chooser);
+    runChild(chooser);
 }
 
 void TMainWin::MenuPageLayoutClick()
 {
     layout::TListPages chooser(m_context, layout::ChooserMode::Manage, nullptr, this);
-    m_runChild(chooser);
+    runChild(chooser);
 }
 
 void TMainWin::MenuPuzzleWordsClick()
@@ -496,7 +495,7 @@ void TMainWin::MenuPuzzleWordsClick()
     }
     // The editor writes the puzzle back and has the lists reloaded when it added words.
     generate::TManualAdd editor(m_context, this);
-    m_runChild(editor);
+    runChild(editor);
 }
 
 void TMainWin::MenuScreenSizeClick(int width)
@@ -531,7 +530,7 @@ void TMainWin::MenuBackgroundClick()
 
 void TMainWin::MenuJpegClick()
 {
-    exports::chooseJpegFactor(this, m_context, m_runChild);
+    exports::chooseJpegFactor(this, m_context);
 }
 
 void TMainWin::MenuFontClick(model::FontSetting &font)
@@ -540,7 +539,7 @@ void TMainWin::MenuFontClick(model::FontSetting &font)
     preset.setBold(font.bold);
     preset.setItalic(font.italic);
     FontColourDialog dialog({ preset, colourFromWindows(static_cast<std::uint32_t>(font.colour)) }, this);
-    if (m_runChild(dialog) != QDialog::Accepted)
+    if (runChild(dialog) != QDialog::Accepted)
         return;
     // Sizes follow the screen size: face, style and colour change.
     const FontChoice chosen = dialog.choice();
@@ -554,32 +553,32 @@ void TMainWin::MenuFontClick(model::FontSetting &font)
 void TMainWin::MenuIntCharsClick()
 {
     TIntlChars characters(m_context, this);
-    m_runChild(characters);
+    runChild(characters);
 }
 
 void TMainWin::MenuClueHeadersClick()
 {
     layout::TClueHeaders headers(m_context, m_context.settings.acrossLabel, m_context.settings.downLabel,
         "Default Clue Headers", this);
-    m_runChild(headers);
+    runChild(headers);
 }
 
 void TMainWin::MenuAddDictClick()
 {
     spell::TUserDictionary dictionary(m_context, spell::TUserDictionary::Mode::Include, this);
-    m_runChild(dictionary);
+    runChild(dictionary);
 }
 
 void TMainWin::MenuExcludeDictClick()
 {
     spell::TUserDictionary dictionary(m_context, spell::TUserDictionary::Mode::Exclude, this);
-    m_runChild(dictionary);
+    runChild(dictionary);
 }
 
 void TMainWin::MenuWordSepClick()
 {
     generate::TWordLetters separators(m_context, this);
-    m_runChild(separators);
+    runChild(separators);
 }
 
 void TMainWin::openHelp(const QString &anchor)
@@ -589,7 +588,7 @@ void TMainWin::openHelp(const QString &anchor)
         app::show(this, help.loaded().error());
         return;
     }
-    m_runChild(help);
+    runChild(help);
 }
 
 void TMainWin::MenuHelpContentsClick()
@@ -605,7 +604,7 @@ void TMainWin::MenuInternetClick()
 void TMainWin::MenuUserManualClick()
 {
     TManualNotice notice(m_context, this);
-    if (m_runChild(notice) != QDialog::Accepted)
+    if (runChild(notice) != QDialog::Accepted)
         return;
     const QString manual = pathText(m_context.folders.data / ManualFileName);
     if (!QFileInfo(manual).isFile()) {
@@ -623,19 +622,19 @@ void TMainWin::MenuUserManualClick()
 void TMainWin::MenuTipsClick()
 {
     TTipOfDay tips(m_context, TTipOfDay::randomTip(), this);
-    m_runChild(tips);
+    runChild(tips);
 }
 
 void TMainWin::MenuAboutClick()
 {
     TAbout about(m_context, this);
-    m_runChild(about);
+    runChild(about);
 }
 
 void TMainWin::MenuOtherProductsClick()
 {
     TOtherProducts products(m_context, this);
-    m_runChild(products);
+    runChild(products);
 }
 
 } // namespace gw::app

@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-class QDialog;
 class QUrl;
 
 namespace gw::app {
@@ -32,11 +31,6 @@ class TMainWin : public QMainWindow
 public:
     explicit TMainWin(AppContext &context, QWidget *parent = nullptr);
     ~TMainWin() override;
-
-    // Every window a command opens runs through this, modally by default; tests replace it to
-    // drive the window without a modal loop.  Gives the window's result code.
-    using ChildRunner = std::function<int(QDialog &window)>;
-    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
     // Opens a document with the system's viewer; false when none could be started.
     using DocumentOpener = std::function<bool(const QUrl &document)>;
@@ -120,7 +114,6 @@ private:
     CollectionPanes *m_panes;
     ScreenSize m_screenSize = ScreenSizes[0];
     bool m_tipsOffered = false;
-    ChildRunner m_runChild;
     DocumentOpener m_openDocument;
 };
 

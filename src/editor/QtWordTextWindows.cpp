@@ -1,5 +1,6 @@
 #include "editor/QtWordTextWindows.h"
 
+#include "app/Dialogs.h"
 #include "editor/TWordList.h"
 #include "model/TExportWords.h"
 #include "model/TImportWords.h"
@@ -27,7 +28,7 @@ void runTextImport(TWordList &editor, app::AppContext &context)
 {
     std::vector<model::TableRow> rows = tableRows(editor);
     model::TImportWords window(context, rows, &editor);
-    if (window.exec() != QDialog::Accepted)
+    if (app::runChild(window) != QDialog::Accepted)
         return;
     for (const int row : window.changedRows()) {
         editor.setRowWord(row + 1, toQString(rows[static_cast<std::size_t>(row)].word));
@@ -38,7 +39,7 @@ void runTextImport(TWordList &editor, app::AppContext &context)
 void runTextExport(TWordList &editor, app::AppContext &context)
 {
     model::TExportWords window(context, tableRows(editor), &editor);
-    window.exec();
+    app::runChild(window);
 }
 
 } // namespace gw::editor

@@ -19,7 +19,7 @@
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shapes/QtShapePicture.h"
-#include "shapes/ShapeExportFile.h"
+#include "shapes/QtShapeFileCommands.h"
 #include "shapes/ShapeLibrary.h"
 #include "spell/QtWordListSpelling.h"
 
@@ -102,11 +102,6 @@ bool sameLayoutHeader(const layout::LayoutRecord &a, const layout::LayoutRecord 
         && a.pageWidthPixels == b.pageWidthPixels && a.pageHeightPixels == b.pageHeightPixels
         && a.unitInches == b.unitInches && a.objectCount == b.objectCount && a.portrait == b.portrait
         && a.zoom == b.zoom;
-}
-
-std::string settingsPath(const QString &chosen)
-{
-    return chosen.toStdString().substr(0, model::SettingsTextCapacity);
 }
 
 } // namespace
@@ -265,26 +260,26 @@ void TWordList::setUpChildWindows()
     m_children.textExport = [this] { runTextExport(*this, m_context); };
     m_children.creationAttempts = [this] {
         generate::TCreationAttempts progress(m_context, this);
-        progress.exec();
+        app::runChild(progress);
     };
     m_children.createdPuzzle = [this] {
         generate::TCreatedPuzzle chooser(m_context, this);
-        chooser.exec();
+        app::runChild(chooser);
         return chooser.saved();
     };
     m_children.layoutChooser = [this] {
         layout::TListPages chooser(m_context, layout::ChooserMode::ForWordList, &m_context.working->layout, this);
-        chooser.exec();
+        app::runChild(chooser);
         return chooser.chosen();
     };
     m_children.shapeDesigner = [this](shapes::ShapeDesignerMode mode, int recordNumber) {
         shapes::TDoShapes designer(m_context, mode, recordNumber, this);
-        designer.exec();
+        app::runChild(designer);
         return designer.saved();
     };
     m_children.internationalCharacters = [this] {
         app::TIntlChars characters(m_context, this);
-        characters.exec();
+        app::runChild(characters);
     };
     m_children.typeIntKey = [this](int key) {
         app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
@@ -297,7 +292,7 @@ void TWordList::setUpChildWindows()
         // The clues and texts as typed here go along, so that writing the puzzle back keeps them.
         SetValues();
         generate::TManualAdd editor(m_context, this);
-        const int result = editor.exec();
+        const int result = app::runChild(editor);
         if (!editor.wordsAdded())
             return;
         // The placed words, old and new, now come first, each marked "x" in the U column.
@@ -847,16 +842,10 @@ void TWordList::ModifyShapeClick()
 void TWordList::DeleteShapeClick()
 {
     const shapes::ShapeListEntry *entry = selectedShape();
-    if (!entry || entry->record == CurrentPuzzleEntry)
-        return;
-    if (app::ask(this, "Delete?", "Are you sure you want to delete \"" + toQString(entry->text) + "\"?")
-        != app::Answer::Yes)
+    if (!entry || entry->record == CurrentPuzzleEntry
+        || !shapes::deleteShapeAsked(this, m_context, entry->text, entry->record))
         return;
     const int position = m_shapeBox->currentRow();
-    if (const Status deleted
-        = shapes::deleteShape(m_context.shapeLibraryToChange(), entry->record, fingerprintOf(*m_context.currentShape));
-        !deleted)
-        app::show(this, deleted.error());
     LoadInLayouts();
     if (m_shapeEntries.empty())
         return;
@@ -870,23 +859,9 @@ void TWordList::DeleteShapeClick()
 
 void TWordList::ImportShapeClick()
 {
-    app::FileRequest request;
-    request.kind = app::FileDialogKind::Open;
-    request.title = "Import Puzzle Shape";
-    request.filter = "Puzzle Shapes (*.LAY *.lay)";
-    request.defaultExtension = "LAY";
-    request.start = QString::fromStdString(m_context.settings.lastImportShapeFile);
-    const std::optional<QString> chosen = app::chooseFile(this, request);
-    if (!chosen)
+    const std::optional<shapes::ImportedShape> imported = shapes::importShapeAsked(this, m_context);
+    if (!imported)
         return;
-    m_context.settings.lastImportShapeFile = settingsPath(*chosen);
-    const Result<shapes::ImportedShape> imported
-        = shapes::importShape(chosen->toStdString(), m_context.shapeLibraryToChange());
-    if (!imported) {
-        app::show(this, imported.error());
-        return;
-    }
-    *m_context.currentShape = imported->shape;
     m_shapeEntries.push_back({ shapes::shapeEntryText(imported->shape), imported->record });
     showShapeEntries();
     SetShapeBoxIndex(imported->record);
@@ -903,31 +878,11 @@ void TWordList::ExportShapeClick()
         return;
     }
     const int recordNumber = entry->record;
-    app::FileRequest request;
-    request.kind = app::FileDialogKind::Save;
-    request.title = "Export Puzzle Shape";
-    request.filter = "Puzzle Shape (*.LAY *.lay)";
-    request.defaultExtension = "LAY";
-    request.start = QString::fromStdString(m_context.settings.lastExportShapeFile);
-    const std::optional<QString> chosen = app::chooseFile(this, request);
-    if (!chosen)
-        return;
-    m_context.settings.lastExportShapeFile = settingsPath(*chosen);
-    if (recordNumber == CurrentPuzzleEntry) {
-        *m_context.currentShape = *m_ownShape;
-    } else {
-        const Result<shapes::ShapeRecord> shape = shapes::readShape(m_context.shapeLibrary(), recordNumber);
-        if (!shape) {
-            app::show(this, shape.error());
-            return;
-        }
-        *m_context.currentShape = *shape;
-    }
-    const Result<Notice> exported = shapes::exportShape(*m_context.currentShape, chosen->toStdString());
-    if (exported)
-        app::show(this, *exported);
-    else
-        app::show(this, exported.error());
+    shapes::exportShapeAsked(this, m_context, [&]() -> Result<shapes::ShapeRecord> {
+        if (recordNumber == CurrentPuzzleEntry)
+            return *m_ownShape;
+        return shapes::readShape(m_context.shapeLibrary(), recordNumber);
+    });
 }
 
 void TWordList::ChangeLayoutClick()

@@ -45,7 +45,7 @@ void report(QWidget *parent, const Status &written)
 } // namespace
 
 void exportMetafile(QWidget *parent, app::AppContext &context, const report::RecordedPage &page,
-    const model::PuzzleRecord &puzzle, int enhanced, const DialogRunner &run)
+    const model::PuzzleRecord &puzzle, int enhanced)
 {
     model::Settings &settings = context.settings;
     const auto file = enhanced ? chooseSaveFile(parent, settings.lastExportEmfFile,
@@ -57,7 +57,7 @@ void exportMetafile(QWidget *parent, app::AppContext &context, const report::Rec
     if (hasBitmapObject(puzzle.layout))
         app::show(parent, bitmapsNotSaved());
     TDoMeta window(context, page, *file, enhanced, parent);
-    run(window);
+    app::runChild(window);
 }
 
 void exportBitmap(QWidget *parent, app::AppContext &context, const QImage &pageImage)
@@ -80,16 +80,16 @@ void exportJpeg(QWidget *parent, app::AppContext &context, const QImage &pageIma
     }
 }
 
-void chooseJpegFactor(QWidget *parent, app::AppContext &context, const DialogRunner &run)
+void chooseJpegFactor(QWidget *parent, app::AppContext &context)
 {
     TTheJPegFactor window(context, parent);
-    run(window);
+    app::runChild(window);
 }
 
-void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage, const DialogRunner &run)
+void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage)
 {
     TMyHtml window(context, pageImage, parent);
-    run(window);
+    app::runChild(window);
 }
 
 void exportWebPuzzle(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle)
@@ -115,21 +115,21 @@ void exportPuz(QWidget *parent, app::AppContext &context, const model::PuzzleRec
         report(parent, writePuz(CrosswordGrid::of(puzzle), *file));
 }
 
-void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext &context, DialogRunner run)
+void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext &context)
 {
-    const auto metafile = [&context, run](int enhanced) {
-        return [&context, run, enhanced](render::TMyPreview &shown) {
+    const auto metafile = [&context](int enhanced) {
+        return [&context, enhanced](render::TMyPreview &shown) {
             if (shown.page())
-                exportMetafile(&shown, context, *shown.page(), shown.job().puzzle(), enhanced, run);
+                exportMetafile(&shown, context, *shown.page(), shown.job().puzzle(), enhanced);
         };
     };
     hooks.wmf = metafile(0);
     hooks.emf = metafile(1);
     hooks.bmp = [&context](render::TMyPreview &shown) { exportBitmap(&shown, context, shown.pageImage()); };
     hooks.jpeg = [&context](render::TMyPreview &shown) { exportJpeg(&shown, context, shown.pageImage()); };
-    hooks.jpegFactor = [&context, run](render::TMyPreview &shown) { chooseJpegFactor(&shown, context, run); };
+    hooks.jpegFactor = [&context](render::TMyPreview &shown) { chooseJpegFactor(&shown, context); };
     hooks.html
-        = [&context, run](render::TMyPreview &shown) { exportHtml(&shown, context, shown.pageImage(), run); };
+        = [&context](render::TMyPreview &shown) { exportHtml(&shown, context, shown.pageImage()); };
     hooks.webPuzzle
         = [&context](render::TMyPreview &shown) { exportWebPuzzle(&shown, context, shown.job().puzzle()); };
     hooks.ipuz = [&context](render::TMyPreview &shown) { exportIpuz(&shown, context, shown.job().puzzle()); };

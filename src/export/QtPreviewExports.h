@@ -3,9 +3,7 @@
 #include "render/TMyPreview.h"
 
 #include <QImage>
-#include <functional>
 
-class QDialog;
 class QWidget;
 
 namespace gw::app {
@@ -24,22 +22,20 @@ namespace gw::exports {
 
 // The export commands of the preview window.  Each asks for the file through the save dialog
 // seam, starting from and then storing its "Last Export ... File" setting, and reports
-// failures through the message box seam.  Dialogs are run by the runner (modally in the
-// program; tests run them their own way).
-using DialogRunner = std::function<int(QDialog &window)>;
+// failures through the message box seam.  Their dialogs run through the child window seam.
 
 // "&Windows MetaFile (WMF)" (enhanced 0) and "&Enhanced MetaFile (EMF)" (enhanced 1): warns
 // when the layout has bitmaps, then TDoMeta draws the page into the metafile.
 void exportMetafile(QWidget *parent, app::AppContext &context, const report::RecordedPage &page,
-    const model::PuzzleRecord &puzzle, int enhanced, const DialogRunner &run);
+    const model::PuzzleRecord &puzzle, int enhanced);
 // "Windows &Bitmap (BMP)": the page image in the colour depth of "Pixel Format".
 void exportBitmap(QWidget *parent, app::AppContext &context, const QImage &pageImage);
 // "&JPEG (JPG)": the page image in that depth at "JPeg Compression Quality".
 void exportJpeg(QWidget *parent, app::AppContext &context, const QImage &pageImage);
 // "JPEG Compression &Factor": the "JPEG Factor" dialog.
-void chooseJpegFactor(QWidget *parent, app::AppContext &context, const DialogRunner &run);
+void chooseJpegFactor(QWidget *parent, app::AppContext &context);
 // "&HTML Export": the "HTML Creation" dialog on the page image.
-void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage, const DialogRunner &run);
+void exportHtml(QWidget *parent, app::AppContext &context, const QImage &pageImage);
 // "&Interactive Web Puzzle...": the puzzle as a web page to solve in a browser.
 void exportWebPuzzle(QWidget *parent, app::AppContext &context, const model::PuzzleRecord &puzzle);
 // The puzzle as an .ipuz or a .puz file, for other crossword programs.
@@ -48,6 +44,6 @@ void exportPuz(QWidget *parent, app::AppContext &context, const model::PuzzleRec
 
 // Every export hook of a preview, each working on the preview it is called from: its print job,
 // page and page image.
-void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext &context, DialogRunner run);
+void installExportHooks(render::TMyPreview::ExportHooks &hooks, app::AppContext &context);
 
 } // namespace gw::exports

@@ -88,7 +88,6 @@ void fillSorted(QListWidget *list, std::vector<std::string> words)
 
 TCreatedPuzzle::TCreatedPuzzle(app::AppContext &context, QWidget *parent)
     : app::TWindow(context, parent)
-    , m_runEnlargedView([](TBlowItUp &view) { view.exec(); })
 {
     setWindowTitle(QStringLiteral("Created Puzzle"));
     setFixedSize(594, 419);
@@ -234,7 +233,7 @@ void TCreatedPuzzle::PuzzImageDblClick(int slot)
     if (!slotFilled(slot))
         return;
     TBlowItUp view(m_context, m_context.slots->slots[slot - 1].record, SlotCaptions[slot - 1], this);
-    m_runEnlargedView(view);
+    app::runChild(view);
 }
 
 void TCreatedPuzzle::SaveClick()

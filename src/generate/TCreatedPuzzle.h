@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -29,9 +28,6 @@ public:
     // The slot 1..4 whose frame is drawn, 0 before the first activation.
     int selectedSlot() const { return m_selected; }
 
-    // Runs the enlarged view modally; tests replace it to look at the view without blocking.
-    using EnlargedViewRunner = std::function<void(TBlowItUp &view)>;
-    void setEnlargedViewRunner(EnlargedViewRunner runner) { m_runEnlargedView = std::move(runner); }
 
 protected:
     bool event(QEvent *event) override;
@@ -60,7 +56,6 @@ private:
     int m_wordCount = 0; // the words the user entered, taken when the window is shown
     bool m_firstActivationPending = false;
     bool m_saved = false;
-    EnlargedViewRunner m_runEnlargedView;
 };
 
 } // namespace gw::generate

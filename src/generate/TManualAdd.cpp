@@ -31,7 +31,6 @@ TManualAdd::TManualAdd(app::AppContext &context, QWidget *parent)
     : app::TWindow(context, parent)
     , m_record(std::make_unique<model::PuzzleRecord>(*context.working))
     , m_squares(std::make_unique<EditableSquares>(*m_record))
-    , m_runClueWindow([](TAddAClue &window) { window.exec(); })
     , m_picture(new QLabel(this))
     , m_letter(new QLineEdit(this))
     , m_accept(app::addButton(this, "Accept", "&Accept", { 246, 420, 83, 21 }, app::AutoDefault::No))
@@ -230,7 +229,7 @@ void TManualAdd::OkButtonClick()
     }
     const AddedWords outcome = addNewWords(*m_record, [this](std::string_view letters) {
         TAddAClue window(m_context, toQString(letters), this);
-        m_runClueWindow(window);
+        app::runChild(window);
         return ClueAnswer { fromQString(window.clue()), m_context.settings.caseSensitivity };
     });
     for (const Failure &limit : outcome.limits)

@@ -5,7 +5,6 @@
 #include "model/PuzzleRecord.h"
 
 #include <QPoint>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -35,9 +34,6 @@ public:
     // True once Ok put new words into the working record, whether or not the file took them.
     bool wordsAdded() const { return m_wordsAdded; }
 
-    // Runs the clue window modally; tests replace it to answer the window without blocking.
-    using ClueWindowRunner = std::function<void(TAddAClue &window)>;
-    void setClueWindowRunner(ClueWindowRunner runner) { m_runClueWindow = std::move(runner); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -72,7 +68,6 @@ private:
     int m_pressedCell = -1;
     bool m_pressed = false; // the button went down on an editable square
     bool m_wordsAdded = false;
-    ClueWindowRunner m_runClueWindow;
 
     QLabel *m_picture;
     QLineEdit *m_letter;

@@ -122,7 +122,6 @@ TDoPages::TDoPages(app::AppContext &context, PageDesignerMode mode, int recordNu
     , m_working(std::make_unique<LayoutRecord>(mode == PageDesignerMode::New ? newLayout() : layout))
     , m_loaded(fingerprintOf(*m_working))
     , m_pictures(std::make_unique<SlotPictures>())
-    , m_runChild([](QDialog &window) { return window.exec(); })
 {
     setWindowTitle(QStringLiteral("Page Creator"));
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
@@ -637,7 +636,7 @@ template <typename Dialog, typename... Extra> void TDoPages::editObject(Extra &&
     if (m_menuSlot < 1 || m_menuSlot > m_working->safeObjectCount())
         return;
     Dialog dialog(m_context, menuObject(), std::forward<Extra>(extra)..., this);
-    m_runChild(dialog);
+    app::runChild(dialog);
     if (!dialog.ok())
         return;
     menuObject() = dialog.object();
@@ -899,7 +898,7 @@ void TDoPages::HelpClick()
         app::show(this, help.loaded().error());
         return;
     }
-    m_runChild(help);
+    app::runChild(help);
 }
 
 void TDoPages::storeGeometry()

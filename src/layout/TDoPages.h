@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPoint>
 #include <array>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -48,10 +47,6 @@ public:
     int zoom() const { return m_zoom; }
     int selectedSlot() const { return m_selected; }
     int menuSlot() const { return m_menuSlot; }
-
-    // Runs the object dialogs and the help window; tests answer them without a modal loop.
-    using ChildRunner = std::function<int(QDialog &window)>;
-    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -134,7 +129,6 @@ private:
     int m_hoverHandle = 0;
     Drag m_drag;
     QImage m_page;
-    ChildRunner m_runChild;
 
     QMenuBar *m_menuBar = nullptr;
     QMenu *m_objectsMenu = nullptr;

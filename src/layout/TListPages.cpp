@@ -122,11 +122,6 @@ TListPages::TListPages(app::AppContext &context, ChooserMode mode, LayoutRecord 
     , m_mode(mode)
     , m_target(target)
     , m_selected(std::make_unique<LayoutRecord>())
-    , m_runDesigner([](TDoPages &designer) {
-        designer.exec();
-        return designer.saved();
-    })
-    , m_runChild([](QDialog &window) { return window.exec(); })
 {
     setWindowTitle(QStringLiteral("Puzzle Page Layouts"));
     setFont(app::designFont(QStringLiteral("Arial"), app::DesignFontPixels));
@@ -288,7 +283,8 @@ bool TListPages::noneSelected()
 bool TListPages::openDesigner(PageDesignerMode mode, int record, const LayoutRecord &layout)
 {
     TDoPages designer(m_context, mode, record, layout, this);
-    return m_runDesigner(designer);
+    app::runChild(designer);
+    return designer.saved();
 }
 
 void TListPages::selectAdded(int record)
@@ -417,7 +413,7 @@ void TListPages::ImportClick()
 void TListPages::ExtractClick()
 {
     TExtractPage extract(m_context, this);
-    m_runChild(extract);
+    app::runChild(extract);
     if (const std::optional<int> added = extract.addedRecord())
         selectAdded(*added);
 }

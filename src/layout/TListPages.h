@@ -6,7 +6,6 @@
 #include "layout/LayoutRecord.h"
 #include "layout/TDoPages.h"
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,13 +34,6 @@ public:
 
     // Set when the user left with Select; the target then holds the chosen layout.
     bool chosen() const { return m_chosen; }
-
-    // Runs the designer modally and tells whether it saved; tests replace it.
-    using DesignerRunner = std::function<bool(TDoPages &designer)>;
-    void setDesignerRunner(DesignerRunner runner) { m_runDesigner = std::move(runner); }
-    // Runs the extract window; tests replace it.
-    using ChildRunner = std::function<int(QDialog &window)>;
-    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
     // The record number of the selected entry, -1 when none is.
     int selectedRecord() const;
@@ -78,8 +70,6 @@ private:
     bool m_chosen = false;
     std::unique_ptr<LayoutRecord> m_selected;
     std::vector<LayoutListEntry> m_entries; // in list order
-    DesignerRunner m_runDesigner;
-    ChildRunner m_runChild;
 
     QListWidget *m_list = nullptr;
     QLabel *m_preview = nullptr;

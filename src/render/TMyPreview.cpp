@@ -31,7 +31,6 @@ TMyPreview::TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEn
     : app::TWindow(context, parent)
     , m_job(job)
     , m_engine(engine)
-    , m_runChild([](QDialog &window) { return window.exec(); })
     , m_page(new QtPreviewPage)
     , m_scroll(new QScrollArea(this))
     , m_zoomEdit(new QLineEdit)
@@ -336,7 +335,7 @@ void TMyPreview::PrintReportClick()
 void TMyPreview::MultiCopiesClick()
 {
     TMultiCopies dialog(m_context, this);
-    if (m_runChild(dialog) != QDialog::Accepted)
+    if (app::runChild(dialog) != QDialog::Accepted)
         return;
     // All copies go out as one job: the printer makes them itself when it can, otherwise the
     // job repeats the page, so that a file printer keeps every copy.

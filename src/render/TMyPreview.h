@@ -48,13 +48,9 @@ public:
         std::function<void(TMyPreview &)> webPuzzle;
     };
 
-    // Runs the dialogs the preview opens (modally in the program); tests replace it.
-    using ChildRunner = std::function<int(QDialog &window)>;
-
     TMyPreview(app::AppContext &context, PrintJob &job, report::ReportEngine &engine, QWidget *parent);
 
     ExportHooks &exportHooks() { return m_hooks; }
-    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
     PrintJob &job() { return m_job; }
     report::ReportEngine &engine() { return m_engine; }
@@ -99,7 +95,6 @@ private:
     PrintJob &m_job;
     report::ReportEngine &m_engine;
     ExportHooks m_hooks;
-    ChildRunner m_runChild;
     QtPreviewPage *m_page;
     QScrollArea *m_scroll;
     QLineEdit *m_zoomEdit;

@@ -34,7 +34,6 @@ namespace gw::render {
 TMyReport::TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle, QWidget *parent)
     : app::TWindow(context, parent)
     , m_puzzle(std::make_unique<model::PuzzleRecord>(puzzle))
-    , m_runChild([](QDialog &window) { return window.exec(); })
 {
     setWindowTitle("Reports");
     setFont(app::designFont("Arial", app::DesignFontPixels));
@@ -259,7 +258,7 @@ void TMyReport::LettersChange()
 void TMyReport::SelectClick()
 {
     layout::TPartialAnswerList words(m_context, *m_puzzle, m_partialWords, this);
-    m_runChild(words);
+    app::runChild(words);
 }
 
 void TMyReport::ChangeLayoutClick()
@@ -299,20 +298,20 @@ void TMyReport::BoxColorClick()
 void TMyReport::ClueHeadersClick()
 {
     layout::TClueHeaders headers(m_context, m_acrossLabel, m_downLabel, "Clue Headers", this);
-    m_runChild(headers);
+    app::runChild(headers);
 }
 
 void TMyReport::BonusQuestionClick()
 {
     std::string question = m_puzzle->bonusQuestion.str();
     layout::TBonusQuestion dialog(m_context, question, this);
-    if (m_runChild(dialog) == QDialog::Accepted)
+    if (app::runChild(dialog) == QDialog::Accepted)
         m_puzzle->bonusQuestion.assign(question);
 }
 
 void TMyReport::PrinterSetupClick()
 {
-    app::runPrinterSetup(m_context, this, m_runChild);
+    app::runPrinterSetup(m_context, this);
 }
 
 void TMyReport::HelpClick()
@@ -322,7 +321,7 @@ void TMyReport::HelpClick()
         app::show(this, help.loaded().error());
         return;
     }
-    m_runChild(help);
+    app::runChild(help);
 }
 
 void TMyReport::DoIt()
@@ -334,13 +333,12 @@ void TMyReport::DoIt()
     auto job = std::make_unique<PrintJob>(*m_puzzle, options);
     report::ReportEngine engine;
     TReportStatus status(m_context, *job, engine, this);
-    m_runChild(status);
+    app::runChild(status);
     if (!status.completed())
         return;
     TMyPreview preview(m_context, *job, engine, this);
     preview.exportHooks() = m_previewHooks;
-    preview.setChildRunner(m_runChild);
-    m_runChild(preview);
+    app::runChild(preview);
 }
 
 } // namespace gw::render

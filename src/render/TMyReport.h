@@ -42,16 +42,12 @@ public:
         std::function<bool(layout::LayoutRecord &printLayout)> layoutChooser;
     };
 
-    // Runs every window opened here (modally in the program); tests replace it.
-    using ChildRunner = std::function<int(QDialog &window)>;
-
     TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle, QWidget *parent);
     ~TMyReport() override;
 
     ChildWindows &childWindows() { return m_children; }
     // Given to every preview this window opens.
     TMyPreview::ExportHooks &previewHooks() { return m_previewHooks; }
-    void setChildRunner(ChildRunner runner) { m_runChild = std::move(runner); }
 
     // The copy being printed and the choices that belong to it.
     const model::PuzzleRecord &puzzle() const { return *m_puzzle; }
@@ -105,7 +101,6 @@ private:
     std::array<std::uint8_t, model::MaxWords> m_partialWords {};
     ChildWindows m_children;
     TMyPreview::ExportHooks m_previewHooks;
-    ChildRunner m_runChild;
 
     QCheckBox *m_answerKey = nullptr;
     QCheckBox *m_partialAnswer = nullptr;

@@ -4,8 +4,8 @@
 #include "app/Dialogs.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
+#include "shapes/QtShapeFileCommands.h"
 #include "shapes/QtShapePicture.h"
-#include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
 
 #include <QLabel>
@@ -13,7 +13,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
-#include <filesystem>
 
 namespace gw::shapes {
 
@@ -22,21 +21,11 @@ namespace {
 constexpr int ButtonLeft = 8;
 constexpr int ButtonTop = 30;
 constexpr int ButtonStep = 35;
-const QString LayExtension = QStringLiteral("LAY");
-
-std::filesystem::path chosenPath(const QString &chosen)
-{
-    return std::filesystem::path(chosen.toStdString());
-}
 
 } // namespace
 
 TSelectShapes::TSelectShapes(app::AppContext &context, QWidget *parent)
     : app::TWindow(context, parent)
-    , m_runDesigner([](TDoShapes &designer) {
-        designer.exec();
-        return designer.saved();
-    })
 {
     setWindowTitle(QStringLiteral("Shapes"));
     setFixedSize(528, 278);
@@ -152,7 +141,8 @@ void TSelectShapes::ShapeListChange()
 bool TSelectShapes::openDesigner(ShapeDesignerMode mode, int record)
 {
     TDoShapes designer(m_context, mode, record, this);
-    return m_runDesigner(designer);
+    app::runChild(designer);
+    return designer.saved();
 }
 
 void TSelectShapes::NewClick()
@@ -191,15 +181,8 @@ void TSelectShapes::DeleteClick()
 {
     const int row = m_list->currentRow();
     const int record = selectedRecord();
-    if (record < 0)
+    if (record < 0 || !deleteShapeAsked(this, m_context, m_entries[row].text, record))
         return;
-    const QString question = QStringLiteral("Are you sure you want to delete \"")
-        + toQString(m_entries[row].text) + QStringLiteral("\"?");
-    if (app::ask(this, QStringLiteral("Delete?"), question) != app::Answer::Yes)
-        return;
-    if (const Status deleted = deleteShape(m_context.shapeLibraryToChange(), record, fingerprintOf(*m_context.currentShape));
-        !deleted)
-        app::show(this, deleted.error());
     if (reloadList())
         selectRow(row);
     else
@@ -213,42 +196,13 @@ void TSelectShapes::ExportClick()
         app::inform(this, QStringLiteral("Error"), QStringLiteral("No shape selected."));
         return;
     }
-    const auto chosen = app::chooseFile(this,
-        { app::FileDialogKind::Save, QStringLiteral("Export Puzzle Shape"),
-            QStringLiteral("Puzzle Shape (*.LAY *.lay)"), LayExtension,
-            QString::fromStdString(m_context.settings.lastExportShapeFile) });
-    if (!chosen)
-        return;
-    m_context.settings.lastExportShapeFile = chosen->toStdString();
-    auto shape = readShape(m_context.shapeLibrary(), record);
-    if (!shape) {
-        app::show(this, shape.error());
-        return;
-    }
-    *m_context.currentShape = *shape;
-    const auto exported = exportShape(*m_context.currentShape, chosenPath(*chosen));
-    if (exported)
-        app::show(this, *exported);
-    else
-        app::show(this, exported.error());
+    exportShapeAsked(this, m_context, [&] { return readShape(m_context.shapeLibrary(), record); });
 }
 
 void TSelectShapes::ImportClick()
 {
-    const auto chosen = app::chooseFile(this,
-        { app::FileDialogKind::Open, QStringLiteral("Import Puzzle Shape"),
-            QStringLiteral("Puzzle Shapes (*.LAY *.lay)"), LayExtension,
-            QString::fromStdString(m_context.settings.lastImportShapeFile) });
-    if (!chosen)
-        return;
-    m_context.settings.lastImportShapeFile = chosen->toStdString();
-    auto imported = importShape(chosenPath(*chosen), m_context.shapeLibraryToChange());
-    if (!imported) {
-        app::show(this, imported.error());
-        return;
-    }
-    *m_context.currentShape = imported->shape;
-    if (reloadList())
+    const auto imported = importShapeAsked(this, m_context);
+    if (imported && reloadList())
         selectRecord(imported->record);
 }
 

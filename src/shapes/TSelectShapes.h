@@ -5,7 +5,6 @@
 #include "shapes/ShapeListEntry.h"
 #include "shapes/TDoShapes.h"
 
-#include <functional>
 #include <vector>
 
 class QLabel;
@@ -21,11 +20,6 @@ class TSelectShapes : public app::TWindow
 
 public:
     TSelectShapes(app::AppContext &context, QWidget *parent = nullptr);
-
-    // Runs the designer modally and tells whether it saved; tests replace it to drive the
-    // designer without blocking.
-    using DesignerRunner = std::function<bool(TDoShapes &designer)>;
-    void setDesignerRunner(DesignerRunner runner) { m_runDesigner = std::move(runner); }
 
     // The record number of the selected entry, -1 when none is.
     int selectedRecord() const;
@@ -52,7 +46,6 @@ private:
     std::vector<ShapeListEntry> m_entries; // in list order
     QListWidget *m_list = nullptr;
     QLabel *m_preview = nullptr;
-    DesignerRunner m_runDesigner;
 };
 
 } // namespace gw::shapes

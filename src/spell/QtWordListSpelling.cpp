@@ -25,7 +25,7 @@ void SpellClueClick(editor::TWordList &editor, app::AppContext &context)
     }
     TLanguageChoice chooser(context, "Spell Check", TLanguageChoice::dictionaryChoices(context),
         context.settings.userDictionary, &editor);
-    if (chooser.exec() == QDialog::Accepted)
+    if (app::runChild(chooser) == QDialog::Accepted)
         DoSpellCheck(editor, context, context.settings.userDictionary);
 }
 
@@ -70,7 +70,7 @@ void ThesClick(editor::TWordList &editor, app::AppContext &context, int row)
     }
     TLanguageChoice chooser(context, "Thesaurus", TLanguageChoice::thesaurusChoices(context),
         context.settings.userThesaurus, &editor);
-    if (chooser.exec() == QDialog::Accepted)
+    if (app::runChild(chooser) == QDialog::Accepted)
         DoThesCheck(editor, context, row, context.settings.userThesaurus);
 }
 
@@ -78,7 +78,7 @@ void DoThesCheck(editor::TWordList &editor, app::AppContext &context, int row, i
 {
     const QString word = toQString(trimmed(fromQString(editor.rowWord(row))));
     TThesaurus lookup(context, thesaurusType, word, &editor);
-    lookup.exec();
+    app::runChild(lookup);
     if (lookup.accepted())
         editor.setRowClue(
             row, toQString(storedText(fromQString(lookup.acceptedText()), model::ClueCapacity)));

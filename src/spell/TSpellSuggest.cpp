@@ -67,7 +67,7 @@ UnknownAnswer TSpellSuggest::ask(const std::string &word, const std::vector<std:
         m_suggestions->addItem(toQString(suggestion));
     m_suggestions->setCurrentRow(0);
     m_suggestions->setFocus();
-    exec();
+    app::runChild(*this);
     return m_answer;
 }
 

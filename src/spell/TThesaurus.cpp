@@ -157,7 +157,7 @@ void TThesaurus::SuggestClick()
         return;
     }
     TWordSuggestions suggestions(m_context, word, similar, this);
-    if (suggestions.exec() != QDialog::Accepted)
+    if (app::runChild(suggestions) != QDialog::Accepted)
         return;
     m_word->setText(suggestions.chosen());
     LookUpClick();

@@ -9,6 +9,7 @@
 #include "model/PreviousVersion.h"
 #include "model/Settings.h"
 #include "render/TMyReport.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/ListLines.h"
 #include "uisupport/UiTestSupport.h"
 
@@ -119,8 +120,7 @@ struct Harness
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
     std::unique_ptr<app::TMainWin> window;
-    QStringList opened; // class names of the windows the commands ran, in order
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     void writeSettings(const std::function<void(model::Settings &)> &change = {})
     {
@@ -144,10 +144,6 @@ struct Harness
         }
         window.reset();
         window = std::make_unique<app::TMainWin>(workspace.context());
-        window->setChildRunner([this](QDialog &child) {
-            opened << child.metaObject()->className();
-            return onChild ? onChild(child) : int(QDialog::Rejected);
-        });
         return *window;
     }
 
@@ -247,12 +243,12 @@ void MainWindowTest::startsEmptyThenCreatesACollection()
     QCOMPARE(QFileInfo(made).size(), qint64(0));
     QCOMPARE(h.lastGroup(), made);
     QCOMPARE(QString::fromStdString(h.context().settings.lastFiles[0]), missing);
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
 
     h.dialogs.chooseFile(h.workspace.path("start/Second.ZP3"));
     h.dialogs.answer(app::Answer::Yes);
     h.item("MenuNewGroup")->trigger();
-    QCOMPARE(h.opened, QStringList({ "gw::editor::TWordList" }));
+    QCOMPARE(h.children.opened, QStringList({ "gw::editor::TWordList" }));
     QVERIFY(h.context().workingIsNew);
 }
 
@@ -366,7 +362,7 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     };
     h.puzzles()->setCurrentRow(listLines(h.puzzles()).indexOf("Ocean")); // record 2
     QByteArray afterDelete;
-    h.onChild = [&](QDialog &editor) {
+    h.children.onChild = [&](QDialog &editor) {
         afterDelete = deleteElsewhere(0);
         editor.show();
         editor.findChild<QLineEdit *>("Title")->setText("Ocean edited");
@@ -382,7 +378,7 @@ void MainWindowTest::writesNothingOverPuzzlesAnotherProgramMoved()
     h.puzzles()->setCurrentRow(0); // Animals, listed as record 0, which now holds Ocean
     h.item("MenuModify")->trigger();
     QVERIFY(refused("opened"));
-    QCOMPARE(h.opened.size(), 1);
+    QCOMPARE(h.children.opened.size(), 1);
     QCOMPARE(listLines(h.puzzles()), QStringList({ "Ocean", "Zebra" }));
 
     afterDelete = deleteElsewhere(0);
@@ -434,7 +430,7 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     QStringList titles;
     std::string chosenLayout;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
             titles << QString::fromStdString(report->puzzle().title.str());
             auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
@@ -454,7 +450,7 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
     QCOMPARE(chosenLayout, std::string("Landscape Letter"));
     doubleClickLine(h.puzzles(), 0); // Done, record 1
     QCOMPARE(titles, QStringList({ "Early", "Done" }));
-    QCOMPARE(h.opened.at(1), QString("gw::layout::TListPages"));
+    QCOMPARE(h.children.opened.at(1), QString("gw::layout::TListPages"));
     QVERIFY(h.dialogs.messages().empty());
     doubleClickLine(h.puzzles(), 1);
     QCOMPARE(h.dialogs.lastMessage(),
@@ -482,9 +478,9 @@ void MainWindowTest::importPuzzlesFromACollection()
     QCOMPARE(selectedLine(h.puzzles()), QString("Owls"));
 
     h.dialogs.chooseFile(sample);
-    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0, 1 }, "OkButton"); };
+    h.children.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0, 1 }, "OkButton"); };
     h.item("MenuImport")->trigger();
-    QCOMPARE(h.opened, QStringList({ "gw::model::TImportPuzzles" }));
+    QCOMPARE(h.children.opened, QStringList({ "gw::model::TImportPuzzles" }));
     QCOMPARE(h.dialogs.fileRequests().at(0).start, h.workspace.path("start/last.ZP3"));
     QCOMPARE(QString::fromStdString(h.context().settings.lastImportPuzzleFile), sample);
     QCOMPARE(listLines(h.categories()), QStringList({ "Nature", "World" }));
@@ -494,7 +490,7 @@ void MainWindowTest::importPuzzlesFromACollection()
 
     const QByteArray collection = fileBytes(h.collection());
     h.dialogs.chooseFile(sample);
-    h.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0 }, "CancelButton"); };
+    h.children.onChild = [](QDialog &child) { return chooseInPuzzleWindow(child, { 0 }, "CancelButton"); };
     h.item("MenuImport")->trigger();
     QCOMPARE(fileBytes(h.collection()), collection);
 }
@@ -540,7 +536,7 @@ void MainWindowTest::importOfOneFile()
     h.item("MenuImport")->trigger();
     QVERIFY(h.dialogs.fileRequests().at(0).filter.contains(
         ";;Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)"));
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
     if (outcome.contains('|')) {
         QCOMPARE(h.dialogs.lastMessage(), outcome);
         QCOMPARE(fileBytes(h.collection()).size(), int(sizeof(model::PuzzleRecord)));
@@ -604,7 +600,7 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     Harness h;
     h.start({ { "A", "Zebra" }, { "A", "Quiz" } });
     QStringList captions;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         captions << child.windowTitle();
         return int(QDialog::Rejected);
     };
@@ -633,13 +629,13 @@ void MainWindowTest::puzzleCommandsSetUpTheWorkingRecord()
     h.item("MenuPuzzleWords")->trigger();
     QCOMPARE(h.context().workingRecordNumber, 0);
     QVERIFY(!h.context().workingIsNew);
-    QCOMPARE(h.opened.last(), QString("gw::generate::TManualAdd"));
+    QCOMPARE(h.children.opened.last(), QString("gw::generate::TManualAdd"));
 
     // A collection that vanished under the list is the editing failure.
     QFile::remove(h.collection());
     h.item("MenuModify")->trigger();
     QCOMPARE(h.dialogs.lastMessage(), QString("Error|Unable to access Word List file."));
-    QCOMPARE(h.opened.size(), 4);
+    QCOMPARE(h.children.opened.size(), 4);
 }
 
 // The Screen Size rule on screens of every size, apart from the screen the tests run on: the
@@ -735,7 +731,7 @@ void MainWindowTest::tipsGreetOnceAndCtrlHReachesBothItems()
         h.open().show();
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QTRY_COMPARE(h.opened.size(), showTips ? 1 : 0);
+        QTRY_COMPARE(h.children.opened.size(), showTips ? 1 : 0);
         // Another window takes the focus and gives it back, as a closing child window does.
         QWidget other;
         other.show();
@@ -745,18 +741,18 @@ void MainWindowTest::tipsGreetOnceAndCtrlHReachesBothItems()
         h.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
         QTest::qWait(20);
-        QCOMPARE(h.opened, showTips ? QStringList({ "gw::app::TTipOfDay" }) : QStringList());
+        QCOMPARE(h.children.opened, showTips ? QStringList({ "gw::app::TTipOfDay" }) : QStringList());
         if (showTips)
             continue;
 
         QTest::keyClick(h.window.get(), Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes" }));
+        QCOMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes" }));
         QVERIFY(h.item("MenuClueHeaders")->text().endsWith("\tCtrl+H"));
         auto *options = h.window->findChild<QMenu *>("MenuOptions");
         options->popup(h.window->mapToGlobal(QPoint(40, 40)));
         QVERIFY(QTest::qWaitForWindowExposed(options));
         QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
-        QTRY_COMPARE(h.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
+        QTRY_COMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
         QVERIFY(!options->isVisible());
     }
 }
@@ -775,7 +771,7 @@ void MainWindowTest::fontItemChangesFaceStyleAndColour()
     QVERIFY(found != families.end());
     const QString family = *found;
     QColor presetColour;
-    h.onChild = [&](QDialog &child) {
+    h.children.onChild = [&](QDialog &child) {
         auto &dialog = dynamic_cast<app::FontColourDialog &>(child);
         presetColour = dialog.choice().colour;
         QFont font(family, 20);
@@ -796,7 +792,7 @@ void MainWindowTest::fontItemChangesFaceStyleAndColour()
     QCOMPARE(edit.colour, 0x008000);
     QVERIFY(h.context().settings.labelFont == label);
 
-    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.children.onChild = [](QDialog &) { return int(QDialog::Rejected); };
     h.item("MenuLabelFont")->trigger();
     QVERIFY(h.context().settings.labelFont == label);
 }
@@ -811,14 +807,14 @@ void MainWindowTest::helpAndManual()
     h.item("MenuHelpContents")->trigger();
     QCOMPARE(h.dialogs.lastMessage(),
         QString("Error|The help file could not be located.  Please make sure the help file was installed."));
-    QVERIFY(h.opened.isEmpty());
+    QVERIFY(h.children.opened.isEmpty());
 
     QList<QUrl> documents;
     h.window->setDocumentOpener([&](const QUrl &document) {
         documents << document;
         return true;
     });
-    h.onChild = [](QDialog &child) { return child.windowTitle() == "User Manual Notice" ? 1 : 0; };
+    h.children.onChild = [](QDialog &child) { return child.windowTitle() == "User Manual Notice" ? 1 : 0; };
     h.item("MenuUserManual")->trigger();
     QCOMPARE(h.dialogs.lastMessage(),
         QString(
@@ -829,7 +825,7 @@ void MainWindowTest::helpAndManual()
     h.item("MenuUserManual")->trigger();
     QCOMPARE(documents, QList<QUrl>({ QUrl::fromLocalFile(program + "/GRIDW.HTML") }));
 
-    h.onChild = [](QDialog &) { return int(QDialog::Rejected); };
+    h.children.onChild = [](QDialog &) { return int(QDialog::Rejected); };
     h.item("MenuUserManual")->trigger();
     QCOMPARE(documents.size(), 1);
 }
@@ -968,7 +964,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     QVERIFY(!before.isEmpty());
 
     // Every window the menus open is pictured here, shown as the user first sees it.
-    h.onChild = [](QDialog &child) {
+    h.children.onChild = [](QDialog &child) {
         const QString name = child.metaObject()->className();
         if (name.startsWith("gw::")) {
             child.show();
@@ -980,7 +976,7 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     h.item(QTest::currentDataTag())->trigger();
 
     QStringList done;
-    for (const QString &opened : h.opened)
+    for (const QString &opened : h.children.opened)
         done << "window " + opened;
     for (const app::FileRequest &request : h.dialogs.fileRequests())
         done << "file " + request.title;

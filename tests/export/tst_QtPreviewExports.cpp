@@ -1,6 +1,7 @@
 #include "export/QtPreviewExports.h"
 #include "render/SamplePage.h"
 #include "render/TMyPreview.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -22,7 +23,8 @@ struct Preview
     explicit Preview(app::AppContext &context)
         : window(std::make_unique<render::TMyPreview>(context, *sample.job, sample.engine, nullptr))
     {
-        exports::installExportHooks(window->exportHooks(), context, [this](QDialog &dialog) {
+        exports::installExportHooks(window->exportHooks(), context);
+        children.onChild = [this](QDialog &dialog) {
             dialog.show();
             if (auto *ok = dialog.findChild<QPushButton *>("OkButton");
                 ok && dialog.findChild<QLineEdit *>() == nullptr)
@@ -30,12 +32,13 @@ struct Preview
             if (answer)
                 answer(dialog);
             return 0;
-        });
+        };
     }
 
     void trigger(const char *action) { window->findChild<QAction *>(action)->trigger(); }
 
     test::SamplePage sample;
+    test::ScriptedChildren children;
     std::unique_ptr<render::TMyPreview> window;
     std::function<void(QDialog &)> answer;
 };

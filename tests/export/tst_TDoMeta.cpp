@@ -1,6 +1,7 @@
 #include "export/QtPreviewExports.h"
 #include "export/TDoMeta.h"
 #include "render/SamplePage.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>
@@ -77,23 +78,20 @@ void DoMetaTest::bitmapsAreWarnedAboutFirst()
     const int slot = pageLayout.objectCount++;
     pageLayout.objects[slot] = pageLayout.objects[0];
     pageLayout.objects[slot].kind = static_cast<std::int16_t>(layout::ObjectKind::Bitmap);
-    bool shown = false;
+    test::ScriptedChildren children;
     dialogs.chooseFile(std::nullopt);
-    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, [&](QDialog &) {
-        shown = true;
-        return 0;
-    });
-    QVERIFY(!shown);
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1);
+    QVERIFY(children.opened.isEmpty());
     QVERIFY(dialogs.messages().empty());
 
     const QString file = workspace.path("start/with-bitmap.emf");
     dialogs.chooseFile(file);
     bool warnedBeforeDrawing = false;
-    exports::exportMetafile(
-        nullptr, workspace.context(), sample.page(), *sample.puzzle, 1, [&](QDialog &window) {
-            warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
-            return showUntilCreated(window);
-        });
+    children.onChild = [&](QDialog &window) {
+        warnedBeforeDrawing = !QFile::exists(file) && !dialogs.messages().empty();
+        return showUntilCreated(window);
+    };
+    exports::exportMetafile(nullptr, workspace.context(), sample.page(), *sample.puzzle, 1);
     QVERIFY(warnedBeforeDrawing);
     QCOMPARE(dialogs.messages().size(), std::size_t(1));
     QCOMPARE(

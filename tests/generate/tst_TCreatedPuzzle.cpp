@@ -4,6 +4,7 @@
 #include "platform/QtText.h"
 #include "shapes/QtShapePicture.h"
 #include "support/TestRecords.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/ListLines.h"
 #include "uisupport/UiTestSupport.h"
 
@@ -87,7 +88,8 @@ private Q_SLOTS:
         Chooser c;
         c.open();
         QString caption;
-        c.window->setEnlargedViewRunner([&](generate::TBlowItUp &view) {
+        test::ScriptedChildren children;
+        children.onChild = test::afterLooking([&](QDialog &view) {
             caption = view.windowTitle();
             view.show();
             test::saveScreenshot(&view, QStringLiteral("blow_it_up"));
@@ -117,7 +119,8 @@ private Q_SLOTS:
         c.context.slots->slots[3].wordsPlaced = 0;
         c.open();
         int enlarged = 0;
-        c.window->setEnlargedViewRunner([&](generate::TBlowItUp &) { ++enlarged; });
+        test::ScriptedChildren children;
+        children.onChild = test::afterLooking([&](QDialog &) { ++enlarged; });
         QVERIFY(c.child("BFLabel2")->isVisible());
         QVERIFY(!c.child("BFLabel3")->isVisible());
         QVERIFY(!c.child("BFLabel4")->isVisible());

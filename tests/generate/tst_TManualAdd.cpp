@@ -7,6 +7,7 @@
 #include "model/CollectionFile.h"
 #include "spell/SpellWindowSupport.h"
 #include "support/TestRecords.h"
+#include "uisupport/ScriptedChildren.h"
 
 #include <QAction>
 #include <QLabel>
@@ -134,9 +135,9 @@ private:
 };
 
 // Answers each clue window from the script, and keeps the words it showed.
-generate::TManualAdd::ClueWindowRunner scriptedClues(std::deque<ClueScript> &script, QStringList &shown)
+std::function<int(QDialog &)> scriptedClues(std::deque<ClueScript> &script, QStringList &shown)
 {
-    return [&script, &shown](generate::TAddAClue &window) {
+    return test::afterLooking([&script, &shown](QDialog &window) {
         window.show();
         shown << window.findChild<QLabel *>("MyWord")->text();
         QVERIFY(!script.empty());
@@ -146,7 +147,7 @@ generate::TManualAdd::ClueWindowRunner scriptedClues(std::deque<ClueScript> &scr
         if (next.caseButton)
             QTest::mouseClick(window.findChild<QRadioButton *>(next.caseButton), Qt::LeftButton);
         QTest::mouseClick(window.findChild<QPushButton *>("OkButton"), Qt::LeftButton);
-    };
+    });
 }
 
 struct Workspace
@@ -259,7 +260,8 @@ private Q_SLOTS:
         std::deque<ClueScript> script { { "Letters AX", "Lower" }, { "Hoof beast", "FirstLet" },
             { "Upon", nullptr } };
         QStringList shown;
-        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        test::ScriptedChildren children;
+        children.onChild = scriptedClues(script, shown);
         e.type(2, 2, "x");
         e.type(5, 4, "n");
         QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
@@ -311,7 +313,8 @@ private Q_SLOTS:
         OpenEditor e(w);
         std::deque<ClueScript> script { { "Upon", nullptr } };
         QStringList shown;
-        e.window.setClueWindowRunner(scriptedClues(script, shown));
+        test::ScriptedChildren children;
+        children.onChild = scriptedClues(script, shown);
         e.type(5, 4, "n");
         QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
         QCOMPARE(w.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
@@ -335,20 +338,24 @@ private Q_SLOTS:
         auto *puzzles = main.findChild<QListWidget *>("PuzzleList");
         QCOMPARE(puzzles->currentItem()->text(), QString("Pets"));
         int opened = 0;
-        main.setChildRunner([&](QDialog &child) {
+        std::deque<ClueScript> script;
+        QStringList shown;
+        const auto clues = scriptedClues(script, shown);
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &child) {
+            if (qobject_cast<generate::TAddAClue *>(&child))
+                return clues(child);
             ++opened;
             auto *editor = qobject_cast<generate::TManualAdd *>(&child);
             if (!editor)
                 return int(QDialog::Rejected);
-            std::deque<ClueScript> script { { "Upon", nullptr } };
-            QStringList shown;
-            editor->setClueWindowRunner(scriptedClues(script, shown));
+            script = { { "Upon", nullptr } };
             editor->show();
             Driver d(*editor);
             d.type(5, 4, "n");
             QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
             return editor->result();
-        });
+        };
         main.findChild<QAction *>("MenuPuzzleWords")->trigger();
         QCOMPARE(opened, 1);
         const auto expected = expectedAfter(*w.stored, { { 5, 4, 'N' } }, { { "Upon", 1 } });

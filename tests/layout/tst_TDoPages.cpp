@@ -5,6 +5,7 @@
 #include "layout/PageDesign.h"
 #include "layout/TDoPages.h"
 #include "platform/QtText.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -317,20 +318,19 @@ private Q_SLOTS:
         QTest::mouseClick(page(designer), Qt::RightButton, {}, QPoint(400, 500));
         QVERIFY(!objectMenu(designer)->isVisible());
 
-        QStringList opened;
-        designer.setChildRunner([&](QDialog &child) {
-            opened << QString::fromLatin1(child.metaObject()->className());
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &child) {
             if (auto *border = child.findChild<QCheckBox *>(QStringLiteral("UseBorderCheck"))) {
                 border->setChecked(true);
                 QMetaObject::invokeMethod(&child, "OkButtonClick");
             }
             return QDialog::Rejected;
-        });
+        };
         chooseFromMenu(designer, QPoint(60, 60), "MenuProperties");
         chooseFromMenu(designer, QPoint(60, 60), "MenuSizePosition");
         chooseFromMenu(designer, QPoint(120, 120), "MenuBorder");
         QCOMPARE(int(designer.workingLayout().objects[1].useBorder), 1);
-        QCOMPARE(opened,
+        QCOMPARE(children.opened,
             (QStringList {
                 "gw::layout::TObjectProp2", "gw::layout::TSizeLocation", "gw::layout::TObjectBorders" }));
     }
@@ -346,7 +346,8 @@ private Q_SLOTS:
         showActive(designer);
         place(designer, "TextButton", QPoint(24, 36));
         QString shownWidth;
-        designer.setChildRunner([&](QDialog &child) {
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &child) {
             auto *width = child.findChild<QLineEdit *>(QStringLiteral("WidthBox"));
             shownWidth = width->text();
             child.findChild<QLineEdit *>(QStringLiteral("LeftBox"))->setText(QStringLiteral("0"));
@@ -355,7 +356,7 @@ private Q_SLOTS:
             child.findChild<QLineEdit *>(QStringLiteral("HeightBox"))->setText(QStringLiteral("1.5"));
             QMetaObject::invokeMethod(&child, "OkButtonClick");
             return QDialog::Accepted;
-        });
+        };
         chooseFromMenu(designer, QPoint(30, 40), "MenuSizePosition");
         QCOMPARE(shownWidth, QStringLiteral("2.000"));
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 0, 0, 0, 72 }));
@@ -689,17 +690,13 @@ private Q_SLOTS:
         app::AppContext &context = workspace.context();
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        QStringList opened;
-        designer.setChildRunner([&](QDialog &child) {
-            opened << QString::fromLatin1(child.metaObject()->className());
-            return QDialog::Rejected;
-        });
+        test::ScriptedChildren children;
         action(designer, "MenuHelp")->trigger();
-        QVERIFY(opened.isEmpty());
+        QVERIFY(children.opened.isEmpty());
         QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
         context.folders.data = GW_PROGRAM_DIR;
         action(designer, "MenuHelp")->trigger();
-        QCOMPARE(opened, QStringList { QStringLiteral("gw::app::THelpWindow") });
+        QCOMPARE(children.opened, QStringList { QStringLiteral("gw::app::THelpWindow") });
     }
 
     // Closing keeps the window's place and size in the settings, and the next designer opens there

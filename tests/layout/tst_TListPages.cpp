@@ -5,10 +5,12 @@
 #include "model/CollectionFile.h"
 #include "model/CollectionLists.h"
 #include "shapes/QtShapePicture.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -70,21 +72,20 @@ QImage preview(QWidget &window)
 // A designer stand-in that saves what it was opened on, as its Save does, into the library.
 struct SavingDesigner
 {
-    explicit SavingDesigner(app::AppContext &owner)
-        : context(owner)
-    { }
+    SavingDesigner()
+    {
+        children.onChild = [this](QDialog &child) {
+            auto &designer = dynamic_cast<layout::TDoPages &>(child);
+            names.push_back(designer.workingLayout().name.str());
+            designer.show();
+            test::clickButton(designer, save ? "Save" : "Cancel");
+            return designer.result();
+        };
+    }
 
-    app::AppContext &context;
+    test::ScriptedChildren children;
     std::vector<std::string> names;
     bool save = true;
-
-    bool operator()(layout::TDoPages &designer)
-    {
-        names.push_back(designer.workingLayout().name.str());
-        if (!save)
-            return false;
-        return bool(layout::addLayout(context.layoutLibrary(), designer.workingLayout()));
-    }
 };
 
 } // namespace
@@ -149,10 +150,11 @@ private Q_SLOTS:
         QCOMPARE(preview(window), preview(clicked));
 
         QByteArray opened;
-        window.setDesignerRunner([&](layout::TDoPages &designer) {
-            opened = layoutBytes(designer.workingLayout());
-            return false;
-        });
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &designer) {
+            opened = layoutBytes(dynamic_cast<layout::TDoPages &>(designer).workingLayout());
+            return int(QDialog::Rejected);
+        };
         test::clickButton(window, "ModifyButton");
         QCOMPARE(opened, layoutBytes(*stored));
         test::clickButton(window, "SelectButton");
@@ -196,8 +198,7 @@ private Q_SLOTS:
         test::ScriptedDialogs dialogs;
         QFile::resize(QString::fromStdString(workspace.context().layoutLibrary().string()), 0);
         layout::TListPages window(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
-        SavingDesigner designer(workspace.context());
-        window.setDesignerRunner(std::ref(designer));
+        SavingDesigner designer;
         window.show();
         QCOMPARE(dialogs.lastMessage(), QString("Warning|No saved page layouts could be found."));
         const char *needEntry[]
@@ -221,8 +222,7 @@ private Q_SLOTS:
         longName->name.assign("Eighteen Character");
         QVERIFY(layout::addLayout(workspace.context().layoutLibrary(), *longName).hasValue());
         layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
-        SavingDesigner designer(workspace.context());
-        window.setDesignerRunner(std::ref(designer));
+        SavingDesigner designer;
         window.show();
         clickRow(window, int(rows(window).indexOf("Eighteen Character (Letter)")));
 
@@ -242,12 +242,13 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
-        const auto library = workspace.context().layoutLibrary();
-        window.setDesignerRunner([&](layout::TDoPages &designer) {
-            auto changed = std::make_unique<layout::LayoutRecord>(designer.workingLayout());
-            changed->name.assign("Zebra");
-            return bool(layout::replaceLayout(library, 2, *changed, fingerprintOf(designer.workingLayout())));
-        });
+        test::ScriptedChildren children;
+        children.onChild = [](QDialog &designer) {
+            designer.show();
+            designer.findChild<QLineEdit *>("LayoutName")->setText("Zebra");
+            test::clickButton(designer, "Save");
+            return designer.result();
+        };
         window.show();
         clickRow(window, 5); // "Two Column Clues", record 2
         test::clickButton(window, "ModifyButton");
@@ -349,7 +350,8 @@ private Q_SLOTS:
         layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
         QStringList titles;
         QString refusal;
-        window.setChildRunner([&](QDialog &dialog) {
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &dialog) {
             dialog.show();
             test::saveScreenshot(&dialog, "TExtractPage");
             auto *list = dialog.findChild<QListWidget *>("PuzzleList");
@@ -360,7 +362,7 @@ private Q_SLOTS:
             list->setCurrentRow(1);
             test::clickButton(dialog, "ExtractButton");
             return dialog.result();
-        });
+        };
         window.show();
         test::clickButton(window, "ExtractButton");
         QCOMPARE(refusal, QString("Error|No puzzles have been selected for export."));

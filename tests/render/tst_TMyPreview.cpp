@@ -5,6 +5,7 @@
 #include "render/SamplePage.h"
 #include "render/TMultiCopies.h"
 #include "render/TMyPreview.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -35,8 +36,7 @@ struct Preview
     test::SamplePage sample { 0, render::PrintOptions::fromSettings(workspace.context().settings) };
     std::unique_ptr<TMyPreview> window;
     QString pdf = workspace.path("preview.pdf");
-    QStringList opened;
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     Preview() { context().printer.pdfFile = pdf; }
 
@@ -45,10 +45,6 @@ struct Preview
     TMyPreview &open()
     {
         window = std::make_unique<TMyPreview>(context(), *sample.job, sample.engine, nullptr);
-        window->setChildRunner([this](QDialog &child) {
-            opened << child.metaObject()->className();
-            return onChild ? onChild(child) : int(QDialog::Rejected);
-        });
         return *window;
     }
     [[nodiscard]] bool show(int width, int height)
@@ -162,7 +158,7 @@ void PreviewTest::multipleCopiesAsksForAValidCount()
     QFETCH(int, refusals);
     Preview p;
     p.open().show();
-    p.onChild = [&](QDialog &dialog) {
+    p.children.onChild = [&](QDialog &dialog) {
         for (const QString &text : typed) {
             dialog.findChild<QLineEdit *>("CopiesEdit")->setText(text);
             dialog.findChild<QPushButton *>("OkButton")->click();
@@ -172,7 +168,7 @@ void PreviewTest::multipleCopiesAsksForAValidCount()
         return dialog.result();
     };
     p.item("MenuMultiCopies")->trigger();
-    QCOMPARE(p.opened, QStringList({ "gw::render::TMultiCopies" }));
+    QCOMPARE(p.children.opened, QStringList({ "gw::render::TMultiCopies" }));
     QCOMPARE(int(p.dialogs.messages().size()), refusals);
     for (const auto &message : p.dialogs.messages())
         QCOMPARE(message.caption + "|" + message.text, QString("Error|Invalid number of copies entered."));
@@ -252,12 +248,13 @@ void PreviewTest::printerSetupTakesEffectAfterAFailedPrint()
     p.open().show();
     p.item("MenuPrintPage")->trigger();
     QCOMPARE(int(p.dialogs.messages().size()), 1);
-    app::runPrinterSetup(p.context(), p.window.get(), [&](QDialog &dialog) {
+    p.children.onChild = [&](QDialog &dialog) {
         QPrinter *printer = static_cast<QPrintDialog &>(dialog).printer();
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(p.pdf);
         return int(QDialog::Accepted);
-    });
+    };
+    app::runPrinterSetup(p.context(), p.window.get());
     p.item("MenuPrintPage")->trigger();
     QCOMPARE(int(p.dialogs.messages().size()), 1);
     QCOMPARE(test::pdfPages(p.pdf), 1);

@@ -5,6 +5,7 @@
 #include "render/TMyPreview.h"
 #include "render/TMyReport.h"
 #include "render/TReportStatus.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -54,8 +55,7 @@ struct Reports
     test::ScriptedDialogs dialogs;
     std::unique_ptr<model::PuzzleRecord> puzzle = test::samplePuzzle();
     std::unique_ptr<TMyReport> window;
-    QStringList opened;
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     app::AppContext &context() { return workspace.context(); }
     model::Settings &settings() { return workspace.context().settings; }
@@ -63,17 +63,13 @@ struct Reports
     TMyReport &open()
     {
         window = std::make_unique<TMyReport>(context(), *puzzle, nullptr);
-        window->setChildRunner([this](QDialog &child) {
-            opened << child.metaObject()->className();
-            return onChild ? onChild(child) : int(QDialog::Rejected);
-        });
         return *window;
     }
 
     // Answers the status dialog by running it, keeping its status line, and opens no preview.
     void runStatusOnly(QString &statusLine)
     {
-        onChild = [&statusLine](QDialog &child) {
+        children.onChild = [&statusLine](QDialog &child) {
             auto *status = qobject_cast<render::TReportStatus *>(&child);
             return status ? runStatus(*status, statusLine) : int(QDialog::Rejected);
         };
@@ -192,7 +188,7 @@ void ReportsTest::layoutChooserTakesTheLayoutAgain()
     r.open().show();
     QVERIFY(r.settings().useBoxes && !r.box("SkeletonPuzzle")->isChecked());
     r.click("ChangeLayoutButton"); // no chooser yet: nothing happens
-    QVERIFY(r.opened.isEmpty());
+    QVERIFY(r.children.opened.isEmpty());
     int asked = 0;
     r.window->childWindows().layoutChooser = [&](layout::LayoutRecord &printLayout) {
         // A chooser copies a layout in only when one is chosen, the second time here.
@@ -248,7 +244,7 @@ void ReportsTest::fontColourHeadersBonusAndWordsBelongToTheCopy()
     // Each child dialog is answered with OK after the change.
     QStringList seen;
     const auto answer = [&](const std::function<void(QDialog &)> &change) {
-        r.onChild = [&seen, change](QDialog &child) {
+        r.children.onChild = [&seen, change](QDialog &child) {
             seen << child.windowTitle();
             change(child);
             child.findChild<QPushButton *>("OkButton")->click();
@@ -289,7 +285,7 @@ void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
     r.settings().answerKey = true;
     r.open().show();
     QString statusLine;
-    r.onChild = [&](QDialog &child) {
+    r.children.onChild = [&](QDialog &child) {
         if (auto *status = qobject_cast<render::TReportStatus *>(&child))
             return runStatus(*status, statusLine);
         auto *preview = qobject_cast<render::TMyPreview *>(&child);
@@ -297,7 +293,7 @@ void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
         return int(QDialog::Accepted);
     };
     r.click("ViewPrintButton");
-    QCOMPARE(r.opened, QStringList({ "gw::render::TReportStatus", "gw::render::TMyPreview" }));
+    QCOMPARE(r.children.opened, QStringList({ "gw::render::TReportStatus", "gw::render::TMyPreview" }));
     QCOMPARE(statusLine, QString("Puzzle Generated!"));
     QVERIFY(r.dialogs.messages().empty());
     const QString key = test::pdfText(pdf);
@@ -312,7 +308,7 @@ void ReportsTest::cancelStopsTheRunWithoutPreview()
     r.open().show();
     QString statusText;
     QString buttonText;
-    r.onChild = [&](QDialog &child) {
+    r.children.onChild = [&](QDialog &child) {
         auto *status = qobject_cast<render::TReportStatus *>(&child);
         auto *cancel = status->findChild<QPushButton *>("CancelButton");
         status->show();
@@ -328,7 +324,7 @@ void ReportsTest::cancelStopsTheRunWithoutPreview()
     r.click("ViewPrintButton");
     QCOMPARE(statusText, QString("Puzzle Generation Canceled!"));
     QCOMPARE(buttonText, QString("OK"));
-    QCOMPARE(r.opened, QStringList({ "gw::render::TReportStatus" }));
+    QCOMPARE(r.children.opened, QStringList({ "gw::render::TReportStatus" }));
     QVERIFY(r.dialogs.messages().empty());
 }
 
@@ -352,7 +348,7 @@ void ReportsTest::overflowWarningsFollowTheRun()
           "the clue fonts.";
     QCOMPARE(statusText, "Puzzle Generated!\n\n" + warning);
     QCOMPARE(r.dialogs.lastMessage(), "Warning|" + warning);
-    QCOMPARE(r.opened.last(), QString("gw::render::TMyPreview"));
+    QCOMPARE(r.children.opened.last(), QString("gw::render::TMyPreview"));
 }
 
 // Printer Setup opens the printer dialog on the program's choice and keeps what it chooses
@@ -365,7 +361,7 @@ void ReportsTest::printerSetupAndHelp()
     r.context().printer.pdfFile = before;
     int answer = QDialog::Rejected;
     QStringList seen;
-    r.onChild = [&](QDialog &child) {
+    r.children.onChild = [&](QDialog &child) {
         auto *dialog = qobject_cast<QPrintDialog *>(&child);
         if (!dialog)
             return int(QDialog::Rejected);
@@ -385,7 +381,7 @@ void ReportsTest::printerSetupAndHelp()
     QVERIFY(r.dialogs.lastMessage().startsWith("Error|"));
     QVERIFY(QFile::copy(GW_SOURCE_DIR "/data/GRIDW.HLP", r.workspace.path("program/GRIDW.HLP")));
     r.find<QAction>("MenuHelp")->trigger();
-    QCOMPARE(r.opened.last(), QString("gw::app::THelpWindow"));
+    QCOMPARE(r.children.opened.last(), QString("gw::app::THelpWindow"));
 }
 
 QTEST_MAIN(ReportsTest)

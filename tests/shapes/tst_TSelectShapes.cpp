@@ -3,6 +3,7 @@
 #include "shapes/QtShapePicture.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/TSelectShapes.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>
@@ -58,11 +59,11 @@ QImage preview(QWidget &window)
 }
 
 // Shows the designer and presses Save, as a user who changes nothing would.
-bool saveUnchanged(shapes::TDoShapes &designer)
+int saveUnchanged(QDialog &designer)
 {
     designer.show();
     QTest::mouseClick(designer.findChild<QPushButton *>(QStringLiteral("Save")), Qt::LeftButton);
-    return designer.saved();
+    return designer.result();
 }
 
 } // namespace
@@ -126,10 +127,11 @@ private Q_SLOTS:
 
         const QByteArray before = libraryBytes(context);
         QByteArray opened;
-        chooser.setDesignerRunner([&](shapes::TDoShapes &designer) {
-            opened = shapeBytes(designer.workingShape());
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &designer) {
+            opened = shapeBytes(dynamic_cast<shapes::TDoShapes &>(designer).workingShape());
             return saveUnchanged(designer);
-        });
+        };
         test::clickButton(chooser, "Modify");
         QCOMPARE(opened, libraryRecord(context, record));
         QCOMPARE(libraryBytes(context), before);
@@ -252,7 +254,8 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
         shapes::TSelectShapes chooser(context);
-        chooser.setDesignerRunner(saveUnchanged);
+        test::ScriptedChildren children;
+        children.onChild = saveUnchanged;
         chooser.show();
         const int count = list(chooser)->count();
         test::clickButton(chooser, "New");
@@ -263,11 +266,11 @@ private Q_SLOTS:
         clickRow(chooser, 0);
         const std::string title = context.currentShape->title.str();
         QString designerTitle;
-        chooser.setDesignerRunner([&](shapes::TDoShapes &designer) {
+        children.onChild = [&](QDialog &designer) {
             designer.show();
             designerTitle = designer.findChild<QLineEdit *>(QStringLiteral("ShapeTitle"))->text();
             return saveUnchanged(designer);
-        });
+        };
         test::clickButton(chooser, "Copy");
         QCOMPARE(designerTitle, toQString(copyName(title, 50)));
         QCOMPARE(chooser.selectedRecord(), count + 1);
@@ -280,7 +283,7 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
         shapes::TSelectShapes chooser(context);
-        chooser.setDesignerRunner([](shapes::TDoShapes &) { return false; });
+        test::ScriptedChildren children; // every designer is left unsaved
         chooser.show();
         const QByteArray before = libraryBytes(context);
         const QByteArray selected = shapeBytes(*context.currentShape);
@@ -297,12 +300,13 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
         shapes::TSelectShapes chooser(context);
-        chooser.setDesignerRunner([](shapes::TDoShapes &designer) {
+        test::ScriptedChildren children;
+        children.onChild = [](QDialog &designer) {
             designer.show();
             auto *title = designer.findChild<QLineEdit *>(QStringLiteral("ShapeTitle"));
             title->setText(QStringLiteral("  Renamed  "));
             return saveUnchanged(designer);
-        });
+        };
         chooser.show();
         clickRow(chooser, 4);
         const int record = chooser.selectedRecord();

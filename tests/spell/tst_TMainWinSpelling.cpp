@@ -21,7 +21,7 @@ struct Started
     test::TestWorkspace workspace;
     test::ScriptedDialogs dialogs;
     std::unique_ptr<app::TMainWin> window;
-    std::function<int(QDialog &)> onChild;
+    test::ScriptedChildren children;
 
     Started(std::initializer_list<const char *> files, int dictionary, int thesaurus)
     {
@@ -35,8 +35,6 @@ struct Started
         for (const char *file : files)
             QFile::link(QString(GW_PROGRAM_DIR "/") + file, workspace.path(QString("program/") + file));
         window = std::make_unique<app::TMainWin>(context);
-        window->setChildRunner(
-            [this](QDialog &child) { return onChild ? onChild(child) : int(QDialog::Rejected); });
     }
 
     app::AppContext &context() { return workspace.context(); }
@@ -105,7 +103,7 @@ void TestTMainWinSpelling::userDictionaryCommands()
 {
     Started started(test::AmericanFiles, 1, 1);
     QStringList headings;
-    started.onChild = [&](QDialog &child) {
+    started.children.onChild = [&](QDialog &child) {
         headings << child.findChild<QLabel *>("Heading")->text();
         return int(QDialog::Rejected);
     };
