@@ -82,24 +82,33 @@ QMenu *objectMenu(QWidget &designer)
     return designer.findChild<QMenu *>(QStringLiteral("ObjectMenu"));
 }
 
-// The object menu's entries are enabled as the kind's entries say.
-void checkMenuEntries(QWidget &designer, ObjectKind kind)
-{
-    const layout::MenuEntries entries = layout::menuEntries(int(kind));
-    const std::pair<const char *, bool> items[] = { { "MenuProperties", entries.properties },
-        { "MenuBorder", entries.border }, { "MenuFill", entries.fill },
-        { "MenuChangeText", entries.changeText }, { "MenuTextFont", entries.textFont },
-        { "MenuClueNumberFont", entries.clueNumberFont }, { "MenuLoadBitmap", entries.loadBitmap } };
-    for (const auto &[name, enabled] : items)
-        QVERIFY2(action(designer, name)->isEnabled() == enabled, name);
-    QCOMPARE(designer.findChild<QMenu *>(QStringLiteral("MenuAlignment"))->isEnabled(), entries.alignment);
-}
-
 void showActive(QWidget &designer)
 {
     designer.show();
     QVERIFY(QTest::qWaitForWindowActive(&designer));
 }
+
+app::AppContext &atSmallZoom(app::AppContext &context)
+{
+    context.settings.zoom = 1;
+    return context;
+}
+
+// A fresh workspace at the small zoom, where the Letter page is 48 pixels an inch, and a
+// designer shown on it.
+struct SmallDesigner
+{
+    explicit SmallDesigner(PageDesignerMode mode = PageDesignerMode::New, const LayoutRecord &layout = {})
+        : context(atSmallZoom(workspace.context()))
+        , designer(context, mode, 0, layout)
+    {
+        showActive(designer);
+    }
+
+    test::TestWorkspace workspace;
+    app::AppContext &context;
+    TDoPages designer;
+};
 
 // Chooses the kind's button and clicks the page at the point.
 void place(QWidget &designer, const char *button, QPoint at)
@@ -143,6 +152,11 @@ QImage shownPage(QWidget &designer)
     return page(designer)->pixmap().toImage();
 }
 
+void clickSave(QWidget &designer)
+{
+    QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+}
+
 // A layout kept at the given zoom with one Title and one Text object.
 LayoutRecord keptLayout(int zoom)
 {
@@ -163,56 +177,28 @@ class TDoPagesTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // At the small zoom the Letter page is 48 pixels an inch.  Each button places its kind under its
-    // name, drawn in the kind's colour; the headers take the labels of the settings.  Save appends
-    // exactly the working layout.
-    void placeEveryKindAndSave()
+    // Each button places its kind under its name in the Objects menu, the headers taking the
+    // labels of the settings; Save appends exactly the working layout.
+    void placeKindsAndSave()
     {
         test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
+        app::AppContext &context = atSmallZoom(workspace.context());
         context.settings.acrossLabel = "ACROSS";
-        context.settings.downLabel = "DOWN";
         const QByteArray before = test::fileBytes(libraryPath(context));
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(designer);
         QCOMPARE(shownPage(designer).size(), QSize(408, 528));
-        QCOMPARE(control<QLabel>(designer, "LeftRuler")->pixmap().size(), QSize(29, 528 + 29));
-        const struct
-        {
-            const char *button;
-            QPoint at;
-            const char *name;
-            QColor colour; // invalid: not looked at
-        } kinds[] = { { "TitleButton", { 48, 10 }, "Title", Qt::yellow },
-            { "PuzzleButton", { 48, 30 }, "Puzzle", QColor(128, 0, 0) },
-            { "AcrossHeadingButton", { 10, 180 }, "Across Header", {} },
-            { "DownHeadingButton", { 110, 180 }, "Down Header", {} },
-            { "AcrossCluesButton", { 10, 200 }, "Across Clues", Qt::cyan },
-            { "DownCluesButton", { 110, 200 }, "Down Clues", QColor(128, 128, 0) },
-            { "WordListButton", { 210, 200 }, "Words", QColor(0, 128, 128) },
-            { "BonusQuestButton", { 10, 350 }, "Bonus Question", Qt::magenta },
-            { "TextButton", { 300, 10 }, "Text 1", QColor(192, 192, 192) },
-            { "TextButton", { 300, 120 }, "Text 2", {} }, { "BitmapButton", { 300, 240 }, "Bitmap 1", {} },
-            { "RectangleButton", { 200, 400 }, "Rectangle 1", {} },
-            { "CircleButton", { 300, 400 }, "Circle 1", {} } };
-        int slot = 0;
-        for (const auto &kind : kinds) {
-            place(designer, kind.button, kind.at);
-            const QString item = QStringLiteral("MenuObject%1").arg(++slot);
-            QCOMPARE(action(designer, qPrintable(item))->text(), QString::fromLatin1(kind.name));
-            if (kind.colour.isValid())
-                QCOMPARE(shownPage(designer).pixelColor(kind.at + QPoint(2, 2)), kind.colour);
-        }
-        QVERIFY(!action(designer, "MenuObject14")->isVisible());
+        place(designer, "TitleButton", { 48, 10 });
+        place(designer, "AcrossHeadingButton", { 10, 180 });
+        place(designer, "TextButton", { 300, 10 });
+        place(designer, "TextButton", { 300, 120 });
+        QCOMPARE(action(designer, "MenuObject4")->text(), QStringLiteral("Text 2"));
+        QCOMPARE(shownPage(designer).pixelColor(50, 12), QColor(Qt::yellow));
         QVERIFY(!control(designer, "TitleButton")->isEnabled());
-        QVERIFY(!control(designer, "CombinedCluesButton")->isEnabled());
-        const LayoutRecord &made = designer.workingLayout();
-        QCOMPARE(made.objects[2].textView(), std::string_view("ACROSS"));
-        QCOMPARE(made.objects[3].textView(), std::string_view("DOWN"));
+        QCOMPARE(designer.workingLayout().objects[1].textView(), std::string_view("ACROSS"));
         test::saveScreenshot(&designer, QStringLiteral("every_kind_small"));
 
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        clickSave(designer);
         QVERIFY(designer.saved());
         QCOMPARE(test::fileBytes(libraryPath(context)), before + layoutBytes(designer.workingLayout()));
     }
@@ -221,14 +207,11 @@ private Q_SLOTS:
     // shuts out the clue lists until it is deleted.
     void toolButtonsToggle()
     {
-        test::TestWorkspace workspace;
-        TDoPages designer(workspace.context(), PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
         QTest::mouseClick(control(designer, "TextButton"), Qt::LeftButton);
-        QVERIFY(control(designer, "TextButton")->isChecked());
         QTest::mouseClick(control(designer, "CircleButton"), Qt::LeftButton);
         QVERIFY(!control(designer, "TextButton")->isChecked());
-        QVERIFY(control(designer, "CircleButton")->isChecked());
         QTest::mouseClick(control(designer, "CircleButton"), Qt::LeftButton);
         QVERIFY(!control(designer, "CircleButton")->isChecked());
         QTest::mouseClick(page(designer), Qt::LeftButton, {}, QPoint(20, 20));
@@ -241,109 +224,69 @@ private Q_SLOTS:
         QVERIFY(control(designer, "AcrossCluesButton")->isEnabled());
     }
 
-    // A click selects and draws the handles; the top-left handle dragged past the bottom-right
-    // corner gives a normalised rectangle, shown as a rubber frame while dragged; a move may
-    // leave the page.
+    // A click selects; the top-left handle dragged past the bottom-right corner gives a
+    // normalised rectangle; a move may leave the page; a click on the empty page deselects.
     void handleAndMoveDrags()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
         place(designer, "TextButton", QPoint(100, 100));
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 100, 100, 196, 196 }));
         QCOMPARE(designer.selectedSlot(), 0);
         QTest::mouseClick(page(designer), Qt::LeftButton, {}, QPoint(150, 150));
         QCOMPARE(designer.selectedSlot(), 1);
-        // The top-left handle spans 98..102 drawn, the bottom-right one 193..197.
-        QCOMPARE(shownPage(designer).pixelColor(98, 98), QColor(Qt::black));
-        QCOMPARE(shownPage(designer).pixelColor(197, 197), QColor(Qt::black));
-        QCOMPARE(shownPage(designer).pixelColor(198, 198), QColor(Qt::white));
 
-        QTest::mousePress(page(designer), Qt::LeftButton, {}, QPoint(101, 102));
-        QTest::mouseMove(page(designer), QPoint(251, 262));
-        // The rubber frame runs dotted along the rectangle as it would become.
-        const QImage framed = shownPage(designer);
-        int black = 0;
-        for (int x = 200; x < 240; ++x)
-            black += framed.pixelColor(x, 196) == QColor(Qt::black) ? 1 : 0;
-        QVERIFY(black > 5 && black < 35);
-        QTest::mouseRelease(page(designer), Qt::LeftButton, {}, QPoint(251, 262));
+        drag(designer, QPoint(101, 102), QPoint(251, 262));
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 196, 196, 250, 260 }));
-        QCOMPARE(designer.selectedSlot(), 1);
-
-        // The right-middle handle widens it.
-        drag(designer, QPoint(250, 228), QPoint(270, 240));
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 196, 196, 270, 260 }));
-
         drag(designer, QPoint(220, 220), QPoint(20, 10));
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { -4, -14, 70, 50 }));
+        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { -4, -14, 50, 50 }));
         QCOMPARE(designer.selectedSlot(), 1);
 
-        // A click on the empty page clears the selection.
         QTest::mouseClick(page(designer), Qt::LeftButton, {}, QPoint(300, 400));
         QCOMPARE(designer.selectedSlot(), 0);
-        QCOMPARE(shownPage(designer).pixelColor(70, 50), QColor(Qt::white));
     }
 
     // The right button where two objects overlap opens the menu of the higher slot, its entries
-    // set by the kind; Bring To Front and Send To Back reorder the slots and the Objects menu.
-    // The menu's dialogs work on a copy that comes back on OK.
+    // set by the kind; Bring To Front and Send To Back reorder the slots.  The menu's dialogs
+    // work on a copy that comes back on OK.
     void contextMenuOnOverlap()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
         place(designer, "PuzzleButton", QPoint(50, 50));
         place(designer, "BitmapButton", QPoint(100, 100));
         openMenu(designer, QPoint(120, 120));
         QCOMPARE(designer.menuSlot(), 2);
-        checkMenuEntries(designer, ObjectKind::Bitmap);
+        QVERIFY(action(designer, "MenuLoadBitmap")->isEnabled());
+        QVERIFY(!action(designer, "MenuProperties")->isEnabled());
         objectMenu(designer)->hide();
 
         openMenu(designer, QPoint(60, 60));
         QCOMPARE(designer.menuSlot(), 1);
-        QCOMPARE(action(designer, "MenuTextFont")->text(), QStringLiteral("Answer Key Font"));
-        checkMenuEntries(designer, ObjectKind::Puzzle);
+        QVERIFY(!action(designer, "MenuLoadBitmap")->isEnabled());
         action(designer, "MenuBringToFront")->trigger();
         objectMenu(designer)->hide();
         QCOMPARE(action(designer, "MenuObject1")->text(), QStringLiteral("Bitmap 1"));
         chooseFromMenu(designer, QPoint(120, 120), "MenuSendToBack");
         QCOMPARE(action(designer, "MenuObject1")->text(), QStringLiteral("Puzzle"));
-        // Right-clicking the empty page opens nothing.
         QTest::mouseClick(page(designer), Qt::RightButton, {}, QPoint(400, 500));
         QVERIFY(!objectMenu(designer)->isVisible());
 
-        QStringList opened;
         designer.setChildRunner([&](QDialog &child) {
-            opened << QString::fromLatin1(child.metaObject()->className());
-            if (auto *border = child.findChild<QCheckBox *>(QStringLiteral("UseBorderCheck"))) {
-                border->setChecked(true);
-                QMetaObject::invokeMethod(&child, "OkButtonClick");
-            }
+            child.findChild<QCheckBox *>(QStringLiteral("UseBorderCheck"))->setChecked(true);
+            QMetaObject::invokeMethod(&child, "OkButtonClick");
             return QDialog::Rejected;
         });
-        chooseFromMenu(designer, QPoint(60, 60), "MenuProperties");
-        chooseFromMenu(designer, QPoint(60, 60), "MenuSizePosition");
         chooseFromMenu(designer, QPoint(120, 120), "MenuBorder");
         QCOMPARE(int(designer.workingLayout().objects[1].useBorder), 1);
-        QCOMPARE(opened,
-            (QStringList {
-                "gw::layout::TObjectProp2", "gw::layout::TSizeLocation", "gw::layout::TObjectBorders" }));
     }
 
     // Size & Position shows the rectangle in inches at the designer's pixels per inch and
     // stores what is typed: a width of 0.001 inches at 48 per inch is 0 pixels wide.
     void sizeAndPositionInInches()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
         place(designer, "TextButton", QPoint(24, 36));
         QString shownWidth;
         designer.setChildRunner([&](QDialog &child) {
@@ -361,30 +304,25 @@ private Q_SLOTS:
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 0, 0, 0, 72 }));
     }
 
-    // Text Font and Text Alignment change the object; the font dialog's answer, colour
-    // included, is stored.
+    // Text Alignment changes the object; the font dialog opens on the object's font and its
+    // answer, colour included, is stored.
     void textFontAndAlignment()
     {
-        test::TestWorkspace workspace;
-        TDoPages designer(workspace.context(), PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
         place(designer, "TitleButton", QPoint(10, 10));
         openMenu(designer, QPoint(12, 12));
-        QVERIFY(action(designer, "MenuAlignCenter")->isChecked());
         action(designer, "MenuAlignRight")->trigger();
         QCOMPARE(int(designer.workingLayout().objects[0].alignment), 3);
         QString presetFamily;
-        QColor presetColour;
         app::setFontDialogSeam([&](QWidget *, const app::FontChoice &preset, const QString &) {
             presetFamily = preset.font.family();
-            presetColour = preset.colour;
             return std::optional<app::FontChoice>({ QFont("Liberation Serif"), QColor(0x11, 0x22, 0x33) });
         });
         action(designer, "MenuTextFont")->trigger();
         app::setFontDialogSeam({});
         objectMenu(designer)->hide();
         QCOMPARE(presetFamily, QStringLiteral("Arial"));
-        QCOMPARE(presetColour, QColor(Qt::black));
         const layout::LayoutFont font = designer.workingLayout().objects[0].textFont;
         QCOMPARE(QString::fromStdString(font.face.str()), QStringLiteral("Liberation Serif"));
         // Bytes 67..70 of the first object (at 88) hold its text colour: red, green, blue, 0.
@@ -407,16 +345,12 @@ private Q_SLOTS:
             TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
             showActive(designer);
             place(designer, "BitmapButton", QPoint(10, 10));
-            // The placeholder: white, framed in black.
-            QCOMPARE(shownPage(designer).pixelColor(10, 10), QColor(Qt::black));
-            QCOMPARE(shownPage(designer).pixelColor(12, 12), QColor(Qt::white));
             openMenu(designer, QPoint(40, 40));
             dialogs.chooseFile(workspace.path(QStringLiteral("red.png")));
             action(designer, "MenuLoadBitmap")->trigger();
             QCOMPARE(
                 dialogs.lastMessage(), QStringLiteral("Error|The file selected is not a valid bitmap file."));
             QVERIFY(designer.workingLayout().objects[0].bitmapPath.view().empty());
-            QCOMPARE(dialogs.fileRequests().back().title, QStringLiteral("Load Bitmap File"));
             dialogs.chooseFile(bitmap);
             action(designer, "MenuLoadBitmap")->trigger();
             objectMenu(designer)->hide();
@@ -472,7 +406,7 @@ private Q_SLOTS:
         const int count = recordCount(context);
         TDoPages designer(context, PageDesignerMode::Modify, *record, original);
         showActive(designer);
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        clickSave(designer);
         QVERIFY(designer.saved());
         QCOMPARE(recordCount(context), count);
         const LayoutRecord saved = storedLayout(context, *record);
@@ -505,134 +439,90 @@ private Q_SLOTS:
         LayoutRecord changed = original;
         changed.name.assign("Changed Elsewhere");
         QVERIFY(layout::replaceLayout(context.layoutLibrary(), *record, changed, fingerprintOf(original)));
-        const QString library = QString::fromStdString(context.layoutLibrary().string());
-        const QByteArray before = test::fileBytes(library);
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
-        QCOMPARE(test::fileBytes(library), before);
+        const QByteArray before = test::fileBytes(libraryPath(context));
+        clickSave(designer);
+        QCOMPARE(test::fileBytes(libraryPath(context)), before);
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Warning|This page layout was changed or deleted by another program after it was "
                            "loaded, so nothing was written.  The list has been reloaded."));
         QVERIFY(!designer.isVisible());
     }
 
-    // The Zoom menu rescales by the fixed factors, keeps the level in the settings and redraws
-    // the page and the rulers at the new size.
+    // The Zoom menu rescales the objects, keeps the level in the settings and redraws the page.
     void zoomMenuRescales()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        TDoPages designer(context, PageDesignerMode::Copy, 0, keptLayout(1));
-        showActive(designer);
-        QVERIFY(action(designer, "MenuZoomSmall")->isChecked());
+        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
+        TDoPages &designer = open.designer;
         action(designer, "MenuZoomMedium")->trigger();
-        QCOMPARE(context.settings.zoom, 2);
+        QCOMPARE(open.context.settings.zoom, 2);
         QCOMPARE(designer.pixelsPerUnit(), 72);
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 145, 75, 451, 112 }));
         QCOMPARE(shownPage(designer).size(), QSize(612, 792));
-        action(designer, "MenuZoomLarge")->trigger();
-        QCOMPARE(context.settings.zoom, 3);
-        QVERIFY(action(designer, "MenuZoomLarge")->isChecked());
-        // 145 x 1.334 = 193.43, 451 x 1.334 = 601.634.
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 193, 100, 601, 149 }));
-        QCOMPARE(control<QLabel>(designer, "TopRuler")->pixmap().width(), 816 + 29);
-        action(designer, "MenuZoomLarge")->trigger();
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 193, 100, 601, 149 }));
     }
 
-    // Letter to A4 keeps every rectangle at its pixels while the page becomes 21 x 29.7
-    // centimeters; landscape swaps the sides the page is stored and printed with; A5 warns.
+    // Letter to A4 keeps every rectangle at its pixels; landscape swaps the sides the page is
+    // stored with; A5 warns.  A landscape Legal page, 14 inches wide, saves: its size comes from
+    // the list, not from the custom limits.
     void paperSizesKeepPixels()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
         test::ScriptedDialogs dialogs;
-        TDoPages designer(context, PageDesignerMode::Copy, 0, keptLayout(1));
-        showActive(designer);
+        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
+        TDoPages &designer = open.designer;
         choosePaper(designer, "A4");
         QVERIFY(dialogs.messages().empty());
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 97, 50, 301, 75 }));
-        QCOMPARE(int(designer.workingLayout().unitInches), 0);
-        QCOMPARE(shownPage(designer).size(), QSize(420, 594));
         test::clickButton(designer, "Landscape");
         QCOMPARE(shownPage(designer).size(), QSize(594, 420));
         QCOMPARE(int(designer.workingLayout().pageWidthPixels), 594);
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 97, 50, 301, 75 }));
         choosePaper(designer, "A5");
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral(
                 "Warning|Some printers do not support odd sized pages.  Printed results may vary."));
+
+        dialogs.clear();
+        choosePaper(designer, "Legal");
+        clickSave(designer);
+        QVERIFY(dialogs.messages().empty());
+        QVERIFY(designer.saved());
     }
 
-    // Custom shows its boxes; a width outside 3..12 inches is refused by Save; the Inches box
-    // switches the unit and rescales the rectangles.
+    // Custom shows its boxes; a width outside 3..12 inches is refused by Save and nothing is
+    // written; the Inches box switches the unit and rescales the rectangles.
     void customSizeChecks()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
         test::ScriptedDialogs dialogs;
-        TDoPages designer(context, PageDesignerMode::Copy, 0, keptLayout(1));
-        showActive(designer);
-        const int count = recordCount(context);
+        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
+        TDoPages &designer = open.designer;
+        const int count = recordCount(open.context);
         QVERIFY(!control<QLineEdit>(designer, "PageWidth")->isVisible());
         choosePaper(designer, "Custom");
         auto *width = control<QLineEdit>(designer, "PageWidth");
         QVERIFY(width->isVisible());
-        QCOMPARE(width->text(), QStringLiteral("8.50"));
-        QVERIFY(control<QCheckBox>(designer, "Inches")->isChecked());
-
         width->setFocus();
         width->setText(QStringLiteral("14.00"));
         dialogs.clear();
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        clickSave(designer);
         QVERIFY(!designer.saved());
         QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Error|Width must be between 3 and 12 inches.  Please re-enter width."));
-        QCOMPARE(recordCount(context), count);
+        QCOMPARE(recordCount(open.context), count);
 
         width->setFocus();
         width->setText(QStringLiteral(" 10 "));
         control<QLineEdit>(designer, "LayoutName")->setFocus();
-        QCOMPARE(double(designer.workingLayout().pageWidth), 10.0);
         QCOMPARE(shownPage(designer).width(), 480);
-
         control<QCheckBox>(designer, "Inches")->click();
-        QCOMPARE(int(designer.workingLayout().unitInches), 0);
         QCOMPARE(width->text(), QStringLiteral("25.40"));
         // 97 x 1.0583333333333333 = 102.66
         QCOMPARE(rectOf(designer.workingLayout(), 1)[0], 102);
-        control<QLineEdit>(designer, "PageHeight")->setText(QStringLiteral("47"));
-        dialogs.clear();
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
-        QCOMPARE(dialogs.lastMessage(),
-            QStringLiteral("Error|Height must be between 10 and 46 centimeters.  Please re-enter height."));
-        control<QLineEdit>(designer, "PageHeight")->setText(QStringLiteral("46"));
         control<QLineEdit>(designer, "LayoutName")->setText(QStringLiteral("  Wide  "));
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        clickSave(designer);
         QVERIFY(designer.saved());
-        const LayoutRecord saved = storedLayout(context, count);
+        const LayoutRecord saved = storedLayout(open.context, count);
         QCOMPARE(QString::fromStdString(saved.name.str()), QStringLiteral("Wide"));
-        QCOMPARE(QString::fromStdString(saved.paperName.str()), QStringLiteral("Custom"));
-        QCOMPARE(double(saved.pageHeight), 46.0);
+        QCOMPARE(int(saved.unitInches), 0);
         QCOMPARE(int(saved.pageWidthPixels), 508);
-    }
-
-    // A landscape Legal page is 14 inches wide; it saves, as its size comes from the list.
-    void landscapeLegalSaves()
-    {
-        test::TestWorkspace workspace;
-        LayoutRecord legal = keptLayout(1);
-        legal.portrait = 0;
-        layout::applyPaperSize(legal, *layout::findPaperSize("Legal"));
-        test::ScriptedDialogs dialogs;
-        TDoPages designer(workspace.context(), PageDesignerMode::Copy, 0, legal);
-        showActive(designer);
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
-        QVERIFY(dialogs.messages().empty());
-        QVERIFY(designer.saved());
     }
 
     // A record from a file with a wild count, kinds and page size opens, draws within bounds
@@ -676,52 +566,28 @@ private Q_SLOTS:
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(designer);
-        QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
+        clickSave(designer);
         QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add page layout."));
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
     }
 
-    // Help opens the help window from the program directory, or reports the missing file.
-    void helpOpensTheHelpWindow()
-    {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        test::ScriptedDialogs dialogs;
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        QStringList opened;
-        designer.setChildRunner([&](QDialog &child) {
-            opened << QString::fromLatin1(child.metaObject()->className());
-            return QDialog::Rejected;
-        });
-        action(designer, "MenuHelp")->trigger();
-        QVERIFY(opened.isEmpty());
-        QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
-        context.folders.data = GW_PROGRAM_DIR;
-        action(designer, "MenuHelp")->trigger();
-        QCOMPARE(opened, QStringList { QStringLiteral("gw::app::THelpWindow") });
-    }
-
-    // Closing keeps the window's place and size in the settings, and the next designer opens there
-    // when that shows the whole page.
+    // Closing keeps the window's size in the settings, and the next designer opens at it.
     void windowGeometryKept()
     {
         test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        QRect kept;
+        app::AppContext &context = atSmallZoom(workspace.context());
+        QSize kept;
         {
             TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
             showActive(designer);
             designer.resize(700, 620);
-            kept = designer.geometry();
+            kept = designer.size();
             QTest::mouseClick(control(designer, "Cancel"), Qt::LeftButton);
-            QVERIFY(!designer.saved());
         }
-        QCOMPARE(context.settings.pageDesignerWindowLeft, kept.left());
         TDoPages again(context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(again);
-        QCOMPARE(again.size(), kept.size());
+        QCOMPARE(again.size(), kept);
     }
 
     // The designer opened at 640 x 480 in the screen's corner, showing part of the page: it opens
@@ -729,11 +595,8 @@ private Q_SLOTS:
     // can be maximised.
     void opensShowingTheWholePage()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = 1;
-        TDoPages small(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(small);
+        SmallDesigner open;
+        TDoPages &small = open.designer;
         const QRect screen = small.screen()->availableGeometry();
         QVERIFY(screen.contains(small.frameGeometry()));
         auto *scroll = small.findChild<QScrollArea *>(QStringLiteral("PageScroll"));
@@ -743,8 +606,8 @@ private Q_SLOTS:
         QVERIFY(small.windowFlags() & Qt::WindowMaximizeButtonHint);
 
         // At the medium zoom the Letter page is taller than the test screen.
-        context.settings.zoom = 2;
-        TDoPages medium(context, PageDesignerMode::New, 0, LayoutRecord {});
+        open.context.settings.zoom = 2;
+        TDoPages medium(open.context, PageDesignerMode::New, 0, LayoutRecord {});
         showActive(medium);
         QVERIFY(screen.contains(medium.frameGeometry()));
         QCOMPARE(medium.frameGeometry().height(), screen.height());

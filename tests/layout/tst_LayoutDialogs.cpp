@@ -1,0 +1,606 @@
+// The small dialogs of the page layouts: the designer's object dialogs, which work on a copy of
+// one object, and the headings, bonus question and partial answer dialogs.
+#include "app/ChoiceDialogs.h"
+#include "layout/DefaultLayout.h"
+#include "layout/TBonusQuestion.h"
+#include "layout/TClueChange.h"
+#include "layout/TClueHeaders.h"
+#include "layout/TNumberClueFont.h"
+#include "layout/TObjectBorders.h"
+#include "layout/TObjectFill.h"
+#include "layout/TObjectProp.h"
+#include "layout/TObjectProp2.h"
+#include "layout/TPartialAnswerList.h"
+#include "layout/TSizeLocation.h"
+#include "layout/TTextInput.h"
+#include "uisupport/UiTestSupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <array>
+#include <deque>
+#include <memory>
+#include <optional>
+
+using namespace gw;
+using layout::ObjectKind;
+
+namespace {
+
+// An object of the kind as the built-in layout fills its fields, under the given name.
+layout::LayoutObject sampleObject(ObjectKind kind, const char *name)
+{
+    layout::LayoutObject object = layout::defaultLayout().objects[0];
+    object.kind = static_cast<std::int16_t>(kind);
+    object.name.assign(name);
+    return object;
+}
+
+QLineEdit *box(QWidget &window, const char *name)
+{
+    return window.findChild<QLineEdit *>(QString::fromLatin1(name));
+}
+
+QPushButton *button(QWidget &window, const char *name)
+{
+    return window.findChild<QPushButton *>(QString::fromLatin1(name));
+}
+
+void retype(QWidget &window, const char *name, const QString &text)
+{
+    QLineEdit *edit = box(window, name);
+    edit->selectAll();
+    edit->del();
+    // Key events carry Latin-1 only; other characters arrive as an input method would put them.
+    bool latin1 = true;
+    for (const QChar c : text)
+        latin1 = latin1 && c.unicode() < 0x80;
+    if (latin1)
+        QTest::keyClicks(edit, text);
+    else
+        edit->insert(text);
+}
+
+// A click on the check box's indicator, where the user clicks it.
+void toggle(QWidget &window, const char *name)
+{
+    auto *check = window.findChild<QCheckBox *>(QString::fromLatin1(name));
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(7, check->height() / 2));
+}
+
+void showActive(QWidget &window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// OK refused the box's entry: the message under "Error", the focus back on the box, the dialog
+// open and not accepted.
+void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs, const char *boxName,
+    const QString &message)
+{
+    QCOMPARE(dialogs.lastMessage(), "Error|" + message);
+    QCOMPARE(window.focusWidget(), box(window, boxName));
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.ok());
+}
+
+// Answers the colour and font dialogs from queues while it lives; a dialog with nothing queued
+// is cancelled.  Keeps the presets it was opened on.
+class ScriptedChoices
+{
+public:
+    ScriptedChoices()
+    {
+        app::setColourDialogSeam([this](QWidget *, const QColor &preset) {
+            colourPresets.push_back(preset);
+            return next(colours);
+        });
+        app::setFontDialogSeam([this](QWidget *, const app::FontChoice &preset, const QString &) {
+            fontPresets.push_back(preset);
+            return next(fonts);
+        });
+    }
+    ~ScriptedChoices()
+    {
+        app::setColourDialogSeam({});
+        app::setFontDialogSeam({});
+    }
+
+    std::deque<std::optional<QColor>> colours;
+    std::deque<std::optional<app::FontChoice>> fonts;
+    std::vector<QColor> colourPresets;
+    std::vector<app::FontChoice> fontPresets;
+
+private:
+    template <typename T> static std::optional<T> next(std::deque<std::optional<T>> &queue)
+    {
+        if (queue.empty())
+            return std::nullopt;
+        std::optional<T> front = queue.front();
+        queue.pop_front();
+        return front;
+    }
+};
+
+// A title on a Letter page at 48 pixels per inch.
+layout::LayoutObject titleAt(int left, int top, int right, int bottom)
+{
+    layout::LayoutObject object = sampleObject(ObjectKind::Title, "Title");
+    object.rect = { left, top, right, bottom };
+    return object;
+}
+
+std::unique_ptr<layout::TSizeLocation> sizeLocation(app::AppContext &context, const layout::LayoutObject &object,
+    int pixelsPerUnit = 48)
+{
+    return std::make_unique<layout::TSizeLocation>(context, object, pixelsPerUnit, true, 408, 528, nullptr);
+}
+
+std::unique_ptr<model::PuzzleRecord> threeWords()
+{
+    auto puzzle = std::make_unique<model::PuzzleRecord>();
+    puzzle->wordCount = 3;
+    puzzle->words[0].assign("PIGLET");
+    puzzle->words[1].assign("CAF\xc9");
+    puzzle->words[2].assign("LAMB");
+    return puzzle;
+}
+
+} // namespace
+
+class LayoutDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Size & Position: left, top, width and height in the unit named below them, three decimals;
+    // an object dragged far off the page keeps every digit of its position.
+    void sizeLocationShowsTheRectangleInUnits()
+    {
+        test::TestWorkspace workspace;
+        const auto inches = sizeLocation(workspace.context(), titleAt(48, 24, 144, 36));
+        inches->show();
+        test::saveScreenshot(inches.get(), "TSizeLocation");
+        QCOMPARE(box(*inches, "TopBox")->text(), QString("0.500"));
+        QCOMPARE(box(*inches, "WidthBox")->text(), QString("2.000"));
+        QCOMPARE(inches->findChild<QLabel *>("UnitLabel")->text(), QString("Values In Inches"));
+
+        layout::TSizeLocation centimeters(
+            workspace.context(), titleAt(-4000, 10, 20, 30), 20, false, 420, 594, nullptr);
+        QCOMPARE(centimeters.findChild<QLabel *>("UnitLabel")->text(), QString("Values In Centimeters"));
+        QCOMPARE(box(centimeters, "LeftBox")->text(), QString("-200.000"));
+    }
+
+    void sizeLocationRefusesEachBoxWithItsMessage_data()
+    {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *tag, const char *box, const char *typed, const char *message) {
+            QTest::newRow(tag) << QString(box) << QString(typed) << QString(message);
+        };
+        row("negative left", "LeftBox", "-1", "Invalid left position entered.");
+        row("empty top", "TopBox", "", "Invalid top position entered.");
+        row("zero width", "WidthBox", "0", "Invalid width entered.");
+        row("letter height", "HeightBox", "1x", "Invalid height entered.");
+    }
+    void sizeLocationRefusesEachBoxWithItsMessage()
+    {
+        QFETCH(QString, boxName);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        const auto window = sizeLocation(workspace.context(), titleAt(48, 24, 144, 36));
+        showActive(*window);
+        retype(*window, boxName.toLatin1().constData(), typed);
+        test::clickButton(*window, "OkButton");
+        checkRefused(*window, dialogs, boxName.toLatin1().constData(), message);
+        QCOMPARE(int(window->object().rect.left), 48);
+    }
+
+    // Each value times p, rounded half to even, a left of 0 accepted; right and bottom add the
+    // rounded size.  At 2 pixels a unit: 0.75 -> 1.5 -> 2, 1.25 -> 2.5 -> 2, 1.75 -> 3.5 -> 4.
+    void sizeLocationStoresRoundedPixels()
+    {
+        test::TestWorkspace workspace;
+        const auto halves = sizeLocation(workspace.context(), titleAt(0, 0, 10, 10), 2);
+        retype(*halves, "LeftBox", "0");
+        retype(*halves, "TopBox", "0.75");
+        retype(*halves, "WidthBox", "1.25");
+        retype(*halves, "HeightBox", "1.75");
+        test::clickButton(*halves, "OkButton");
+        QVERIFY(halves->ok());
+        const layout::PixelRect rect = halves->object().rect;
+        QCOMPARE((std::array { int(rect.left), int(rect.top), int(rect.right), int(rect.bottom) }),
+            (std::array { 0, 2, 2, 6 }));
+    }
+
+    // Off the page, Yes keeps the dialog open for correction and No accepts the rectangle; just
+    // inside the page asks nothing.
+    void sizeLocationOffThePageAsksFirst()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        const auto window = sizeLocation(workspace.context(), titleAt(48, 24, 144, 36));
+        window->show();
+        retype(*window, "LeftBox", "8.5");
+        dialogs.answer(app::Answer::Yes);
+        test::clickButton(*window, "OkButton");
+        QCOMPARE(dialogs.lastMessage(),
+            QString("Warning|The location you have specified will place the object off the page.  "
+                    "Do you wish abort your changes?"));
+        QVERIFY(!window->ok());
+        QVERIFY(window->isVisible());
+        dialogs.answer(app::Answer::No);
+        test::clickButton(*window, "OkButton");
+        QVERIFY(window->ok());
+        QCOMPARE(int(window->object().rect.left), 408);
+
+        dialogs.clear();
+        const auto inside = sizeLocation(workspace.context(), titleAt(48, 24, 144, 36));
+        retype(*inside, "LeftBox", "8.47");
+        retype(*inside, "TopBox", "10.97");
+        test::clickButton(*inside, "OkButton");
+        QVERIFY(inside->ok());
+        QVERIFY(dialogs.messages().empty());
+    }
+
+    // Properties: "0" or a letter is refused.  Checking Split Columns makes the count even (1
+    // leaves 0, which OK refuses); unchecking it leaves the box alone.
+    void objectPropRefusesColumnsBelowOne()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        for (const QString typed : { "0", "a" }) {
+            layout::TObjectProp window(workspace.context(), sampleObject(ObjectKind::WordList, "Words"), nullptr);
+            showActive(window);
+            retype(window, "ColumnsBox", typed);
+            test::clickButton(window, "OkButton");
+            checkRefused(window, dialogs, "ColumnsBox", "Invalid columns entered.");
+        }
+        layout::TObjectProp combined(workspace.context(), sampleObject(ObjectKind::CombinedClues, "Clues"), nullptr);
+        combined.show();
+        test::saveScreenshot(&combined, "TObjectProp");
+        box(combined, "ColumnsBox")->setText("1");
+        toggle(combined, "SplitColumnsCheck");
+        QCOMPARE(box(combined, "ColumnsBox")->text(), QString("0"));
+        dialogs.clear();
+        test::clickButton(combined, "OkButton");
+        QCOMPARE(dialogs.lastMessage(), QString("Error|Invalid columns entered."));
+        toggle(combined, "SplitColumnsCheck");
+        QCOMPARE(box(combined, "ColumnsBox")->text(), QString("0"));
+    }
+
+    // The three flags and the column count land in the object; a kind without columns keeps its
+    // count whatever the hidden box says.
+    void objectPropStoresTheFlagsAndColumns()
+    {
+        test::TestWorkspace workspace;
+        layout::LayoutObject object = sampleObject(ObjectKind::CombinedClues, "Clues");
+        object.transparent = 1;
+        object.makeItFit = 1;
+        object.columns = 3;
+        layout::TObjectProp window(workspace.context(), object, nullptr);
+        window.show();
+        toggle(window, "TransparentCheck");
+        toggle(window, "MakeItFitCheck");
+        toggle(window, "SplitColumnsCheck");
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(int(window.object().transparent), 0);
+        QCOMPARE(int(window.object().makeItFit), 0);
+        QCOMPARE(int(window.object().splitColumns), 1);
+        QCOMPARE(int(window.object().columns), 2);
+
+        layout::LayoutObject title = sampleObject(ObjectKind::Title, "Title");
+        title.columns = 1;
+        layout::TObjectProp titleWindow(workspace.context(), title, nullptr);
+        box(titleWindow, "ColumnsBox")->setText("0");
+        test::clickButton(titleWindow, "OkButton");
+        QVERIFY(titleWindow.ok());
+        QCOMPARE(int(titleWindow.object().columns), 1);
+    }
+
+    // The puzzle's properties: each colour button opens the colour dialog on its colour, a
+    // cancelled dialog changes nothing and OK stores the chosen ones.  A skeleton puzzle has no
+    // fill: its colour button is disabled while the box is checked.  A line width below one is
+    // refused.
+    void puzzlePropertiesColoursAndLineWidth()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        ScriptedChoices choices;
+        layout::LayoutObject puzzle = sampleObject(ObjectKind::Puzzle, "Puzzle");
+        puzzle.blockColour = 0xFFFFFF;
+        puzzle.lineColour = 0x0000FF; // red
+        puzzle.transparent = 1;
+        layout::TObjectProp2 window(workspace.context(), puzzle, nullptr);
+        QVERIFY(!button(window, "FillColourButton")->isEnabled());
+        showActive(window);
+        test::saveScreenshot(&window, "TObjectProp2");
+        toggle(window, "SkeletonCheck");
+        QVERIFY(button(window, "FillColourButton")->isEnabled());
+        choices.colours.push_back(QColor(0, 0, 255));
+        test::clickButton(window, "LineColourButton");
+        QCOMPARE(choices.colourPresets.back(), QColor(255, 0, 0));
+        choices.colours.push_back(std::nullopt);
+        test::clickButton(window, "BlockColourButton");
+        QCOMPARE(choices.colourPresets.back(), QColor(255, 255, 255));
+        choices.colours.push_back(QColor(0x12, 0x34, 0x56));
+        test::clickButton(window, "FillColourButton");
+
+        retype(window, "LineWidthBox", "0");
+        test::clickButton(window, "OkButton");
+        checkRefused(window, dialogs, "LineWidthBox", "Invalid width entered.");
+        retype(window, "LineWidthBox", "3");
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(int(window.object().transparent), 0);
+        QCOMPARE(int(window.object().lineWidth), 3);
+        QCOMPARE(quint32(window.object().lineColour), quint32(0xFF0000));
+        QCOMPARE(quint32(window.object().blockColour), quint32(0xFFFFFF));
+        QCOMPARE(quint32(window.object().fillColour), quint32(0x563412));
+    }
+
+    // Borders: Use Border enables the width and the colour, which OK stores; a width below one
+    // is refused while the border is on, and neither checked nor stored while it is off.
+    void bordersWidthAndColour()
+    {
+        test::TestWorkspace workspace;
+        test::ScriptedDialogs dialogs;
+        ScriptedChoices choices;
+        layout::LayoutObject rectangle = sampleObject(ObjectKind::Rectangle, "Rectangle 1");
+        rectangle.useBorder = 0;
+        rectangle.borderWidth = 2;
+        rectangle.borderColour = 0;
+        layout::TObjectBorders window(workspace.context(), rectangle, nullptr);
+        showActive(window);
+        test::saveScreenshot(&window, "TObjectBorders");
+        QVERIFY(!box(window, "WidthBox")->isEnabled());
+        QVERIFY(!button(window, "BorderColourButton")->isEnabled());
+        toggle(window, "UseBorderCheck");
+        choices.colours.push_back(QColor(0, 128, 0));
+        test::clickButton(window, "BorderColourButton");
+        retype(window, "WidthBox", "0");
+        test::clickButton(window, "OkButton");
+        checkRefused(window, dialogs, "WidthBox", "Invalid width entered.");
+        retype(window, "WidthBox", "5");
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(int(window.object().useBorder), 1);
+        QCOMPARE(int(window.object().borderWidth), 5);
+        QCOMPARE(quint32(window.object().borderColour), quint32(0x008000));
+
+        dialogs.clear();
+        layout::TObjectBorders off(workspace.context(), rectangle, nullptr);
+        box(off, "WidthBox")->setText("0");
+        test::clickButton(off, "OkButton");
+        QVERIFY(dialogs.messages().empty());
+        QVERIFY(off.ok());
+        QCOMPARE(int(off.object().borderWidth), 2);
+    }
+
+    // The colour button works only while Fill In Shape is checked; OK stores both.
+    void fillInShapeEnablesTheColour()
+    {
+        test::TestWorkspace workspace;
+        ScriptedChoices choices;
+        layout::LayoutObject rectangle = sampleObject(ObjectKind::Rectangle, "Rectangle 1");
+        rectangle.fillInShape = 0;
+        layout::TObjectFill window(workspace.context(), rectangle, nullptr);
+        window.show();
+        test::saveScreenshot(&window, "TObjectFill");
+        QVERIFY(!button(window, "FillColourButton")->isEnabled());
+        toggle(window, "FillInShapeCheck");
+        choices.colours.push_back(QColor(255, 255, 0));
+        test::clickButton(window, "FillColourButton");
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(int(window.object().fillInShape), 1);
+        QCOMPARE(quint32(window.object().fillColour), quint32(0x00FFFF));
+    }
+
+    // The radio buttons start on the object's orientation.  The font dialog opens on the number
+    // font and its colour; face (cut to 30), size, colour and styles are stored.
+    void numberFontStoresOrientationAndChosenFont()
+    {
+        test::TestWorkspace workspace;
+        ScriptedChoices choices;
+        layout::LayoutObject puzzle = sampleObject(ObjectKind::Puzzle, "Puzzle");
+        puzzle.numberFont.size = 5;
+        puzzle.numberFont.colour = 0x0000FF;
+        puzzle.numberHorizontal = 0;
+        layout::TNumberClueFont window(workspace.context(), puzzle, nullptr);
+        QVERIFY(window.findChild<QRadioButton *>("VerticalRadio")->isChecked());
+        window.show();
+        test::saveScreenshot(&window, "TNumberClueFont");
+        QFont chosen(QString(40, 'F'));
+        chosen.setPointSize(7);
+        chosen.setBold(true);
+        chosen.setStrikeOut(true);
+        choices.fonts.push_back(app::FontChoice { chosen, QColor(0x12, 0x34, 0x56) });
+        test::clickButton(window, "FontButton");
+        QCOMPARE(choices.fontPresets.back().font.pointSize(), 5);
+        QCOMPARE(choices.fontPresets.back().colour, QColor(255, 0, 0));
+        test::clickButton(window, "HorizontalRadio");
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(int(window.object().numberHorizontal), 1);
+        const layout::LayoutFont font = window.object().numberFont;
+        QCOMPARE(font.face.view(), std::string_view(std::string(30, 'F')));
+        QCOMPARE(int(font.size), 7);
+        QCOMPARE(int(font.style.bold), 1);
+        QCOMPARE(int(font.style.italic), 0);
+        QCOMPARE(int(font.style.strikeout), 1);
+        QCOMPARE(quint32(font.colour), quint32(0x563412));
+    }
+
+    // Stored line breaks are CR LF; the box shows them as lines and OK writes them back.
+    void textInputShowsAndStoresLinesAsCrLf()
+    {
+        test::TestWorkspace workspace;
+        layout::LayoutObject object = sampleObject(ObjectKind::Text, "Text 1");
+        object.setText("Name:\r\nDate:");
+        layout::TTextInput window(workspace.context(), object, nullptr);
+        auto *text = window.findChild<QPlainTextEdit *>("TextBox");
+        QCOMPARE(text->toPlainText(), QString("Name:\nDate:"));
+        window.show();
+        test::saveScreenshot(&window, "TTextInput");
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClick(text, Qt::Key_Return);
+        QTest::keyClicks(text, "Cours ");
+        text->insertPlainText(QString::fromUtf8("\u00e9t\u00e9"));
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(window.object().textView(), std::string_view("Name:\r\nDate:\r\nCours \xe9t\xe9"));
+    }
+
+    // A paste past the capacity is cut in the box, and line breaks counted twice are cut on OK,
+    // so the stored text always ends in its zero within the field.
+    void textInputHoldsAtMostAThousandCharacters()
+    {
+        test::TestWorkspace workspace;
+        layout::TTextInput window(workspace.context(), sampleObject(ObjectKind::Text, "Text 1"), nullptr);
+        auto *text = window.findChild<QPlainTextEdit *>("TextBox");
+        text->setPlainText(QString(1200, 'a'));
+        QCOMPARE(text->toPlainText().size(), 1000);
+        text->setPlainText(QString("a\n").repeated(500));
+        test::clickButton(window, "OkButton");
+        QCOMPARE(window.object().textView().size(), std::size_t(1000));
+        QCOMPARE(window.object().text[1000], '\0');
+    }
+
+    // A header's own dialog is captioned by its kind.  The text is stored zero-terminated,
+    // Windows-1252, trimmed and at most 25 characters; Cancel keeps it.
+    void clueChangeStoresTheTrimmedHeading()
+    {
+        test::TestWorkspace workspace;
+        layout::LayoutObject down = sampleObject(ObjectKind::DownHeader, "X");
+        down.setText(std::string(200, 'z'));
+        layout::TClueChange window(workspace.context(), down, nullptr);
+        QCOMPARE(window.windowTitle(), QString("Down Header"));
+        window.show();
+        test::saveScreenshot(&window, "TClueChange");
+        QCOMPARE(box(window, "HeaderBox")->text(), QString(25, 'z'));
+        retype(window, "HeaderBox", QString::fromUtf8("  Verticale \u00e0  "));
+        test::clickButton(window, "OkButton");
+        QVERIFY(window.ok());
+        QCOMPARE(window.object().textView(), std::string_view("Verticale \xe0"));
+        QCOMPARE(window.object().text[11], '\0');
+        box(window, "HeaderBox")->setMaxLength(100);
+        box(window, "HeaderBox")->setText(QString(40, 'x'));
+        test::clickButton(window, "OkButton");
+        QCOMPARE(window.object().textView().size(), std::size_t(25));
+
+        layout::TClueChange cancelled(workspace.context(), down, nullptr);
+        retype(cancelled, "HeaderBox", "Other");
+        test::clickButton(cancelled, "CancelButton");
+        QVERIFY(!cancelled.ok());
+        QCOMPARE(cancelled.object().textView().size(), std::size_t(200));
+    }
+
+    // The default headings: OK stores both texts trimmed, Windows-1252, cut to 25; Cancel
+    // changes neither.
+    void clueHeadersStoreTrimmedTextsWithinTheCapacity()
+    {
+        test::TestWorkspace workspace;
+        std::string across = "Across";
+        std::string down = "D\xf6wn";
+        layout::TClueHeaders window(workspace.context(), across, down, "Default Clue Headers", nullptr);
+        window.show();
+        test::saveScreenshot(&window, "TClueHeaders");
+        auto *acrossBox = window.findChild<QLineEdit *>("AcrossHeader");
+        auto *downBox = window.findChild<QLineEdit *>("DownHeader");
+        QCOMPARE(downBox->text(), QString("D\u00f6wn"));
+        acrossBox->setMaxLength(100);
+        acrossBox->setText(QString("  %1  ").arg(QString(40, 'x')));
+        downBox->setText("Verticale \u00e0 \u20ac\u0416");
+        test::clickButton(window, "CancelButton");
+        QCOMPARE(across, std::string("Across"));
+        test::clickButton(window, "OkButton");
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(across, std::string(25, 'x'));
+        QCOMPARE(down, std::string("Verticale \xe0 \x80?"));
+    }
+
+    // The box starts on the question; OK stores it trimmed, Windows-1252, and held to the record's
+    // 150 characters; Cancel keeps it as it was.
+    void bonusQuestionStoresTheTypedQuestion()
+    {
+        test::TestWorkspace workspace;
+        std::string question = "Old question";
+        layout::TBonusQuestion window(workspace.context(), question, nullptr);
+        window.show();
+        test::saveScreenshot(&window, "TBonusQuestion");
+        auto *box = window.findChild<QLineEdit *>("BonusQuestionEdit");
+        QCOMPARE(box->text(), QString("Old question"));
+        box->setText(QString::fromUtf8("  What do cows drink?  \u00bf"));
+        test::clickButton(window, "OkButton");
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+        QCOMPARE(question, std::string("What do cows drink?  \xbf"));
+
+        box->setMaxLength(400);
+        box->setText(QString(200, 'q'));
+        test::clickButton(window, "OkButton");
+        QCOMPARE(question, std::string(150, 'q'));
+        box->setText("Other");
+        test::clickButton(window, "CancelButton");
+        QCOMPARE(question, std::string(150, 'q'));
+    }
+
+    // One line per word entry, the flagged ones selected; clicks choose several lines.  OK writes
+    // 1 for each selected line and 0 for every other entry; Cancel keeps the flags.
+    void partialAnswersStoreOneFlagPerWord()
+    {
+        test::TestWorkspace workspace;
+        const auto puzzle = threeWords();
+        layout::TPartialAnswerList::Flags flags {};
+        flags[1] = 1;
+        flags[150] = 1; // beyond the words: cleared too
+        layout::TPartialAnswerList window(workspace.context(), *puzzle, flags, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *words = window.findChild<QListWidget *>("WordList");
+        QCOMPARE(words->item(1)->text(), QString::fromUtf8("CAF\u00c9"));
+        QVERIFY(!words->item(0)->isSelected() && words->item(1)->isSelected());
+        for (int row : { 0, 1, 2 })
+            QTest::mouseClick(
+                words->viewport(), Qt::LeftButton, {}, words->visualItemRect(words->item(row)).center());
+        test::saveScreenshot(&window, "TPartialAnswerList");
+        layout::TPartialAnswerList cancelled(workspace.context(), *puzzle, flags, nullptr);
+        cancelled.findChild<QListWidget *>("WordList")->item(2)->setSelected(true);
+        test::clickButton(cancelled, "CancelButton");
+        QCOMPARE(int(flags[2]), 0);
+        test::clickButton(window, "OkButton");
+        layout::TPartialAnswerList::Flags expected {};
+        expected[0] = 1;
+        expected[2] = 1;
+        QVERIFY(flags == expected);
+    }
+
+    // A record claiming more words than it holds lists 200 at most, and one claiming fewer than
+    // none lists nothing.
+    void partialAnswersHoldTheUntrustedWordCount()
+    {
+        test::TestWorkspace workspace;
+        auto puzzle = threeWords();
+        puzzle->wordCount = 30000;
+        layout::TPartialAnswerList::Flags flags {};
+        layout::TPartialAnswerList window(workspace.context(), *puzzle, flags, nullptr);
+        QCOMPARE(window.findChild<QListWidget *>("WordList")->count(), model::MaxWords);
+        puzzle->wordCount = -4;
+        layout::TPartialAnswerList none(workspace.context(), *puzzle, flags, nullptr);
+        QCOMPARE(none.findChild<QListWidget *>("WordList")->count(), 0);
+    }
+};
+
+QTEST_MAIN(LayoutDialogsTest)
+#include "tst_LayoutDialogs.moc"
