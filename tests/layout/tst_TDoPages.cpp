@@ -1,11 +1,9 @@
-#include "app/ChoiceDialogs.h"
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutLibrary.h"
 #include "layout/LayoutUnits.h"
-#include "layout/PageDesign.h"
 #include "layout/TDoPages.h"
 #include "platform/QtText.h"
-#include "uisupport/UiTestSupport.h"
+#include "layout/LibraryWindowTesting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,7 +16,6 @@
 #include <QScrollArea>
 #include <QtTest>
 #include <cmath>
-#include <cstring>
 
 using namespace gw;
 using layout::LayoutRecord;
@@ -30,29 +27,21 @@ namespace {
 
 constexpr qint64 LayoutSize = sizeof(LayoutRecord);
 
-QString libraryPath(app::AppContext &context)
+QByteArray libraryBytes(app::AppContext &context)
 {
-    return QString::fromStdString(context.layoutLibrary().string());
-}
-
-QByteArray layoutBytes(const LayoutRecord &layout)
-{
-    return QByteArray(reinterpret_cast<const char *>(&layout), LayoutSize);
+    return test::libraryBytes(context.layoutLibrary());
 }
 
 // The record at the number, as the library file holds it.
 LayoutRecord storedLayout(app::AppContext &context, int record)
 {
-    const QByteArray bytes = test::fileBytes(libraryPath(context)).mid(record * LayoutSize, LayoutSize);
-    LayoutRecord layout {};
-    if (bytes.size() == LayoutSize)
-        std::memcpy(&layout, bytes.constData(), LayoutSize);
-    return layout;
+    const Result<LayoutRecord> read = layout::readLayout(context.layoutLibrary(), record);
+    return read ? *read : LayoutRecord {};
 }
 
 int recordCount(app::AppContext &context)
 {
-    return static_cast<int>(test::fileBytes(libraryPath(context)).size() / LayoutSize);
+    return static_cast<int>(libraryBytes(context).size() / LayoutSize);
 }
 
 using Rect = std::array<int, 4>;
@@ -69,23 +58,17 @@ QLabel *page(QWidget &designer)
 
 template <typename Control = QPushButton> Control *control(QWidget &designer, const char *name)
 {
-    return designer.findChild<Control *>(QString::fromLatin1(name));
+    return test::child<Control>(designer, name);
 }
 
 QAction *action(QWidget &designer, const char *name)
 {
-    return designer.findChild<QAction *>(QString::fromLatin1(name));
+    return test::child<QAction>(designer, name);
 }
 
 QMenu *objectMenu(QWidget &designer)
 {
     return designer.findChild<QMenu *>(QStringLiteral("ObjectMenu"));
-}
-
-void showActive(QWidget &designer)
-{
-    designer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&designer));
 }
 
 app::AppContext &atSmallZoom(app::AppContext &context)
@@ -102,7 +85,7 @@ struct SmallDesigner
         : context(atSmallZoom(workspace.context()))
         , designer(context, mode, 0, layout)
     {
-        showActive(designer);
+        test::showActive(designer);
     }
 
     test::TestWorkspace workspace;
@@ -184,44 +167,21 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         app::AppContext &context = atSmallZoom(workspace.context());
         context.settings.acrossLabel = "ACROSS";
-        const QByteArray before = test::fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
-        QCOMPARE(shownPage(designer).size(), QSize(408, 528));
+        test::showActive(designer);
         place(designer, "TitleButton", { 48, 10 });
         place(designer, "AcrossHeadingButton", { 10, 180 });
         place(designer, "TextButton", { 300, 10 });
         place(designer, "TextButton", { 300, 120 });
         QCOMPARE(action(designer, "MenuObject4")->text(), QStringLiteral("Text 2"));
-        QCOMPARE(shownPage(designer).pixelColor(50, 12), QColor(Qt::yellow));
         QVERIFY(!control(designer, "TitleButton")->isEnabled());
         QCOMPARE(designer.workingLayout().objects[1].textView(), std::string_view("ACROSS"));
         test::saveScreenshot(&designer, QStringLiteral("every_kind_small"));
 
         clickSave(designer);
         QVERIFY(designer.saved());
-        QCOMPARE(test::fileBytes(libraryPath(context)), before + layoutBytes(designer.workingLayout()));
-    }
-
-    // The active tool toggles off on a second click and moves to another button; Combined Clues
-    // shuts out the clue lists until it is deleted.
-    void toolButtonsToggle()
-    {
-        SmallDesigner open;
-        TDoPages &designer = open.designer;
-        QTest::mouseClick(control(designer, "TextButton"), Qt::LeftButton);
-        QTest::mouseClick(control(designer, "CircleButton"), Qt::LeftButton);
-        QVERIFY(!control(designer, "TextButton")->isChecked());
-        QTest::mouseClick(control(designer, "CircleButton"), Qt::LeftButton);
-        QVERIFY(!control(designer, "CircleButton")->isChecked());
-        QTest::mouseClick(page(designer), Qt::LeftButton, {}, QPoint(20, 20));
-        QCOMPARE(int(designer.workingLayout().objectCount), 0);
-
-        place(designer, "CombinedCluesButton", QPoint(20, 20));
-        QVERIFY(!control(designer, "AcrossCluesButton")->isEnabled());
-        chooseFromMenu(designer, QPoint(30, 30), "MenuDelete");
-        QCOMPARE(int(designer.workingLayout().objectCount), 0);
-        QVERIFY(control(designer, "AcrossCluesButton")->isEnabled());
+        QCOMPARE(libraryBytes(context), before + test::recordBytes(designer.workingLayout()));
     }
 
     // A click selects; the top-left handle dragged past the bottom-right corner gives a
@@ -281,54 +241,6 @@ private Q_SLOTS:
         QCOMPARE(int(designer.workingLayout().objects[1].useBorder), 1);
     }
 
-    // Size & Position shows the rectangle in inches at the designer's pixels per inch and
-    // stores what is typed: a width of 0.001 inches at 48 per inch is 0 pixels wide.
-    void sizeAndPositionInInches()
-    {
-        SmallDesigner open;
-        TDoPages &designer = open.designer;
-        place(designer, "TextButton", QPoint(24, 36));
-        QString shownWidth;
-        designer.setChildRunner([&](QDialog &child) {
-            auto *width = child.findChild<QLineEdit *>(QStringLiteral("WidthBox"));
-            shownWidth = width->text();
-            child.findChild<QLineEdit *>(QStringLiteral("LeftBox"))->setText(QStringLiteral("0"));
-            child.findChild<QLineEdit *>(QStringLiteral("TopBox"))->setText(QStringLiteral("0"));
-            width->setText(QStringLiteral("0.001"));
-            child.findChild<QLineEdit *>(QStringLiteral("HeightBox"))->setText(QStringLiteral("1.5"));
-            QMetaObject::invokeMethod(&child, "OkButtonClick");
-            return QDialog::Accepted;
-        });
-        chooseFromMenu(designer, QPoint(30, 40), "MenuSizePosition");
-        QCOMPARE(shownWidth, QStringLiteral("2.000"));
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 0, 0, 0, 72 }));
-    }
-
-    // Text Alignment changes the object; the font dialog opens on the object's font and its
-    // answer, colour included, is stored.
-    void textFontAndAlignment()
-    {
-        SmallDesigner open;
-        TDoPages &designer = open.designer;
-        place(designer, "TitleButton", QPoint(10, 10));
-        openMenu(designer, QPoint(12, 12));
-        action(designer, "MenuAlignRight")->trigger();
-        QCOMPARE(int(designer.workingLayout().objects[0].alignment), 3);
-        QString presetFamily;
-        app::setFontDialogSeam([&](QWidget *, const app::FontChoice &preset, const QString &) {
-            presetFamily = preset.font.family();
-            return std::optional<app::FontChoice>({ QFont("Liberation Serif"), QColor(0x11, 0x22, 0x33) });
-        });
-        action(designer, "MenuTextFont")->trigger();
-        app::setFontDialogSeam({});
-        objectMenu(designer)->hide();
-        QCOMPARE(presetFamily, QStringLiteral("Arial"));
-        const layout::LayoutFont font = designer.workingLayout().objects[0].textFont;
-        QCOMPARE(QString::fromStdString(font.face.str()), QStringLiteral("Liberation Serif"));
-        // Bytes 67..70 of the first object (at 88) hold its text colour: red, green, blue, 0.
-        QCOMPARE(layoutBytes(designer.workingLayout()).mid(88 + 67, 4), QByteArray("\x11\x22\x33\x00", 4));
-    }
-
     // Load Bitmap stores the file's path and draws it; other files are refused; a layout whose
     // bitmaps are missing warns for each on opening.
     void loadBitmap()
@@ -343,14 +255,13 @@ private Q_SLOTS:
         {
             test::ScriptedDialogs dialogs;
             TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-            showActive(designer);
+            test::showActive(designer);
             place(designer, "BitmapButton", QPoint(10, 10));
             openMenu(designer, QPoint(40, 40));
             dialogs.chooseFile(workspace.path(QStringLiteral("red.png")));
             action(designer, "MenuLoadBitmap")->trigger();
             QCOMPARE(
                 dialogs.lastMessage(), QStringLiteral("Error|The file selected is not a valid bitmap file."));
-            QVERIFY(designer.workingLayout().objects[0].bitmapPath.view().empty());
             dialogs.chooseFile(bitmap);
             action(designer, "MenuLoadBitmap")->trigger();
             objectMenu(designer)->hide();
@@ -367,7 +278,7 @@ private Q_SLOTS:
         }
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::Copy, 0, missing);
-        showActive(designer);
+        test::showActive(designer);
         QCOMPARE(dialogs.messages().size(), std::size_t { 2 });
         QCOMPARE(
             dialogs.lastMessage(), QStringLiteral("Warning|A bitmap for this layout could not be located."));
@@ -405,7 +316,7 @@ private Q_SLOTS:
         QVERIFY(record);
         const int count = recordCount(context);
         TDoPages designer(context, PageDesignerMode::Modify, *record, original);
-        showActive(designer);
+        test::showActive(designer);
         clickSave(designer);
         QVERIFY(designer.saved());
         QCOMPARE(recordCount(context), count);
@@ -435,39 +346,29 @@ private Q_SLOTS:
         const Result<int> record = layout::addLayout(context.layoutLibrary(), original);
         QVERIFY(record);
         TDoPages designer(context, PageDesignerMode::Modify, *record, original);
-        showActive(designer);
+        test::showActive(designer);
         LayoutRecord changed = original;
         changed.name.assign("Changed Elsewhere");
         QVERIFY(layout::replaceLayout(context.layoutLibrary(), *record, changed, fingerprintOf(original)));
-        const QByteArray before = test::fileBytes(libraryPath(context));
+        const QByteArray before = libraryBytes(context);
         clickSave(designer);
-        QCOMPARE(test::fileBytes(libraryPath(context)), before);
+        QCOMPARE(libraryBytes(context), before);
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Warning|This page layout was changed or deleted by another program after it was "
                            "loaded, so nothing was written.  The list has been reloaded."));
         QVERIFY(!designer.isVisible());
     }
 
-    // The Zoom menu rescales the objects, keeps the level in the settings and redraws the page.
-    void zoomMenuRescales()
-    {
-        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
-        TDoPages &designer = open.designer;
-        action(designer, "MenuZoomMedium")->trigger();
-        QCOMPARE(open.context.settings.zoom, 2);
-        QCOMPARE(designer.pixelsPerUnit(), 72);
-        QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 145, 75, 451, 112 }));
-        QCOMPARE(shownPage(designer).size(), QSize(612, 792));
-    }
-
     // Letter to A4 keeps every rectangle at its pixels; landscape swaps the sides the page is
-    // stored with; A5 warns.  A landscape Legal page, 14 inches wide, saves: its size comes from
-    // the list, not from the custom limits.
-    void paperSizesKeepPixels()
+    // stored with; A5 warns.  A width outside 3..12 inches is refused by Save and nothing is
+    // written; the Inches box switches the unit and rescales the rectangles.  A landscape Legal
+    // page, 14 inches wide, saves: its size comes from the list, not from the custom limits.
+    void paperAndCustomSizes()
     {
         test::ScriptedDialogs dialogs;
         SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
         TDoPages &designer = open.designer;
+        const int count = recordCount(open.context);
         choosePaper(designer, "A4");
         QVERIFY(dialogs.messages().empty());
         QCOMPARE(rectOf(designer.workingLayout(), 1), (Rect { 97, 50, 301, 75 }));
@@ -479,36 +380,17 @@ private Q_SLOTS:
             QStringLiteral(
                 "Warning|Some printers do not support odd sized pages.  Printed results may vary."));
 
-        dialogs.clear();
-        choosePaper(designer, "Legal");
-        clickSave(designer);
-        QVERIFY(dialogs.messages().empty());
-        QVERIFY(designer.saved());
-    }
-
-    // Custom shows its boxes; a width outside 3..12 inches is refused by Save and nothing is
-    // written; the Inches box switches the unit and rescales the rectangles.
-    void customSizeChecks()
-    {
-        test::ScriptedDialogs dialogs;
-        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
-        TDoPages &designer = open.designer;
-        const int count = recordCount(open.context);
-        QVERIFY(!control<QLineEdit>(designer, "PageWidth")->isVisible());
+        choosePaper(designer, "Letter");
         choosePaper(designer, "Custom");
         auto *width = control<QLineEdit>(designer, "PageWidth");
-        QVERIFY(width->isVisible());
         width->setFocus();
         width->setText(QStringLiteral("14.00"));
         dialogs.clear();
         clickSave(designer);
-        QVERIFY(!designer.saved());
         QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Error|Width must be between 3 and 12 inches.  Please re-enter width."));
         QCOMPARE(recordCount(open.context), count);
-
-        width->setFocus();
         width->setText(QStringLiteral(" 10 "));
         control<QLineEdit>(designer, "LayoutName")->setFocus();
         QCOMPARE(shownPage(designer).width(), 480);
@@ -516,13 +398,13 @@ private Q_SLOTS:
         QCOMPARE(width->text(), QStringLiteral("25.40"));
         // 97 x 1.0583333333333333 = 102.66
         QCOMPARE(rectOf(designer.workingLayout(), 1)[0], 102);
-        control<QLineEdit>(designer, "LayoutName")->setText(QStringLiteral("  Wide  "));
+
+        dialogs.clear();
+        choosePaper(designer, "Legal");
         clickSave(designer);
+        QVERIFY(dialogs.messages().empty());
         QVERIFY(designer.saved());
-        const LayoutRecord saved = storedLayout(open.context, count);
-        QCOMPARE(QString::fromStdString(saved.name.str()), QStringLiteral("Wide"));
-        QCOMPARE(int(saved.unitInches), 0);
-        QCOMPARE(int(saved.pageWidthPixels), 508);
+        QCOMPARE(QString::fromStdString(storedLayout(open.context, count).paperName.str()), QStringLiteral("Legal"));
     }
 
     // A record from a file with a wild count, kinds and page size opens, draws within bounds
@@ -543,7 +425,7 @@ private Q_SLOTS:
         wild.objects[1].kind = static_cast<std::int16_t>(ObjectKind::AcrossClues);
         wild.objects[1].columns = 30000;
         TDoPages designer(workspace.context(), PageDesignerMode::Modify, 0, wild);
-        showActive(designer);
+        test::showActive(designer);
         QVERIFY(shownPage(designer).width() <= 4096);
         QCOMPARE(shownPage(designer).height(), 1);
         QVERIFY(!control(designer, "TextButton")->isEnabled());
@@ -565,29 +447,11 @@ private Q_SLOTS:
         context.folders.data = context.folders.libraries = workspace.path(QStringLiteral("missing/folder")).toStdString();
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(designer);
+        test::showActive(designer);
         clickSave(designer);
         QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add page layout."));
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
-    }
-
-    // Closing keeps the window's size in the settings, and the next designer opens at it.
-    void windowGeometryKept()
-    {
-        test::TestWorkspace workspace;
-        app::AppContext &context = atSmallZoom(workspace.context());
-        QSize kept;
-        {
-            TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-            showActive(designer);
-            designer.resize(700, 620);
-            kept = designer.size();
-            QTest::mouseClick(control(designer, "Cancel"), Qt::LeftButton);
-        }
-        TDoPages again(context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(again);
-        QCOMPARE(again.size(), kept);
     }
 
     // The designer opened at 640 x 480 in the screen's corner, showing part of the page: it opens
@@ -608,7 +472,7 @@ private Q_SLOTS:
         // At the medium zoom the Letter page is taller than the test screen.
         open.context.settings.zoom = 2;
         TDoPages medium(open.context, PageDesignerMode::New, 0, LayoutRecord {});
-        showActive(medium);
+        test::showActive(medium);
         QVERIFY(screen.contains(medium.frameGeometry()));
         QCOMPARE(medium.frameGeometry().height(), screen.height());
     }

@@ -1,7 +1,5 @@
-#include "platform/QtText.h"
-#include "shapes/QtShapePicture.h"
 #include "shapes/TDoShapes.h"
-#include "uisupport/UiTestSupport.h"
+#include "layout/LibraryWindowTesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,34 +16,24 @@ namespace {
 constexpr qint64 ShapeSize = sizeof(shapes::ShapeRecord);
 constexpr int Cell30 = 12; // a 30 x 30 shape in the 401-pixel area
 
-QString libraryPath(app::AppContext &context)
-{
-    return QString::fromStdString(context.shapeLibrary().string());
-}
-
 QByteArray libraryBytes(app::AppContext &context)
 {
-    return test::fileBytes(libraryPath(context));
-}
-
-QByteArray shapeBytes(const shapes::ShapeRecord &shape)
-{
-    return QByteArray(reinterpret_cast<const char *>(&shape), ShapeSize);
+    return test::libraryBytes(context.shapeLibrary());
 }
 
 QLabel *canvas(QWidget &designer)
 {
-    return designer.findChild<QLabel *>(QStringLiteral("ShapeImage"));
+    return test::child<QLabel>(designer, "ShapeImage");
 }
 
 QLineEdit *box(QWidget &designer, const char *name)
 {
-    return designer.findChild<QLineEdit *>(QString::fromLatin1(name));
+    return test::child<QLineEdit>(designer, name);
 }
 
 QPushButton *button(QWidget &designer, const char *name)
 {
-    return designer.findChild<QPushButton *>(QString::fromLatin1(name));
+    return test::child<QPushButton>(designer, name);
 }
 
 // The middle of the square at column c and row r of a grid of the given square size.
@@ -69,12 +57,6 @@ void retype(QWidget &designer, const char *name, const QString &text)
     box(designer, "ShapeTitle")->setFocus();
 }
 
-void showActive(QWidget &designer)
-{
-    designer.show();
-    QVERIFY(QTest::qWaitForWindowActive(&designer));
-}
-
 } // namespace
 
 class TDoShapesTest : public QObject
@@ -90,20 +72,20 @@ private Q_SLOTS:
         app::AppContext &context = workspace.context();
         const QByteArray before = libraryBytes(context);
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
+        test::showActive(designer);
         test::saveScreenshot(&designer, QStringLiteral("do_shapes"));
         test::clickButton(designer, "Save");
         QVERIFY(designer.saved());
         QVERIFY(!designer.isVisible());
-        QCOMPARE(libraryBytes(context), before + shapeBytes(shapes::newShape()));
+        QCOMPARE(libraryBytes(context), before + test::recordBytes(shapes::newShape()));
 
         std::memcpy(context.currentShape.get(), before.constData(), ShapeSize);
         context.currentShape->title.assign("Star (2)");
         shapes::TDoShapes copy(context, shapes::ShapeDesignerMode::Copy, 0);
-        showActive(copy);
+        test::showActive(copy);
         test::clickButton(copy, "Save");
         QCOMPARE(libraryBytes(context),
-            before + shapeBytes(shapes::newShape()) + shapeBytes(*context.currentShape));
+            before + test::recordBytes(shapes::newShape()) + test::recordBytes(*context.currentShape));
     }
 
     // Clicks toggle, right clicks fill; a press and release on different squares do nothing.
@@ -112,7 +94,7 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
+        test::showActive(designer);
         QVERIFY(!button(designer, "Undo")->isEnabled());
         QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(3, 2));
         QVERIFY(!usable(designer.workingShape(), 3, 2));
@@ -123,16 +105,16 @@ private Q_SLOTS:
         QTest::mouseRelease(canvas(designer), Qt::RightButton, {}, square(5, 6));
         QVERIFY(usable(designer.workingShape(), 5, 5));
 
-        const QByteArray beforeFill = shapeBytes(designer.workingShape());
+        const QByteArray beforeFill = test::recordBytes(designer.workingShape());
         QTest::mouseClick(canvas(designer), Qt::RightButton, {}, square(3, 2));
         QVERIFY(usable(designer.workingShape(), 3, 2));
         test::clickButton(designer, "Undo");
-        QCOMPARE(shapeBytes(designer.workingShape()), beforeFill);
+        QCOMPARE(test::recordBytes(designer.workingShape()), beforeFill);
         QVERIFY(!button(designer, "Undo")->isEnabled());
 
         // Clicks past the drawn grid change no hidden cells.
         QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, QPoint(395, 395));
-        QCOMPARE(shapeBytes(designer.workingShape()), beforeFill);
+        QCOMPARE(test::recordBytes(designer.workingShape()), beforeFill);
 
         test::clickButton(designer, "ShiftRight");
         QVERIFY(!usable(designer.workingShape(), 4, 2));
@@ -177,7 +159,7 @@ private Q_SLOTS:
         const QByteArray before = libraryBytes(context);
         test::ScriptedDialogs dialogs;
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
+        test::showActive(designer);
         const qint64 drawn = canvas(designer)->pixmap().cacheKey();
         QLineEdit *edit = box(designer, boxName.constData());
         edit->setFocus();
@@ -202,7 +184,7 @@ private Q_SLOTS:
         test::TestWorkspace workspace;
         test::ScriptedDialogs dialogs;
         shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
+        test::showActive(designer);
         box(designer, "ShapeHeight")->setFocus();
         box(designer, "ShapeHeight")->setText(QStringLiteral("99"));
         test::clickButton(designer, "Cancel");
@@ -218,7 +200,7 @@ private Q_SLOTS:
         const QByteArray before = libraryBytes(context);
         std::memcpy(context.currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::Modify, 2);
-        showActive(designer);
+        test::showActive(designer);
         box(designer, "ShapeTitle")->setText(QStringLiteral(" Wide Square "));
         retype(designer, "ShapeHeight", QStringLiteral("7"));
         retype(designer, "ShapeWidth", QStringLiteral("9"));
@@ -240,7 +222,7 @@ private Q_SLOTS:
         test::ScriptedDialogs dialogs;
         std::memcpy(context.currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
         shapes::TDoShapes stale(context, shapes::ShapeDesignerMode::Modify, 2);
-        showActive(stale);
+        test::showActive(stale);
         QTest::mouseClick(button(stale, "Save"), Qt::LeftButton);
         QCOMPARE(libraryBytes(context), after);
         QCOMPARE(dialogs.lastMessage(),
@@ -260,7 +242,7 @@ private Q_SLOTS:
         const std::string name = std::string(30, 'N') + " (2)";
         context.currentShape->title.assign(name);
         shapes::TDoShapes copy(context, shapes::ShapeDesignerMode::Copy, 0);
-        showActive(copy);
+        test::showActive(copy);
         QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
         QTest::keyClicks(box(copy, "ShapeTitle"), QStringLiteral("XYZ"));
         QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
@@ -270,7 +252,7 @@ private Q_SLOTS:
         test::ScriptedDialogs dialogs;
         context.currentShape->width = 100;
         shapes::TDoShapes modify(context, shapes::ShapeDesignerMode::Modify, 0);
-        showActive(modify);
+        test::showActive(modify);
         QCOMPARE(box(modify, "ShapeWidth")->text(), QStringLiteral("100"));
         QTest::mouseClick(button(modify, "Save"), Qt::LeftButton);
         QCOMPARE(dialogs.lastMessage(),
@@ -283,28 +265,15 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        QVERIFY(QFile::remove(libraryPath(context)));
-        QVERIFY(QDir().mkdir(libraryPath(context)));
+        const QString library = QString::fromStdString(context.shapeLibrary().string());
+        QVERIFY(QFile::remove(library) && QDir().mkdir(library));
         test::ScriptedDialogs dialogs;
         shapes::TDoShapes designer(context, shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
+        test::showActive(designer);
         test::clickButton(designer, "Save");
         QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add shape."));
         QVERIFY(designer.isVisible());
         QVERIFY(!designer.saved());
-    }
-
-    // At 1.6 the drawing area and its squares grow with the window.
-    void scalesToTheScreenSize()
-    {
-        test::TestWorkspace workspace;
-        workspace.context().scaleFactor = 1.6;
-        shapes::TDoShapes designer(workspace.context(), shapes::ShapeDesignerMode::New, 0);
-        showActive(designer);
-        const int cell = 642 / 30 - 1;
-        QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(30, 30, cell));
-        QVERIFY(!usable(designer.workingShape(), 30, 30));
-        test::saveScreenshot(&designer, QStringLiteral("do_shapes_1_6"));
     }
 };
 
