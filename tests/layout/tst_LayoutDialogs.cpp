@@ -24,9 +24,9 @@
 #include <QRadioButton>
 #include <QtTest>
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
+#include <utility>
 
 using namespace gw;
 using layout::ObjectKind;
@@ -91,20 +91,19 @@ void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &d
     QVERIFY(!window.ok());
 }
 
-// Answers the colour and font dialogs from queues while it lives; a dialog with nothing queued
-// is cancelled.  Keeps the presets it was opened on.
-class ScriptedChoices
+// Answers the colour and font dialogs with the choice set, once, while it lives, and keeps the
+// presets they were opened on; a dialog with no choice set is cancelled.
+struct ScriptedChoices
 {
-public:
     ScriptedChoices()
     {
         app::setColourDialogSeam([this](QWidget *, const QColor &preset) {
-            colourPresets.push_back(preset);
-            return next(colours);
+            colourPreset = preset;
+            return std::exchange(colour, std::nullopt);
         });
         app::setFontDialogSeam([this](QWidget *, const app::FontChoice &preset, const QString &) {
-            fontPresets.push_back(preset);
-            return next(fonts);
+            fontPreset = preset;
+            return std::exchange(font, std::nullopt);
         });
     }
     ~ScriptedChoices()
@@ -113,20 +112,10 @@ public:
         app::setFontDialogSeam({});
     }
 
-    std::deque<std::optional<QColor>> colours;
-    std::deque<std::optional<app::FontChoice>> fonts;
-    std::vector<QColor> colourPresets;
-    std::vector<app::FontChoice> fontPresets;
-
-private:
-    template <typename T> static std::optional<T> next(std::deque<std::optional<T>> &queue)
-    {
-        if (queue.empty())
-            return std::nullopt;
-        std::optional<T> front = queue.front();
-        queue.pop_front();
-        return front;
-    }
+    std::optional<QColor> colour;
+    std::optional<app::FontChoice> font;
+    QColor colourPreset;
+    app::FontChoice fontPreset;
 };
 
 // A title on a Letter page at 48 pixels per inch.
@@ -298,11 +287,11 @@ private Q_SLOTS:
         test::saveScreenshot(&window, "TObjectProp2");
         toggle(window, "SkeletonCheck");
         QVERIFY(button(window, "FillColourButton")->isEnabled());
-        choices.colours.push_back(QColor(0, 0, 255));
+        choices.colour = QColor(0, 0, 255);
         test::clickButton(window, "LineColourButton");
-        QCOMPARE(choices.colourPresets.back(), QColor(255, 0, 0));
+        QCOMPARE(choices.colourPreset, QColor(255, 0, 0));
         test::clickButton(window, "BlockColourButton");
-        choices.colours.push_back(QColor(0x12, 0x34, 0x56));
+        choices.colour = QColor(0x12, 0x34, 0x56);
         test::clickButton(window, "FillColourButton");
 
         retype(window, "LineWidthBox", "0");
@@ -335,7 +324,7 @@ private Q_SLOTS:
         QVERIFY(!box(window, "WidthBox")->isEnabled());
         QVERIFY(!button(window, "BorderColourButton")->isEnabled());
         toggle(window, "UseBorderCheck");
-        choices.colours.push_back(QColor(0, 128, 0));
+        choices.colour = QColor(0, 128, 0);
         test::clickButton(window, "BorderColourButton");
         retype(window, "WidthBox", "0");
         test::clickButton(window, "OkButton");
@@ -368,7 +357,7 @@ private Q_SLOTS:
         test::saveScreenshot(&window, "TObjectFill");
         QVERIFY(!button(window, "FillColourButton")->isEnabled());
         toggle(window, "FillInShapeCheck");
-        choices.colours.push_back(QColor(255, 255, 0));
+        choices.colour = QColor(255, 255, 0);
         test::clickButton(window, "FillColourButton");
         test::clickButton(window, "OkButton");
         QVERIFY(window.ok());
@@ -392,9 +381,9 @@ private Q_SLOTS:
         QFont chosen(QString(40, 'F'));
         chosen.setPointSize(7);
         chosen.setStrikeOut(true);
-        choices.fonts.push_back(app::FontChoice { chosen, QColor(0x12, 0x34, 0x56) });
+        choices.font = app::FontChoice { chosen, QColor(0x12, 0x34, 0x56) };
         test::clickButton(window, "FontButton");
-        QCOMPARE(choices.fontPresets.back().colour, QColor(255, 0, 0));
+        QCOMPARE(choices.fontPreset.colour, QColor(255, 0, 0));
         test::clickButton(window, "HorizontalRadio");
         test::clickButton(window, "OkButton");
         QVERIFY(window.ok());
