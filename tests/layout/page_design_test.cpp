@@ -29,19 +29,15 @@ LayoutRecord withObjects(std::initializer_list<std::pair<ObjectKind, PixelRect>>
     return layout;
 }
 
-TEST(PageDesign, HandleSquaresReachTwoBeforeAndThreeAfterOnTheNearSides)
+// A handle reaches two pixels before and three after its point; a point on any of its edges
+// is on it.
+TEST(PageDesign, HandlesReachTwoBeforeAndThreeAfterWithEdgesIncluded)
 {
     const PixelRect rect { 10, 20, 50, 61 };
     EXPECT_EQ(asArray(handleSquare(rect, 1)), (Rect { 8, 18, 13, 23 }));
     // Middles halve toward zero: (10 + 50) / 2 = 30, (20 + 61) / 2 = 40.
     EXPECT_EQ(asArray(handleSquare(rect, 2)), (Rect { 28, 18, 33, 23 }));
     EXPECT_EQ(asArray(handleSquare(rect, 5)), (Rect { 47, 38, 52, 43 }));
-    EXPECT_EQ(asArray(handleSquare(rect, 8)), (Rect { 47, 58, 52, 63 }));
-}
-
-TEST(PageDesign, PointsOnHandlesCountWithAllEdgesIncluded)
-{
-    const PixelRect rect { 10, 20, 50, 61 };
     EXPECT_EQ(handleAt(rect, 8, 18), 1);
     EXPECT_EQ(handleAt(rect, 14, 23), 0);
     EXPECT_EQ(handleAt(rect, 52, 63), 8);

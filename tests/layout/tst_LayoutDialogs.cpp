@@ -221,42 +221,32 @@ private Q_SLOTS:
         QCOMPARE(int(window->object().rect.left), 408);
     }
 
-    // Properties: "0" or a letter is refused.  Checking Split Columns makes the count even (1
-    // leaves 0, which OK refuses); unchecking it leaves the box alone.
-    void objectPropRefusesColumnsBelowOne()
+    // Properties: a column count below one is refused.  Checking Split Columns makes the count
+    // even (1 leaves 0, which OK refuses; 3 leaves 2); unchecking it leaves the box alone.  The
+    // three flags and the column count land in the object.
+    void objectPropColumnsAndFlags()
     {
         test::TestWorkspace workspace;
         test::ScriptedDialogs dialogs;
-        for (const QString typed : { "0", "a" }) {
-            layout::TObjectProp window(workspace.context(), sampleObject(ObjectKind::WordList, "Words"), nullptr);
-            showActive(window);
-            retype(window, "ColumnsBox", typed);
-            test::clickButton(window, "OkButton");
-            checkRefused(window, dialogs, "ColumnsBox", "Invalid columns entered.");
-        }
-        layout::TObjectProp combined(workspace.context(), sampleObject(ObjectKind::CombinedClues, "Clues"), nullptr);
-        combined.show();
-        test::saveScreenshot(&combined, "TObjectProp");
-        box(combined, "ColumnsBox")->setText("1");
-        toggle(combined, "SplitColumnsCheck");
-        QCOMPARE(box(combined, "ColumnsBox")->text(), QString("0"));
-        dialogs.clear();
-        test::clickButton(combined, "OkButton");
-        QCOMPARE(dialogs.lastMessage(), QString("Error|Invalid columns entered."));
-        toggle(combined, "SplitColumnsCheck");
-        QCOMPARE(box(combined, "ColumnsBox")->text(), QString("0"));
-    }
-
-    // The three flags and the column count land in the object.
-    void objectPropStoresTheFlagsAndColumns()
-    {
-        test::TestWorkspace workspace;
         layout::LayoutObject object = sampleObject(ObjectKind::CombinedClues, "Clues");
         object.transparent = 1;
         object.makeItFit = 1;
-        object.columns = 3;
         layout::TObjectProp window(workspace.context(), object, nullptr);
-        window.show();
+        showActive(window);
+        test::saveScreenshot(&window, "TObjectProp");
+        retype(window, "ColumnsBox", "a");
+        test::clickButton(window, "OkButton");
+        checkRefused(window, dialogs, "ColumnsBox", "Invalid columns entered.");
+        retype(window, "ColumnsBox", "1");
+        toggle(window, "SplitColumnsCheck");
+        QCOMPARE(box(window, "ColumnsBox")->text(), QString("0"));
+        dialogs.clear();
+        test::clickButton(window, "OkButton");
+        checkRefused(window, dialogs, "ColumnsBox", "Invalid columns entered.");
+        toggle(window, "SplitColumnsCheck");
+        QCOMPARE(box(window, "ColumnsBox")->text(), QString("0"));
+
+        retype(window, "ColumnsBox", "3");
         toggle(window, "TransparentCheck");
         toggle(window, "MakeItFitCheck");
         toggle(window, "SplitColumnsCheck");
@@ -308,8 +298,9 @@ private Q_SLOTS:
     }
 
     // Borders: Use Border enables the width and the colour, which OK stores; a width below one
-    // is refused while the border is on, and neither checked nor stored while it is off.
-    void bordersWidthAndColour()
+    // is refused while the border is on, and neither checked nor stored while it is off.  Fill
+    // In Shape enables the fill colour in the same way.
+    void bordersAndFillEnableTheirColours()
     {
         test::TestWorkspace workspace;
         test::ScriptedDialogs dialogs;
@@ -343,26 +334,18 @@ private Q_SLOTS:
         QVERIFY(dialogs.messages().empty());
         QVERIFY(off.ok());
         QCOMPARE(int(off.object().borderWidth), 2);
-    }
 
-    // The colour button works only while Fill In Shape is checked; OK stores both.
-    void fillInShapeEnablesTheColour()
-    {
-        test::TestWorkspace workspace;
-        ScriptedChoices choices;
-        layout::LayoutObject rectangle = sampleObject(ObjectKind::Rectangle, "Rectangle 1");
         rectangle.fillInShape = 0;
-        layout::TObjectFill window(workspace.context(), rectangle, nullptr);
-        window.show();
-        test::saveScreenshot(&window, "TObjectFill");
-        QVERIFY(!button(window, "FillColourButton")->isEnabled());
-        toggle(window, "FillInShapeCheck");
+        layout::TObjectFill fill(workspace.context(), rectangle, nullptr);
+        fill.show();
+        test::saveScreenshot(&fill, "TObjectFill");
+        QVERIFY(!button(fill, "FillColourButton")->isEnabled());
+        toggle(fill, "FillInShapeCheck");
         choices.colour = QColor(255, 255, 0);
-        test::clickButton(window, "FillColourButton");
-        test::clickButton(window, "OkButton");
-        QVERIFY(window.ok());
-        QCOMPARE(int(window.object().fillInShape), 1);
-        QCOMPARE(quint32(window.object().fillColour), quint32(0x00FFFF));
+        test::clickButton(fill, "FillColourButton");
+        test::clickButton(fill, "OkButton");
+        QCOMPARE(int(fill.object().fillInShape), 1);
+        QCOMPARE(quint32(fill.object().fillColour), quint32(0x00FFFF));
     }
 
     // The radio buttons start on the object's orientation.  The font dialog opens on the number
@@ -395,8 +378,10 @@ private Q_SLOTS:
         QCOMPARE(quint32(font.colour), quint32(0x563412));
     }
 
-    // Stored line breaks are CR LF; the box shows them as lines and OK writes them back.
-    void textInputShowsAndStoresLinesAsCrLf()
+    // Stored line breaks are CR LF; the box shows them as lines and OK writes them back.  A paste
+    // past the capacity is cut in the box, and line breaks counted twice are cut on OK, so the
+    // stored text always ends in its zero within the field.
+    void textInputStoresLinesAsCrLfWithinTheField()
     {
         test::TestWorkspace workspace;
         layout::LayoutObject object = sampleObject(ObjectKind::Text, "Text 1");
@@ -413,15 +398,7 @@ private Q_SLOTS:
         test::clickButton(window, "OkButton");
         QVERIFY(window.ok());
         QCOMPARE(window.object().textView(), std::string_view("Name:\r\nDate:\r\nCours \xe9t\xe9"));
-    }
 
-    // A paste past the capacity is cut in the box, and line breaks counted twice are cut on OK,
-    // so the stored text always ends in its zero within the field.
-    void textInputHoldsAtMostAThousandCharacters()
-    {
-        test::TestWorkspace workspace;
-        layout::TTextInput window(workspace.context(), sampleObject(ObjectKind::Text, "Text 1"), nullptr);
-        auto *text = window.findChild<QPlainTextEdit *>("TextBox");
         text->setPlainText(QString(1200, 'a'));
         QCOMPARE(text->toPlainText().size(), 1000);
         text->setPlainText(QString("a\n").repeated(500));
