@@ -91,6 +91,18 @@ void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &d
     QVERIFY(!window.ok());
 }
 
+// OK refuses a width of 0 with its message, then accepts the width given.
+void checkWidthBelowOneRefused(
+    layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs, const char *boxName, const char *width)
+{
+    retype(window, boxName, "0");
+    test::clickButton(window, "OkButton");
+    checkRefused(window, dialogs, boxName, "Invalid width entered.");
+    retype(window, boxName, width);
+    test::clickButton(window, "OkButton");
+    QVERIFY(window.ok());
+}
+
 // Answers the colour and font dialogs with the choice set, once, while it lives, and keeps the
 // presets they were opened on; a dialog with no choice set is cancelled.
 struct ScriptedChoices
@@ -284,12 +296,7 @@ private Q_SLOTS:
         choices.colour = QColor(0x12, 0x34, 0x56);
         test::clickButton(window, "FillColourButton");
 
-        retype(window, "LineWidthBox", "0");
-        test::clickButton(window, "OkButton");
-        checkRefused(window, dialogs, "LineWidthBox", "Invalid width entered.");
-        retype(window, "LineWidthBox", "3");
-        test::clickButton(window, "OkButton");
-        QVERIFY(window.ok());
+        checkWidthBelowOneRefused(window, dialogs, "LineWidthBox", "3");
         QCOMPARE(int(window.object().transparent), 0);
         QCOMPARE(int(window.object().lineWidth), 3);
         QCOMPARE(quint32(window.object().lineColour), quint32(0xFF0000));
@@ -317,12 +324,7 @@ private Q_SLOTS:
         toggle(window, "UseBorderCheck");
         choices.colour = QColor(0, 128, 0);
         test::clickButton(window, "BorderColourButton");
-        retype(window, "WidthBox", "0");
-        test::clickButton(window, "OkButton");
-        checkRefused(window, dialogs, "WidthBox", "Invalid width entered.");
-        retype(window, "WidthBox", "5");
-        test::clickButton(window, "OkButton");
-        QVERIFY(window.ok());
+        checkWidthBelowOneRefused(window, dialogs, "WidthBox", "5");
         QCOMPARE(int(window.object().useBorder), 1);
         QCOMPARE(int(window.object().borderWidth), 5);
         QCOMPARE(quint32(window.object().borderColour), quint32(0x008000));

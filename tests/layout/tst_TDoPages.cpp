@@ -53,7 +53,7 @@ Rect rectOf(const LayoutRecord &layout, int slot)
 
 QLabel *page(QWidget &designer)
 {
-    return designer.findChild<QLabel *>(QStringLiteral("PageImage"));
+    return test::child<QLabel>(designer, "PageImage");
 }
 
 template <typename Control = QPushButton> Control *control(QWidget &designer, const char *name)
@@ -135,11 +135,6 @@ QImage shownPage(QWidget &designer)
     return page(designer)->pixmap().toImage();
 }
 
-void clickSave(QWidget &designer)
-{
-    QTest::mouseClick(control(designer, "Save"), Qt::LeftButton);
-}
-
 // A layout kept at the given zoom with one Title and one Text object.
 LayoutRecord keptLayout(int zoom)
 {
@@ -164,12 +159,10 @@ private Q_SLOTS:
     // labels of the settings; Save appends exactly the working layout.
     void placeKindsAndSave()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = atSmallZoom(workspace.context());
-        context.settings.acrossLabel = "ACROSS";
-        const QByteArray before = libraryBytes(context);
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-        test::showActive(designer);
+        SmallDesigner open;
+        TDoPages &designer = open.designer;
+        open.context.settings.acrossLabel = "ACROSS";
+        const QByteArray before = libraryBytes(open.context);
         place(designer, "TitleButton", { 48, 10 });
         place(designer, "AcrossHeadingButton", { 10, 180 });
         place(designer, "TextButton", { 300, 10 });
@@ -179,9 +172,9 @@ private Q_SLOTS:
         QCOMPARE(designer.workingLayout().objects[1].textView(), std::string_view("ACROSS"));
         test::saveScreenshot(&designer, QStringLiteral("every_kind_small"));
 
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QVERIFY(designer.saved());
-        QCOMPARE(libraryBytes(context), before + test::recordBytes(designer.workingLayout()));
+        QCOMPARE(libraryBytes(open.context), before + test::recordBytes(designer.workingLayout()));
     }
 
     // A click selects; the top-left handle dragged past the bottom-right corner gives a
@@ -317,7 +310,7 @@ private Q_SLOTS:
         const int count = recordCount(context);
         TDoPages designer(context, PageDesignerMode::Modify, *record, original);
         test::showActive(designer);
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QVERIFY(designer.saved());
         QCOMPARE(recordCount(context), count);
         const LayoutRecord saved = storedLayout(context, *record);
@@ -351,7 +344,7 @@ private Q_SLOTS:
         changed.name.assign("Changed Elsewhere");
         QVERIFY(layout::replaceLayout(context.layoutLibrary(), *record, changed, fingerprintOf(original)));
         const QByteArray before = libraryBytes(context);
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QCOMPARE(libraryBytes(context), before);
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Warning|This page layout was changed or deleted by another program after it was "
@@ -386,7 +379,7 @@ private Q_SLOTS:
         width->setFocus();
         width->setText(QStringLiteral("14.00"));
         dialogs.clear();
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
         QCOMPARE(dialogs.lastMessage(),
             QStringLiteral("Error|Width must be between 3 and 12 inches.  Please re-enter width."));
@@ -401,7 +394,7 @@ private Q_SLOTS:
 
         dialogs.clear();
         choosePaper(designer, "Legal");
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QVERIFY(dialogs.messages().empty());
         QVERIFY(designer.saved());
         QCOMPARE(QString::fromStdString(storedLayout(open.context, count).paperName.str()), QStringLiteral("Legal"));
@@ -448,7 +441,7 @@ private Q_SLOTS:
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
         test::showActive(designer);
-        clickSave(designer);
+        test::clickButton(designer, "Save");
         QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add page layout."));
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
