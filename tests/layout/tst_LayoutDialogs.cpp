@@ -92,8 +92,8 @@ void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &d
 }
 
 // OK refuses a width of 0 with its message, then accepts the width given.
-void checkWidthBelowOneRefused(
-    layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs, const char *boxName, const char *width)
+void checkWidthBelowOneRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs,
+    const char *boxName, const char *width)
 {
     retype(window, boxName, "0");
     test::clickButton(window, "OkButton");
@@ -138,8 +138,8 @@ layout::LayoutObject titleAt(int left, int top, int right, int bottom)
     return object;
 }
 
-std::unique_ptr<layout::TSizeLocation> sizeLocation(app::AppContext &context, const layout::LayoutObject &object,
-    int pixelsPerUnit = 48)
+std::unique_ptr<layout::TSizeLocation> sizeLocation(
+    app::AppContext &context, const layout::LayoutObject &object, int pixelsPerUnit = 48)
 {
     return std::make_unique<layout::TSizeLocation>(context, object, pixelsPerUnit, true, 408, 528, nullptr);
 }
@@ -431,7 +431,8 @@ private Q_SLOTS:
 
         std::string across = "Across";
         std::string downHeading = "Down";
-        layout::TClueHeaders headers(workspace.context(), across, downHeading, "Default Clue Headers", nullptr);
+        layout::TClueHeaders headers(
+            workspace.context(), across, downHeading, "Default Clue Headers", nullptr);
         test::saveScreenshot(&headers, "TClueHeaders");
         for (const char *name : { "AcrossHeader", "DownHeader" }) {
             box(headers, name)->setMaxLength(400);

@@ -1,9 +1,9 @@
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutLibrary.h"
 #include "layout/LayoutUnits.h"
+#include "layout/LibraryWindowTesting.h"
 #include "layout/TDoPages.h"
 #include "platform/QtText.h"
-#include "layout/LibraryWindowTesting.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -397,7 +397,8 @@ private Q_SLOTS:
         test::clickButton(designer, "Save");
         QVERIFY(dialogs.messages().empty());
         QVERIFY(designer.saved());
-        QCOMPARE(QString::fromStdString(storedLayout(open.context, count).paperName.str()), QStringLiteral("Legal"));
+        QCOMPARE(QString::fromStdString(storedLayout(open.context, count).paperName.str()),
+            QStringLiteral("Legal"));
     }
 
     // A record from a file with a wild count, kinds and page size opens, draws within bounds
@@ -437,7 +438,8 @@ private Q_SLOTS:
     {
         test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
-        context.folders.data = context.folders.libraries = workspace.path(QStringLiteral("missing/folder")).toStdString();
+        context.folders.data = context.folders.libraries
+            = workspace.path(QStringLiteral("missing/folder")).toStdString();
         test::ScriptedDialogs dialogs;
         TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
         test::showActive(designer);

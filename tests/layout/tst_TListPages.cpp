@@ -1,12 +1,12 @@
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutLibrary.h"
+#include "layout/LibraryWindowTesting.h"
 #include "layout/TExtractPage.h"
 #include "layout/TListPages.h"
 #include "model/CollectionFile.h"
 #include "model/CollectionLists.h"
 #include "shapes/QtShapePicture.h"
 #include "uisupport/ListLines.h"
-#include "layout/LibraryWindowTesting.h"
 
 #include <QFile>
 #include <QLabel>
@@ -302,8 +302,8 @@ private Q_SLOTS:
                 record = puzzle.recordNumber;
         const auto puzzle = model::readPuzzle(collection.toStdString(), record, Failure {});
         QVERIFY(puzzle.hasValue());
-        QCOMPARE(
-            libraryBytes(workspace.context()).mid(BundledCount * LayoutSize), test::recordBytes(puzzle->layout));
+        QCOMPARE(libraryBytes(workspace.context()).mid(BundledCount * LayoutSize),
+            test::recordBytes(puzzle->layout));
 
         layout::TExtractPage extract(workspace.context(), nullptr);
         extract.findChild<QListWidget *>("PuzzleList")->setCurrentRow(0);

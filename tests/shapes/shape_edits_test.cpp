@@ -118,9 +118,9 @@ TEST(ShapeEditsTest, ShiftsMoveThePatternAndEmptyTheEdge)
     // On the diagonal, left and down give the same picture, and so do right and up.
     const std::vector<std::string> lower { ".....", "#....", ".#...", "..#..", "...#." };
     const std::vector<std::string> upper { ".#...", "..#..", "...#.", "....#", "....." };
-    for (const auto &[direction, expected] : { std::pair { ShiftDirection::Left, lower },
-             std::pair { ShiftDirection::Down, lower }, std::pair { ShiftDirection::Right, upper },
-             std::pair { ShiftDirection::Up, upper } }) {
+    for (const auto &[direction, expected] :
+        { std::pair { ShiftDirection::Left, lower }, std::pair { ShiftDirection::Down, lower },
+            std::pair { ShiftDirection::Right, upper }, std::pair { ShiftDirection::Up, upper } }) {
         ShapeRecord shape = shapeOf({ "#....", ".#...", "..#..", "...#.", "....#" });
         shiftCells(shape, direction);
         EXPECT_EQ(rowsOf(shape), expected) << int(direction);

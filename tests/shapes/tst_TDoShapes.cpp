@@ -1,5 +1,5 @@
-#include "shapes/TDoShapes.h"
 #include "layout/LibraryWindowTesting.h"
+#include "shapes/TDoShapes.h"
 
 #include <QDir>
 #include <QFile>

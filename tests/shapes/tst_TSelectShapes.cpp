@@ -1,10 +1,10 @@
+#include "layout/LibraryWindowTesting.h"
 #include "platform/QtText.h"
 #include "platform/Text.h"
 #include "shapes/QtShapePicture.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/TSelectShapes.h"
 #include "uisupport/ListLines.h"
-#include "layout/LibraryWindowTesting.h"
 
 #include <QFile>
 #include <QLabel>
