@@ -383,7 +383,7 @@ private Q_SLOTS:
     // Stored line breaks are CR LF; the box shows them as lines and OK writes them back.  A paste
     // past the capacity is cut in the box, and line breaks counted twice are cut on OK, so the
     // stored text always ends in its zero within the field.
-    void textInputStoresLinesAsCrLfWithinTheField()
+    void textInputStoresCrLfAndHoldsAtMostAThousandCharacters()
     {
         test::TestWorkspace workspace;
         layout::LayoutObject object = sampleObject(ObjectKind::Text, "Text 1");
@@ -487,7 +487,7 @@ private Q_SLOTS:
 
     // A record claiming more words than it holds lists 200 at most, and one claiming fewer than
     // none lists nothing.
-    void partialAnswersHoldTheUntrustedWordCount()
+    void untrustedWordCountIsHeld()
     {
         test::TestWorkspace workspace;
         auto puzzle = threeWords();
