@@ -167,14 +167,6 @@ TEST(ObjectEntries, ReadsWholeBoxesOnly)
         EXPECT_FALSE(readWholeNumber(refused)) << refused;
 }
 
-// Three decimals in the unit, for 48, 72 or 96 pixels per inch and 20, 30, 40 per centimeter.
-TEST(ObjectEntries, ShowsPixelsInUnitsWithThreeDecimals)
-{
-    EXPECT_EQ(unitsText(100, 72), "1.389");
-    EXPECT_EQ(unitsText(-30, 20), "-1.500");
-    EXPECT_EQ(unitsText(5, 0), "0.000");
-}
-
 // Halves go to the even neighbour: 0.5 -> 0, 1.5 -> 2, 2.5 -> 2; 0.001 inch at 48 is 0 pixels.
 TEST(ObjectEntries, RoundsHalvesToEven)
 {
@@ -194,16 +186,6 @@ TEST(ObjectEntries, BuildsTheRectangleFromPositionAndSize)
     EXPECT_EQ(corners(rectangleFromUnits(0.25, 0, 0.25, 0, 2)), (Corners { 0, 0, 0, 0 }));
     const PixelRect huge = rectangleFromUnits(1.0e9, 0, 1.0e9, 1, 96);
     EXPECT_EQ(int(huge.right), 2147483647);
-}
-
-// Split Columns: 3 -> 2, 1 -> 0, 4 stays; empty, unreadable or 0 -> 2.
-TEST(ObjectEntries, SplitColumnsMakesTheCountEven)
-{
-    EXPECT_EQ(splitColumnsText("3"), "2");
-    EXPECT_EQ(splitColumnsText("1"), "0");
-    EXPECT_EQ(splitColumnsText("4"), "4");
-    EXPECT_EQ(splitColumnsText("0"), "2");
-    EXPECT_EQ(splitColumnsText("x"), "2");
 }
 
 } // namespace

@@ -84,12 +84,14 @@ class ListPagesTest : public QObject
 
 private Q_SLOTS:
     // The library is listed sorted with the default marked, the first entry selected; a click
-    // selects the record its line stands for.
+    // selects the record its line stands for, and Set Default makes that record the default.
+    // Opened from the main window, Select stays disabled.
     void listsTheLibraryWithTheDefaultMarked()
     {
         test::TestWorkspace workspace;
-        layout::TListPages window(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
+        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
         window.show();
+        QVERIFY(!enabled(window, "SelectButton"));
         QCOMPARE(rows(window),
             QStringList({ "Classic A4 (A4)", "Classic Letter (Letter)  <<DEFAULT>>", "Combined Clues (A4)",
                 "Landscape Letter (Letter)", "Skeleton Letter (Letter)", "Two Column Clues (Letter)",
@@ -98,6 +100,11 @@ private Q_SLOTS:
         clickRow(window, 3);
         QCOMPARE(window.selectedRecord(), 5);
         test::saveScreenshot(&window, "TListPages");
+
+        clickRow(window, 6);
+        test::clickButton(window, "SetDefaultButton");
+        QCOMPARE(workspace.context().settings.defaultPage, 3);
+        QCOMPARE(rows(window)[6], QString("Word List (Letter)  <<DEFAULT>>"));
     }
 
     // The highlight moved by the keyboard carries the selected layout, the preview, Modify and
@@ -226,18 +233,6 @@ private Q_SLOTS:
         QCOMPARE(pageList(window)->currentRow(), 1);
         QCOMPARE(workspace.context().settings.defaultPage, 0);
         QCOMPARE(rows(window).first(), QString("Classic A4 (A4)  <<DEFAULT>>"));
-    }
-
-    void setDefaultWritesTheSetting()
-    {
-        test::TestWorkspace workspace;
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
-        window.show();
-        QVERIFY(!enabled(window, "SelectButton")); // opened from the main window
-        clickRow(window, 6);
-        test::clickButton(window, "SetDefaultButton");
-        QCOMPARE(workspace.context().settings.defaultPage, 3);
-        QCOMPARE(rows(window)[6], QString("Word List (Letter)  <<DEFAULT>>"));
     }
 
     // Export writes the selected record and says so; import appends it and selects it; a cut file
