@@ -71,13 +71,13 @@ TEST(ShapeEditsTest, FillFollowsTheRowRuleNotTheWholeArea)
 // An isolated square flips alone; a row of equal squares flips whole with what the passes reach.
 TEST(ShapeEditsTest, FillOfIsolatedSquareAndOfARow)
 {
+    const std::vector<std::string> full { "#####", "#####", "#####", "#####", "#####" };
     ShapeRecord lone = shapeOf({ "#####", "#####", "##.##", "#####", "#####" });
     fillArea(lone, 3, 3);
-    EXPECT_EQ(rowsOf(lone), (std::vector<std::string> { "#####", "#####", "#####", "#####", "#####" }));
-
+    EXPECT_EQ(rowsOf(lone), full);
     ShapeRecord band = shapeOf({ "#####", ".....", "#####", "#####", "#####" });
     fillArea(band, 4, 2);
-    EXPECT_EQ(rowsOf(band), (std::vector<std::string> { "#####", "#####", "#####", "#####", "#####" }));
+    EXPECT_EQ(rowsOf(band), full);
     EXPECT_TRUE(outsideUntouched(band));
 }
 
@@ -115,21 +115,17 @@ TEST(ShapeEditsTest, EditsStayInsideTheStorage)
 // Each shift moves the pattern one cell and empties the vacated edge, inside the shape only.
 TEST(ShapeEditsTest, ShiftsMoveThePatternAndEmptyTheEdge)
 {
-    const ShapeRecord start = shapeOf({ "#....", ".#...", "..#..", "...#.", "....#" });
-    ShapeRecord left = start;
-    shiftCells(left, ShiftDirection::Left);
-    EXPECT_EQ(rowsOf(left), (std::vector<std::string> { ".....", "#....", ".#...", "..#..", "...#." }));
-    ShapeRecord right = start;
-    shiftCells(right, ShiftDirection::Right);
-    EXPECT_EQ(rowsOf(right), (std::vector<std::string> { ".#...", "..#..", "...#.", "....#", "....." }));
-    ShapeRecord up = start;
-    shiftCells(up, ShiftDirection::Up);
-    EXPECT_EQ(rowsOf(up), (std::vector<std::string> { ".#...", "..#..", "...#.", "....#", "....." }));
-    ShapeRecord down = start;
-    shiftCells(down, ShiftDirection::Down);
-    EXPECT_EQ(rowsOf(down), (std::vector<std::string> { ".....", "#....", ".#...", "..#..", "...#." }));
-    EXPECT_TRUE(
-        outsideUntouched(left) && outsideUntouched(right) && outsideUntouched(up) && outsideUntouched(down));
+    // On the diagonal, left and down give the same picture, and so do right and up.
+    const std::vector<std::string> lower { ".....", "#....", ".#...", "..#..", "...#." };
+    const std::vector<std::string> upper { ".#...", "..#..", "...#.", "....#", "....." };
+    for (const auto &[direction, expected] :
+        { std::pair { ShiftDirection::Left, lower }, std::pair { ShiftDirection::Down, lower },
+            std::pair { ShiftDirection::Right, upper }, std::pair { ShiftDirection::Up, upper } }) {
+        ShapeRecord shape = shapeOf({ "#....", ".#...", "..#..", "...#.", "....#" });
+        shiftCells(shape, direction);
+        EXPECT_EQ(rowsOf(shape), expected) << int(direction);
+        EXPECT_TRUE(outsideUntouched(shape));
+    }
 }
 
 // Reverse flips every byte, outside the shape too, and twice gives back the shape exactly.

