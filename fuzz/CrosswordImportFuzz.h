@@ -13,8 +13,7 @@
 
 namespace gw::fuzz {
 
-template <typename Reader>
-void importCrossword(std::string_view bytes, Reader read)
+template <typename Reader> void importCrossword(std::string_view bytes, Reader read)
 {
     static const layout::LayoutRecord pageLayout = layout::defaultLayout();
     const auto crossword = read(bytes);
@@ -26,8 +25,8 @@ void importCrossword(std::string_view bytes, Reader read)
     const model::PuzzleRecord &record = **puzzle;
     // An accepted crossword must fit the records the rest of the program trusts.
     const int width = record.width, height = record.height, words = record.wordCount;
-    if (width < 1 || width > shapes::MaxDesignedSide || height < 1 || height > shapes::MaxDesignedSide || words < 0
-        || words > model::MaxWords)
+    if (width < 1 || width > shapes::MaxDesignedSide || height < 1 || height > shapes::MaxDesignedSide
+        || words < 0 || words > model::MaxWords)
         std::abort();
     (void)model::puzzleAsText(record);
 }

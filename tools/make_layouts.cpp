@@ -38,8 +38,9 @@ LayoutObject object(ObjectKind kind, PixelRect rect, std::string_view text = {},
             made = base.objects[slot];
     }
     made.kind = static_cast<std::int16_t>(kind);
-    static const char *names[] = { "", "Title", "Puzzle", "Down Header", "Across Header", "Down Clues", "Across Clues",
-        "Word List", "Bonus Question", "Combined Clues", "Text", "Bitmap", "Rectangle", "Circle" };
+    static const char *names[]
+        = { "", "Title", "Puzzle", "Down Header", "Across Header", "Down Clues", "Across Clues", "Word List",
+              "Bonus Question", "Combined Clues", "Text", "Bitmap", "Rectangle", "Circle" };
     made.name.assign(names[static_cast<int>(kind)]);
     made.rect = rect;
     made.setText(text);
@@ -59,7 +60,7 @@ std::vector<LayoutRecord> bundledLayouts()
 {
     std::vector<LayoutRecord> layouts;
 
-    LayoutRecord letter = page("Classic Letter", "Letter", true);   // 408 x 528
+    LayoutRecord letter = page("Classic Letter", "Letter", true); // 408 x 528
     add(letter, object(ObjectKind::Title, { 48, 40, 360, 64 }));
     add(letter, object(ObjectKind::Puzzle, { 84, 70, 324, 310 }));
     add(letter, object(ObjectKind::AcrossHeader, { 48, 318, 198, 334 }, "Across"));
@@ -68,7 +69,7 @@ std::vector<LayoutRecord> bundledLayouts()
     add(letter, object(ObjectKind::DownClues, { 210, 338, 360, 492 }));
     layouts.push_back(letter);
 
-    LayoutRecord a4 = page("Classic A4", "A4", true);   // 420 x 594
+    LayoutRecord a4 = page("Classic A4", "A4", true); // 420 x 594
     add(a4, object(ObjectKind::Title, { 40, 40, 380, 66 }));
     add(a4, object(ObjectKind::Puzzle, { 80, 74, 340, 334 }));
     add(a4, object(ObjectKind::AcrossHeader, { 40, 344, 205, 362 }, "Across"));
@@ -89,7 +90,8 @@ std::vector<LayoutRecord> bundledLayouts()
     LayoutRecord wordList = page("Word List", "Letter", true);
     add(wordList, object(ObjectKind::Title, { 48, 36, 360, 60 }));
     add(wordList, object(ObjectKind::Puzzle, { 72, 68, 336, 332 }));
-    add(wordList, object(ObjectKind::Text, { 48, 340, 360, 356 }, "Fit every word of the list into the grid."));
+    add(wordList,
+        object(ObjectKind::Text, { 48, 340, 360, 356 }, "Fit every word of the list into the grid."));
     add(wordList, object(ObjectKind::WordList, { 48, 360, 360, 460 }, {}, 4));
     add(wordList, object(ObjectKind::BonusQuestion, { 48, 468, 360, 492 }));
     layouts.push_back(wordList);
@@ -101,7 +103,7 @@ std::vector<LayoutRecord> bundledLayouts()
     add(combined, object(ObjectKind::BonusQuestion, { 40, 548, 380, 570 }));
     layouts.push_back(combined);
 
-    LayoutRecord landscape = page("Landscape Letter", "Letter", false);   // 528 x 408
+    LayoutRecord landscape = page("Landscape Letter", "Letter", false); // 528 x 408
     add(landscape, object(ObjectKind::Title, { 36, 28, 492, 52 }));
     add(landscape, object(ObjectKind::Puzzle, { 36, 64, 300, 328 }));
     add(landscape, object(ObjectKind::AcrossHeader, { 316, 64, 492, 80 }, "Across"));

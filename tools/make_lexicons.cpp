@@ -28,7 +28,8 @@ bool make(std::string_view name, const fs::path &output, const SystemDictionarie
     const fs::path file = output / name;
     const auto lexicon = systemLexicon(name, system);
     if (!lexicon) {
-        std::fprintf(stderr, "make_lexicons: the system has no source for %s; it is left out\n", file.c_str());
+        std::fprintf(
+            stderr, "make_lexicons: the system has no source for %s; it is left out\n", file.c_str());
         std::error_code error;
         fs::remove(file, error);
         return true;

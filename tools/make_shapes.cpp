@@ -60,7 +60,7 @@ std::vector<std::pair<double, double>> starPoints()
 std::vector<ShapeRecord> bundledShapes()
 {
     const auto all = [](double, double) { return true; };
-    const double stroke = 0.34;   // half the box: the strokes of letters and the cross are 1/3 wide
+    const double stroke = 0.34; // half the box: the strokes of letters and the cross are 1/3 wide
     return {
         drawShape("Square", 10, 10, all),
         drawShape("Square", 13, 13, all),
@@ -75,13 +75,22 @@ std::vector<ShapeRecord> bundledShapes()
                 const double a = u * u + v * v - 1.0;
                 return a * a * a - u * u * v * v * v <= 0.0;
             }),
-        drawShape("Star", 25, 25, [points = starPoints()](double x, double y) { return insidePolygon(points, x, y); }),
-        drawShape("Triangle", 25, 13, [](double x, double y) { return std::abs(x) <= (y + 1.0) / 2.0 + 0.04; }),
-        drawShape("Cross", 21, 21, [=](double x, double y) { return std::abs(x) <= stroke || std::abs(y) <= stroke; }),
-        drawShape("Frame", 21, 21, [](double x, double y) { return std::max(std::abs(x), std::abs(y)) >= 0.5; }),
-        drawShape("Letter H", 17, 19, [=](double x, double y) { return std::abs(x) >= 1 - 2 * stroke / 1.4 || std::abs(y) <= stroke / 2; }),
-        drawShape("Letter T", 19, 19, [=](double x, double y) { return y <= -1 + 2 * stroke / 1.4 || std::abs(x) <= stroke / 1.4; }),
-        drawShape("Letter L", 15, 19, [=](double x, double y) { return x <= -1 + 2 * stroke / 1.2 || y >= 1 - 2 * stroke / 1.4; }),
+        drawShape("Star", 25, 25,
+            [points = starPoints()](double x, double y) { return insidePolygon(points, x, y); }),
+        drawShape(
+            "Triangle", 25, 13, [](double x, double y) { return std::abs(x) <= (y + 1.0) / 2.0 + 0.04; }),
+        drawShape("Cross", 21, 21,
+            [=](double x, double y) { return std::abs(x) <= stroke || std::abs(y) <= stroke; }),
+        drawShape(
+            "Frame", 21, 21, [](double x, double y) { return std::max(std::abs(x), std::abs(y)) >= 0.5; }),
+        drawShape("Letter H", 17, 19,
+            [=](double x, double y) {
+                return std::abs(x) >= 1 - 2 * stroke / 1.4 || std::abs(y) <= stroke / 2;
+            }),
+        drawShape("Letter T", 19, 19,
+            [=](double x, double y) { return y <= -1 + 2 * stroke / 1.4 || std::abs(x) <= stroke / 1.4; }),
+        drawShape("Letter L", 15, 19,
+            [=](double x, double y) { return x <= -1 + 2 * stroke / 1.2 || y >= 1 - 2 * stroke / 1.4; }),
     };
 }
 

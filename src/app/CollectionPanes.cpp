@@ -1,9 +1,9 @@
 #include "app/CollectionPanes.h"
 
-#include "app/AppContext.h"
-#include "app/Controls.h"
-#include "app/WindowLook.h"
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
+#include "ui/AppContext.h"
+#include "ui/Controls.h"
+#include "ui/WindowLook.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,9 +1,9 @@
 #include "app/MainWindowMenus.h"
 
 #include "app/ChoiceMenu.h"
-#include "app/Controls.h"
 #include "app/MenuLocalShortcut.h"
-#include "app/ScreenScale.h"
+#include "ui/Controls.h"
+#include "ui/ScreenScale.h"
 
 #include <QAction>
 #include <QMainWindow>

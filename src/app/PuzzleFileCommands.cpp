@@ -1,14 +1,14 @@
 #include "app/PuzzleFileCommands.h"
 
-#include "app/AppContext.h"
-#include "app/Dialogs.h"
 #include "layout/LayoutLibrary.h"
 #include "model/CrosswordImport.h"
 #include "model/PreviousVersion.h"
 #include "model/PuzzleTransfer.h"
-#include "model/TExportPuzzles.h"
-#include "model/TImportPuzzles.h"
-#include "platform/QtText.h"
+#include "model/ui/TExportPuzzles.h"
+#include "model/ui/TImportPuzzles.h"
+#include "render/TextConversion.h"
+#include "ui/AppContext.h"
+#include "ui/Dialogs.h"
 
 #include <filesystem>
 #include <system_error>
@@ -25,8 +25,7 @@ bool isFile(const std::filesystem::path &file)
 
 } // namespace
 
-void importPuzzlesCommand(QWidget *parent, AppContext &context,
-    const std::function<void()> &afterCopy)
+void importPuzzlesCommand(QWidget *parent, AppContext &context, const std::function<void()> &afterCopy)
 {
     FileRequest request;
     request.kind = FileDialogKind::Open;

@@ -15,8 +15,7 @@ struct AppContext;
 // crossword of another program (.ipuz, .puz) are converted and appended at once.  afterCopy
 // runs once puzzles were copied from a collection, so the main window can reselect what it
 // showed and reload; a converted puzzle is reselected by itself.
-void importPuzzlesCommand(QWidget *parent, AppContext &context,
-    const std::function<void()> &afterCopy);
+void importPuzzlesCommand(QWidget *parent, AppContext &context, const std::function<void()> &afterCopy);
 
 // File, Export Puzzles.
 void exportPuzzlesCommand(QWidget *parent, AppContext &context);

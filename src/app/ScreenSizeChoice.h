@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ScreenScale.h"
 #include "platform/Failure.h"
+#include "ui/ScreenScale.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "app/TAbout.h"
 
-#include "app/Controls.h"
 #include "app/SpeedGlyphs.h"
-#include "app/WindowLook.h"
+#include "ui/Controls.h"
+#include "ui/WindowLook.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TWindow.h"
+#include "ui/TWindow.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,39 +1,39 @@
 #include "app/TMainWin.h"
 
-#include "app/AppContext.h"
-#include "app/ChoiceDialogs.h"
 #include "app/ChoiceMenu.h"
 #include "app/CollectionPanes.h"
-#include "app/Dialogs.h"
-#include "app/ProgramPrinter.h"
 #include "app/PuzzleFileCommands.h"
 #include "app/RecentFiles.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/SpeedBar.h"
 #include "app/TAbout.h"
-#include "app/THelpWindow.h"
-#include "app/TIntlChars.h"
 #include "app/TManualNotice.h"
 #include "app/TOtherProducts.h"
 #include "app/TTipOfDay.h"
 #include "app/TiledBackground.h"
-#include "app/WindowLook.h"
-#include "editor/TWordList.h"
-#include "export/QtPreviewExports.h"
+#include "editor/ui/TWordList.h"
+#include "export/ui/PreviewExports.h"
 #include "generate/ManualEdits.h"
-#include "generate/TManualAdd.h"
-#include "generate/TWordLetters.h"
+#include "generate/ui/TManualAdd.h"
+#include "generate/ui/TWordLetters.h"
 #include "layout/LayoutLibrary.h"
-#include "layout/TClueHeaders.h"
-#include "layout/TListPages.h"
+#include "layout/ui/TClueHeaders.h"
+#include "layout/ui/TListPages.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
-#include "platform/QtText.h"
-#include "render/TMyReport.h"
-#include "shapes/TSelectShapes.h"
+#include "render/TextConversion.h"
+#include "render/ui/TMyReport.h"
+#include "shapes/ui/TSelectShapes.h"
 #include "spell/Dictionaries.h"
 #include "spell/SpellingSetup.h"
-#include "spell/TUserDictionary.h"
+#include "spell/ui/TUserDictionary.h"
+#include "ui/AppContext.h"
+#include "ui/ChoiceDialogs.h"
+#include "ui/Dialogs.h"
+#include "ui/ProgramPrinter.h"
+#include "ui/THelpWindow.h"
+#include "ui/TIntlChars.h"
+#include "ui/WindowLook.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -127,8 +127,7 @@ void TMainWin::connectCommands()
     connect(m.printPuzzle, &QAction::triggered, this, &TMainWin::MenuPrintClick);
     connect(m.importPuzzles, &QAction::triggered, this, &TMainWin::MenuImportClick);
     connect(m.exportPuzzles, &QAction::triggered, this, &TMainWin::MenuExportClick);
-    connect(m.printerSetup, &QAction::triggered, this,
-        [this] { runPrinterSetup(m_context, this); });
+    connect(m.printerSetup, &QAction::triggered, this, [this] { runPrinterSetup(m_context, this); });
     connect(m.exit, &QAction::triggered, this, &QWidget::close);
     for (std::size_t k = 0; k < m.recent.size(); ++k)
         connect(m.recent[k], &QAction::triggered, this, [this, k] { MenuRecentClick(k); });

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/MainWindowMenus.h"
-#include "app/ScreenScale.h"
 #include "model/FontSetting.h"
 #include "model/PuzzleRecord.h"
 #include "platform/Failure.h"
 #include "platform/RecordFingerprint.h"
+#include "ui/ScreenScale.h"
 
 #include <QMainWindow>
 #include <functional>

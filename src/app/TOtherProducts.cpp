@@ -1,7 +1,7 @@
 #include "app/TOtherProducts.h"
 
-#include "app/Controls.h"
-#include "app/WindowLook.h"
+#include "ui/Controls.h"
+#include "ui/WindowLook.h"
 
 #include <QLabel>
 

@@ -1,10 +1,10 @@
 #include "app/TTipOfDay.h"
 
-#include "app/AppContext.h"
-#include "app/Controls.h"
 #include "app/TipTexts.h"
-#include "app/WindowLook.h"
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
+#include "ui/AppContext.h"
+#include "ui/Controls.h"
+#include "ui/WindowLook.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "app/AppContext.h"
 #include "app/TMainWin.h"
 #include "platform/ProgramFolders.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <filesystem>
@@ -67,7 +67,8 @@ int main(int argc, char *argv[])
 
     gw::app::TMainWin window(context);
     if (!options.positionalArguments().isEmpty())
-        window.openCollection(QFileInfo(options.positionalArguments().constFirst()).absoluteFilePath().toStdString());
+        window.openCollection(
+            QFileInfo(options.positionalArguments().constFirst()).absoluteFilePath().toStdString());
     if (options.isSet(Quit))
         QTimer::singleShot(0, &window, &QWidget::close);
     window.show();

@@ -14,8 +14,8 @@ class CliArguments
 {
 public:
     // Fails with a message naming the unknown option or the option missing its value.
-    static std::optional<CliArguments> parse(const std::vector<std::string> &words, const std::set<std::string> &options,
-        const std::set<std::string> &switches, std::string &error);
+    static std::optional<CliArguments> parse(const std::vector<std::string> &words,
+        const std::set<std::string> &options, const std::set<std::string> &switches, std::string &error);
 
     std::optional<std::string> option(const std::string &name) const;
     bool has(const std::string &name) const { return m_switches.count(name) != 0; }

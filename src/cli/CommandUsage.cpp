@@ -15,7 +15,8 @@ struct Usage
 
 constexpr std::array Usages {
     Usage { "generate",
-        "gridwright-cli generate --words FILE [--shape N | --shape-file X.LAY] [--attempts N] [--shrink] [--quick]\n"
+        "gridwright-cli generate --words FILE [--shape N | --shape-file X.LAY] [--attempts N] [--shrink] "
+        "[--quick]\n"
         "                        [--seed S] --title T --category C --out COLL.ZP3 [--candidates all|K]" },
     Usage { "list", "gridwright-cli list COLL.ZP3" },
     Usage { "show", "gridwright-cli show COLL.ZP3 N" },
@@ -30,7 +31,8 @@ constexpr std::array Usages {
 #ifdef GW_HAVE_PRINT
     Usage { "print",
         "gridwright-cli print COLL.ZP3 N [--pdf OUT.pdf] [--png OUT.png [--dpi D]] [--answer-key]\n"
-        "                     [--partial-letters LETTERS] [--no-title] [--no-clues] [--no-words] [--no-bonus]\n"
+        "                     [--partial-letters LETTERS] [--no-title] [--no-clues] [--no-words] "
+        "[--no-bonus]\n"
         "                     [--skeleton | --boxes] [--layout N [--library ZPFPAGE.DAT]]" },
     Usage { "export",
         "gridwright-cli export COLL.ZP3 N (--wmf|--emf|--bmp|--jpg|--html|--web-puzzle|--ipuz|--puz) OUT\n"

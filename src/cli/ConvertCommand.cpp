@@ -1,10 +1,10 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandUsage.h"
+#include "cli/RunFolders.h"
 #include "layout/LayoutLibrary.h"
 #include "model/PuzzleTransfer.h"
 #include "model/Settings.h"
-#include "cli/RunFolders.h"
 #include "platform/Windows1252.h"
 
 #include <cstdio>

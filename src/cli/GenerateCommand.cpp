@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/RunFolders.h"
 #include "editor/CreateChecks.h"
 #include "generate/Generator.h"
 #include "generate/RandomSequence.h"
@@ -8,7 +9,6 @@
 #include "model/PuzzleRecord.h"
 #include "model/Settings.h"
 #include "model/WordText.h"
-#include "cli/RunFolders.h"
 #include "platform/RecordFile.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
@@ -37,7 +37,8 @@ Result<std::vector<model::WordAndClue>> readWordFile(const std::string &path)
     std::vector<model::WordAndClue> rows = model::wordFileRows(*bytes);
     if (rows.size() > static_cast<std::size_t>(model::MaxWords))
         return Failure { "Error",
-            "the word file " + path + " holds " + std::to_string(rows.size()) + " words; a puzzle takes at most 200" };
+            "the word file " + path + " holds " + std::to_string(rows.size())
+                + " words; a puzzle takes at most 200" };
     return rows;
 }
 
@@ -70,7 +71,8 @@ Result<std::vector<int>> chosenSlots(const CliArguments &arguments, const genera
     if (!slot || *slot < 1 || *slot > generate::BestFitSlots::Count)
         return Failure { "Error", "--candidates takes all or a slot from 1 to 4, not " + choice };
     if (slots.slots[*slot - 1].wordsPlaced <= 0)
-        return Failure { "Error", "candidate " + choice + " is empty: the run made fewer attempts than that" };
+        return Failure { "Error",
+            "candidate " + choice + " is empty: the run made fewer attempts than that" };
     chosen.push_back(static_cast<int>(*slot));
     return chosen;
 }

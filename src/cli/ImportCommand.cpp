@@ -1,10 +1,10 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandUsage.h"
+#include "cli/RunFolders.h"
 #include "layout/LayoutLibrary.h"
 #include "model/CrosswordImport.h"
 #include "model/Settings.h"
-#include "cli/RunFolders.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
 
@@ -32,8 +32,8 @@ int runImport(const std::vector<std::string> &words)
         return reportError("the category must not be empty");
 
     const model::Settings settings = runSettings();
-    const layout::LayoutRecord pageLayout = layout::loadLayoutForPuzzle(
-        libraryFile(layout::LayoutLibraryFileName), settings.defaultPage);
+    const layout::LayoutRecord pageLayout
+        = layout::loadLayoutForPuzzle(libraryFile(layout::LayoutLibraryFileName), settings.defaultPage);
     int status = 0;
     for (const std::string &file : arguments->positional()) {
         const auto added = model::importCrosswordFile(file, *to, category, pageLayout);

@@ -1,7 +1,7 @@
 #include "cli/LayoutChoice.h"
 
-#include "layout/LayoutLibrary.h"
 #include "cli/RunFolders.h"
+#include "layout/LayoutLibrary.h"
 
 #include <limits>
 

@@ -13,7 +13,8 @@ const ProgramFolders &runFolders()
 model::Settings runSettings()
 {
     std::error_code error;
-    return model::loadSettings(runFolders().settingsFile(), std::filesystem::current_path(error), runFolders().user);
+    return model::loadSettings(
+        runFolders().settingsFile(), std::filesystem::current_path(error), runFolders().user);
 }
 
 std::filesystem::path libraryFile(std::string_view name)

@@ -1,9 +1,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CommandUsage.h"
+#include "cli/RunFolders.h"
 #include "model/CollectionFailures.h"
 #include "model/CollectionFile.h"
-#include "cli/RunFolders.h"
 #include "platform/Text.h"
 #include "platform/Windows1252.h"
 #include "spell/ClueTokens.h"
@@ -76,7 +76,8 @@ int runSpell(const std::vector<std::string> &words)
             record.error().text + " (" + collection + ", record " + arguments->positional()[1] + ")");
 
     const auto language = spell::dictionaryLanguage(*type);
-    auto session = spell::SpellCheckSession::open(runFolders().data, runFolders().user, *type, language->userStem);
+    auto session
+        = spell::SpellCheckSession::open(runFolders().data, runFolders().user, *type, language->userStem);
     if (!session)
         return reportError(session.error().text + " (" + std::string(language->name) + ")");
     const int count = record->safeWordCount();

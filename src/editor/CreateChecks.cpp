@@ -76,8 +76,8 @@ std::optional<EntryProblem> checkWordsFit(const model::PuzzleRecord &record, con
         const int length = static_cast<int>(word.size());
         if (length > dimension) {
             EntryProblem found = problem(EntryField::WordRow,
-                "Word is greater than puzzle dimension size of " + std::to_string(dimension) + " characters in \""
-                    + word + "\".");
+                "Word is greater than puzzle dimension size of " + std::to_string(dimension)
+                    + " characters in \"" + word + "\".");
             found.entry = entry;
             return found;
         }

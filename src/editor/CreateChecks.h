@@ -16,8 +16,8 @@ struct EntryProblem
 {
     EntryField field;
     Failure failure;
-    int entry = 0;              // WordRow: the word entry, from 1
-    bool exclamation = false;   // sound the exclamation before the message
+    int entry = 0; // WordRow: the word entry, from 1
+    bool exclamation = false; // sound the exclamation before the message
 };
 
 std::optional<EntryProblem> checkTitleAndCategory(std::string_view title, std::string_view category);
@@ -35,6 +35,7 @@ int longestRun(const shapes::ShapeRecord &shape);
 
 // The first stored word longer than the larger shape side, or than the longest run of usable
 // cells; the length counts a phrase's inner blanks.
-std::optional<EntryProblem> checkWordsFit(const model::PuzzleRecord &record, const shapes::ShapeRecord &shape);
+std::optional<EntryProblem> checkWordsFit(
+    const model::PuzzleRecord &record, const shapes::ShapeRecord &shape);
 
 } // namespace gw::editor

@@ -1,6 +1,6 @@
 #include "export/EmfWriter.h"
 
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 
 #include <QString>
 #include <algorithm>

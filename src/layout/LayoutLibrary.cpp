@@ -30,7 +30,8 @@ std::string wholeNumber(double size)
 Failure layoutChangedElsewhere()
 {
     return { "Warning",
-        "This page layout was changed or deleted by another program after it was loaded, so nothing was written.  "
+        "This page layout was changed or deleted by another program after it was loaded, so nothing was "
+        "written.  "
         "The list has been reloaded." };
 }
 
@@ -90,7 +91,8 @@ Result<int> addLayout(const std::filesystem::path &library, const LayoutRecord &
     return addLibraryRecord(library, layout, Failures);
 }
 
-Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded)
+Status replaceLayout(
+    const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded)
 {
     return replaceLibraryRecord(library, record, layout, loaded, Failures);
 }

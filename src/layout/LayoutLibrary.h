@@ -42,7 +42,8 @@ Failure layoutChangedElsewhere();
 
 // Overwrites record `record`, which must still hold the layout read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
-Status replaceLayout(const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded);
+Status replaceLayout(
+    const std::filesystem::path &library, int record, const LayoutRecord &layout, RecordFingerprint loaded);
 
 // The designer's Save: over record `*replacing` as replaceLayout does, or appended.
 Status saveLayout(const std::filesystem::path &library, const LayoutRecord &layout,

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
-#include <cstdint>
 
 namespace gw::layout {
 
@@ -40,8 +40,8 @@ struct FontStyle
 struct LayoutFont
 {
     PString<30> face;
-    std::int16_t size;       // points
-    std::uint32_t colour;    // 0x00BBGGRR
+    std::int16_t size; // points
+    std::uint32_t colour; // 0x00BBGGRR
     FontStyle style;
 };
 
@@ -49,35 +49,35 @@ struct PixelRect
 {
     std::int32_t left;
     std::int32_t top;
-    std::int32_t right;      // one past the last pixel
-    std::int32_t bottom;     // one past the last pixel
+    std::int32_t right; // one past the last pixel
+    std::int32_t bottom; // one past the last pixel
 };
 
 struct LayoutObject
 {
-    std::int16_t kind;                  // ObjectKind, 1..13; untrusted when read
+    std::int16_t kind; // ObjectKind, 1..13; untrusted when read
     PString<15> name;
-    PixelRect rect;                     // layout pixels from the page's top-left corner
+    PixelRect rect; // layout pixels from the page's top-left corner
     LayoutFont textFont;
     LayoutFont numberFont;
     std::uint32_t blockColour;
     std::uint32_t lineColour;
-    std::uint8_t numberHorizontal;      // 1 = horizontal, 0 = vertical
-    std::int32_t lineWidth;             // 1..9
-    std::int16_t alignment;             // 1 left, 2 centre, 3 right
-    char text[1001];                    // zero-terminated, at most 1000 characters
-    std::uint8_t transparent;           // Puzzle: skeleton; Bitmap: tile
-    std::int16_t columns;               // 1..9
+    std::uint8_t numberHorizontal; // 1 = horizontal, 0 = vertical
+    std::int32_t lineWidth; // 1..9
+    std::int16_t alignment; // 1 left, 2 centre, 3 right
+    char text[1001]; // zero-terminated, at most 1000 characters
+    std::uint8_t transparent; // Puzzle: skeleton; Bitmap: tile
+    std::int16_t columns; // 1..9
     std::uint8_t splitColumns;
     std::uint8_t makeItFit;
     std::uint8_t fillInShape;
-    std::uint32_t fillColour;           // Puzzle: puzzle fill colour
+    std::uint32_t fillColour; // Puzzle: puzzle fill colour
     std::uint32_t borderColour;
     std::uint8_t useBorder;
-    std::int16_t borderWidth;           // 1..9
+    std::int16_t borderWidth; // 1..9
     PString<255> bitmapPath;
-    std::uint8_t bitmapHandle[4];       // meaningless in files
-    std::int16_t fittedFontSize;        // points, written by the renderers
+    std::uint8_t bitmapHandle[4]; // meaningless in files
+    std::int16_t fittedFontSize; // points, written by the renderers
     std::uint8_t reserved[28];
 
     // The text up to its zero byte, never past 1000 characters even when a file lacks the zero.
@@ -94,20 +94,23 @@ struct LayoutObject
 struct LayoutRecord
 {
     PString<20> name;
-    PString<20> paperName;              // Letter, Legal, A4, A5, B5, Executive, Custom
-    double pageWidth;                   // in the layout's unit, as oriented
+    PString<20> paperName; // Letter, Legal, A4, A5, B5, Executive, Custom
+    double pageWidth; // in the layout's unit, as oriented
     double pageHeight;
     std::int16_t pageWidthPixels;
     std::int16_t pageHeightPixels;
-    std::uint8_t unitInches;            // 1 = inches, 0 = centimeters
-    std::int16_t objectCount;           // 0..20; untrusted when read
-    std::uint8_t portrait;              // 1 = portrait, 0 = landscape
-    std::int16_t zoom;                  // 1 small, 2 medium, 3 large, 0 unknown
+    std::uint8_t unitInches; // 1 = inches, 0 = centimeters
+    std::int16_t objectCount; // 0..20; untrusted when read
+    std::uint8_t portrait; // 1 = portrait, 0 = landscape
+    std::int16_t zoom; // 1 small, 2 medium, 3 large, 0 unknown
     std::uint8_t reserved[20];
-    LayoutObject objects[MaxObjects];   // slots 1..objectCount in drawing order
+    LayoutObject objects[MaxObjects]; // slots 1..objectCount in drawing order
 
     // The object count clamped to 0..20, for walking the slots of a record read from a file.
-    int safeObjectCount() const { return objectCount < 0 ? 0 : (objectCount > MaxObjects ? MaxObjects : objectCount); }
+    int safeObjectCount() const
+    {
+        return objectCount < 0 ? 0 : (objectCount > MaxObjects ? MaxObjects : objectCount);
+    }
 };
 #pragma pack(pop)
 

@@ -17,8 +17,8 @@ constexpr std::size_t RecordSize = sizeof(PuzzleRecord);
 // A failed append is cut back by the record file; a failed overwrite puts the previous record
 // back, so that half a new record never stands in place of an old one.  A puzzle is overwritten
 // only while its record still holds the puzzle as it was loaded.
-Result<int> saveInto(RecordFile &file, const PuzzleRecord &record, bool isNew, int recordNumber,
-    RecordFingerprint loaded)
+Result<int> saveInto(
+    RecordFile &file, const PuzzleRecord &record, bool isNew, int recordNumber, RecordFingerprint loaded)
 {
     if (isNew) {
         const std::int64_t target = file.recordCount();
@@ -37,7 +37,8 @@ Result<int> saveInto(RecordFile &file, const PuzzleRecord &record, bool isNew, i
     return unableToSavePuzzle();
 }
 
-Failure openFailure(const std::filesystem::path &collection, LockOutcome outcome, const Failure &operationFailure)
+Failure openFailure(
+    const std::filesystem::path &collection, LockOutcome outcome, const Failure &operationFailure)
 {
     return outcome == LockOutcome::Busy ? fileBusy(collection) : operationFailure;
 }

@@ -35,7 +35,8 @@ bool CollectionLists::add(std::string_view category, std::string_view title, Rec
         = m_categoryIndexes.try_emplace(std::string(category), static_cast<int>(m_categories.size()));
     if (inserted)
         m_categories.emplace_back(category);
-    m_puzzles.push_back({ std::string(title), static_cast<int>(m_puzzles.size()), found->second, fingerprint });
+    m_puzzles.push_back(
+        { std::string(title), static_cast<int>(m_puzzles.size()), found->second, fingerprint });
     return true;
 }
 

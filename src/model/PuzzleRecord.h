@@ -18,8 +18,8 @@ constexpr int TitleCapacity = 35;
 constexpr int CategoryCapacity = 20;
 constexpr int BonusCapacity = 150;
 
-constexpr unsigned char BlankCell = 32;       // a square of the shape without a letter
-constexpr unsigned char OutsideCell = 0;      // a square that is not part of the shape
+constexpr unsigned char BlankCell = 32; // a square of the shape without a letter
+constexpr unsigned char OutsideCell = 0; // a square that is not part of the shape
 
 constexpr std::string_view CurrentVersion = "3.0b";
 
@@ -31,30 +31,36 @@ struct PuzzleRecord
     PString<5> version;
     PString<CategoryCapacity> category;
     PString<TitleCapacity> title;
-    std::int16_t width;                         // grid columns in use
-    std::int16_t height;                        // grid rows in use
-    std::uint8_t grid[shapes::GridCells];       // cell index i at grid[i - 1]; 0, blank or a letter
-    std::int16_t wordCount;                     // 0..200; untrusted when read
+    std::int16_t width; // grid columns in use
+    std::int16_t height; // grid rows in use
+    std::uint8_t grid[shapes::GridCells]; // cell index i at grid[i - 1]; 0, blank or a letter
+    std::int16_t wordCount; // 0..200; untrusted when read
     std::int16_t acrossCount;
     std::int16_t downCount;
     PString<WordCapacity> words[MaxWords];
     PString<ClueCapacity> clues[MaxWords];
-    std::uint16_t startCell[MaxWords];          // cell index of the first letter
-    std::uint16_t letterCount[MaxWords];        // squares taken: the word's characters but blanks
+    std::uint16_t startCell[MaxWords]; // cell index of the first letter
+    std::uint16_t letterCount[MaxWords]; // squares taken: the word's characters but blanks
     std::uint16_t clueNumber[MaxWords];
-    std::uint8_t direction[MaxWords];           // 1 = across, 0 = down
-    std::uint8_t placed[MaxWords];              // 1 = the word stands in the saved grid
-    std::uint8_t generated;                     // 1 once a grid was chosen and saved
-    layout::LayoutRecord layout;                // the page layout this puzzle prints with
+    std::uint8_t direction[MaxWords]; // 1 = across, 0 = down
+    std::uint8_t placed[MaxWords]; // 1 = the word stands in the saved grid
+    std::uint8_t generated; // 1 once a grid was chosen and saved
+    layout::LayoutRecord layout; // the page layout this puzzle prints with
     PString<BonusCapacity> bonusQuestion;
     std::uint8_t unused[30];
 
     // Counts and sizes clamped to the storage, for walking a record read from a file.
     int safeWordCount() const { return wordCount < 0 ? 0 : (wordCount > MaxWords ? MaxWords : wordCount); }
     int safeWidth() const { return width < 0 ? 0 : (width > shapes::GridSide ? shapes::GridSide : width); }
-    int safeHeight() const { return height < 0 ? 0 : (height > shapes::GridSide ? shapes::GridSide : height); }
+    int safeHeight() const
+    {
+        return height < 0 ? 0 : (height > shapes::GridSide ? shapes::GridSide : height);
+    }
     // Grid byte at cell index 1..2500; indexes outside read as outside the shape.
-    std::uint8_t cell(int index) const { return index >= 1 && index <= shapes::GridCells ? grid[index - 1] : OutsideCell; }
+    std::uint8_t cell(int index) const
+    {
+        return index >= 1 && index <= shapes::GridCells ? grid[index - 1] : OutsideCell;
+    }
 };
 #pragma pack(pop)
 

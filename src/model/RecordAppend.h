@@ -14,12 +14,11 @@ namespace gw::model {
 enum class AppendOutcome { Appended, CannotOpen, Busy, CannotRead, CannotWrite, TooMany };
 
 // Appends `count` records to a record file, opening it or creating it when missing; produce(i,
-// record) fills record i and tells whether it could.  The file stays locked throughout.  All or nothing: when one record cannot
-// be produced or written, the file is cut back to the records it held before, and a file this
-// call created is removed again.  The file must stay within maxRecords records.
-template <typename Record, typename Produce>
-AppendOutcome appendAll(const std::filesystem::path &target, std::size_t count, Produce produce,
-    std::int64_t maxRecords = std::numeric_limits<std::int32_t>::max())
+// record) fills record i and tells whether it could.  The file stays locked throughout.  All or nothing: when
+// one record cannot be produced or written, the file is cut back to the records it held before, and a file
+// this call created is removed again.  The file must stay within maxRecords records.
+template <typename Record, typename Produce> AppendOutcome appendAll(const std::filesystem::path &target,
+    std::size_t count, Produce produce, std::int64_t maxRecords = std::numeric_limits<std::int32_t>::max())
 {
     std::error_code error;
     // When it cannot be told, the file counts as existing: a file this call did not create is

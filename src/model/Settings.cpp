@@ -78,17 +78,19 @@ Settings readSettings(const IniFile &ini, const std::filesystem::path &startDire
         const auto fallback = [&] { return defaultOf(key, directory, collections); };
         // The stored value, or the default, given to read.
         const auto fromRaw = [&](const auto &read) { return stored ? read(*stored) : read(fallback()); };
-        std::visit(Overloaded {
-                       [&](std::string *field) { *field = textOf(key, stored, fallback); },
-                       [&](bool *field) {
-                           *field = fromRaw([](std::string_view raw) { return equalsIgnoringCase(raw, "YES"); });
-                       },
-                       // parseLeadingNumber saturates within the range of int.
-                       [&](int *field) { *field = static_cast<int>(fromRaw(parseLeadingNumber)); },
-                       [&](char *field) {
-                           *field = fromRaw([&](std::string_view raw) { return raw.empty() ? key.fallback : raw.front(); });
-                       },
-                   },
+        std::visit(
+            Overloaded {
+                [&](std::string *field) { *field = textOf(key, stored, fallback); },
+                [&](bool *field) {
+                    *field = fromRaw([](std::string_view raw) { return equalsIgnoringCase(raw, "YES"); });
+                },
+                // parseLeadingNumber saturates within the range of int.
+                [&](int *field) { *field = static_cast<int>(fromRaw(parseLeadingNumber)); },
+                [&](char *field) {
+                    *field = fromRaw(
+                        [&](std::string_view raw) { return raw.empty() ? key.fallback : raw.front(); });
+                },
+            },
             key.field(settings));
     }
     return settings;

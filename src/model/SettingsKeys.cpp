@@ -29,8 +29,7 @@ template <typename T, std::size_t N> Accessor<T> element(std::array<T, N> Settin
 }
 
 // The typed accessors make the field's type agree with the form.
-template <typename T>
-SettingsKey makeKey(
+template <typename T> SettingsKey makeKey(
     std::string section, std::string key, SettingsForm form, std::string defaultValue, Accessor<T> access)
 {
     SettingsKey made;

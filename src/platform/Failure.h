@@ -26,18 +26,15 @@ struct Notice
 };
 
 // A value or the Failure that prevented it.  The windows show the Failure unchanged.
-template <typename T>
-class [[nodiscard]] Result
+template <typename T> class [[nodiscard]] Result
 {
 public:
     Result(T value)
         : m_state(std::move(value))
-    {
-    }
+    { }
     Result(Failure failure)
         : m_state(std::move(failure))
-    {
-    }
+    { }
 
     explicit operator bool() const { return std::holds_alternative<T>(m_state); }
     bool hasValue() const { return std::holds_alternative<T>(m_state); }
@@ -71,6 +68,9 @@ struct Done
 // The result of an operation that yields nothing but may fail.
 using Status = Result<Done>;
 
-inline Status ok() { return Done {}; }
+inline Status ok()
+{
+    return Done {};
+}
 
 } // namespace gw

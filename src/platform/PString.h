@@ -13,8 +13,7 @@ namespace gw {
 // then Capacity single-byte characters.  Bytes after the length are kept as they are.
 // The length byte of a record read from a file is untrusted, so every read clamps it.
 #pragma pack(push, 1)
-template <std::size_t Capacity>
-struct PString
+template <std::size_t Capacity> struct PString
 {
     static_assert(Capacity <= 255);
     static constexpr std::size_t capacity = Capacity;

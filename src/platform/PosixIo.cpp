@@ -15,7 +15,9 @@ int openRegularFile(const std::filesystem::path &path, int flags)
     while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0)
         return -1;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
         return -1;

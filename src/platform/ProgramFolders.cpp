@@ -30,7 +30,8 @@ void copyWhole(const fs::path &from, const fs::path &to)
     std::error_code error;
     const fs::path partial = to.string() + ".part" + std::to_string(::getpid());
     if (fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error)) {
-        fs::permissions(partial, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+        fs::permissions(
+            partial, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
         if (!error)
             fs::rename(partial, to, error);
     }
@@ -56,8 +57,10 @@ ProgramFolders programFolders(
 {
     const fs::path shared = installedDataFolder(executableDirectory);
     if (executableDirectory.filename() == "bin" && isFile(shared / "ZPFLAY.DAT")) {
-        const fs::path user = xdgFolder(environment, "XDG_DATA_HOME", fs::path(".local") / "share", startDirectory);
-        return { true, shared, user, xdgFolder(environment, "XDG_CONFIG_HOME", ".config", startDirectory), user };
+        const fs::path user
+            = xdgFolder(environment, "XDG_DATA_HOME", fs::path(".local") / "share", startDirectory);
+        return { true, shared, user, xdgFolder(environment, "XDG_CONFIG_HOME", ".config", startDirectory),
+            user };
     }
     return { false, executableDirectory, executableDirectory, startDirectory, startDirectory };
 }
@@ -93,7 +96,8 @@ void moveUserLexicons(const ProgramFolders &folders)
     std::error_code error;
     for (const fs::directory_entry &entry : fs::directory_iterator(folders.data, error)) {
         const std::string name = entry.path().filename().string();
-        const bool userLexicon = (name.starts_with("Inc") || name.starts_with("Exc")) && name.ends_with(".tlx");
+        const bool userLexicon
+            = (name.starts_with("Inc") || name.starts_with("Exc")) && name.ends_with(".tlx");
         if (!userLexicon || !entry.is_regular_file(error) || fs::exists(folders.user / name, error))
             continue;
         copyWhole(entry.path(), folders.user / name);

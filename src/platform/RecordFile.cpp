@@ -16,15 +16,13 @@ RecordFile::RecordFile(int descriptor, std::size_t recordSize, std::filesystem::
     : m_descriptor(descriptor)
     , m_recordSize(recordSize)
     , m_path(std::move(path))
-{
-}
+{ }
 
 RecordFile::RecordFile(RecordFile &&other) noexcept
     : m_descriptor(std::exchange(other.m_descriptor, -1))
     , m_recordSize(other.m_recordSize)
     , m_path(std::move(other.m_path))
-{
-}
+{ }
 
 RecordFile &RecordFile::operator=(RecordFile &&other) noexcept
 {
@@ -44,7 +42,8 @@ RecordFile::~RecordFile()
         ::close(m_descriptor);
 }
 
-std::optional<RecordFile> RecordFile::openForReading(const std::filesystem::path &path, std::size_t recordSize)
+std::optional<RecordFile> RecordFile::openForReading(
+    const std::filesystem::path &path, std::size_t recordSize)
 {
     const int descriptor = openRegularFile(path, O_RDONLY);
     if (descriptor < 0)
@@ -90,7 +89,9 @@ std::optional<RecordFile> RecordFile::create(
 
 std::int64_t RecordFile::byteSize() const
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(m_descriptor, &info) != 0)
         return 0;
     return info.st_size;
@@ -128,7 +129,8 @@ bool RecordFile::write(std::int64_t record, const void *buffer)
 bool RecordFile::truncate(std::int64_t records)
 {
     return records >= 0 && records <= recordCount()
-        && ::ftruncate(m_descriptor, static_cast<off_t>(records * static_cast<std::int64_t>(m_recordSize))) == 0;
+        && ::ftruncate(m_descriptor, static_cast<off_t>(records * static_cast<std::int64_t>(m_recordSize)))
+        == 0;
 }
 
 bool RecordFile::remove(std::int64_t record)
@@ -138,7 +140,8 @@ bool RecordFile::remove(std::int64_t record)
         return false;
     ReplacementFile replacement(m_path);
     // Whole records in chunks of about a megabyte, the removed one skipped.
-    const std::int64_t perChunk = std::max<std::int64_t>(1, (1 << 20) / static_cast<std::int64_t>(m_recordSize));
+    const std::int64_t perChunk
+        = std::max<std::int64_t>(1, (1 << 20) / static_cast<std::int64_t>(m_recordSize));
     std::string chunk;
     for (std::int64_t first = 0; first < count; first += perChunk) {
         const std::int64_t last = std::min(count, first + perChunk);

@@ -25,7 +25,8 @@ public:
     RecordFile &operator=(RecordFile &&other) noexcept;
     ~RecordFile();
 
-    static std::optional<RecordFile> openForReading(const std::filesystem::path &path, std::size_t recordSize);
+    static std::optional<RecordFile> openForReading(
+        const std::filesystem::path &path, std::size_t recordSize);
     // The openers for writing tell through `outcome`, when given, whether the file could not be
     // opened or another writer held it for too long.
     // Opens for writing, creating the file empty when it is missing.

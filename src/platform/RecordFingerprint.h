@@ -20,8 +20,7 @@ inline RecordFingerprint fingerprintOf(const void *bytes, std::size_t size)
     return hash;
 }
 
-template <typename Record>
-RecordFingerprint fingerprintOf(const Record &record)
+template <typename Record> RecordFingerprint fingerprintOf(const Record &record)
 {
     return fingerprintOf(&record, sizeof record);
 }

@@ -24,8 +24,7 @@ struct LibraryFailures
     Failure changedElsewhere;
 };
 
-template <typename Record>
-Result<Record> readLibraryRecord(
+template <typename Record> Result<Record> readLibraryRecord(
     const std::filesystem::path &library, int record, const LibraryFailures &failures)
 {
     const auto file = RecordFile::openForReading(library, sizeof(Record));
@@ -43,16 +42,14 @@ inline Failure libraryOpenFailure(
 }
 
 // True when record `number` of the open library still holds what was read as `expected`.
-template <typename Record>
-bool holdsRecord(const RecordFile &file, int number, RecordFingerprint expected)
+template <typename Record> bool holdsRecord(const RecordFile &file, int number, RecordFingerprint expected)
 {
     Record stored;
     return file.read(number, &stored) && fingerprintOf(stored) == expected;
 }
 
 // Appends, creating the library when it is missing; gives the new record number.
-template <typename Record>
-Result<int> addLibraryRecord(
+template <typename Record> Result<int> addLibraryRecord(
     const std::filesystem::path &library, const Record &record, const LibraryFailures &failures)
 {
     LockOutcome outcome;
@@ -67,9 +64,8 @@ Result<int> addLibraryRecord(
 
 // Overwrites record `number`, which must still be the record read as `expected`.  A failed
 // write puts the old record back.
-template <typename Record>
-Status replaceLibraryRecord(const std::filesystem::path &library, int number, const Record &record,
-    RecordFingerprint expected, const LibraryFailures &failures)
+template <typename Record> Status replaceLibraryRecord(const std::filesystem::path &library, int number,
+    const Record &record, RecordFingerprint expected, const LibraryFailures &failures)
 {
     LockOutcome outcome;
     auto file = RecordFile::openExisting(library, sizeof(Record), &outcome);
@@ -86,9 +82,9 @@ Status replaceLibraryRecord(const std::filesystem::path &library, int number, co
 
 // A designer's Save: over record `replacing`, which must still be the record read as
 // `expected`, when it modifies one; appended otherwise.
-template <typename Record>
-Status saveLibraryRecord(const std::filesystem::path &library, const Record &record,
-    std::optional<int> replacing, RecordFingerprint expected, const LibraryFailures &failures)
+template <typename Record> Status saveLibraryRecord(const std::filesystem::path &library,
+    const Record &record, std::optional<int> replacing, RecordFingerprint expected,
+    const LibraryFailures &failures)
 {
     if (replacing)
         return replaceLibraryRecord(library, *replacing, record, expected, failures);
@@ -98,9 +94,8 @@ Status saveLibraryRecord(const std::filesystem::path &library, const Record &rec
 }
 
 // Deletes record `number`, which must still be the record read as `expected`.
-template <typename Record>
-Status deleteLibraryRecord(const std::filesystem::path &library, int number, RecordFingerprint expected,
-    const LibraryFailures &failures)
+template <typename Record> Status deleteLibraryRecord(const std::filesystem::path &library, int number,
+    RecordFingerprint expected, const LibraryFailures &failures)
 {
     LockOutcome outcome;
     auto file = RecordFile::openExisting(library, sizeof(Record), &outcome);

@@ -32,7 +32,8 @@ ReplacementFile::ReplacementFile(const std::filesystem::path &target)
     : m_target(followedLink(target))
 {
     // Beside the target, so that the rename stays within one file system.
-    std::string pattern = (m_target.parent_path() / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    std::string pattern
+        = (m_target.parent_path() / ("." + m_target.filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     m_descriptor = ::mkostemp(name.data(), O_CLOEXEC);
@@ -67,7 +68,9 @@ bool ReplacementFile::commit()
 {
     if (m_descriptor < 0 || m_spoilt || m_committed)
         return false;
-    struct stat old {};
+    struct stat old
+    {
+    };
     const mode_t mode = ::stat(m_target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     if (::fchmod(m_descriptor, mode) != 0 || ::fsync(m_descriptor) != 0)
         return false;

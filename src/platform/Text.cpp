@@ -20,7 +20,8 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (upperCaseByte(static_cast<unsigned char>(a[i])) != upperCaseByte(static_cast<unsigned char>(b[i])))
+        if (upperCaseByte(static_cast<unsigned char>(a[i]))
+            != upperCaseByte(static_cast<unsigned char>(b[i])))
             return false;
     }
     return true;

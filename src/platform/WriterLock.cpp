@@ -2,11 +2,11 @@
 
 #include "platform/PosixIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <algorithm>
 #include <thread>
 #include <unistd.h>
 
@@ -18,14 +18,17 @@ namespace {
 // file over the old one, and a lock on the old one guards nothing.
 bool stillNamedBy(int descriptor, const std::filesystem::path &path)
 {
-    struct stat open {}, named {};
+    struct stat open
+    {
+    }, named {};
     return ::fstat(descriptor, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev
         && open.st_ino == named.st_ino;
 }
 
 } // namespace
 
-LockedDescriptor openLockedForWriting(const std::filesystem::path &path, bool create, std::chrono::milliseconds wait)
+LockedDescriptor openLockedForWriting(
+    const std::filesystem::path &path, bool create, std::chrono::milliseconds wait)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     auto pause = std::chrono::milliseconds(1);

@@ -1,6 +1,6 @@
 #include "report/PageReplay.h"
 
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,6 +1,6 @@
 #include "report/PdfOutput.h"
 
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 #include "report/PageReplay.h"
 
 #include <QFile>

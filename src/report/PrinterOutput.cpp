@@ -1,6 +1,6 @@
 #include "report/PrinterOutput.h"
 
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 #include "report/PageReplay.h"
 #include "report/PdfOutput.h"
 

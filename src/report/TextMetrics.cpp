@@ -1,6 +1,6 @@
 #include "report/TextMetrics.h"
 
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 #include "report/FontSubstitutes.h"
 
 #include <QImage>

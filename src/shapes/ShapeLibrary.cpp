@@ -21,7 +21,8 @@ const LibraryFailures Failures { { "Disk Error", "Unable to read puzzle shape." 
 Failure shapeChangedElsewhere()
 {
     return { "Warning",
-        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was written.  "
+        "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was "
+        "written.  "
         "The list has been reloaded." };
 }
 
@@ -59,7 +60,8 @@ Result<int> addShape(const std::filesystem::path &library, const ShapeRecord &sh
     return addLibraryRecord(library, shape, Failures);
 }
 
-Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded)
+Status replaceShape(
+    const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded)
 {
     return replaceLibraryRecord(library, record, shape, loaded, Failures);
 }

@@ -35,7 +35,8 @@ Failure shapeChangedElsewhere();
 
 // Overwrites record `record`, which must still hold the shape read as `loaded` (see
 // RecordFingerprint.h); nothing is written otherwise.
-Status replaceShape(const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded);
+Status replaceShape(
+    const std::filesystem::path &library, int record, const ShapeRecord &shape, RecordFingerprint loaded);
 
 // The designer's Save: over record `*replacing` as replaceShape does, or appended.
 Status saveShape(const std::filesystem::path &library, const ShapeRecord &shape, std::optional<int> replacing,

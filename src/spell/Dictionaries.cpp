@@ -86,7 +86,6 @@ std::string_view thesaurusFile(int type)
     }
 }
 
-
 int settleThesaurusType(int stored, const std::array<bool, ThesaurusCount> &installed)
 {
     if (stored == ThesaurusChooseAtUse)

@@ -20,7 +20,8 @@ std::optional<SystemDictionaries> systemDictionariesOf(const fs::path &directory
     if (!isFile(named))
         return std::nullopt;
     const IniFile ini = IniFile::load(named);
-    return SystemDictionaries { ini.value("Lexicons", "Hunspell").value_or(""), ini.value("Lexicons", "MyThes").value_or("") };
+    return SystemDictionaries { ini.value("Lexicons", "Hunspell").value_or(""),
+        ini.value("Lexicons", "MyThes").value_or("") };
 }
 
 } // namespace
@@ -47,13 +48,15 @@ std::array<bool, DictionaryLanguageCount> installedDictionaries(const std::files
 {
     std::array<bool, DictionaryLanguageCount> installed {};
     for (const DictionaryLanguage &language : dictionaryLanguages())
-        installed[std::size_t(language.type - 1)] = programLexiconPresent(directory / language.compressedLexicon);
+        installed[std::size_t(language.type - 1)]
+            = programLexiconPresent(directory / language.compressedLexicon);
     return installed;
 }
 
 std::array<bool, ThesaurusCount> installedThesauri(const std::filesystem::path &directory)
 {
-    return { programLexiconPresent(directory / thesaurusFile(1)), programLexiconPresent(directory / thesaurusFile(2)) };
+    return { programLexiconPresent(directory / thesaurusFile(1)),
+        programLexiconPresent(directory / thesaurusFile(2)) };
 }
 
 } // namespace gw::spell

@@ -18,9 +18,8 @@ Failure missingDictionary()
 
 } // namespace
 
-Result<SpellCheckSession> SpellCheckSession::open(
-    const std::filesystem::path &directory, const std::filesystem::path &userDirectory, int dictionaryType,
-    std::string_view userStem)
+Result<SpellCheckSession> SpellCheckSession::open(const std::filesystem::path &directory,
+    const std::filesystem::path &userDirectory, int dictionaryType, std::string_view userStem)
 {
     const auto language = dictionaryLanguage(dictionaryType);
     if (!language)

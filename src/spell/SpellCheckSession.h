@@ -17,12 +17,11 @@ class SpellCheckSession
 {
 public:
     // Opens the session for dictionary type 1..8 with the main lexicons of directory and the
-    // user lexicons of userStem in userDirectory (skipped when their files do not exist).  Fails with "Error", "Could not find one of the
-    // dictionary files." when a main lexicon cannot be opened (or the type is not 1..8); what
-    // was opened is closed again.
-    static Result<SpellCheckSession> open(
-        const std::filesystem::path &directory, const std::filesystem::path &userDirectory, int dictionaryType,
-        std::string_view userStem);
+    // user lexicons of userStem in userDirectory (skipped when their files do not exist).  Fails with
+    // "Error", "Could not find one of the dictionary files." when a main lexicon cannot be opened (or the
+    // type is not 1..8); what was opened is closed again.
+    static Result<SpellCheckSession> open(const std::filesystem::path &directory,
+        const std::filesystem::path &userDirectory, int dictionaryType, std::string_view userStem);
 
     SpellCheckSession(SpellCheckSession &&other) noexcept;
     SpellCheckSession &operator=(SpellCheckSession &&other) noexcept;

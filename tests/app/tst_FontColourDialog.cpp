@@ -1,4 +1,4 @@
-#include "app/ChoiceDialogs.h"
+#include "ui/ChoiceDialogs.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QApplication>

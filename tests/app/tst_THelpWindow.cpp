@@ -1,4 +1,4 @@
-#include "app/THelpWindow.h"
+#include "ui/THelpWindow.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/InternationalTyping.h"
-#include "app/TIntlChars.h"
+#include "ui/InternationalTyping.h"
+#include "ui/TIntlChars.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QComboBox>

@@ -1,5 +1,3 @@
-#include "app/AppContext.h"
-#include "app/ChoiceDialogs.h"
 #include "app/MainWindowMenus.h"
 #include "app/ScreenSizeChoice.h"
 #include "app/TMainWin.h"
@@ -8,9 +6,11 @@
 #include "model/CollectionFile.h"
 #include "model/PreviousVersion.h"
 #include "model/Settings.h"
-#include "render/TMyReport.h"
-#include "uisupport/ScriptedChildren.h"
+#include "render/ui/TMyReport.h"
+#include "ui/AppContext.h"
+#include "ui/ChoiceDialogs.h"
 #include "uisupport/ListLines.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -752,7 +752,8 @@ void MainWindowTest::tipsGreetOnceAndCtrlHReachesBothItems()
         options->popup(h.window->mapToGlobal(QPoint(40, 40)));
         QVERIFY(QTest::qWaitForWindowExposed(options));
         QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
-        QTRY_COMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
+        QTRY_COMPARE(
+            h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
         QVERIFY(!options->isVisible());
     }
 }

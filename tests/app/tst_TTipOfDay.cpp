@@ -1,6 +1,6 @@
 #include "app/TTipOfDay.h"
 #include "app/TipTexts.h"
-#include "platform/QtText.h"
+#include "render/TextConversion.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "app/TAbout.h"
-#include "app/THelpWindow.h"
 #include "app/TManualNotice.h"
 #include "app/TOtherProducts.h"
 #include "app/TTipOfDay.h"
-#include "generate/TWordLetters.h"
-#include "layout/TClueHeaders.h"
-#include "shapes/TSelectShapes.h"
+#include "generate/ui/TWordLetters.h"
+#include "layout/ui/TClueHeaders.h"
+#include "shapes/ui/TSelectShapes.h"
+#include "ui/THelpWindow.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QApplication>

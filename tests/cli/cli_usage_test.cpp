@@ -17,7 +17,8 @@ TEST(CliUsage, VersionAndHelpAreOutputNotErrors)
     EXPECT_EQ(help.status, 0);
     for (const char *command : { "generate", "list", "show", "copy", "delete", "words", "convert", "import",
              "spell", "thesaurus", "layouts", "print", "export" })
-        EXPECT_NE(help.out.find(std::string("  gridwright-cli ") + command + " "), std::string::npos) << command;
+        EXPECT_NE(help.out.find(std::string("  gridwright-cli ") + command + " "), std::string::npos)
+            << command;
 
     const Outcome list = runCli("list --help");
     EXPECT_EQ(list.status, 0);
@@ -30,10 +31,11 @@ TEST(CliUsage, VersionAndHelpAreOutputNotErrors)
 // Printing brings up Qt, which remarked on stderr that XDG_RUNTIME_DIR was not set.
 TEST(CliUsage, PrintAddsNothingToItsOwnOutput)
 {
-    const std::string pdf = (std::filesystem::temp_directory_path()
-        / ("gw-quiet-" + std::to_string(::getpid()) + ".pdf")).string();
-    const Outcome printed = gw::test::shell("env -u XDG_RUNTIME_DIR " GW_CLI_PATH " print " GW_SOURCE_DIR
-                                            "/data/SAMPLE.ZP3 0 --pdf " + pdf);
+    const std::string pdf
+        = (std::filesystem::temp_directory_path() / ("gw-quiet-" + std::to_string(::getpid()) + ".pdf"))
+              .string();
+    const Outcome printed = gw::test::shell(
+        "env -u XDG_RUNTIME_DIR " GW_CLI_PATH " print " GW_SOURCE_DIR "/data/SAMPLE.ZP3 0 --pdf " + pdf);
     std::filesystem::remove(pdf);
     EXPECT_EQ(printed.status, 0);
     EXPECT_EQ(printed.out, "");

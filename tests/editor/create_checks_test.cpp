@@ -52,7 +52,8 @@ TEST(CreateChecks, WordLongerThanShapeOrRunIsNamedWithItsEntry)
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->entry, 2);
     EXPECT_FALSE(problem->exclamation);
-    EXPECT_EQ(problem->failure.text, "Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOP\".");
+    EXPECT_EQ(problem->failure.text,
+        "Word is greater than puzzle dimension size of 15 characters in \"ABCDEFGHIJKLMNOP\".");
 
     auto shape = test::filledShape(15, 15);
     for (int row = 1; row <= 15; ++row)
@@ -65,7 +66,8 @@ TEST(CreateChecks, WordLongerThanShapeOrRunIsNamedWithItsEntry)
     EXPECT_TRUE(problem->exclamation);
     EXPECT_EQ(problem->entry, 2);
     EXPECT_EQ(problem->failure.text,
-        "The maximum word length as provided by the selected layout is 11.  The following word is greater than the "
+        "The maximum word length as provided by the selected layout is 11.  The following word is greater "
+        "than the "
         "maximum word length: \"ABCDEFGHIJKL\".  You will need to correct the word or change the layout.");
 
     // The stored length counts a phrase's inner blank.

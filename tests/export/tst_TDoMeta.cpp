@@ -1,5 +1,5 @@
-#include "export/QtPreviewExports.h"
-#include "export/TDoMeta.h"
+#include "export/ui/PreviewExports.h"
+#include "export/ui/TDoMeta.h"
 #include "render/SamplePage.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"

@@ -1,4 +1,4 @@
-#include "export/TMyHtml.h"
+#include "export/ui/TMyHtml.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QCheckBox>

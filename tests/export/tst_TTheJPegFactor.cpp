@@ -1,4 +1,4 @@
-#include "export/TTheJPegFactor.h"
+#include "export/ui/TTheJPegFactor.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QLineEdit>

@@ -189,7 +189,8 @@ TEST(BuildPuzzles, TellsTheObserverAboutEveryAttempt)
 {
     const auto record = makeRecord({ "ABC", "XYZ" }, 15, 15);
     RecordingObserver observer;
-    EXPECT_EQ(build(*record, test::filledShape(15, 15), { 2, false, false }, 5, &observer).outcome, (BuildOutcome { 2, false }));
+    EXPECT_EQ(build(*record, test::filledShape(15, 15), { 2, false, false }, 5, &observer).outcome,
+        (BuildOutcome { 2, false }));
     EXPECT_EQ(
         observer.log, "start 1, events, events, abort?, events, start 2, events, events, abort?, events, ");
     RecordingObserver alone;
@@ -229,7 +230,8 @@ TEST(BuildPuzzles, AbortDuringAttemptFiveKeepsTheBestOfFive)
 // short word inside a longer one, which would print a clue number inside another answer.
 TEST(BuildPuzzles, NeverLaysAWordOverOneRunningTheSameWay)
 {
-    for (const auto &words : std::vector<std::vector<std::string>> { { "CAT", "CAT" }, { "SCATTER", "CAT" } }) {
+    for (const auto &words :
+        std::vector<std::vector<std::string>> { { "CAT", "CAT" }, { "SCATTER", "CAT" } }) {
         const auto record = makeRecord(words, 15, 15);
         for (std::uint32_t seed = 1; seed <= 40; ++seed) {
             const Built built = build(*record, test::filledShape(15, 15), {}, seed);

@@ -1,4 +1,4 @@
-#include "generate/TAddAClue.h"
+#include "generate/ui/TAddAClue.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "generate/Generator.h"
-#include "generate/TBlowItUp.h"
-#include "generate/TCreatedPuzzle.h"
-#include "platform/QtText.h"
-#include "shapes/QtShapePicture.h"
+#include "generate/ui/TBlowItUp.h"
+#include "generate/ui/TCreatedPuzzle.h"
+#include "render/TextConversion.h"
+#include "shapes/ui/ShapePicture.h"
 #include "support/TestRecords.h"
-#include "uisupport/ScriptedChildren.h"
 #include "uisupport/ListLines.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "generate/TCreationAttempts.h"
+#include "generate/ui/TCreationAttempts.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QPushButton>

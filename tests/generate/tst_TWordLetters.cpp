@@ -1,4 +1,4 @@
-#include "generate/TWordLetters.h"
+#include "generate/ui/TWordLetters.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QCheckBox>

@@ -1,18 +1,18 @@
 // The small dialogs of the page layouts: the designer's object dialogs, which work on a copy of
 // one object, and the headings, bonus question and partial answer dialogs.
-#include "app/ChoiceDialogs.h"
 #include "layout/DefaultLayout.h"
-#include "layout/TBonusQuestion.h"
-#include "layout/TClueChange.h"
-#include "layout/TClueHeaders.h"
-#include "layout/TNumberClueFont.h"
-#include "layout/TObjectBorders.h"
-#include "layout/TObjectFill.h"
-#include "layout/TObjectProp.h"
-#include "layout/TObjectProp2.h"
-#include "layout/TPartialAnswerList.h"
-#include "layout/TSizeLocation.h"
-#include "layout/TTextInput.h"
+#include "layout/ui/TBonusQuestion.h"
+#include "layout/ui/TClueChange.h"
+#include "layout/ui/TClueHeaders.h"
+#include "layout/ui/TNumberClueFont.h"
+#include "layout/ui/TObjectBorders.h"
+#include "layout/ui/TObjectFill.h"
+#include "layout/ui/TObjectProp.h"
+#include "layout/ui/TObjectProp2.h"
+#include "layout/ui/TPartialAnswerList.h"
+#include "layout/ui/TSizeLocation.h"
+#include "layout/ui/TTextInput.h"
+#include "ui/ChoiceDialogs.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QCheckBox>
@@ -82,7 +82,7 @@ void showActive(QWidget &window)
 
 // OK refused the box's entry: the message under "Error", the focus back on the box, the dialog
 // open and not accepted.
-void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs, const char *boxName,
+void checkRefused(layout::ObjectDialog &window, const test::ScriptedDialogs &dialogs, const char *boxName,
     const QString &message)
 {
     QCOMPARE(dialogs.lastMessage(), "Error|" + message);
@@ -92,7 +92,7 @@ void checkRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &d
 }
 
 // OK refuses a width of 0 with its message, then accepts the width given.
-void checkWidthBelowOneRefused(layout::QtObjectDialog &window, const test::ScriptedDialogs &dialogs,
+void checkWidthBelowOneRefused(layout::ObjectDialog &window, const test::ScriptedDialogs &dialogs,
     const char *boxName, const char *width)
 {
     retype(window, boxName, "0");

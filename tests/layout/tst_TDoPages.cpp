@@ -2,8 +2,8 @@
 #include "layout/LayoutLibrary.h"
 #include "layout/LayoutUnits.h"
 #include "layout/LibraryWindowTesting.h"
-#include "layout/TDoPages.h"
-#include "platform/QtText.h"
+#include "layout/ui/TDoPages.h"
+#include "render/TextConversion.h"
 #include "uisupport/ScriptedChildren.h"
 
 #include <QAction>

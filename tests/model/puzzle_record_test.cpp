@@ -14,7 +14,11 @@ TEST(PuzzleRecord, FillFromWordListPacksNonEmptyRows)
     record->words[5].assign("LEFTOVER");
     const std::string longWord(40, 'W');
     const std::vector<WordRow> rows = {
-        { "  sun ", " star of the day " }, { "", "orphan clue" }, { "moon", "" }, { "   ", "x" }, { longWord, "long" },
+        { "  sun ", " star of the day " },
+        { "", "orphan clue" },
+        { "moon", "" },
+        { "   ", "x" },
+        { longWord, "long" },
     };
     fillFromWordList(*record, rows);
     EXPECT_EQ(int { record->wordCount }, 3);
@@ -51,7 +55,7 @@ TEST(PuzzleRecord, StampForSavingTakesFlagsUpToTheWordCount)
     EXPECT_EQ(record->placed[2], 0);
     EXPECT_EQ(record->placed[7], 0);
 
-    record->wordCount = 30000;   // an untrusted count must not run past the flags
+    record->wordCount = 30000; // an untrusted count must not run past the flags
     stampForSaving(*record, flags);
     EXPECT_EQ(record->placed[2], 1);
 }

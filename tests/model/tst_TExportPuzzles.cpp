@@ -1,6 +1,6 @@
 #include "model/Settings.h"
-#include "model/TExportPuzzles.h"
 #include "model/TransferWindowTest.h"
+#include "model/ui/TExportPuzzles.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "model/TExportWords.h"
 #include "model/TransferWindowTest.h"
+#include "model/ui/TExportWords.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #include "model/CollectionFile.h"
-#include "model/TImportPuzzles.h"
 #include "model/TransferWindowTest.h"
+#include "model/ui/TImportPuzzles.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "model/TImportWords.h"
 #include "model/TransferWindowTest.h"
+#include "model/ui/TImportWords.h"
 
 #include <QFile>
 #include <QLineEdit>

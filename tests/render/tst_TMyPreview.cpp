@@ -1,10 +1,10 @@
-#include "app/PageWindowBounds.h"
-#include "app/ProgramPrinter.h"
 #include "render/PdfReading.h"
-#include "render/QtPreviewPage.h"
 #include "render/SamplePage.h"
-#include "render/TMultiCopies.h"
-#include "render/TMyPreview.h"
+#include "render/ui/PreviewPage.h"
+#include "render/ui/TMultiCopies.h"
+#include "render/ui/TMyPreview.h"
+#include "ui/PageWindowBounds.h"
+#include "ui/ProgramPrinter.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
@@ -59,7 +59,7 @@ struct Preview
     QToolButton *button(const char *name) const { return window->findChild<QToolButton *>(name); }
     QLineEdit *zoomEdit() const { return window->findChild<QLineEdit *>("ZoomEdit"); }
     QScrollArea *area() const { return window->findChild<QScrollArea *>("PreviewArea"); }
-    QSize pageSize() const { return window->findChild<render::QtPreviewPage *>("PreviewPage")->size(); }
+    QSize pageSize() const { return window->findChild<render::PreviewPage *>("PreviewPage")->size(); }
 };
 
 } // namespace
@@ -326,7 +326,7 @@ void PreviewTest::opensShowingTheWholePage()
     QVERIFY(screen.contains(p.window->frameGeometry()));
     // A Letter page at 100 % is taller than the test screen, so the window takes its height.
     QCOMPARE(p.window->frameGeometry().height(), screen.height());
-    auto *page = p.window->findChild<render::QtPreviewPage *>("PreviewPage");
+    auto *page = p.window->findChild<render::PreviewPage *>("PreviewPage");
     const QWidget *view = p.area()->viewport();
     QVERIFY(view->rect().contains(QRect(page->mapTo(view, QPoint(0, 0)), page->size())));
     QVERIFY(p.window->zoom() < 100);

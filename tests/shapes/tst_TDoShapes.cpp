@@ -1,5 +1,5 @@
 #include "layout/LibraryWindowTesting.h"
-#include "shapes/TDoShapes.h"
+#include "shapes/ui/TDoShapes.h"
 
 #include <QDir>
 #include <QFile>

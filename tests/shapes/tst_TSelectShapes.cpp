@@ -1,9 +1,9 @@
 #include "layout/LibraryWindowTesting.h"
-#include "platform/QtText.h"
 #include "platform/Text.h"
-#include "shapes/QtShapePicture.h"
+#include "render/TextConversion.h"
 #include "shapes/ShapeLibrary.h"
-#include "shapes/TSelectShapes.h"
+#include "shapes/ui/ShapePicture.h"
+#include "shapes/ui/TSelectShapes.h"
 #include "uisupport/ListLines.h"
 #include "uisupport/ScriptedChildren.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
 #include "spell/SpellingSetup.h"
+#include "ui/AppContext.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QApplication>

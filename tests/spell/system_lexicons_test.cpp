@@ -13,7 +13,8 @@ namespace fs = std::filesystem;
 using namespace gw::spell;
 
 class SystemLexiconsTest : public gw::test::ScratchFolderTest
-{ };
+{
+};
 
 // The installed program has no lexicon files of its own: it reads the system's Hunspell
 // dictionaries where they are, and only the languages the system has are offered.
@@ -30,7 +31,8 @@ TEST_F(SystemLexiconsTest, AnInstalledProgramReadsTheSystemDictionariesInPlace)
     std::ofstream(program / "LEXICONS.INI") << "[Lexicons]\nHunspell=" << hunspell.string()
                                             << "\nMyThes=" << (dir() / "no-mythes").string() << "\n";
     EXPECT_EQ(installedDictionaries(program),
-        (std::array<bool, DictionaryLanguageCount> { true, false, false, false, false, false, false, false }));
+        (std::array<bool, DictionaryLanguageCount> {
+            true, false, false, false, false, false, false, false }));
     EXPECT_EQ(installedThesauri(program), (std::array<bool, ThesaurusCount> { false, false }));
     auto session = SpellCheckSession::open(program, dir(), 1, "Engl");
     ASSERT_TRUE(session);

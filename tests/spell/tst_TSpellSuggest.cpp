@@ -1,6 +1,6 @@
 #include "spell/SpellWindowSupport.h"
-#include "spell/TSpellSuggest.h"
 #include "spell/UserLexicon.h"
+#include "spell/ui/TSpellSuggest.h"
 #include "uisupport/WordListEditor.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "spell/SpellWindowSupport.h"
-#include "spell/TThesaurus.h"
 #include "spell/ThesaurusFile.h"
+#include "spell/ui/TThesaurus.h"
 #include "uisupport/ListLines.h"
 #include "uisupport/WordListEditor.h"
 

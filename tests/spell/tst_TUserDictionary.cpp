@@ -1,7 +1,7 @@
 #include "spell/SpellCheckSession.h"
 #include "spell/SpellWindowSupport.h"
-#include "spell/TUserDictionary.h"
 #include "spell/UserLexicon.h"
+#include "spell/ui/TUserDictionary.h"
 #include "uisupport/ListLines.h"
 
 #include <QLabel>
@@ -142,7 +142,8 @@ void TestTUserDictionary::excludedWordIsFlagged()
 {
     Maintenance m;
     const auto check = [&] {
-        auto session = spell::SpellCheckSession::open(m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
+        auto session = spell::SpellCheckSession::open(
+            m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
         return session && session->accepted("house");
     };
     QVERIFY(check());

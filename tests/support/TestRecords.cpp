@@ -5,7 +5,8 @@
 
 namespace gw::test {
 
-std::unique_ptr<model::PuzzleRecord> markedPuzzle(std::string_view category, std::string_view title, char fill)
+std::unique_ptr<model::PuzzleRecord> markedPuzzle(
+    std::string_view category, std::string_view title, char fill)
 {
     auto record = zeroedPuzzle();
     std::memset(record.get(), fill, sizeof *record);

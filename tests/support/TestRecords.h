@@ -12,7 +12,10 @@
 namespace gw::test {
 
 // Records are large: tests keep them on the heap.
-inline std::unique_ptr<model::PuzzleRecord> zeroedPuzzle() { return std::make_unique<model::PuzzleRecord>(); }
+inline std::unique_ptr<model::PuzzleRecord> zeroedPuzzle()
+{
+    return std::make_unique<model::PuzzleRecord>();
+}
 
 // The bytes of a record as a file holds them.
 template <typename Record> std::string bytesOf(const Record &record)
@@ -21,7 +24,8 @@ template <typename Record> std::string bytesOf(const Record &record)
 }
 
 // A puzzle filled with one byte throughout, so that byte comparisons tell records apart.
-std::unique_ptr<model::PuzzleRecord> markedPuzzle(std::string_view category, std::string_view title, char fill);
+std::unique_ptr<model::PuzzleRecord> markedPuzzle(
+    std::string_view category, std::string_view title, char fill);
 
 // A width x height shape with every cell usable, titled as given.
 shapes::ShapeRecord filledShape(int width, int height, const std::string &title = "Test");

@@ -1,9 +1,9 @@
 #include "uisupport/UiTestSupport.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QAbstractButton>
 #include <QTest>
 #include <QWidget>
 
@@ -18,8 +18,9 @@ ScriptedDialogs::ScriptedDialogs()
             m_answers.pop_front();
             return next;
         }
-        return request.buttons == app::Buttons::Ok || request.buttons == app::Buttons::OkCancel ? app::Answer::Ok
-                                                                                                : app::Answer::Yes;
+        return request.buttons == app::Buttons::Ok || request.buttons == app::Buttons::OkCancel
+            ? app::Answer::Ok
+            : app::Answer::Yes;
     });
     app::setFileDialogSeam([this](QWidget *, const app::FileRequest &request) -> std::optional<QString> {
         m_fileRequests.push_back(request);

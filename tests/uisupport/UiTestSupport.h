@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/Dialogs.h"
+#include "ui/AppContext.h"
+#include "ui/Dialogs.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/TWordList.h"
+#include "editor/ui/TWordList.h"
 #include "model/PuzzleRecord.h"
 #include "uisupport/UiTestSupport.h"
 
