@@ -1,6 +1,7 @@
 #include "app/TMainWin.h"
 #include "model/Settings.h"
 #include "spell/SpellWindowSupport.h"
+#include "uisupport/ScriptedChildren.h"
 
 #include <QAction>
 #include <QDialog>
