@@ -28,8 +28,8 @@ QComboBox *key(app::TIntlChars &window, int number)
 
 } // namespace
 
-// Stored codes preset the drop-downs, and a code outside 192..255 shows character 192.  Cancel closes without touching
-// the settings; Ok stores every key as "0" and the decimal code, an unusable stored code included.
+// Stored codes preset the drop-downs, and a code outside 192..255 shows character 192.  Cancel closes without
+// touching the settings; Ok stores every key as "0" and the decimal code, an unusable stored code included.
 void IntlCharsTest::presetsThenOkStoresFourCharacterCodes()
 {
     test::TestWorkspace workspace;

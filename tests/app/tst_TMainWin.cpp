@@ -9,8 +9,8 @@
 #include "model/PreviousVersion.h"
 #include "model/Settings.h"
 #include "render/TMyReport.h"
-#include "uisupport/ScriptedChildren.h"
 #include "uisupport/ListLines.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
 
 #include <QAction>
@@ -194,7 +194,8 @@ void MainWindowTest::listsFollowTheCoreOrder()
 {
     Harness h;
     h.start({ { "nature", "weather" }, { "World", "Capitals" }, { "nature", "Animals" },
-        { "nature", "ocean" }, { "nature", "Weather" }, { "Birds", "Owls" } }).show();
+                { "nature", "ocean" }, { "nature", "Weather" }, { "Birds", "Owls" } })
+        .show();
     QVERIFY(QTest::qWaitForWindowExposed(h.window.get()));
     test::saveScreenshot(h.window.get(), "TMainWin");
     QCOMPARE(listLines(h.categories()), QStringList({ "Birds", "nature", "World" }));
@@ -641,7 +642,8 @@ void MainWindowTest::tipsGreetOnceAndCtrlHReachesBothItems()
         options->popup(h.window->mapToGlobal(QPoint(40, 40)));
         QVERIFY(QTest::qWaitForWindowExposed(options));
         QTest::keyClick(options, Qt::Key_H, Qt::ControlModifier);
-        QTRY_COMPARE(h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
+        QTRY_COMPARE(
+            h.children.opened, QStringList({ "gw::shapes::TSelectShapes", "gw::layout::TClueHeaders" }));
         QVERIFY(!options->isVisible());
     }
 }
@@ -834,7 +836,8 @@ void MainWindowTest::everyMenuItemDoesItsJob()
     if (!h.window->isVisible())
         done << "closed";
     effect.replace("{start}", startDirectory);
-    QVERIFY2(effect.isEmpty() ? !done.isEmpty() : done.contains(effect), qPrintable("did: " + done.join("; ")));
+    QVERIFY2(
+        effect.isEmpty() ? !done.isEmpty() : done.contains(effect), qPrintable("did: " + done.join("; ")));
 }
 
 QTEST_MAIN(MainWindowTest)
