@@ -14,7 +14,6 @@ class HelpWindowTest : public QObject
 
 private Q_SLOTS:
     void opensAtTheAnchor();
-    void missingHelpFileIsReported();
 };
 
 // Contents open at the top, each keyword the windows use further down the page: a keyword
@@ -37,16 +36,6 @@ void HelpWindowTest::opensAtTheAnchor()
         QVERIFY2(previous < 0 ? scrolled == 0 : scrolled > previous, anchor);
         previous = scrolled;
     }
-}
-
-// Without GRIDW.HLP the window says so instead of showing an empty page.
-void HelpWindowTest::missingHelpFileIsReported()
-{
-    test::TestWorkspace workspace;
-    app::THelpWindow help(workspace.context(), app::HelpContents, nullptr);
-    QVERIFY(!help.loaded());
-    QCOMPARE(QString::fromStdString(help.loaded().error().caption + "|" + help.loaded().error().text),
-        QString("Error|The help file could not be located.  Please make sure the help file was installed."));
 }
 
 QTEST_MAIN(HelpWindowTest)

