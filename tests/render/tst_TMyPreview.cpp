@@ -3,7 +3,6 @@
 #include "render/PdfReading.h"
 #include "render/QtPreviewPage.h"
 #include "render/SamplePage.h"
-#include "render/TMultiCopies.h"
 #include "render/TMyPreview.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
