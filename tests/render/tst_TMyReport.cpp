@@ -282,7 +282,6 @@ void ReportsTest::printerSetupKeepsOnlyAnAcceptedChoice()
     r.find<QAction>("MenuPrinterSetup")->trigger();
     QCOMPARE(seen, QStringList({ before, before }));
     QCOMPARE(r.context().printer.pdfFile, r.workspace.path("after.pdf"));
-
 }
 
 QTEST_MAIN(ReportsTest)
