@@ -82,47 +82,36 @@ TEST_F(PrintCommand, EveryWordOfEveryClueInOrder)
     }
 }
 
-// The answer key prints every letter of every row; partial letters print only the chosen ones.
-TEST_F(PrintCommand, AnswerKeyAndPartialLetters)
+// The answer key prints every letter of every row; the puzzle printed by default none.
+TEST_F(PrintCommand, AnswerKeyAndBlankPuzzle)
 {
-    // Each row's letters as the PDF reads them, one blank apart: all, or only A and E.
+    // Each row's letters as the PDF reads them, one blank apart.
     const auto puzzle = samplePuzzle(0);
     std::vector<std::string> rows;
-    std::vector<std::string> vowels;
     for (int r = 1; r <= puzzle->height; ++r) {
         std::string all;
-        std::string chosen;
         for (int c = 1; c <= puzzle->width; ++c) {
             const char letter = static_cast<char>(puzzle->grid[(r - 1) * 50 + c - 1]);
             if (letter != 0 && letter != ' ')
                 all += std::string(" ") + letter;
-            if (letter == 'A' || letter == 'E')
-                chosen += std::string(" ") + letter;
         }
         rows.push_back(all.erase(0, 1));
-        if (!chosen.empty())
-            vowels.push_back(chosen.erase(0, 1));
     }
 
     ASSERT_EQ(cli(Sample.string() + " 0 --answer-key --pdf " + path("key.pdf")).status, 0);
     const std::string key = pdfText("key.pdf");
     if (key.empty())
         GTEST_SKIP() << "poppler-utils are not installed";
-    auto drawn = lines(key);
+    const auto drawn = lines(key);
     auto at = drawn.begin();
     for (const std::string &row : rows) {
         at = std::find(at, drawn.end(), row);
         ASSERT_NE(at, drawn.end()) << row;
     }
 
-    ASSERT_EQ(cli(Sample.string() + " 0 --partial-letters ae --pdf " + path("ae.pdf")).status, 0);
-    drawn = lines(pdfText("ae.pdf"));
-    at = drawn.begin();
-    for (const std::string &row : vowels) {
-        at = std::find(at, drawn.end(), row);
-        ASSERT_NE(at, drawn.end()) << row;
-    }
-    EXPECT_EQ(std::find(drawn.begin(), drawn.end(), rows[0]), drawn.end());
+    ASSERT_EQ(cli(Sample.string() + " 0 --pdf " + path("blank.pdf")).status, 0);
+    const auto blank = lines(pdfText("blank.pdf"));
+    EXPECT_EQ(std::find(blank.begin(), blank.end(), rows[0]), blank.end());
 }
 
 // The settings file of the current directory gives the options; switches override them.
@@ -203,21 +192,6 @@ TEST_F(LayoutsCommand, ListsTheLibraryAsTheChooser)
     const Outcome moved = command("layouts --library " + Library.string());
     EXPECT_NE(moved.out.find("3\tWord List (Letter)  <<DEFAULT>>\n"), std::string::npos) << moved.out;
     EXPECT_NE(moved.out.find("0\tClassic Letter (Letter)\n"), std::string::npos) << moved.out;
-}
-
-// "--layout 5" prints the portrait sample puzzle on the landscape Letter layout instead.
-TEST_F(LayoutsCommand, PrintsWithALibraryLayout)
-{
-    const Outcome own = cli(Sample.string() + " 0 --png " + path("own.png") + " --dpi 20");
-    ASSERT_EQ(own.status, 0) << own.out;
-    const QImage portrait(QString::fromStdString(path("own.png")));
-    EXPECT_LT(portrait.width(), portrait.height());
-
-    const Outcome landscape = cli(Sample.string() + " 0 --png " + path("wide.png") + " --dpi 20 --layout 5 "
-        + "--library " + Library.string());
-    ASSERT_EQ(landscape.status, 0) << landscape.out;
-    const QImage wide(QString::fromStdString(path("wide.png")));
-    EXPECT_GT(wide.width(), wide.height());
 }
 
 int darkPixels(const QImage &page)
