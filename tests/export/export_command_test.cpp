@@ -1,8 +1,8 @@
 #include "export/ExportTestSupport.h"
 
 #include <QImage>
-#include <tuple>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 

@@ -141,7 +141,8 @@ TEST_F(MetafileExport, LetterPageGivesItsPixelsPhysicalSizeAndComment)
     const std::string emf = readFileBytes(dir() / "a.emf", ExportedBytes).value();
     ASSERT_GE(emf.size(), 108u);
     // Frame and device size.
-    const std::pair<std::size_t, std::size_t> header[] = { { 32, 25908 }, { 36, 33528 }, { 72, 816 }, { 76, 1056 } };
+    const std::pair<std::size_t, std::size_t> header[]
+        = { { 32, 25908 }, { 36, 33528 }, { 72, 816 }, { 76, 1056 } };
     for (const auto &[at, value] : header)
         EXPECT_EQ(read32(emf, at), value) << "at " << at;
     EXPECT_EQ(emfTypes(emf).back(), 14u);

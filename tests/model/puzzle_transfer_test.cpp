@@ -1,5 +1,4 @@
 #include "model/CollectionFailures.h"
-#include "model/CollectionLists.h"
 #include "model/PreviousVersion.h"
 #include "model/PuzzleTransfer.h"
 #include "platform/RecordFile.h"

@@ -34,9 +34,11 @@ protected:
 TEST_F(SettingsTest, ValueFormsReadYesNoNumbersCharactersAndCutTexts)
 {
     const Settings settings = loadFrom("[Misc]\nBackground Bitmap=yes\nShow Tips=1\nWindow Size=  0800xyz\n"
-                                       "Last Import Word File=" + std::string(200, 'w') + "\n"
-                                       "[Create Options]\nLast Shape=abc\nImport Option=$1F\n"
-                                       "Export Option=-2\nSep Char=\n");
+                                       "Last Import Word File="
+        + std::string(200, 'w')
+        + "\n"
+          "[Create Options]\nLast Shape=abc\nImport Option=$1F\n"
+          "Export Option=-2\nSep Char=\n");
     EXPECT_TRUE(settings.backgroundBitmap);
     EXPECT_FALSE(settings.showTips);
     EXPECT_EQ(settings.windowSize, 800);

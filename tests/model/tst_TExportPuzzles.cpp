@@ -69,9 +69,11 @@ void ExportPuzzlesTest::failuresAreReported_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("message");
-    QTest::newRow("cannot be created") << "start/no/such.ZP3" << "Error|Unable to export puzzles.";
+    QTest::newRow("cannot be created") << "start/no/such.ZP3"
+                                       << "Error|Unable to export puzzles.";
     QTest::newRow("the open collection")
-        << "start/../start/SAMPLE.ZP3" << "Error|Export File cannot be the same as the currently open file.";
+        << "start/../start/SAMPLE.ZP3"
+        << "Error|Export File cannot be the same as the currently open file.";
 }
 
 void ExportPuzzlesTest::failuresAreReported()
