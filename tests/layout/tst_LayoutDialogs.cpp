@@ -116,25 +116,13 @@ std::unique_ptr<model::PuzzleRecord> threeWords()
 
 } // namespace
 
-class LayoutDialogsTest : public QObject
+class LayoutDialogsTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
-    std::optional<test::TestWorkspace> m_workspace;
-    std::optional<test::ScriptedDialogs> m_dialogs;
-    app::AppContext &context() { return m_workspace->context(); }
-
 private Q_SLOTS:
-    void init()
-    {
-        m_workspace.emplace();
-        m_dialogs.emplace();
-    }
-    void cleanup()
-    {
-        m_dialogs.reset();
-        m_workspace.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void sizeLocationRefusesEachBoxWithItsMessage_data()
     {
@@ -158,7 +146,7 @@ private Q_SLOTS:
         test::showActive(*window);
         retype(*window, boxName.toLatin1().constData(), typed);
         test::clickButton(*window, "OkButton");
-        checkRefused(*window, *m_dialogs, boxName.toLatin1().constData(), message);
+        checkRefused(*window, *dialogs, boxName.toLatin1().constData(), message);
         QCOMPARE(int(window->object().rect.left), 48);
     }
 
@@ -169,14 +157,14 @@ private Q_SLOTS:
         window->show();
         test::saveScreenshot(window.get(), "TSizeLocation");
         retype(*window, "LeftBox", "8.5");
-        m_dialogs->answer(app::Answer::Yes);
+        dialogs->answer(app::Answer::Yes);
         test::clickButton(*window, "OkButton");
-        QCOMPARE(m_dialogs->lastMessage(),
+        QCOMPARE(dialogs->lastMessage(),
             QString("Warning|The location you have specified will place the object off the page.  "
                     "Do you wish abort your changes?"));
         QVERIFY(!window->ok());
         QVERIFY(window->isVisible());
-        m_dialogs->answer(app::Answer::No);
+        dialogs->answer(app::Answer::No);
         test::clickButton(*window, "OkButton");
         QVERIFY(window->ok());
         QCOMPARE(int(window->object().rect.left), 408);
@@ -194,7 +182,7 @@ private Q_SLOTS:
         test::saveScreenshot(&window, "TObjectProp");
         retype(window, "ColumnsBox", "a");
         test::clickButton(window, "OkButton");
-        checkRefused(window, *m_dialogs, "ColumnsBox", "Invalid columns entered.");
+        checkRefused(window, *dialogs, "ColumnsBox", "Invalid columns entered.");
 
         retype(window, "ColumnsBox", "3");
         toggle(window, "TransparentCheck");
@@ -229,7 +217,7 @@ private Q_SLOTS:
         choices.colour = QColor(0x12, 0x34, 0x56);
         test::clickButton(window, "FillColourButton");
 
-        checkWidthBelowOneRefused(window, *m_dialogs, "LineWidthBox", "3");
+        checkWidthBelowOneRefused(window, *dialogs, "LineWidthBox", "3");
         QCOMPARE(int(window.object().transparent), 0);
         QCOMPARE(int(window.object().lineWidth), 3);
         QCOMPARE(quint32(window.object().lineColour), quint32(0xFF0000));
@@ -253,16 +241,16 @@ private Q_SLOTS:
         toggle(window, "UseBorderCheck");
         choices.colour = QColor(0, 128, 0);
         test::clickButton(window, "BorderColourButton");
-        checkWidthBelowOneRefused(window, *m_dialogs, "WidthBox", "5");
+        checkWidthBelowOneRefused(window, *dialogs, "WidthBox", "5");
         QCOMPARE(int(window.object().useBorder), 1);
         QCOMPARE(int(window.object().borderWidth), 5);
         QCOMPARE(quint32(window.object().borderColour), quint32(0x008000));
 
-        m_dialogs->clear();
+        dialogs->clear();
         layout::TObjectBorders off(context(), rectangle, nullptr);
         box(off, "WidthBox")->setText("0");
         test::clickButton(off, "OkButton");
-        QVERIFY(m_dialogs->messages().empty());
+        QVERIFY(dialogs->messages().empty());
         QVERIFY(off.ok());
         QCOMPARE(int(off.object().borderWidth), 2);
 

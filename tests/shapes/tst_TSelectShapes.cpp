@@ -56,25 +56,26 @@ int saveUnchanged(QDialog &designer)
 
 } // namespace
 
-class TSelectShapesTest : public QObject
+class TSelectShapesTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
     // The chooser lists the library as the core lists it and selects the first entry.
     void listsTheLibraryAndSelectsTheFirst()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         chooser.show();
-        const auto expected = shapes::listShapes(context.shapeLibrary());
+        const auto expected = shapes::listShapes(context().shapeLibrary());
         QVERIFY(expected.hasValue());
         QStringList lines;
         for (const shapes::ShapeListEntry &entry : *expected)
             lines << toQString(entry.text);
         QCOMPARE(test::listLines(list(chooser)), lines);
-        QCOMPARE(test::recordBytes(*context.currentShape), libraryRecord(context, (*expected)[0].record));
+        QCOMPARE(test::recordBytes(*context().currentShape), libraryRecord(context(), (*expected)[0].record));
         test::saveScreenshot(&chooser, QStringLiteral("select_shapes"));
     }
 
@@ -93,9 +94,7 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, keys);
         QFETCH(int, row);
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         chooser.show();
         for (const int key : keys)
             QTest::keyClick(list(chooser), Qt::Key(key));
@@ -103,10 +102,10 @@ private Q_SLOTS:
             row += list(chooser)->count();
         QCOMPARE(list(chooser)->currentRow(), row);
         const int record = chooser.selectedRecord();
-        QCOMPARE(test::recordBytes(*context.currentShape), libraryRecord(context, record));
-        QCOMPARE(preview(chooser), shapes::drawShapePicture(*context.currentShape, QSize(240, 240)));
+        QCOMPARE(test::recordBytes(*context().currentShape), libraryRecord(context(), record));
+        QCOMPARE(preview(chooser), shapes::drawShapePicture(*context().currentShape, QSize(240, 240)));
 
-        const QByteArray before = libraryBytes(context);
+        const QByteArray before = libraryBytes(context());
         QByteArray opened;
         test::ScriptedChildren children;
         children.onChild = [&](QDialog &designer) {
@@ -114,120 +113,107 @@ private Q_SLOTS:
             return saveUnchanged(designer);
         };
         test::clickButton(chooser, "Modify");
-        QCOMPARE(opened, libraryRecord(context, record));
-        QCOMPARE(libraryBytes(context), before);
+        QCOMPARE(opened, libraryRecord(context(), record));
+        QCOMPARE(libraryBytes(context()), before);
         QCOMPARE(chooser.selectedRecord(), record);
     }
 
     // Delete asks with the whole entry; No keeps the library, Yes closes the gap.
     void deleteAsksAndShiftsTheLibrary()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        test::ScriptedDialogs dialogs;
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         chooser.show();
-        const QByteArray before = libraryBytes(context);
+        const QByteArray before = libraryBytes(context());
         clickRow(chooser, 2);
         const int record = chooser.selectedRecord();
         const QString entry = list(chooser)->item(2)->text();
 
-        dialogs.answer(app::Answer::No);
+        dialogs->answer(app::Answer::No);
         test::clickButton(chooser, "Delete");
-        QCOMPARE(dialogs.lastMessage(), "Delete?|Are you sure you want to delete \"" + entry + "\"?");
-        QCOMPARE(libraryBytes(context), before);
+        QCOMPARE(dialogs->lastMessage(), "Delete?|Are you sure you want to delete \"" + entry + "\"?");
+        QCOMPARE(libraryBytes(context()), before);
 
-        dialogs.answer(app::Answer::Yes);
+        dialogs->answer(app::Answer::Yes);
         test::clickButton(chooser, "Delete");
-        QCOMPARE(libraryBytes(context), QByteArray(before).remove(record * ShapeSize, ShapeSize));
+        QCOMPARE(libraryBytes(context()), QByteArray(before).remove(record * ShapeSize, ShapeSize));
         QCOMPARE(list(chooser)->count(), int(before.size() / ShapeSize) - 1);
         QCOMPARE(list(chooser)->currentRow(), 2);
-        QCOMPARE(test::recordBytes(*context.currentShape), libraryRecord(context, chooser.selectedRecord()));
+        QCOMPARE(test::recordBytes(*context().currentShape), libraryRecord(context(), chooser.selectedRecord()));
     }
 
     // With no library the chooser warns, shows nothing and refuses to export.
     void missingLibraryWarnsAndExportRefuses()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        QVERIFY(QFile::remove(QString::fromStdString(context.shapeLibrary().string())));
-        test::ScriptedDialogs dialogs;
-        shapes::TSelectShapes chooser(context);
+        QVERIFY(QFile::remove(QString::fromStdString(context().shapeLibrary().string())));
+        shapes::TSelectShapes chooser(context());
         chooser.show();
-        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Warning|No saved shape information could be found."));
+        QCOMPARE(dialogs->lastMessage(), QStringLiteral("Warning|No saved shape information could be found."));
         QCOMPARE(list(chooser)->count(), 0);
         test::clickButton(chooser, "Export");
-        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Error|No shape selected."));
-        QVERIFY(dialogs.fileRequests().empty());
+        QCOMPARE(dialogs->lastMessage(), QStringLiteral("Error|No shape selected."));
+        QVERIFY(dialogs->fileRequests().empty());
     }
 
     // Export writes the selected shape and says so; the file imports back as a new last record,
     // selected; a cut one is refused.
     void exportAndImportRoundTrip()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        test::ScriptedDialogs dialogs;
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         chooser.show();
         clickRow(chooser, 1);
-        const QByteArray shape = libraryRecord(context, chooser.selectedRecord());
-        const QString exported = workspace.path(QStringLiteral("start/star.LAY"));
-        dialogs.chooseFile(exported);
+        const QByteArray shape = libraryRecord(context(), chooser.selectedRecord());
+        const QString exported = workspace->path(QStringLiteral("start/star.LAY"));
+        dialogs->chooseFile(exported);
         test::clickButton(chooser, "Export");
-        QCOMPARE(dialogs.lastMessage(), QStringLiteral("OK|Puzzle Shape Exported!"));
+        QCOMPARE(dialogs->lastMessage(), QStringLiteral("OK|Puzzle Shape Exported!"));
 
         const int count = list(chooser)->count();
-        dialogs.chooseFile(exported);
+        dialogs->chooseFile(exported);
         test::clickButton(chooser, "Import");
         QCOMPARE(chooser.selectedRecord(), count);
-        QCOMPARE(test::recordBytes(*context.currentShape), shape);
+        QCOMPARE(test::recordBytes(*context().currentShape), shape);
 
         // A short file is refused with the reader's message and adds nothing.
-        const QByteArray before = libraryBytes(context);
+        const QByteArray before = libraryBytes(context());
         QVERIFY(QFile::resize(exported, 6 + ShapeSize - 1));
-        dialogs.chooseFile(exported);
+        dialogs->chooseFile(exported);
         test::clickButton(chooser, "Import");
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(dialogs->lastMessage(),
             QStringLiteral("Error|Puzzle shape file is corrupt or incompatible.  Import aborted."));
-        QCOMPARE(libraryBytes(context), before);
+        QCOMPARE(libraryBytes(context()), before);
     }
 
     // New and Copy append and select the new record; Copy names it by the copy-name rule.
     void newAndCopyAppendAndSelect()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         test::ScriptedChildren children;
         children.onChild = saveUnchanged;
         chooser.show();
         const int count = list(chooser)->count();
         test::clickButton(chooser, "New");
         QCOMPARE(chooser.selectedRecord(), count);
-        QCOMPARE(libraryRecord(context, count), test::recordBytes(shapes::newShape()));
+        QCOMPARE(libraryRecord(context(), count), test::recordBytes(shapes::newShape()));
 
         clickRow(chooser, 0);
-        const std::string title = context.currentShape->title.str();
+        const std::string title = context().currentShape->title.str();
         test::clickButton(chooser, "Copy");
         QCOMPARE(chooser.selectedRecord(), count + 1);
-        QCOMPARE(context.currentShape->title.str(), copyName(title, 50));
+        QCOMPARE(context().currentShape->title.str(), copyName(title, 50));
     }
 
     // A cancelled copy leaves the current shape named as its library entry.
     void cancelledCopyKeepsTheName()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        shapes::TSelectShapes chooser(context);
+        shapes::TSelectShapes chooser(context());
         test::ScriptedChildren children; // every designer is left unsaved
         chooser.show();
-        const QByteArray before = libraryBytes(context);
-        const QByteArray selected = test::recordBytes(*context.currentShape);
+        const QByteArray before = libraryBytes(context());
+        const QByteArray selected = test::recordBytes(*context().currentShape);
         test::clickButton(chooser, "Copy");
         test::clickButton(chooser, "New");
-        QCOMPARE(test::recordBytes(*context.currentShape), selected);
-        QCOMPARE(libraryBytes(context), before);
+        QCOMPARE(test::recordBytes(*context().currentShape), selected);
+        QCOMPARE(libraryBytes(context()), before);
     }
 
 };
