@@ -72,28 +72,6 @@ QMenu *objectMenu(QWidget &designer)
     return designer.findChild<QMenu *>(QStringLiteral("ObjectMenu"));
 }
 
-app::AppContext &atSmallZoom(app::AppContext &context)
-{
-    context.settings.zoom = 1;
-    return context;
-}
-
-// A fresh workspace at the small zoom, where the Letter page is 48 pixels an inch, and a
-// designer shown on it.
-struct SmallDesigner
-{
-    explicit SmallDesigner(PageDesignerMode mode = PageDesignerMode::New, const LayoutRecord &layout = {})
-        : context(atSmallZoom(workspace.context()))
-        , designer(context, mode, 0, layout)
-    {
-        test::showActive(designer);
-    }
-
-    test::TestWorkspace workspace;
-    app::AppContext &context;
-    TDoPages designer;
-};
-
 // Chooses the kind's button and clicks the page at the point.
 void place(QWidget &designer, const char *button, QPoint at)
 {
@@ -143,19 +121,32 @@ LayoutRecord keptLayout(int zoom)
 
 } // namespace
 
-class TDoPagesTest : public QObject
+class TDoPagesTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
+    // A designer shown at the small zoom, where the Letter page is 48 pixels an inch.
+    std::unique_ptr<TDoPages> smallDesigner(
+        PageDesignerMode mode = PageDesignerMode::New, const LayoutRecord &layout = {})
+    {
+        context().settings.zoom = 1;
+        auto designer = std::make_unique<TDoPages>(context(), mode, 0, layout);
+        test::showActive(*designer);
+        return designer;
+    }
+
 private Q_SLOTS:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
     // Each button places its kind, the headers taking the labels of the settings; Save appends
     // exactly the working layout.
     void placeKindsAndSave()
     {
-        SmallDesigner open;
-        TDoPages &designer = open.designer;
-        open.context.settings.acrossLabel = "ACROSS";
-        const QByteArray before = libraryBytes(open.context);
+        const auto open = smallDesigner();
+        TDoPages &designer = *open;
+        context().settings.acrossLabel = "ACROSS";
+        const QByteArray before = libraryBytes(context());
         place(designer, "TitleButton", { 48, 10 });
         place(designer, "AcrossHeadingButton", { 10, 180 });
         place(designer, "TextButton", { 300, 10 });
@@ -164,7 +155,7 @@ private Q_SLOTS:
 
         test::clickButton(designer, "Save");
         QVERIFY(designer.saved());
-        QCOMPARE(libraryBytes(open.context), before + test::recordBytes(designer.workingLayout()));
+        QCOMPARE(libraryBytes(context()), before + test::recordBytes(designer.workingLayout()));
     }
 
     // The right button where two objects overlap opens the menu of the higher slot; Bring To
@@ -172,8 +163,8 @@ private Q_SLOTS:
     // work on a copy that comes back on OK.
     void contextMenuOnOverlap()
     {
-        SmallDesigner open;
-        TDoPages &designer = open.designer;
+        const auto open = smallDesigner();
+        TDoPages &designer = *open;
         place(designer, "PuzzleButton", QPoint(50, 50));
         place(designer, "BitmapButton", QPoint(100, 100));
         openMenu(designer, QPoint(120, 120));
@@ -194,46 +185,41 @@ private Q_SLOTS:
         QCOMPARE(int(designer.workingLayout().objects[1].useBorder), 1);
     }
 
-    // Load Bitmap stores the file's path; other files are refused; a layout whose
-    // bitmaps are missing warns for each on opening.
+    // Load Bitmap stores the file's path; other files are refused; a layout whose bitmaps are
+    // missing warns for each on opening.
     void loadBitmap()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
         QImage red(8, 8, QImage::Format_RGB32);
         red.fill(Qt::red);
-        const QString bitmap = workspace.path(QStringLiteral("red.bmp"));
+        const QString bitmap = workspace->path(QStringLiteral("red.bmp"));
         QVERIFY(red.save(bitmap, "BMP"));
-        QVERIFY(red.save(workspace.path(QStringLiteral("red.png")), "PNG"));
-        {
-            test::ScriptedDialogs dialogs;
-            TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
-            test::showActive(designer);
-            place(designer, "BitmapButton", QPoint(10, 10));
-            openMenu(designer, QPoint(40, 40));
-            dialogs.chooseFile(workspace.path(QStringLiteral("red.png")));
-            action(designer, "MenuLoadBitmap")->trigger();
-            QCOMPARE(
-                dialogs.lastMessage(), QStringLiteral("Error|The file selected is not a valid bitmap file."));
-            dialogs.chooseFile(bitmap);
-            action(designer, "MenuLoadBitmap")->trigger();
-            objectMenu(designer)->hide();
-            QCOMPARE(toQString(designer.workingLayout().objects[0].bitmapPath.view()), bitmap);
-        }
+        QVERIFY(red.save(workspace->path(QStringLiteral("red.png")), "PNG"));
+        TDoPages designer(context(), PageDesignerMode::New, 0, LayoutRecord {});
+        test::showActive(designer);
+        place(designer, "BitmapButton", QPoint(10, 10));
+        openMenu(designer, QPoint(40, 40));
+        dialogs->chooseFile(workspace->path(QStringLiteral("red.png")));
+        action(designer, "MenuLoadBitmap")->trigger();
+        QCOMPARE(
+            dialogs->lastMessage(), QStringLiteral("Error|The file selected is not a valid bitmap file."));
+        dialogs->chooseFile(bitmap);
+        action(designer, "MenuLoadBitmap")->trigger();
+        objectMenu(designer)->hide();
+        QCOMPARE(toQString(designer.workingLayout().objects[0].bitmapPath.view()), bitmap);
+        dialogs->clear();
         LayoutRecord missing = layout::defaultLayout();
         missing.objectCount = 3;
         for (int slot : { 1, 2 }) {
             missing.objects[slot] = missing.objects[0];
             missing.objects[slot].kind = static_cast<std::int16_t>(ObjectKind::Bitmap);
             missing.objects[slot].bitmapPath.assign(
-                fromQString(workspace.path(QStringLiteral("gone%1.bmp").arg(slot))));
+                fromQString(workspace->path(QStringLiteral("gone%1.bmp").arg(slot))));
         }
-        test::ScriptedDialogs dialogs;
-        TDoPages designer(context, PageDesignerMode::Copy, 0, missing);
-        test::showActive(designer);
-        QCOMPARE(dialogs.messages().size(), std::size_t { 2 });
+        TDoPages opened(context(), PageDesignerMode::Copy, 0, missing);
+        test::showActive(opened);
+        QCOMPARE(dialogs->messages().size(), std::size_t { 2 });
         QCOMPARE(
-            dialogs.lastMessage(), QStringLiteral("Warning|A bitmap for this layout could not be located."));
+            dialogs->lastMessage(), QStringLiteral("Warning|A bitmap for this layout could not be located."));
     }
 
     // A layout stored with zoom 0 (the built-in one, or one taken from a puzzle made while the
@@ -253,9 +239,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, builtIn);
         QFETCH(int, zoom);
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.settings.zoom = zoom;
+        context().settings.zoom = zoom;
         LayoutRecord original = layout::defaultLayout();
         if (!builtIn) {
             layout::applyPaperSize(original, *layout::findPaperSize("A4"));
@@ -264,15 +248,15 @@ private Q_SLOTS:
             original.objects[1].rect = { 201, 153, 639, 591 };
         }
         QCOMPARE(int(original.zoom), 0);
-        const Result<int> record = layout::addLayout(context.layoutLibrary(), original);
+        const Result<int> record = layout::addLayout(context().layoutLibrary(), original);
         QVERIFY(record);
-        const int count = recordCount(context);
-        TDoPages designer(context, PageDesignerMode::Modify, *record, original);
+        const int count = recordCount(context());
+        TDoPages designer(context(), PageDesignerMode::Modify, *record, original);
         test::showActive(designer);
         test::clickButton(designer, "Save");
         QVERIFY(designer.saved());
-        QCOMPARE(recordCount(context), count);
-        const LayoutRecord saved = storedLayout(context, *record);
+        QCOMPARE(recordCount(context()), count);
+        const LayoutRecord saved = storedLayout(context(), *record);
         QCOMPARE(int(saved.zoom), zoom);
         const double across = double(saved.pageWidthPixels) / original.pageWidthPixels;
         const double down = double(saved.pageHeightPixels) / original.pageHeightPixels;
@@ -291,21 +275,18 @@ private Q_SLOTS:
     // says why and closes, so that its chooser lists the library anew.
     void saveOverALayoutChangedElsewhereWritesNothing()
     {
-        test::TestWorkspace workspace;
-        test::ScriptedDialogs dialogs;
-        app::AppContext &context = workspace.context();
         const LayoutRecord original = layout::defaultLayout();
-        const Result<int> record = layout::addLayout(context.layoutLibrary(), original);
+        const Result<int> record = layout::addLayout(context().layoutLibrary(), original);
         QVERIFY(record);
-        TDoPages designer(context, PageDesignerMode::Modify, *record, original);
+        TDoPages designer(context(), PageDesignerMode::Modify, *record, original);
         test::showActive(designer);
         LayoutRecord changed = original;
         changed.name.assign("Changed Elsewhere");
-        QVERIFY(layout::replaceLayout(context.layoutLibrary(), *record, changed, fingerprintOf(original)));
-        const QByteArray before = libraryBytes(context);
+        QVERIFY(layout::replaceLayout(context().layoutLibrary(), *record, changed, fingerprintOf(original)));
+        const QByteArray before = libraryBytes(context());
         test::clickButton(designer, "Save");
-        QCOMPARE(libraryBytes(context), before);
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(libraryBytes(context()), before);
+        QCOMPARE(dialogs->lastMessage(),
             QStringLiteral("Warning|This page layout was changed or deleted by another program after it was "
                            "loaded, so nothing was written.  The list has been reloaded."));
         QVERIFY(!designer.isVisible());
@@ -316,15 +297,14 @@ private Q_SLOTS:
     // Legal page, 14 inches wide, saves: its size comes from the list, not from the custom limits.
     void paperAndCustomSizes()
     {
-        test::ScriptedDialogs dialogs;
-        SmallDesigner open(PageDesignerMode::Copy, keptLayout(1));
-        TDoPages &designer = open.designer;
-        const int count = recordCount(open.context);
+        const auto open = smallDesigner(PageDesignerMode::Copy, keptLayout(1));
+        TDoPages &designer = *open;
+        const int count = recordCount(context());
         choosePaper(designer, "A4");
         test::clickButton(designer, "Landscape");
         QCOMPARE(int(designer.workingLayout().pageWidthPixels), 594);
         choosePaper(designer, "A5");
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(dialogs->lastMessage(),
             QStringLiteral(
                 "Warning|Some printers do not support odd sized pages.  Printed results may vary."));
 
@@ -333,23 +313,23 @@ private Q_SLOTS:
         auto *width = control<QLineEdit>(designer, "PageWidth");
         width->setFocus();
         width->setText(QStringLiteral("14.00"));
-        dialogs.clear();
+        dialogs->clear();
         test::clickButton(designer, "Save");
-        QCOMPARE(dialogs.messages().size(), std::size_t { 1 });
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(dialogs->messages().size(), std::size_t { 1 });
+        QCOMPARE(dialogs->lastMessage(),
             QStringLiteral("Error|Width must be between 3 and 12 inches.  Please re-enter width."));
-        QCOMPARE(recordCount(open.context), count);
+        QCOMPARE(recordCount(context()), count);
         width->setText(QStringLiteral(" 10 "));
         control<QLineEdit>(designer, "LayoutName")->setFocus();
         control<QCheckBox>(designer, "Inches")->click();
         QCOMPARE(width->text(), QStringLiteral("25.40"));
 
-        dialogs.clear();
+        dialogs->clear();
         choosePaper(designer, "Legal");
         test::clickButton(designer, "Save");
-        QVERIFY(dialogs.messages().empty());
+        QVERIFY(dialogs->messages().empty());
         QVERIFY(designer.saved());
-        QCOMPARE(QString::fromStdString(storedLayout(open.context, count).paperName.str()),
+        QCOMPARE(QString::fromStdString(storedLayout(context(), count).paperName.str()),
             QStringLiteral("Legal"));
     }
 
@@ -357,7 +337,6 @@ private Q_SLOTS:
     // and offers only what every kind has.
     void wildRecordOpens()
     {
-        test::TestWorkspace workspace;
         LayoutRecord wild = keptLayout(2);
         wild.objectCount = 300;
         wild.pageWidth = 1e12;
@@ -370,7 +349,7 @@ private Q_SLOTS:
         }
         wild.objects[1].kind = static_cast<std::int16_t>(ObjectKind::AcrossClues);
         wild.objects[1].columns = 30000;
-        TDoPages designer(workspace.context(), PageDesignerMode::Modify, 0, wild);
+        TDoPages designer(context(), PageDesignerMode::Modify, 0, wild);
         test::showActive(designer);
         QVERIFY(shownPage(designer).width() <= 4096);
         QCOMPARE(shownPage(designer).height(), 1);
@@ -388,15 +367,12 @@ private Q_SLOTS:
     // A library that cannot be written keeps the designer open with the disk error.
     void saveFailureStaysOpen()
     {
-        test::TestWorkspace workspace;
-        app::AppContext &context = workspace.context();
-        context.folders.data = context.folders.libraries
-            = workspace.path(QStringLiteral("missing/folder")).toStdString();
-        test::ScriptedDialogs dialogs;
-        TDoPages designer(context, PageDesignerMode::New, 0, LayoutRecord {});
+        context().folders.data = context().folders.libraries
+            = workspace->path(QStringLiteral("missing/folder")).toStdString();
+        TDoPages designer(context(), PageDesignerMode::New, 0, LayoutRecord {});
         test::showActive(designer);
         test::clickButton(designer, "Save");
-        QCOMPARE(dialogs.lastMessage(), QStringLiteral("Disk Error|Unable to add page layout."));
+        QCOMPARE(dialogs->lastMessage(), QStringLiteral("Disk Error|Unable to add page layout."));
         QVERIFY(!designer.saved());
         QVERIFY(designer.isVisible());
     }
@@ -406,8 +382,8 @@ private Q_SLOTS:
     // can be maximised.
     void opensShowingTheWholePage()
     {
-        SmallDesigner open;
-        TDoPages &small = open.designer;
+        const auto open = smallDesigner();
+        TDoPages &small = *open;
         const QRect screen = small.screen()->availableGeometry();
         QVERIFY(screen.contains(small.frameGeometry()));
         auto *scroll = small.findChild<QScrollArea *>(QStringLiteral("PageScroll"));
@@ -417,8 +393,8 @@ private Q_SLOTS:
         QVERIFY(small.windowFlags() & Qt::WindowMaximizeButtonHint);
 
         // At the medium zoom the Letter page is taller than the test screen.
-        open.context.settings.zoom = 2;
-        TDoPages medium(open.context, PageDesignerMode::New, 0, LayoutRecord {});
+        context().settings.zoom = 2;
+        TDoPages medium(context(), PageDesignerMode::New, 0, LayoutRecord {});
         test::showActive(medium);
         QVERIFY(screen.contains(medium.frameGeometry()));
         QCOMPARE(medium.frameGeometry().height(), screen.height());
