@@ -159,8 +159,8 @@ private Q_SLOTS:
     }
 
     // The right button where two objects overlap opens the menu of the higher slot; Bring To
-    // Front and Send To Back reorder the slots.  The menu's dialogs
-    // work on a copy that comes back on OK.
+    // Front and Send To Back reorder the slots.  The menu's dialogs work on a copy that comes
+    // back on OK.
     void contextMenuOnOverlap()
     {
         const auto open = smallDesigner();
