@@ -138,7 +138,7 @@ private Q_SLOTS:
     }
 
     // An empty library warns and disables what needs an entry; New lists the first saved layout.
-    void emptyLibraryWarnsAndNewEnablesTheButtons()
+    void emptyLibraryWarnsAndNewListsTheFirstLayout()
     {
         QFile::resize(QString::fromStdString(context().layoutLibrary().string()), 0);
         layout::TListPages window(context(), ChooserMode::ForWordList, nullptr, nullptr);
