@@ -329,8 +329,8 @@ private Q_SLOTS:
         test::clickButton(designer, "Save");
         QVERIFY(dialogs->messages().empty());
         QVERIFY(designer.saved());
-        QCOMPARE(QString::fromStdString(storedLayout(context(), count).paperName.str()),
-            QStringLiteral("Legal"));
+        QCOMPARE(
+            QString::fromStdString(storedLayout(context(), count).paperName.str()), QStringLiteral("Legal"));
     }
 
     // A record from a file with a wild count, kinds and page size opens, draws within bounds

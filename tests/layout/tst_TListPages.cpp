@@ -239,8 +239,7 @@ private Q_SLOTS:
                 record = puzzle.recordNumber;
         const auto puzzle = model::readPuzzle(collection.toStdString(), record, Failure {});
         QVERIFY(puzzle.hasValue());
-        QCOMPARE(libraryBytes(context()).mid(BundledCount * LayoutSize),
-            test::recordBytes(puzzle->layout));
+        QCOMPARE(libraryBytes(context()).mid(BundledCount * LayoutSize), test::recordBytes(puzzle->layout));
 
         layout::TExtractPage extract(context(), nullptr);
         extract.findChild<QListWidget *>("PuzzleList")->setCurrentRow(0);

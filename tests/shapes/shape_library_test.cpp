@@ -1,8 +1,8 @@
 #include "platform/RecordFile.h"
-#include "support/ShellRun.h"
-#include "support/TestRecords.h"
 #include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
+#include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <cstring>
 #include <filesystem>

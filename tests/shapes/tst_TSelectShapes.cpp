@@ -125,7 +125,8 @@ private Q_SLOTS:
         QCOMPARE(libraryBytes(context()), QByteArray(before).remove(record * ShapeSize, ShapeSize));
         QCOMPARE(list(chooser)->count(), int(before.size() / ShapeSize) - 1);
         QCOMPARE(list(chooser)->currentRow(), 2);
-        QCOMPARE(test::recordBytes(*context().currentShape), libraryRecord(context(), chooser.selectedRecord()));
+        QCOMPARE(
+            test::recordBytes(*context().currentShape), libraryRecord(context(), chooser.selectedRecord()));
     }
 
     // With no library the chooser warns, shows nothing and refuses to export.
@@ -134,7 +135,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(QString::fromStdString(context().shapeLibrary().string())));
         shapes::TSelectShapes chooser(context());
         chooser.show();
-        QCOMPARE(dialogs->lastMessage(), QStringLiteral("Warning|No saved shape information could be found."));
+        QCOMPARE(
+            dialogs->lastMessage(), QStringLiteral("Warning|No saved shape information could be found."));
         QCOMPARE(list(chooser)->count(), 0);
         test::clickButton(chooser, "Export");
         QCOMPARE(dialogs->lastMessage(), QStringLiteral("Error|No shape selected."));
@@ -203,7 +205,6 @@ private Q_SLOTS:
         QCOMPARE(test::recordBytes(*context().currentShape), selected);
         QCOMPARE(libraryBytes(context()), before);
     }
-
 };
 
 QTEST_MAIN(TSelectShapesTest)
