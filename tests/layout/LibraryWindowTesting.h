@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
+#include <optional>
 
 namespace gw::test {
 
@@ -32,6 +33,26 @@ inline void showActive(QWidget &window)
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
+
+// A fresh workspace, and message boxes and file dialogs answered by script, for each test
+// function of a test class that derives from it: its init() calls start(), its cleanup() stop().
+struct WindowFixture
+{
+    std::optional<TestWorkspace> workspace;
+    std::optional<ScriptedDialogs> dialogs;
+
+    app::AppContext &context() { return workspace->context(); }
+    void start()
+    {
+        workspace.emplace();
+        dialogs.emplace();
+    }
+    void stop()
+    {
+        dialogs.reset();
+        workspace.reset();
+    }
+};
 
 // Clicks the line of the list where the user would.
 inline void clickRow(QListWidget *list, int row)

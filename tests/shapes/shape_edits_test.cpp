@@ -59,34 +59,32 @@ TEST(ShapeEditsTest, FillOfAFullSquareEmptiesIt)
 }
 
 // The fill spreads left only one square per pass and reaches the edge columns only from the
-// rows above and below, so the far column of this frame stays as it was.
+// rows above and below, so the far column of a frame stays as it was; an isolated square flips
+// alone; a row of equal squares flips whole with what the passes reach; the left walk of the
+// clicked row is unlimited, unlike the passes.
 TEST(ShapeEditsTest, FillFollowsTheRowRuleNotTheWholeArea)
 {
-    ShapeRecord shape = shapeOf({ ".....", ".###.", ".###.", ".###.", ".###." });
-    fillArea(shape, 1, 5);
-    EXPECT_EQ(rowsOf(shape), (std::vector<std::string> { "####.", "####.", "####.", "####.", "####." }));
-    EXPECT_TRUE(outsideUntouched(shape));
-}
-
-// An isolated square flips alone; a row of equal squares flips whole with what the passes reach.
-TEST(ShapeEditsTest, FillOfIsolatedSquareAndOfARow)
-{
     const std::vector<std::string> full { "#####", "#####", "#####", "#####", "#####" };
-    ShapeRecord lone = shapeOf({ "#####", "#####", "##.##", "#####", "#####" });
-    fillArea(lone, 3, 3);
-    EXPECT_EQ(rowsOf(lone), full);
-    ShapeRecord band = shapeOf({ "#####", ".....", "#####", "#####", "#####" });
-    fillArea(band, 4, 2);
-    EXPECT_EQ(rowsOf(band), full);
-    EXPECT_TRUE(outsideUntouched(band));
-}
-
-// The left walk of the clicked row is unlimited, unlike the passes.
-TEST(ShapeEditsTest, FillWalksTheClickedRowBothWays)
-{
-    ShapeRecord shape = shapeOf({ "#####", "#...#", "#####", "#####", "#####" });
-    fillArea(shape, 4, 2);
-    EXPECT_EQ(rowsOf(shape)[1], "#####");
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> rows;
+        int column, row;
+        std::vector<std::string> expected;
+    } cases[] = {
+        { "frame", { ".....", ".###.", ".###.", ".###.", ".###." }, 1, 5,
+            { "####.", "####.", "####.", "####.", "####." } },
+        { "isolated square", { "#####", "#####", "##.##", "#####", "#####" }, 3, 3, full },
+        { "row", { "#####", ".....", "#####", "#####", "#####" }, 4, 2, full },
+        { "clicked row walked both ways", { "#####", "#...#", "#####", "#####", "#####" }, 4, 2, full },
+    };
+    for (const auto &fill : cases) {
+        SCOPED_TRACE(fill.name);
+        ShapeRecord shape = shapeOf(fill.rows);
+        fillArea(shape, fill.column, fill.row);
+        EXPECT_EQ(rowsOf(shape), fill.expected);
+        EXPECT_TRUE(outsideUntouched(shape));
+    }
 }
 
 // Clicks outside the width and height and shapes with wild sizes never write outside storage.

@@ -1,6 +1,8 @@
 #include "platform/RecordFile.h"
 #include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
+#include "support/ShellRun.h"
+#include "support/TestRecords.h"
 
 #include <cstring>
 #include <filesystem>
@@ -9,6 +11,8 @@
 
 namespace gw::shapes {
 namespace {
+
+using test::bytesOf;
 
 ShapeRecord shapeOf(std::string_view title, int width, int height)
 {
@@ -21,27 +25,11 @@ ShapeRecord shapeOf(std::string_view title, int width, int height)
     return shape;
 }
 
-std::string bytesOf(const ShapeRecord &shape)
-{
-    return std::string(reinterpret_cast<const char *>(&shape), sizeof shape);
-}
-
-class ShapeLibraryTest : public ::testing::Test
+class ShapeLibraryTest : public test::ScratchFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        m_dir = std::filesystem::path(::testing::TempDir())
-            / ("gw_shapes_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())
-                + "_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_library = m_dir / ShapeLibraryFileName;
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string libraryBytes() const { return readFileBytes(m_library, 1 << 20).value_or("<missing>"); }
-
-    std::filesystem::path m_dir;
-    std::filesystem::path m_library;
+    std::filesystem::path library() const { return dir() / ShapeLibraryFileName; }
+    std::string libraryBytes() const { return readFileBytes(library(), 1 << 20).value_or("<missing>"); }
 };
 
 const ShapeRecord A = shapeOf("A", 5, 5), B = shapeOf("B", 6, 6), C = shapeOf("C", 7, 7);
@@ -59,36 +47,36 @@ TEST(ShapeEntryText, IsWidthByHeightThenTitle)
 TEST_F(ShapeLibraryTest, ListWarnsWhenEmptyAndSortsByLine)
 {
     const Failure noShapes { "Warning", "No saved shape information could be found." };
-    EXPECT_EQ(listShapes(m_library).error(), noShapes);
-    ASSERT_TRUE(writeFileBytes(m_library, std::string(2554, 'x')));
-    EXPECT_EQ(listShapes(m_library).error(), noShapes);
+    EXPECT_EQ(listShapes(library()).error(), noShapes);
+    ASSERT_TRUE(writeFileBytes(library(), std::string(2554, 'x')));
+    EXPECT_EQ(listShapes(library()).error(), noShapes);
 
-    ASSERT_TRUE(writeFileBytes(m_library,
+    ASSERT_TRUE(writeFileBytes(library(),
         bytesOf(shapeOf("Square", 9, 9)) + bytesOf(shapeOf("Box", 15, 15)) + bytesOf(shapeOf("apple", 15, 15))
             + bytesOf(shapeOf("Box", 15, 15)) + "partial"));
     const std::vector<ShapeListEntry> expected { { "15x15 apple", 2 }, { "15x15 Box", 1 }, { "15x15 Box", 3 },
         { "9x9 Square", 0 } };
-    EXPECT_EQ(*listShapes(m_library), expected);
-    EXPECT_FALSE(readShape(m_library, 4));
-    EXPECT_FALSE(readShape(m_library, -1));
+    EXPECT_EQ(*listShapes(library()), expected);
+    EXPECT_FALSE(readShape(library(), 4));
+    EXPECT_FALSE(readShape(library(), -1));
 }
 
 // Add creates a missing library and numbers from the count; replace overwrites only the record
 // that was loaded, never a record that has gone or that another program changed meanwhile.
 TEST_F(ShapeLibraryTest, AddAndReplace)
 {
-    EXPECT_EQ(*addShape(m_library, A), 0);
-    EXPECT_EQ(*addShape(m_library, B), 1);
-    EXPECT_TRUE(replaceShape(m_library, 0, C, fingerprintOf(A)));
+    EXPECT_EQ(*addShape(library(), A), 0);
+    EXPECT_EQ(*addShape(library(), B), 1);
+    EXPECT_TRUE(replaceShape(library(), 0, C, fingerprintOf(A)));
     EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
 
     const Failure changed { "Warning",
         "This puzzle shape was changed or deleted by another program after it was loaded, so nothing was "
         "written.  The list has been reloaded." };
-    EXPECT_EQ(replaceShape(m_library, 3, A, fingerprintOf(A)).error(), changed);
-    EXPECT_EQ(replaceShape(m_library, 0, A, fingerprintOf(A)).error(), changed);
+    EXPECT_EQ(replaceShape(library(), 3, A, fingerprintOf(A)).error(), changed);
+    EXPECT_EQ(replaceShape(library(), 0, A, fingerprintOf(A)).error(), changed);
     EXPECT_EQ(libraryBytes(), bytesOf(C) + bytesOf(B));
-    EXPECT_EQ(addShape(m_dir / "missing" / ShapeLibraryFileName, A).error(),
+    EXPECT_EQ(addShape(dir() / "missing" / ShapeLibraryFileName, A).error(),
         (Failure { "Disk Error", "Unable to add shape." }));
 }
 
@@ -96,26 +84,26 @@ TEST_F(ShapeLibraryTest, AddAndReplace)
 TEST_F(ShapeLibraryTest, DeleteClosesTheGapOrChangesNothing)
 {
     const Failure cannotDelete { "Disk Error", "Unable to delete puzzle shape." };
-    EXPECT_EQ(deleteShape(m_library, 0, fingerprintOf(A)).error(), cannotDelete);
-    EXPECT_FALSE(std::filesystem::exists(m_library));
+    EXPECT_EQ(deleteShape(library(), 0, fingerprintOf(A)).error(), cannotDelete);
+    EXPECT_FALSE(std::filesystem::exists(library()));
 
-    ASSERT_TRUE(writeFileBytes(m_library, bytesOf(A) + bytesOf(B) + bytesOf(C)));
-    EXPECT_TRUE(deleteShape(m_library, 0, fingerprintOf(A)));
+    ASSERT_TRUE(writeFileBytes(library(), bytesOf(A) + bytesOf(B) + bytesOf(C)));
+    EXPECT_TRUE(deleteShape(library(), 0, fingerprintOf(A)));
     EXPECT_EQ(libraryBytes(), bytesOf(B) + bytesOf(C));
-    EXPECT_FALSE(deleteShape(m_library, 2, fingerprintOf(C)));
-    EXPECT_FALSE(deleteShape(m_library, 0, fingerprintOf(C)));
-    EXPECT_TRUE(deleteShape(m_library, 1, fingerprintOf(C)));
+    EXPECT_FALSE(deleteShape(library(), 2, fingerprintOf(C)));
+    EXPECT_FALSE(deleteShape(library(), 0, fingerprintOf(C)));
+    EXPECT_TRUE(deleteShape(library(), 1, fingerprintOf(C)));
     EXPECT_EQ(libraryBytes(), bytesOf(B));
 }
 
 // The export file is "LAY", "1.0" and the record; a failed export leaves no file.
 TEST_F(ShapeLibraryTest, ExportWritesTagVersionAndRecord)
 {
-    const auto file = m_dir / "STAR.LAY";
+    const auto file = dir() / "STAR.LAY";
     ASSERT_TRUE(writeFileBytes(file, std::string(5000, 'z')));
     EXPECT_EQ(*exportShape(A, file), (Notice { "OK", "Puzzle Shape Exported!" }));
     EXPECT_EQ(readFileBytes(file, 9000), "LAY1.0" + bytesOf(A));
-    EXPECT_EQ(exportShape(A, m_dir / "missing" / "STAR.LAY").error(),
+    EXPECT_EQ(exportShape(A, dir() / "missing" / "STAR.LAY").error(),
         (Failure { "Error", "Shape could not be exported." }));
 }
 
@@ -123,27 +111,27 @@ TEST_F(ShapeLibraryTest, ExportWritesTagVersionAndRecord)
 TEST_F(ShapeLibraryTest, ImportAppendsTheShape)
 {
     const ShapeRecord huge = shapeOf("Huge", 99, -4);
-    const auto file = m_dir / "HUGE.LAY";
+    const auto file = dir() / "HUGE.LAY";
     ASSERT_TRUE(writeFileBytes(file, "LAY2.0" + bytesOf(huge) + "trailing"));
-    ASSERT_TRUE(addShape(m_library, A));
-    EXPECT_EQ(importShape(file, m_library)->record, 1);
+    ASSERT_TRUE(addShape(library(), A));
+    EXPECT_EQ(importShape(file, library())->record, 1);
     EXPECT_EQ(libraryBytes(), bytesOf(A) + bytesOf(huge));
-    EXPECT_EQ(importShape(file, m_dir / "missing" / ShapeLibraryFileName).error(),
+    EXPECT_EQ(importShape(file, dir() / "missing" / ShapeLibraryFileName).error(),
         (Failure { "Disk Error", "Unable to add shape." }));
 }
 
 // A short file or a wrong tag is corrupt and adds nothing; an unreadable file has its own message.
 TEST_F(ShapeLibraryTest, ImportRefusesBadFiles)
 {
-    const auto file = m_dir / "BAD.LAY";
+    const auto file = dir() / "BAD.LAY";
     for (const std::string &content :
         { "LAY1.0" + bytesOf(A).substr(1), "LAX1.0" + bytesOf(A), std::string("LA") }) {
         ASSERT_TRUE(writeFileBytes(file, content));
-        EXPECT_EQ(importShape(file, m_library).error(),
+        EXPECT_EQ(importShape(file, library()).error(),
             (Failure { "Error", "Puzzle shape file is corrupt or incompatible.  Import aborted." }));
     }
-    EXPECT_FALSE(std::filesystem::exists(m_library));
-    EXPECT_EQ(importShape(m_dir / "absent.LAY", m_library).error(),
+    EXPECT_FALSE(std::filesystem::exists(library()));
+    EXPECT_EQ(importShape(dir() / "absent.LAY", library()).error(),
         (Failure { "Error", "Puzzle shape could not be imported." }));
 }
 
