@@ -88,8 +88,6 @@ void TestTThesaurus::categoriesAntonymsAndTheirSynonyms()
     Lookup lookup("  bright ");
     test::saveScreenshot(lookup.window.get(), "TThesaurus");
     QVERIFY(lookup.dialogs.messages().empty());
-    QCOMPARE(lookup.categories()->count(), 4);
-    QCOMPARE(listLines(lookup.antonyms()), QStringList({ "dull (adjective)", "dark (adjective)" }));
     QCOMPARE(listLines(lookup.synonyms()), QStringList({ "smart", "clever" }));
     QCOMPARE(selectedLine(lookup.synonyms()), QString("smart"));
 
