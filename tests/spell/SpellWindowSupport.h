@@ -4,6 +4,7 @@
 #include "spell/SpellingSetup.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
+#include "uisupport/WordListEditor.h"
 
 #include <QDialog>
 #include <QFile>
@@ -26,6 +27,20 @@ inline void installSpelling(TestWorkspace &workspace, std::initializer_list<cons
 }
 
 inline constexpr std::initializer_list<const char *> AmericanFiles = { "ssceam.tlx", "ssceam1.clx" };
+
+// A new puzzle in the word list editor, shown, over the given lexicon files and "Dictionary"
+// and "Thesaurus" settings.
+struct SpellingEditor : WordListEditor
+{
+    SpellingEditor(std::initializer_list<const char *> files, int dictionary, int thesaurus = 1)
+    {
+        context().settings.dictionary = dictionary;
+        context().settings.thesaurus = thesaurus;
+        installSpelling(workspace, files);
+        open();
+        show();
+    }
+};
 
 // Answers the child windows the program opens, in turn, each by the next step: the window is
 // shown (so that clicks reach it), the step clicks what a user clicks, and the window's

@@ -1,7 +1,6 @@
 #include "spell/SpellWindowSupport.h"
 #include "spell/TSpellSuggest.h"
 #include "spell/UserLexicon.h"
-#include "uisupport/WordListEditor.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,16 +12,11 @@ using namespace gw;
 namespace {
 
 // A new puzzle in the word list editor, with the given lexicon files installed.
-struct Editor : test::WordListEditor
+struct Editor : test::SpellingEditor
 {
     explicit Editor(std::initializer_list<const char *> files, int dictionary = 1)
-    {
-        context().settings.dictionary = dictionary;
-        test::installSpelling(workspace, files);
-        open();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+        : SpellingEditor(files, dictionary)
+    { }
 
     QString includeFile() { return workspace.path("start/IncEngl.tlx"); }
     QStringList messages() const

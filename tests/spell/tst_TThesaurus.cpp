@@ -2,7 +2,6 @@
 #include "spell/TThesaurus.h"
 #include "spell/ThesaurusFile.h"
 #include "uisupport/ListLines.h"
-#include "uisupport/WordListEditor.h"
 
 #include <QLabel>
 #include <QLineEdit>
