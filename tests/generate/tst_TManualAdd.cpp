@@ -25,7 +25,6 @@ using namespace gw;
 
 namespace {
 
-constexpr int PuzzleRecordNumber = 1;
 
 // A generated 7 x 7 puzzle: CAT and DOG across, COW down, one square outside the shape, and
 // ZEBRA left out after the placed words.  Protected: (4,1) after CAT, (3,3) and (7,3) around
@@ -161,7 +160,7 @@ struct Workspace
         collection.write(path(), *stored);
         *context.working = *stored;
         context.workingIsNew = false;
-        context.workingRecordNumber = PuzzleRecordNumber;
+        context.workingRecordNumber = 1; // between the two neighbours
         context.workingLoaded = fingerprintOf(*stored);
         context.reselectAndReload = [this](const std::string &category, const std::string &title) {
             reselected << QString::fromStdString(category + "/" + title);
