@@ -124,8 +124,8 @@ TEST(AddNewWords, OrdersNewWordsAsTheGeneratorDoes)
     EXPECT_EQ(int(record->acrossCount), 2);
     EXPECT_EQ(int(record->downCount), 1);
     EXPECT_EQ(entries(*record, 3),
-        (std::vector<std::string> { "CAT/clue of CAT@1#1A*3", "DOG/clue of DOG@103#2A*3",
-            "COW/clue of COW@1#1D*3" }));
+        (std::vector<std::string> {
+            "CAT/clue of CAT@1#1A*3", "DOG/clue of DOG@103#2A*3", "COW/clue of COW@1#1D*3" }));
 }
 
 // Typing O under the C of CAT makes the down run CO: a new word starting in the C square,
@@ -140,7 +140,8 @@ TEST(AddNewWords, RunThroughAnExistingLetterIsANewWord)
     EXPECT_EQ(outcome.added, 1);
     EXPECT_TRUE(outcome.limits.empty());
     EXPECT_EQ(answers.asked, std::vector<std::string> { "CO" });
-    EXPECT_EQ(entries(*record, 2), (std::vector<std::string> { "CAT/clue of CAT@1#1A*3", "Co/new 1@1#1D*2" }));
+    EXPECT_EQ(
+        entries(*record, 2), (std::vector<std::string> { "CAT/clue of CAT@1#1A*3", "Co/new 1@1#1D*2" }));
     EXPECT_EQ(int(record->acrossCount), 1);
     EXPECT_EQ(int(record->downCount), 1);
 }
@@ -155,7 +156,6 @@ TEST(AddNewWords, OnlyRunsOfTwoOrMoreLettersAreWords)
     EXPECT_EQ(addNewWords(*record, answers.ask()).added, 0);
     EXPECT_TRUE(answers.asked.empty());
     EXPECT_EQ(std::memcmp(before.get(), record.get(), sizeof(PuzzleRecord)), 0);
-
 }
 
 // A new across word and a new down word from the same new square are both added: the start of

@@ -1,9 +1,9 @@
 #include "generate/Generator.h"
+#include "generate/QtCandidatePicture.h"
 #include "generate/TCreatedPuzzle.h"
 #include "platform/QtText.h"
 #include "shapes/QtShapePicture.h"
 #include "support/TestRecords.h"
-#include "generate/QtCandidatePicture.h"
 #include "uisupport/ListLines.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
@@ -150,7 +150,8 @@ private Q_SLOTS:
         QCOMPARE(c.window->selectedSlot(), 1);
     }
 
-    // Answering No writes nothing; Yes, with the second slot chosen, then appends exactly one record, the slot stamped, and the main window is told to reselect it.
+    // Answering No writes nothing; Yes, with the second slot chosen, then appends exactly one record, the
+    // slot stamped, and the main window is told to reselect it.
     void saveAnsweredNoWritesNothingAndYesAppendsTheStampedCandidate()
     {
         const QByteArray existing(RecordSize, '\x11');

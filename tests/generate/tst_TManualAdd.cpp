@@ -25,7 +25,6 @@ using namespace gw;
 
 namespace {
 
-
 // A generated 7 x 7 puzzle: CAT and DOG across, COW down, one square outside the shape, and
 // ZEBRA left out after the placed words.  Protected: (4,1) after CAT, (3,3) and (7,3) around
 // DOG, (1,4) below COW.

@@ -121,8 +121,8 @@ TEST_F(ThesaurusEngine, AnIndexThatDisagreesWithItsDataIsRefused)
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|6\n", "UTF-8\nbright|99999999\n"));
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\n" + std::string(300, 'a') + "|6\n", data));
 
-    ASSERT_TRUE(writeLexiconFile(dir() / "thesdbam.cth",
-        { LexiconKindThesaurus, 0, "UTF-8", { "UTF-8\n1\nbright|60\n", data } }));
+    ASSERT_TRUE(writeLexiconFile(
+        dir() / "thesdbam.cth", { LexiconKindThesaurus, 0, "UTF-8", { "UTF-8\n1\nbright|60\n", data } }));
     const std::int16_t session = ThesDB_OpenSession();
     EXPECT_EQ(ThesDB_OpenThesaurus(session, (dir() / "thesdbam.cth").c_str()), ThesFileError);
     ThesDB_CloseSession(session);

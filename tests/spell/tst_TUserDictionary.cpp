@@ -178,7 +178,8 @@ void TestTUserDictionary::excludedWordIsFlagged()
 {
     Maintenance m;
     const auto check = [&] {
-        auto session = spell::SpellCheckSession::open(m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
+        auto session = spell::SpellCheckSession::open(
+            m.workspace.context().folders.data, m.workspace.context().folders.user, 1, "Engl");
         return session && session->accepted("house");
     };
     QVERIFY(check());
