@@ -45,19 +45,15 @@ class TCreationAttemptsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A full run counts every attempt under Abort, then reports the last one and "Completed";
-    // the button becomes Ok, and exec() returns once the user confirms, as the word list editor
-    // uses it.  The working puzzle is left as it was.
+    // A full run counts every attempt, then reports "Completed"; the button becomes Ok, and
+    // exec() returns once the user confirms, as the word list editor uses it.  The working
+    // puzzle is left as it was.
     void completedRunShowsLastAttemptAndOk()
     {
         Run run(50, 1234);
         const model::PuzzleRecord before = *run.workspace.context().working;
         int attemptsSeen = 0;
-        run.window->setAttemptHook([&](int attempt) {
-            ++attemptsSeen;
-            QCOMPARE(run.window->line1(), QStringLiteral("Creation Attempt #") + QString::number(attempt));
-            QCOMPARE(run.button()->text(), QStringLiteral("&Abort"));
-        });
+        run.window->setAttemptHook([&](int) { ++attemptsSeen; });
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (run.window->outcome() && run.button()->text() == QStringLiteral("&Ok")) {
@@ -74,38 +70,33 @@ private Q_SLOTS:
         QCOMPARE(std::memcmp(&before, run.workspace.context().working.get(), sizeof before), 0);
     }
 
-    // Abort is noticed after the attempt in progress, which still counts and is reported.
+    // Abort, and closing the window mid-run (instead of hiding a run that goes on), end the run
+    // after the attempt in progress, which still counts and is reported.
+    void abortEndsTheRunAfterTheCurrentAttempt_data()
+    {
+        QTest::addColumn<bool>("byClosing");
+        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt") << false;
+        QTest::newRow("closingDuringTheRunAborts") << true;
+    }
     void abortEndsTheRunAfterTheCurrentAttempt()
     {
-        Run run(100, 99);
-        run.window->setAttemptHook([&](int attempt) {
-            if (attempt == 5)
-                QTest::mouseClick(run.button(), Qt::LeftButton);
-        });
-        run.window->show();
-        QTRY_VERIFY(run.window->outcome().has_value());
-        QVERIFY(run.window->outcome()->aborted);
-        QCOMPARE(run.window->outcome()->attemptCounter, 5);
-        QCOMPARE(run.window->line1(), QStringLiteral("Aborted on creation Attempt #5"));
-        QCOMPARE(run.window->line2(), QString());
-        QCOMPARE(run.button()->text(), QStringLiteral("&Ok"));
-        QVERIFY(run.window->isVisible());
-    }
-
-    // Closing the window mid-run asks for the abort instead of hiding a run that goes on.
-    void closingDuringTheRunAborts()
-    {
+        QFETCH(bool, byClosing);
         Run run(200, 7);
         run.window->setAttemptHook([&](int attempt) {
-            if (attempt == 3) {
+            if (attempt != 3)
+                return;
+            if (byClosing)
                 run.window->close();
-                QVERIFY(run.window->isVisible());
-            }
+            else
+                QTest::mouseClick(run.button(), Qt::LeftButton);
+            QVERIFY(run.window->isVisible());
         });
         run.window->show();
         QTRY_VERIFY(run.window->outcome().has_value());
-        QCOMPARE(run.window->outcome()->attemptCounter, 3);
         QVERIFY(run.window->outcome()->aborted);
+        QCOMPARE(run.window->outcome()->attemptCounter, 3);
+        QCOMPARE(run.window->line1(), QStringLiteral("Aborted on creation Attempt #3"));
+        QCOMPARE(run.button()->text(), QStringLiteral("&Ok"));
         run.window->close();
         QVERIFY(!run.window->isVisible());
     }

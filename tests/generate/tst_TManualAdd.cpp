@@ -5,14 +5,13 @@
 #include "generate/ui/TAddAClue.h"
 #include "generate/ui/TManualAdd.h"
 #include "model/CollectionFile.h"
-#include "spell/SpellWindowSupport.h"
 #include "support/TestRecords.h"
 #include "uisupport/ScriptedChildren.h"
+#include "uisupport/UiTestSupport.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -25,8 +24,6 @@
 using namespace gw;
 
 namespace {
-
-constexpr int PuzzleRecordNumber = 1;
 
 // A generated 7 x 7 puzzle: CAT and DOG across, COW down, one square outside the shape, and
 // ZEBRA left out after the placed words.  Protected: (4,1) after CAT, (3,3) and (7,3) around
@@ -125,10 +122,6 @@ public:
         QTest::keyClicks(letterBox(), text);
         QTest::mouseClick(button("Accept"), Qt::LeftButton);
     }
-    QColor corner(int column, int row) const
-    {
-        return picture()->pixmap().toImage().pixelColor((column - 1) * cell() + 2, (row - 1) * cell() + 2);
-    }
 
 private:
     QWidget &m_window;
@@ -166,7 +159,7 @@ struct Workspace
         collection.write(path(), *stored);
         *context.working = *stored;
         context.workingIsNew = false;
-        context.workingRecordNumber = PuzzleRecordNumber;
+        context.workingRecordNumber = 1; // between the two neighbours
         context.workingLoaded = fingerprintOf(*stored);
         context.reselectAndReload = [this](const std::string &category, const std::string &title) {
             reselected << QString::fromStdString(category + "/" + title);
@@ -195,64 +188,41 @@ class TManualAddTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The controls stay hidden until an empty square is clicked: a protected square (after CAT,
-    // after DOG one short of the edge), a letter, a square outside the shape and a press released
-    // on another square open nothing.
-    void onlyEditableSquaresOpenTheLetterBox()
-    {
-        Workspace w;
-        OpenEditor e(w);
-        QVERIFY(QTest::qWaitForWindowActive(&e.window));
-        QVERIFY(!e.letterBox()->isVisible() && !e.button("Accept")->isVisible());
-        QCOMPARE(e.corner(7, 3), QColor(0, 128, 128));
-        for (const QPoint square : { QPoint(4, 1), QPoint(7, 3), QPoint(1, 1), QPoint(3, 5) }) {
-            e.click(square.x(), square.y());
-            QVERIFY2(
-                !e.letterBox()->isVisible(), qPrintable(QString("%1,%2").arg(square.x()).arg(square.y())));
-        }
-        QTest::mousePress(e.picture(), Qt::LeftButton, {}, e.centre(2, 2));
-        QTest::mouseRelease(e.picture(), Qt::LeftButton, {}, e.centre(5, 5));
-        QVERIFY(!e.letterBox()->isVisible());
-
-        e.click(5, 4);
-        QVERIFY(e.letterBox()->isVisible() && e.letterBox()->hasFocus());
-        QVERIFY(e.button("Accept")->isVisible() && e.button("Reject")->isVisible());
-        test::saveScreenshot(&e.window, "manual_add_letter_box");
-    }
-
-    // Anything but A..Z is refused with the exact message and the box stays open; Reject and an
-    // empty Accept make the square empty again; a click elsewhere settles the box.
+    // Anything but A..Z is refused with the exact message, also when another square is
+    // clicked; Reject and an empty Accept leave the square empty, so a lone letter makes no
+    // word and Ok says so and writes nothing.
     void lettersAreCheckedAndCanBeTakenBack()
     {
         Workspace w;
         OpenEditor e(w);
+        test::ScriptedChildren children;
         e.click(2, 2);
         // keyClicks types ASCII only: the accented letter is put in as the keyboard puts it.
         e.letterBox()->insert(QString::fromUtf8("\xC3\xA9"));
         QTest::mouseClick(e.button("Accept"), Qt::LeftButton);
         QCOMPARE(w.dialogs.lastMessage(), QString("Error|Puzzle letter must be between A and Z."));
-        // A click on another square does not get past a refused letter either.
         e.click(5, 5);
         QCOMPARE(w.dialogs.messages().size(), std::size_t(2));
-        QVERIFY(e.letterBox()->isVisible());
         QTest::mouseClick(e.button("Reject"), Qt::LeftButton);
-        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
-
         e.type(2, 2, "q");
         e.click(2, 2);
         QTest::mouseClick(e.button("Accept"), Qt::LeftButton); // empty box
-        QCOMPARE(e.corner(2, 2), QColor(Qt::black));
 
-        e.click(2, 2);
-        QTest::keyClicks(e.letterBox(), "z");
-        e.click(6, 6); // settles Z into (2,2) and opens the box over (6,6)
-        QCOMPARE(e.corner(2, 2), QColor(Qt::white));
-        QCOMPARE(e.letterBox()->text(), QString());
+        e.click(6, 6);
+        QTest::keyClicks(e.letterBox(), "k");
+        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
+        QVERIFY(children.opened.isEmpty());
+        QCOMPARE(w.dialogs.lastMessage(), QString("Notice|No changes to the puzzle were detected."));
+        QVERIFY(!e.window.isVisible());
+        QVERIFY(!e.window.wordsAdded());
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*w.stored));
+        QVERIFY(w.reselected.isEmpty());
     }
 
-    // Protects the main road of the window: letters typed, two runs through existing letters
-    // and one down from DOG, three clue windows in scan order, and the record written back in
-    // place with the new words in clue order and ZEBRA still there.
+    // Protects the main road of the window: a letter settled by a click on another square and
+    // one still in the box at Ok, two runs through existing letters and one down from DOG, three
+    // clue windows in scan order, and the record written back in place with the new words in
+    // clue order and ZEBRA still there.
     void okAddsTheWordsAndWritesThePuzzleBack()
     {
         Workspace w;
@@ -262,8 +232,10 @@ private Q_SLOTS:
         QStringList shown;
         test::ScriptedChildren children;
         children.onChild = scriptedClues(script, shown);
-        e.type(2, 2, "x");
-        e.type(5, 4, "n");
+        e.click(2, 2);
+        QTest::keyClicks(e.letterBox(), "x");
+        e.click(5, 4);
+        QTest::keyClicks(e.letterBox(), "n");
         QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
 
         QCOMPARE(shown, QStringList({ "AX", "OX", "ON" }));
@@ -274,24 +246,7 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(*w.context().working), bytesOf(*expected));
         QCOMPARE(w.reselected, QStringList({ "Animals/Pets" }));
         QVERIFY(e.window.wordsAdded());
-        QCOMPARE(e.window.result(), int(QDialog::Accepted));
         QCOMPARE(w.context().settings.caseSensitivity, 3);
-    }
-
-    // A letter still in the box when Ok is clicked counts; a lone letter makes no word, and Ok
-    // then says so and writes nothing.
-    void okWithoutANewWordWritesNothing()
-    {
-        Workspace w;
-        OpenEditor e(w);
-        e.click(6, 6);
-        QTest::keyClicks(e.letterBox(), "k");
-        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
-        QCOMPARE(w.dialogs.lastMessage(), QString("Notice|No changes to the puzzle were detected."));
-        QVERIFY(!e.window.isVisible());
-        QVERIFY(!e.window.wordsAdded());
-        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*w.stored));
-        QVERIFY(w.reselected.isEmpty());
     }
 
     void cancelWritesNothing()
@@ -323,9 +278,8 @@ private Q_SLOTS:
         QVERIFY(w.reselected.isEmpty());
     }
 
-    // Mode 1: Puzzle Words in the main window opens the editor on the selected puzzle; Ok
-    // writes it in place and the lists are reloaded with the puzzle selected.  A puzzle changed
-    // behind the lists, or never generated, is refused.
+    // Mode 1: Puzzle Words in the main window opens the editor on the selected puzzle.  A
+    // puzzle changed behind the lists, or never generated, is refused.
     void puzzleWordsFromTheMainWindow()
     {
         Workspace w;
@@ -335,45 +289,22 @@ private Q_SLOTS:
         QVERIFY(model::saveSettings(settings, context.settingsFile()));
         app::TMainWin main(context);
         main.show();
-        auto *puzzles = main.findChild<QListWidget *>("PuzzleList");
-        QCOMPARE(puzzles->currentItem()->text(), QString("Pets"));
-        int opened = 0;
-        std::deque<ClueScript> script;
-        QStringList shown;
-        const auto clues = scriptedClues(script, shown);
         test::ScriptedChildren children;
-        children.onChild = [&](QDialog &child) {
-            if (qobject_cast<generate::TAddAClue *>(&child))
-                return clues(child);
-            ++opened;
-            auto *editor = qobject_cast<generate::TManualAdd *>(&child);
-            if (!editor)
-                return int(QDialog::Rejected);
-            script = { { "Upon", nullptr } };
-            editor->show();
-            Driver d(*editor);
-            d.type(5, 4, "n");
-            QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
-            return editor->result();
-        };
-        main.findChild<QAction *>("MenuPuzzleWords")->trigger();
-        QCOMPARE(opened, 1);
-        const auto expected = expectedAfter(*w.stored, { { 5, 4, 'N' } }, { { "Upon", 1 } });
-        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected));
-        QCOMPARE(puzzles->currentItem()->text(), QString("Pets"));
-        QCOMPARE(context.workingRecordNumber, PuzzleRecordNumber);
+        QAction *puzzleWords = main.findChild<QAction *>("MenuPuzzleWords");
+        puzzleWords->trigger();
+        QCOMPARE(children.opened, QStringList({ "gw::generate::TManualAdd" }));
 
-        auto never = std::make_unique<model::PuzzleRecord>(*expected);
+        auto never = std::make_unique<model::PuzzleRecord>(*w.stored);
         never->generated = 0;
         w.collection.write(w.path(), *never);
         // Changed behind the lists: reloaded first, then read as it is now.
-        main.findChild<QAction *>("MenuPuzzleWords")->trigger();
+        puzzleWords->trigger();
         QCOMPARE(w.dialogs.lastMessage(),
             QString("Warning|This puzzle was changed or deleted by another program after it was loaded, so "
                     "it was not "
                     "opened.  The puzzle lists have been reloaded."));
-        main.findChild<QAction *>("MenuPuzzleWords")->trigger();
-        QCOMPARE(opened, 1);
+        puzzleWords->trigger();
+        QCOMPARE(children.opened.size(), 1);
         QCOMPARE(w.dialogs.lastMessage(),
             QString("Warning|A grid has never been generated for this puzzle.  Create the puzzle first, then "
                     "add words to its grid."));
@@ -381,41 +312,61 @@ private Q_SLOTS:
 
     // Mode 2: Add Words in the word list editor of a stored puzzle.  The clue typed in the editor
     // goes along, the rows then show the new order with "x" in the U column up to the new word
-    // count, and ZEBRA, left out, follows with its clue.
+    // count, and ZEBRA, left out, follows with its clue; what was written is what the editor
+    // holds.
     void addWordsFromTheWordListEditor()
     {
         Workspace w;
         editor::TWordList list(w.context(), "Modify Existing Puzzle");
         list.show();
         list.setRowClue(1, "Meows");
-        test::ModalScript script;
-        script.then("Manual Word Addition", [&](QWidget *editor) {
-            script.then("Add A Clue", [](QWidget *clue) {
-                QTest::keyClicks(clue->findChild<QLineEdit *>("TheClue"), "Upon");
-                test::saveScreenshot(clue, "add_a_clue");
-                test::ModalScript::click(clue, "OkButton");
-            });
-            Driver d(*editor);
+        std::deque<ClueScript> script { { "Upon", nullptr } };
+        QStringList shown;
+        const auto clues = scriptedClues(script, shown);
+        test::ScriptedChildren children;
+        children.onChild = [&](QDialog &child) {
+            if (qobject_cast<generate::TAddAClue *>(&child))
+                return clues(child);
+            child.show();
+            Driver d(child);
             d.type(5, 4, "n");
             QTest::mouseClick(d.button("OkButton"), Qt::LeftButton);
-        });
+            return child.result();
+        };
         test::clickButton(list, "AddWordsButton");
-        QVERIFY(script.finished());
 
-        auto typedHere = std::make_unique<model::PuzzleRecord>(*w.stored);
-        typedHere->clues[0].assign("Meows");
-        typedHere->wordCount = 4; // the editor's rows count ZEBRA as well
-        const auto expected = expectedAfter(*typedHere, { { 5, 4, 'N' } }, { { "Upon", 1 } });
-        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*expected));
         const QStringList rows { "CAT", "DOG", "COW", "ON", "ZEBRA", "" };
         for (int row = 1; row <= rows.size(); ++row) {
             QCOMPARE(list.rowWord(row), rows[row - 1]);
             QCOMPARE(list.rowUsed(row), row <= 4);
         }
-        QCOMPARE(list.rowClue(4), QString("Upon"));
+        QCOMPARE(list.rowClue(1), QString("Meows"));
         QCOMPARE(list.rowClue(5), QString("striped"));
-        // What was written is what the editor holds: leaving it asks nothing.
+        QCOMPARE(test::fileBytes(w.path()), w.collection.expected(*w.context().working));
         QVERIFY(!list.PuzzleChanged());
+    }
+
+    // The clue window shows the word and takes a clue of up to 150 characters; with a stored
+    // "Case Sensitivity" out of range no case is picked, and each click stores its value at once.
+    void clueWindowTakesTheClueAndStoresTheCase()
+    {
+        test::TestWorkspace workspace;
+        workspace.context().settings.caseSensitivity = 7;
+        generate::TAddAClue window(workspace.context(), "CO");
+        window.show();
+        QCOMPARE(window.findChild<QLabel *>("MyWord")->text(), QString("CO"));
+        for (const char *name : { "Upper", "Lower", "FirstLet" })
+            QVERIFY(!window.findChild<QRadioButton *>(name)->isChecked());
+        const std::pair<const char *, int> clicks[] = { { "Lower", 2 }, { "FirstLet", 3 }, { "Upper", 1 } };
+        for (const auto &[name, value] : clicks) {
+            QTest::mouseClick(window.findChild<QRadioButton *>(name), Qt::LeftButton);
+            QCOMPARE(workspace.context().settings.caseSensitivity, value);
+        }
+        auto *clue = window.findChild<QLineEdit *>("TheClue");
+        QTest::keyClicks(clue, "Cobalt's symbol" + QString(200, 'x'));
+        QCOMPARE(window.clue().size(), 150);
+        QTest::keyClick(clue, Qt::Key_Return);
+        QVERIFY(!window.isVisible());
     }
 };
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "spell/Dictionaries.h"
+#include "support/ShellRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 // Shared by the spelling, lexicon and thesaurus engine tests.
 namespace gw::test {
@@ -38,39 +38,17 @@ inline bool onlyAmericanHunspell(const std::filesystem::path &folder)
     return true;
 }
 
-// A fresh directory of its own for one test, removed when it goes.
-class SpellScratch
+// Links the American main lexicons of the build into folder.
+inline bool linkAmerican(const std::filesystem::path &folder)
 {
-public:
-    explicit SpellScratch(const std::string &name)
-        : m_path(
-            std::filesystem::temp_directory_path() / ("gw_spell_" + std::to_string(::getpid()) + "_" + name))
-    {
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~SpellScratch()
-    {
+    const auto american = *spell::dictionaryLanguage(1);
+    for (const std::string_view name : { american.mainLexicon, american.compressedLexicon }) {
         std::error_code error;
-        std::filesystem::remove_all(m_path, error);
+        std::filesystem::create_symlink(programDir() / name, folder / name, error);
+        if (error)
+            return false;
     }
-    const std::filesystem::path &path() const { return m_path; }
-
-    // Links the American main lexicons of the build into this directory.
-    bool linkAmerican() const
-    {
-        const auto american = *spell::dictionaryLanguage(1);
-        for (const std::string_view name : { american.mainLexicon, american.compressedLexicon }) {
-            std::error_code error;
-            std::filesystem::create_symlink(programDir() / name, m_path / name, error);
-            if (error)
-                return false;
-        }
-        return true;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+    return true;
+}
 
 } // namespace gw::test

@@ -2,14 +2,13 @@
 
 #include "spell/SpellingSetup.h"
 #include "ui/AppContext.h"
+#include "uisupport/ScriptedChildren.h"
 #include "uisupport/UiTestSupport.h"
+#include "uisupport/WordListEditor.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QDialog>
 #include <QFile>
 #include <QStringList>
-#include <QTimer>
-#include <QWidget>
 #include <deque>
 #include <functional>
 #include <initializer_list>
@@ -29,72 +28,47 @@ inline void installSpelling(TestWorkspace &workspace, std::initializer_list<cons
 
 inline constexpr std::initializer_list<const char *> AmericanFiles = { "ssceam.tlx", "ssceam1.clx" };
 
-// Plays scripted actions on modal windows as they come up inside the nested event loops of
-// the windows under test.  Each action waits for a modal window of its caption; a window
-// nobody scripted is closed after 20 seconds (time enough for a dictionary to load under the
-// sanitizers) and remembered, so a test never hangs.
-class ModalScript
+// A new puzzle in the word list editor, shown, over the given lexicon files and "Dictionary"
+// and "Thesaurus" settings.
+struct SpellingEditor : WordListEditor
 {
-public:
-    using Action = std::function<void(QWidget *window)>;
-
-    ModalScript() { schedule(); }
-
-    void then(const QString &caption, Action action) { m_actions.push_back({ caption, std::move(action) }); }
-    // Clicks the named button of the window.
-    void thenClick(const QString &caption, const char *button)
+    SpellingEditor(std::initializer_list<const char *> files, int dictionary, int thesaurus = 1)
     {
-        then(caption, [button](QWidget *window) { click(window, button); });
+        context().settings.dictionary = dictionary;
+        context().settings.thesaurus = thesaurus;
+        installSpelling(workspace, files);
+        open();
+        show();
     }
+};
 
-    bool finished() const { return m_actions.empty() && m_unscripted.isEmpty(); }
-    QStringList unscripted() const { return m_unscripted; }
+// Answers the child windows the program opens, in turn, each by the next step: the window is
+// shown (so that clicks reach it), the step clicks what a user clicks, and the window's
+// result goes back.  A window no step is left for is rejected; the captions are kept in order.
+struct ChildSteps
+{
+    ScriptedChildren children;
+    std::deque<std::function<void(QDialog &window)>> steps;
+    QStringList captions;
 
-    static void click(QWidget *window, const char *button) { clickButton(*window, button); }
-
-private:
-    struct Step
+    ChildSteps()
     {
-        QString caption;
-        Action action;
-    };
-
-    // A timer never fires again while its own call runs, and an action runs the nested event
-    // loop of the window it opens: every tick is a new single shot, set before the action.
-    void schedule()
-    {
-        QTimer::singleShot(5, &m_guard, [this] { tick(); });
+        children.onChild = [this](QDialog &window) {
+            captions << window.windowTitle();
+            if (steps.empty())
+                return int(QDialog::Rejected);
+            const auto step = steps.front();
+            steps.pop_front();
+            window.show();
+            step(window);
+            return window.result();
+        };
     }
-
-    void tick()
+    void then(std::function<void(QDialog &window)> step) { steps.push_back(std::move(step)); }
+    void thenClick(const char *button)
     {
-        schedule();
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible()) {
-            m_waiting.invalidate();
-            return;
-        }
-        if (!m_actions.empty() && m_actions.front().caption == modal->windowTitle()) {
-            m_waiting.invalidate();
-            const Step step = m_actions.front();
-            m_actions.pop_front();
-            // The action may open a modal window of its own; the timer goes on inside it.
-            step.action(modal);
-            return;
-        }
-        if (!m_waiting.isValid()) {
-            m_waiting.start();
-        } else if (m_waiting.elapsed() > 20000) {
-            m_unscripted << modal->windowTitle();
-            m_waiting.invalidate();
-            modal->close();
-        }
+        then([button](QDialog &window) { clickButton(window, button); });
     }
-
-    QObject m_guard; // ends the pending tick with the script
-    std::deque<Step> m_actions;
-    QStringList m_unscripted;
-    QElapsedTimer m_waiting;
 };
 
 } // namespace gw::test

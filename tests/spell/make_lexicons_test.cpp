@@ -9,22 +9,21 @@
 namespace {
 
 using namespace gw::spell;
-using gw::test::SpellScratch;
+using MakeLexicons = gw::test::ScratchFolderTest;
 namespace fs = std::filesystem;
 
 // A machine with only the American dictionary package: the build still makes its files, the
 // other languages (and files left from an earlier build) are gone, and start-up sees that.
-TEST(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
+TEST_F(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
 {
-    SpellScratch dir("make_lexicons");
-    const fs::path hunspell = dir.path() / "hunspell";
-    const fs::path output = dir.path() / "bin";
+    const fs::path hunspell = dir() / "hunspell";
+    const fs::path output = dir() / "bin";
     fs::create_directories(output);
     if (!gw::test::onlyAmericanHunspell(hunspell))
         GTEST_SKIP() << "hunspell-en-us not installed";
     std::ofstream(output / "sscefr1.clx") << "left from an earlier build";
     const std::string command = (gw::test::programDir() / "make_lexicons").string() + " " + output.string()
-        + " " + hunspell.string() + " " + (dir.path() / "no-mythes").string() + " 2>/dev/null";
+        + " " + hunspell.string() + " " + (dir() / "no-mythes").string() + " 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const auto installed = installedDictionaries(output);
     EXPECT_EQ(installed,

@@ -46,21 +46,6 @@ UnknownAnswer replaceBy(const std::string &text)
     return { UnknownAnswer::Kind::Replace, text };
 }
 
-// A replaced clue word comes back joined the way the program has always joined clues: a blank
-// before each punctuation mark and two after it.
-TEST(SpellWalk, ReplacedClueTokenRebuildsTheClue)
-{
-    ScriptedWalk walk;
-    walk.known = { "Big", "red", "CAT" };
-    walk.suggested["dgo"] = { "dog", "do" };
-    walk.answers = { replaceBy("dog") };
-    const std::vector<SpellRow> rows { { "CAT", "Big, red dgo" } };
-    EXPECT_EQ(walkWordsAndClues(rows, true, walk.steps()), WalkEnd::Complete);
-    EXPECT_EQ(walk.asked, std::vector<std::string> { "dgo" });
-    EXPECT_EQ(walk.clues.at(1), "Big ,  red dog");
-    EXPECT_TRUE(walk.words.empty());
-}
-
 // Words are checked trimmed and only for a new puzzle; every clue is checked in row order after
 // all words; an unknown text without suggestions is reported and passed over.
 TEST(SpellWalk, WordsThenCluesAndNoticesWithoutSuggestions)

@@ -11,30 +11,33 @@ namespace gw::spell {
 namespace {
 
 // A program directory holding only the named files (empty: only their presence counts).
-class SpellingSetupTest : public ::testing::Test
+class SpellingSetupTest : public test::ScratchFolderTest
 {
 protected:
     void install(std::initializer_list<const char *> files)
     {
         for (const char *file : files)
-            std::ofstream(m_dir.path() / file).put('\0');
+            std::ofstream(dir() / file).put('\0');
     }
 
     SpellingSetup settle(int dictionary, int thesaurus)
     {
         m_settings.dictionary = dictionary;
         m_settings.thesaurus = thesaurus;
-        return settleSpelling(m_settings, m_dir.path());
+        return settleSpelling(m_settings, dir());
     }
 
-    test::SpellScratch m_dir { ::testing::UnitTest::GetInstance()->current_test_info()->name() };
     model::Settings m_settings;
 };
 
-// British alone cannot stand in for American: a stored 1 settles to 0, nothing is usable,
-// and the user lexicons keep the American names.
+// With nothing installed nothing is usable.  British alone cannot stand in for American: a
+// stored 1 settles to 0, nothing is usable, and the user lexicons keep the American names.
 TEST_F(SpellingSetupTest, BritishAloneSettlesAmericanToNone)
 {
+    const SpellingSetup none = settle(4, 1);
+    EXPECT_FALSE(none.anyDictionary());
+    EXPECT_FALSE(none.anyThesaurus());
+    EXPECT_EQ(none.userStem, "Engl");
     install({ "sscebr1.clx", "sscebr.tlx", "thesdbbr.cth" });
     const SpellingSetup setup = settle(1, 2);
     EXPECT_EQ(m_settings.dictionary, 0);
@@ -61,14 +64,6 @@ TEST_F(SpellingSetupTest, UserLexiconStemFollowsTheSettledType)
     EXPECT_EQ(m_settings.thesaurus, 1);
     EXPECT_EQ(settle(5, 1).userStem, "Engl");
     EXPECT_EQ(m_settings.dictionary, 1);
-}
-
-TEST_F(SpellingSetupTest, NothingInstalled)
-{
-    const SpellingSetup setup = settle(4, 1);
-    EXPECT_FALSE(setup.anyDictionary());
-    EXPECT_FALSE(setup.anyThesaurus());
-    EXPECT_EQ(setup.userStem, "Engl");
 }
 
 } // namespace

@@ -16,7 +16,8 @@ namespace {
 
 using namespace gw::spell;
 using gw::test::programDir;
-using gw::test::SpellScratch;
+using SpellEngine = gw::test::ScratchFolderTest;
+using UserLexicon = gw::test::ScratchFolderTest;
 
 #define SKIP_UNLESS_INSTALLED(type)                                                                          \
     if (!gw::test::languageInstalled(type))                                                                  \
@@ -67,23 +68,7 @@ INSTANTIATE_TEST_SUITE_P(EightLanguages, LanguageMisspelling,
         Misspelling { 6, "Schmeterling", "Schmetterling" }, Misspelling { 7, "schooll", "school" },
         Misspelling { 8, "sommmar", "sommar" }));
 
-TEST(SpellEngine, AccentedWordsAreAcceptedInFrenchAndGerman)
-{
-    SKIP_UNLESS_INSTALLED(5);
-    SKIP_UNLESS_INSTALLED(6);
-    auto french = SpellCheckSession::open(programDir(), programDir(), 5, "");
-    ASSERT_TRUE(french);
-    EXPECT_TRUE(french->accepted(ansi("été")));
-    EXPECT_TRUE(french->accepted(ansi("ÉTÉ"))); // grid words are upper case
-    auto german = SpellCheckSession::open(programDir(), programDir(), 6, "");
-    ASSERT_TRUE(german);
-    EXPECT_TRUE(german->accepted(ansi("Mädchen")));
-    EXPECT_TRUE(german->accepted(ansi("Straße")));
-    EXPECT_FALSE(german->accepted(ansi("Grüsse")));
-    EXPECT_EQ(german->suggestions(ansi("Grüsse")).front(), ansi("Grüße"));
-}
-
-TEST(SpellEngine, MarksAroundAWordAndDigitsAreNotSpelt)
+TEST_F(SpellEngine, MarksAroundAWordAndDigitsAreNotSpelt)
 {
     SKIP_UNLESS_INSTALLED(1);
     auto session = SpellCheckSession::open(programDir(), programDir(), 1, "");
@@ -99,23 +84,16 @@ TEST(SpellEngine, MarksAroundAWordAndDigitsAreNotSpelt)
     EXPECT_EQ(session->suggestions("ice craem").front(), "ice cream");
 }
 
-TEST(SpellEngine, IncludeAndExcludeLexiconsChangeTheVerdict)
+TEST_F(SpellEngine, IncludeAndExcludeLexiconsChangeTheVerdict)
 {
     SKIP_UNLESS_INSTALLED(1);
-    SpellScratch dir("verdict");
-    ASSERT_TRUE(dir.linkAmerican());
-    {
-        auto plain = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
-        ASSERT_TRUE(plain);
-        EXPECT_TRUE(plain->accepted("receive"));
-        EXPECT_FALSE(plain->accepted("Zorblax"));
-    }
+    ASSERT_TRUE(gw::test::linkAmerican(dir()));
     // The user's lexicons live in the user's folder, apart from the program's.
-    const std::filesystem::path user = dir.path() / "user";
+    const std::filesystem::path user = dir() / "user";
     std::filesystem::create_directories(user);
     ASSERT_TRUE(writeUserLexicon(user / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "zorblax" }));
     ASSERT_TRUE(writeUserLexicon(user / "ExcEngl.tlx", SsceExcludeLexicon, 1033, { "Receive" }));
-    auto session = SpellCheckSession::open(dir.path(), user, 1, "Engl");
+    auto session = SpellCheckSession::open(dir(), user, 1, "Engl");
     ASSERT_TRUE(session);
     EXPECT_TRUE(session->accepted("Zorblax")); // case-blind
     EXPECT_TRUE(session->accepted("ZORBLAX"));
@@ -129,26 +107,24 @@ TEST(SpellEngine, IncludeAndExcludeLexiconsChangeTheVerdict)
 }
 
 // A user lexicon's name on a main lexicon file must not take the place of the real ones.
-TEST(SpellEngine, MainLexiconsUnderUserLexiconNamesArePassedOver)
+TEST_F(SpellEngine, MainLexiconsUnderUserLexiconNamesArePassedOver)
 {
     SKIP_UNLESS_INSTALLED(1);
-    SpellScratch dir("impostor");
-    ASSERT_TRUE(dir.linkAmerican());
-    std::filesystem::create_symlink(programDir() / "ssceam.tlx", dir.path() / "ExcEngl.tlx");
-    std::filesystem::create_symlink(programDir() / "ssceam1.clx", dir.path() / "IncEngl.tlx");
-    auto session = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
+    ASSERT_TRUE(gw::test::linkAmerican(dir()));
+    std::filesystem::create_symlink(programDir() / "ssceam.tlx", dir() / "ExcEngl.tlx");
+    std::filesystem::create_symlink(programDir() / "ssceam1.clx", dir() / "IncEngl.tlx");
+    auto session = SpellCheckSession::open(dir(), dir(), 1, "Engl");
     ASSERT_TRUE(session) << session.error().text;
     EXPECT_TRUE(session->accepted("dog"));
     EXPECT_FALSE(session->accepted("dgo"));
 }
 
-TEST(SpellEngine, AMissingMainLexiconFailsAndClosesWhatWasOpened)
+TEST_F(SpellEngine, AMissingMainLexiconFailsAndClosesWhatWasOpened)
 {
-    SpellScratch dir("missing");
-    ASSERT_TRUE(writeUserLexicon(dir.path() / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "a" }));
+    ASSERT_TRUE(writeUserLexicon(dir() / "IncEngl.tlx", SsceIncludeLexicon, 1033, { "a" }));
     // More failing opens than the engine has session slots: each must give its slot back.
     for (int k = 0; k < 40; ++k) {
-        auto session = SpellCheckSession::open(dir.path(), dir.path(), 1, "Engl");
+        auto session = SpellCheckSession::open(dir(), dir(), 1, "Engl");
         ASSERT_FALSE(session);
         EXPECT_EQ(session.error(), (gw::Failure { "Error", "Could not find one of the dictionary files." }));
     }
@@ -159,7 +135,7 @@ TEST(SpellEngine, AMissingMainLexiconFailsAndClosesWhatWasOpened)
     SSCE_CloseSession(session);
 }
 
-TEST(SpellEngine, RulesWithoutStemsOrStemsWithoutRulesCheckNothing)
+TEST_F(SpellEngine, RulesWithoutStemsOrStemsWithoutRulesCheckNothing)
 {
     SKIP_UNLESS_INSTALLED(1);
     const std::int16_t session = SSCE_OpenSession();
@@ -177,7 +153,7 @@ TEST(SpellEngine, RulesWithoutStemsOrStemsWithoutRulesCheckNothing)
     EXPECT_EQ(SSCE_CloseSession(session), 0);
 }
 
-TEST(SpellEngine, UnknownHandlesAreRefused)
+TEST_F(SpellEngine, UnknownHandlesAreRefused)
 {
     char buffer[64] = {};
     std::int16_t scores[4] = {};
@@ -212,7 +188,7 @@ TEST(SpellEngine, UnknownHandlesAreRefused)
 
 // The suggestion list is written whole words at a time and ended by an empty word, within
 // whatever size it is given; the bytes after it are never touched.
-TEST(SpellEngine, SuggestionBufferIsNeverOverrun)
+TEST_F(SpellEngine, SuggestionBufferIsNeverOverrun)
 {
     SKIP_UNLESS_INSTALLED(1);
     auto session = SpellCheckSession::open(programDir(), programDir(), 1, "");
@@ -249,10 +225,9 @@ TEST(SpellEngine, SuggestionBufferIsNeverOverrun)
 
 // Adding appends to the file as it stands, the same word twice included, and keeps the
 // lexicon's kind and language.
-TEST(UserLexicon, TheSameWordAddedTwiceIsStoredTwice)
+TEST_F(UserLexicon, TheSameWordAddedTwiceIsStoredTwice)
 {
-    SpellScratch dir("twice");
-    const auto file = dir.path() / "IncEngl.tlx";
+    const auto file = dir() / "IncEngl.tlx";
     ASSERT_TRUE(addToIncludeLexicon(file, 1033, "Gridwright"));
     ASSERT_TRUE(addToIncludeLexicon(file, 1033, "Gridwright"));
     const auto stored = readLexiconFile(file);
@@ -262,10 +237,9 @@ TEST(UserLexicon, TheSameWordAddedTwiceIsStoredTwice)
     EXPECT_EQ(stored->sections.front(), std::string("Gridwright\0Gridwright\0", 22));
 }
 
-TEST(UserLexicon, AnEmptyListLeavesAnEmptyLexicon)
+TEST_F(UserLexicon, AnEmptyListLeavesAnEmptyLexicon)
 {
-    SpellScratch dir("empty");
-    const auto file = dir.path() / "ExcFrnch.tlx";
+    const auto file = dir() / "ExcFrnch.tlx";
     ASSERT_TRUE(writeUserLexicon(file, SsceIncludeLexicon, 1036, { "old" }));
     ASSERT_TRUE(writeUserLexicon(file, SsceExcludeLexicon, 1036, {}));
     const auto stored = readLexiconFile(file);
@@ -273,25 +247,23 @@ TEST(UserLexicon, AnEmptyListLeavesAnEmptyLexicon)
     EXPECT_EQ(int(stored->kind), SsceExcludeLexicon);
     EXPECT_EQ(stored->sections.front(), "");
     // A lexicon that does not exist reads as empty; one that is not a lexicon is reported.
-    EXPECT_TRUE(readUserLexicon(dir.path() / "IncGerm.tlx")->empty());
-    std::ofstream(dir.path() / "IncSwed.tlx") << "dog\ncat\n";
-    EXPECT_EQ(readUserLexicon(dir.path() / "IncSwed.tlx").error(),
+    EXPECT_TRUE(readUserLexicon(dir() / "IncGerm.tlx")->empty());
+    std::ofstream(dir() / "IncSwed.tlx") << "dog\ncat\n";
+    EXPECT_EQ(readUserLexicon(dir() / "IncSwed.tlx").error(),
         (gw::Failure { "Error", "Could not read the dictionary file IncSwed.tlx." }));
 }
 
-TEST(UserLexicon, AnUnwritableFileIsReported)
+TEST_F(UserLexicon, AnUnwritableFileIsReported)
 {
-    SpellScratch dir("unwritable");
-    const auto file = dir.path() / "no such folder" / "IncEngl.tlx";
+    const auto file = dir() / "no such folder" / "IncEngl.tlx";
     EXPECT_EQ(writeUserLexicon(file, SsceIncludeLexicon, 1033, { "a" }).error(),
         (gw::Failure { "Disk Error", "Could not write the dictionary file IncEngl.tlx." }));
     EXPECT_FALSE(addToIncludeLexicon(file, 1033, "a"));
 }
 
-TEST(UserLexicon, WordsAreListedWithinTheBufferGiven)
+TEST_F(UserLexicon, WordsAreListedWithinTheBufferGiven)
 {
-    SpellScratch dir("listing");
-    const auto file = dir.path() / "IncEngl.tlx";
+    const auto file = dir() / "IncEngl.tlx";
     ASSERT_TRUE(writeUserLexicon(file, SsceIncludeLexicon, 1033, { "alpha", "be", "gamma" }));
     const std::int16_t session = SSCE_OpenSession();
     const std::int16_t lexicon = SSCE_OpenLex(session, file.c_str(), SsceOpenToRead);

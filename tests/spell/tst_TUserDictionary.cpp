@@ -1,9 +1,12 @@
+#include "app/TMainWin.h"
+#include "model/Settings.h"
 #include "spell/SpellCheckSession.h"
 #include "spell/SpellWindowSupport.h"
 #include "spell/UserLexicon.h"
 #include "spell/ui/TUserDictionary.h"
 #include "uisupport/ListLines.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,12 +49,50 @@ struct Maintenance
     QString file(const char *name) { return workspace.path(QString("start/") + name); }
     QString lexiconFile() { return QString::fromStdString(window->lexiconFile().string()); }
     QListWidget *words() { return window->findChild<QListWidget *>("WordList"); }
-    QString heading() { return window->findChild<QLabel *>("Heading")->text(); }
     void click(const char *name) { test::clickButton(*window, name); }
     void add(const QString &typed)
     {
         QTest::keyClicks(window->findChild<QLineEdit *>("NewWord"), typed);
         click("AddButton");
+    }
+};
+
+// A main window started on a program directory holding only the given files, with the stored
+// "Dictionary" and "Thesaurus" settings.
+struct Started
+{
+    test::TestWorkspace workspace;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<app::TMainWin> window;
+    test::ScriptedChildren children;
+
+    Started(std::initializer_list<const char *> files, int dictionary, int thesaurus)
+    {
+        app::AppContext &context = workspace.context();
+        model::Settings settings = context.settings;
+        settings.showTips = false;
+        settings.dictionary = dictionary;
+        settings.thesaurus = thesaurus;
+        settings.lastGroup = workspace.path("start/PUZZLES.ZP3").toStdString();
+        QVERIFY(model::saveSettings(settings, context.settingsFile()));
+        for (const char *file : files)
+            QFile::link(QString(GW_PROGRAM_DIR "/") + file, workspace.path(QString("program/") + file));
+        window = std::make_unique<app::TMainWin>(context);
+    }
+
+    app::AppContext &context() { return workspace.context(); }
+    QAction *item(const char *name) const { return window->findChild<QAction *>(name); }
+    // The items of the dictionary and thesaurus menus that are enabled, or checked.
+    QStringList items(bool checked) const
+    {
+        QStringList found;
+        for (const char *name : { "MenuDictChoose", "MenuDictAmerican", "MenuDictBritish", "MenuDictSpanish",
+                 "MenuDictItalian", "MenuDictFrench", "MenuDictGerman", "MenuDictDutch", "MenuDictSwedish",
+                 "MenuThesChoose", "MenuThesAmerican", "MenuThesBritish" }) {
+            if (checked ? item(name)->isChecked() : item(name)->isEnabled())
+                found << name;
+        }
+        return found;
     }
 };
 
@@ -62,26 +103,24 @@ class TestTUserDictionary : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void headingsNameTheLanguage();
+    void lexiconFollowsTheLanguageAndMode();
     void addDeleteAndOkRewriteTheLexicon();
     void cancelKeepsTheFileAndAnEmptyListLeavesAnEmptyLexicon();
     void excludedWordIsFlagged();
+    void installedItemsAreOfferedAndChecked();
+    void userDictionaryCommands();
 };
 
-// The two headings, the exclude one with its double blank; type 9 speaks of American and the
-// run keeps the user lexicons of its start-up type.
-void TestTUserDictionary::headingsNameTheLanguage()
+// The window works on the lexicon of its language and mode; type 9 keeps the user lexicons of
+// the run's start-up type.
+void TestTUserDictionary::lexiconFollowsTheLanguageAndMode()
 {
     Maintenance french(5);
     french.open(TUserDictionary::Mode::Include);
-    QCOMPARE(french.heading(),
-        QString("These words will be added to the French dictionary and counted as valid."));
     QCOMPARE(french.lexiconFile(), french.file("IncFrnch.tlx"));
 
     Maintenance choose(9);
     choose.open(TUserDictionary::Mode::Exclude);
-    QCOMPARE(choose.heading(),
-        QString("These words will be excluded from the  American dictionary and will be invalid."));
     QCOMPARE(choose.lexiconFile(), choose.file("ExcEngl.tlx"));
 }
 
@@ -99,8 +138,6 @@ void TestTUserDictionary::addDeleteAndOkRewriteTheLexicon()
     m.add("Frobnitz");
     test::saveScreenshot(m.window.get(), "TUserDictionary");
     QCOMPARE(listLines(m.words()), QStringList({ "Zorblax", "Quimby", "Frobnitz", "Frobnitz" }));
-    QVERIFY(m.window->findChild<QLineEdit *>("NewWord")->text().isEmpty());
-    QVERIFY(m.window->findChild<QLineEdit *>("NewWord")->hasFocus());
 
     m.words()->setCurrentRow(1);
     m.click("DeleteButton");
@@ -111,7 +148,6 @@ void TestTUserDictionary::addDeleteAndOkRewriteTheLexicon()
     QCOMPARE(m.words()->currentRow(), 1);
 
     m.click("OkButton");
-    QVERIFY(m.window->isHidden());
     QCOMPARE(lexicon(m.file("IncEngl.tlx")), (std::vector<std::string> { "Zorblax", "Frobnitz" }));
     m.open(TUserDictionary::Mode::Include);
     QCOMPARE(listLines(m.words()), QStringList({ "Zorblax", "Frobnitz" }));
@@ -151,6 +187,39 @@ void TestTUserDictionary::excludedWordIsFlagged()
     m.add("house");
     m.click("OkButton");
     QVERIFY(!check());
+}
+
+// Only the installed languages are offered; choosing a type checks its item only, while the
+// user lexicons stay those of the start.
+void TestTUserDictionary::installedItemsAreOfferedAndChecked()
+{
+    Started started(
+        { "ssceam.tlx", "ssceam1.clx", "sscege.tlx", "sscege1.clx", "thesdbam.cth", "thesdbbr.cth" }, 6, 3);
+    QCOMPARE(started.items(false),
+        QStringList({ "MenuDictChoose", "MenuDictAmerican", "MenuDictGerman", "MenuThesChoose",
+            "MenuThesAmerican", "MenuThesBritish" }));
+    QCOMPARE(started.items(true), QStringList({ "MenuDictGerman", "MenuThesChoose" }));
+
+    started.item("MenuDictAmerican")->trigger();
+    started.item("MenuThesBritish")->trigger();
+    QCOMPARE(started.items(true), QStringList({ "MenuDictAmerican", "MenuThesBritish" }));
+    QCOMPARE(started.context().spelling.userStem, std::string("Germ"));
+}
+
+// Add to Dictionary and Exclude From Dictionary open the maintenance window in their mode.
+void TestTUserDictionary::userDictionaryCommands()
+{
+    Started started(test::AmericanFiles, 1, 1);
+    QStringList headings;
+    started.children.onChild = [&](QDialog &child) {
+        headings << child.findChild<QLabel *>("Heading")->text();
+        return int(QDialog::Rejected);
+    };
+    started.item("MenuAddDict")->trigger();
+    started.item("MenuExcludeDict")->trigger();
+    QCOMPARE(headings,
+        QStringList({ "These words will be added to the American dictionary and counted as valid.",
+            "These words will be excluded from the  American dictionary and will be invalid." }));
 }
 
 QTEST_MAIN(TestTUserDictionary)
