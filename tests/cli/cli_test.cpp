@@ -85,6 +85,7 @@ TEST_F(CliTest, RefusalsWriteNothing)
         { Animals, "--shape 9999", "there is no shape 9999" },
         { Animals, "--shape-file " + path("missing.LAY"), "Puzzle shape could not be imported." },
         { Animals, "--bogus", "unknown option --bogus" },
+        { Animals, "--seed", "option --seed needs a value" },
         { "\n   \n", "--shape 2", "No words have been entered.  Please correct." },
         { "CAT: pet\nMOUSE: squeak\n", "--shape-file " + path("holes.LAY"),
             "The maximum word length as provided by the selected layout is 4.  The following word is greater "

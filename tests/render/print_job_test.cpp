@@ -134,6 +134,8 @@ TEST(PrintJob, PartsToPrint)
 
     options.printClues = false;
     options.printTitle = false;
+    gw::render::PrintJob wordsWithoutClues(*puzzle, options);
+    EXPECT_TRUE(contains(print(wordsWithoutClues)->texts, "WORD1")) << "the word list has a box of its own";
     options.printWords = false;
     gw::render::PrintJob fewer(*puzzle, options);
     fewer.puzzle().bonusQuestion.assign("Why?");
