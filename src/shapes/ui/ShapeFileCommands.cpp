@@ -13,12 +13,6 @@ namespace {
 
 const QString LayExtension = QStringLiteral("LAY");
 
-// The chosen file as the settings keep it: cut to what a settings text holds.
-std::string settingsPath(const QString &chosen)
-{
-    return chosen.toStdString().substr(0, model::SettingsTextCapacity);
-}
-
 } // namespace
 
 bool deleteShapeAsked(QWidget *parent, app::AppContext &context, const std::string &entryText, int record)
@@ -43,8 +37,9 @@ std::optional<ImportedShape> importShapeAsked(QWidget *parent, app::AppContext &
             QString::fromStdString(context.settings.lastImportShapeFile) });
     if (!chosen)
         return std::nullopt;
-    context.settings.lastImportShapeFile = settingsPath(*chosen);
-    Result<ImportedShape> imported = importShape(chosen->toStdString(), context.shapeLibraryToChange());
+    const std::string path = chosen->toStdString();
+    context.settings.lastImportShapeFile = path.substr(0, model::SettingsTextCapacity);
+    Result<ImportedShape> imported = importShape(path, context.shapeLibraryToChange());
     if (!imported) {
         app::show(parent, imported.error());
         return std::nullopt;
@@ -62,14 +57,15 @@ void exportShapeAsked(
             QString::fromStdString(context.settings.lastExportShapeFile) });
     if (!chosen)
         return;
-    context.settings.lastExportShapeFile = settingsPath(*chosen);
+    const std::string path = chosen->toStdString();
+    context.settings.lastExportShapeFile = path.substr(0, model::SettingsTextCapacity);
     const Result<ShapeRecord> shape = shapeToExport();
     if (!shape) {
         app::show(parent, shape.error());
         return;
     }
     *context.currentShape = *shape;
-    if (const Result<Notice> exported = exportShape(*context.currentShape, chosen->toStdString()))
+    if (const Result<Notice> exported = exportShape(*context.currentShape, path))
         app::show(parent, *exported);
     else
         app::show(parent, exported.error());
