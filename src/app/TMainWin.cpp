@@ -442,11 +442,6 @@ void TMainWin::MenuPrintClick()
         return;
     }
     render::TMyReport report(m_context, *selected->record, this);
-    report.childWindows().layoutChooser = [this, &report](layout::LayoutRecord &printLayout) {
-        layout::TListPages chooser(m_context, layout::ChooserMode::ForPrinting, &printLayout, &report);
-        runChild(chooser);
-        return chooser.chosen();
-    };
     exports::installExportHooks(report.previewHooks(), m_context);
     runChild(report);
 }

@@ -381,9 +381,11 @@ void MainWindowTest::printWarnsAboutNeverGeneratedPuzzles()
     h.children.onChild = [&](QDialog &child) {
         if (auto *report = qobject_cast<render::TMyReport *>(&child)) {
             titles << QString::fromStdString(report->puzzle().title.str());
-            auto printLayout = std::make_unique<layout::LayoutRecord>(report->puzzle().layout);
-            if (titles.size() == 1 && report->childWindows().layoutChooser(*printLayout))
-                chosenLayout = printLayout->name.str();
+            if (titles.size() == 1) {
+                report->show();
+                test::clickButton(*report, "ChangeLayoutButton");
+                chosenLayout = report->puzzle().layout.name.str();
+            }
             return int(QDialog::Rejected);
         }
         child.show();

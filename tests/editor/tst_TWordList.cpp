@@ -9,6 +9,7 @@
 #include "shapes/ShapeExportFile.h"
 #include "shapes/ShapeLibrary.h"
 #include "shapes/ui/ShapePicture.h"
+#include "shapes/ui/TDoShapes.h"
 #include "uisupport/ScriptedChildren.h"
 #include "uisupport/WordListEditor.h"
 
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -148,13 +150,8 @@ void TestTWordList::createRefusesEntriesInOrderThenPacksRows()
     const Result<int> cutRecord = shapes::addShape(context.shapeLibrary(), cutSquare);
     QVERIFY(cutRecord.hasValue());
     context.settings.lastShape = 999;
-    QStringList opened;
+    test::ScriptedChildren children;
     TWordList &window = editor.open();
-    window.childWindows().creationAttempts = [&] { opened << "progress"; };
-    window.childWindows().createdPuzzle = [&] {
-        opened << "chooser";
-        return false;
-    };
     editor.show();
     // A Last Shape that names no record selects the first entry of the sorted list.
     QCOMPARE(selectedShape(editor), QString("10x10 Square"));
@@ -201,13 +198,14 @@ void TestTWordList::createRefusesEntriesInOrderThenPacksRows()
         "greater than the maximum word length: \"ABCDEFGHIJKL\".  You will need to correct the "
         "word or change the layout."));
     QCOMPARE(editor.grid()->currentRow(), 3);
-    QVERIFY(opened.isEmpty());
+    QVERIFY(children.opened.isEmpty());
 
     editor.typeCell(4, Word, "  SHEEP");
     editor.typeCell(7, Word, "GOAT");
     test::saveScreenshot(&window, "TWordList-new");
     editor.click("CreateIt");
-    QCOMPARE(opened, QStringList({ "progress", "chooser" }));
+    QCOMPARE(
+        children.opened, QStringList({ "gw::generate::TCreationAttempts", "gw::generate::TCreatedPuzzle" }));
     QCOMPARE(context.settings.attempts, 12);
     QVERIFY(window.isVisible());
     const model::PuzzleRecord &working = *context.working;
@@ -299,13 +297,23 @@ void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText()
         }
     }
     const QByteArray before = fileBytes(editor.collection);
-    bool chooserOpened = false;
-    TWordList &window = editor.open();
-    window.childWindows().createdPuzzle = [&] { return chooserOpened = true; };
-    window.childWindows().layoutChooser = [&] {
-        editor.context().working->layout.name.assign("Other Page");
-        return true;
+    // One attempt builds the puzzle here, without the progress window; the chooser saves it and
+    // the layout chooser picks another page.
+    editor.context().settings.attempts = 1;
+    test::ScriptedChildren children;
+    children.onChild = [](QDialog &child) {
+        child.show();
+        if (auto *list = child.findChild<QListWidget *>("PageList")) {
+            list->setCurrentItem(list->findItems("Landscape Letter", Qt::MatchStartsWith).value(0));
+            test::clickButton(child, "SelectButton");
+        } else {
+            auto &chooser = static_cast<generate::TCreatedPuzzle &>(child);
+            QTest::qWaitFor([&] { return chooser.selectedSlot() == 1; }); // selected once shown
+            test::clickButton(child, "Save");
+        }
+        return child.result();
     };
+    TWordList &window = editor.open();
     editor.show();
     for (const QString &control : typed) {
         if (control == "Word")
@@ -330,6 +338,7 @@ void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText()
 
     if (afterYes != "No") {
         editor.click("Cancel"); // answered Yes
+        const bool chooserOpened = children.opened.contains("gw::generate::TCreatedPuzzle");
         QCOMPARE(chooserOpened, afterYes.isEmpty());
         if (chooserOpened) {
             QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -367,20 +376,20 @@ void TestTWordList::clearedTitleOrCategoryNeverReachesTheCollection()
     Editor editor;
     editor.storeAndModify(*storedPuzzle());
     const QByteArray before = fileBytes(editor.collection);
-    bool gridEditorOpened = false;
-    editor.open().childWindows().addWords = [&] { gridEditorOpened = true; };
+    test::ScriptedChildren children;
+    editor.open();
     editor.show();
     editor.type(qPrintable(field), "  ");
     editor.click(qPrintable(button)); // Exit's question answered Yes
     QCOMPARE(editor.dialogs.lastMessage(), refusal);
     QVERIFY(editor.find<QWidget>(qPrintable(field))->hasFocus());
     QVERIFY(editor.window->isVisible());
-    QVERIFY(!gridEditorOpened);
+    QVERIFY(children.opened.isEmpty());
     QCOMPARE(fileBytes(editor.collection), before);
 
     editor.type(qPrintable(field), field == "Title" ? "Farm Animals" : "Nature");
     editor.click("AddWordsButton");
-    QVERIFY(gridEditorOpened);
+    QCOMPARE(children.opened, QStringList({ "gw::generate::TManualAdd" }));
 }
 
 // Protects Delete All's two messages and answers, Delete's shift of the rows below, the cell
@@ -388,12 +397,12 @@ void TestTWordList::clearedTitleOrCategoryNeverReachesTheCollection()
 void TestTWordList::deleteAllDeleteAndTheCellEditor()
 {
     Editor editor;
-    QList<int> keys;
+    editor.context().settings.intKeys[11] = "0233";
     TWordList &window = editor.open();
-    window.childWindows().typeIntKey = [&](int key) { keys << key; };
     editor.show();
+    editor.find<QLineEdit>("Title")->setFocus();
     QTest::keyClick(editor.find<QLineEdit>("Title"), Qt::Key_F12);
-    QCOMPARE(keys, QList<int>({ 12 }));
+    QCOMPARE(editor.find<QLineEdit>("Title")->text(), QString(QChar(0xE9)));
 
     editor.typeCell(4, Clue, "Clue only");
     editor.click("DeleteAllClue");
@@ -438,18 +447,26 @@ void TestTWordList::shapeCommands()
     }
     Editor editor;
     app::AppContext &context = editor.context();
-    QStringList calls;
-    editor.open().childWindows().shapeDesigner = [&](shapes::ShapeDesignerMode mode, int record) {
-        calls << QString("%1:%2:%3").arg(int(mode)).arg(record).arg(text(context.currentShape->title));
-        return false;
+    // Modify opens the designer on the selected shape, and its Save replaces that record.
+    QString designed;
+    test::ScriptedChildren children;
+    children.onChild = [&](QDialog &designer) {
+        designed = text(qobject_cast<shapes::TDoShapes *>(&designer)->workingShape().title);
+        designer.show();
+        test::clickButton(designer, "Save");
+        return designer.result();
     };
+    editor.open();
     editor.show();
     QCOMPARE(selectedShape(editor), QString("15x15 Square"));
     editor.dialogs.chooseFile(editor.workspace.path("start/SQUARE.LAY"));
     editor.click("ExportShape");
     QCOMPARE(editor.dialogs.lastMessage(), QString("OK|Puzzle Shape Exported!"));
+    const qint64 librarySize = QFileInfo(QString::fromStdString(context.shapeLibrary().string())).size();
     editor.click("ModifyShape");
-    QCOMPARE(calls, QStringList({ QString("1:%1:Square").arg(context.settings.lastShape) }));
+    QCOMPARE(designed, QString("Square"));
+    QCOMPARE(QFileInfo(QString::fromStdString(context.shapeLibrary().string())).size(), librarySize);
+    QCOMPARE(selectedShape(editor), QString("15x15 Square"));
 }
 
 // Protects the preview against layouts read from files: no page size, a count past the slots,

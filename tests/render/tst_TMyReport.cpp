@@ -1,3 +1,4 @@
+#include "layout/LayoutLibrary.h"
 #include "render/PdfReading.h"
 #include "render/SamplePage.h"
 #include "render/ui/TMyPreview.h"
@@ -135,14 +136,21 @@ void ReportsTest::fontListStopsAtTwentyOne()
 void ReportsTest::layoutChooserTakesTheLayoutAgain()
 {
     Reports r;
-    const int grid = slotOf(*r.puzzle, layout::ObjectKind::Puzzle);
+    auto skeleton = std::make_unique<layout::LayoutRecord>(r.puzzle->layout);
+    skeleton->name.assign("Skeleton Page");
+    skeleton->objects[slotOf(*r.puzzle, layout::ObjectKind::Puzzle)].transparent = 1;
+    QVERIFY(layout::addLayout(r.context().layoutLibrary(), *skeleton).hasValue());
     r.open().show();
     QVERIFY(r.settings().useBoxes && !r.box("SkeletonPuzzle")->isChecked());
-    r.window->childWindows().layoutChooser = [&](layout::LayoutRecord &printLayout) {
-        printLayout.objects[grid].transparent = 1;
-        return true;
+    r.children.onChild = [](QDialog &chooser) {
+        chooser.show();
+        auto *list = chooser.findChild<QListWidget *>("PageList");
+        list->setCurrentItem(list->findItems("Skeleton Page", Qt::MatchStartsWith).value(0));
+        test::clickButton(chooser, "SelectButton");
+        return chooser.result();
     };
     r.click("ChangeLayoutButton");
+    QCOMPARE(r.children.opened, QStringList({ "gw::layout::TListPages" }));
     QVERIFY(r.box("SkeletonPuzzle")->isChecked() && !r.settings().useBoxes);
 }
 

@@ -128,7 +128,6 @@ void TWordList::FormCreate()
     buildControls();
     buildGrid();
     buildShortcuts();
-    setUpChildWindows();
     m_spellClue->setEnabled(m_context.settings.dictionary != 0);
     m_thes->setEnabled(m_context.settings.thesaurus != 0);
     m_ownShape = std::make_unique<shapes::ShapeRecord>();
@@ -247,62 +246,10 @@ void TWordList::buildShortcuts()
         action->setShortcut(QKeySequence(Qt::Key_F1 + (key - 1)));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, [this, key] {
-            if (m_children.typeIntKey)
-                m_children.typeIntKey(key);
+            app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
         });
         addAction(action);
     }
-}
-
-void TWordList::setUpChildWindows()
-{
-    m_children.textImport = [this] { runTextImport(*this, m_context); };
-    m_children.textExport = [this] { runTextExport(*this, m_context); };
-    m_children.creationAttempts = [this] {
-        generate::TCreationAttempts progress(m_context, this);
-        app::runChild(progress);
-    };
-    m_children.createdPuzzle = [this] {
-        generate::TCreatedPuzzle chooser(m_context, this);
-        app::runChild(chooser);
-        return chooser.saved();
-    };
-    m_children.layoutChooser = [this] {
-        layout::TListPages chooser(
-            m_context, layout::ChooserMode::ForWordList, &m_context.working->layout, this);
-        app::runChild(chooser);
-        return chooser.chosen();
-    };
-    m_children.shapeDesigner = [this](shapes::ShapeDesignerMode mode, int recordNumber) {
-        shapes::TDoShapes designer(m_context, mode, recordNumber, this);
-        app::runChild(designer);
-        return designer.saved();
-    };
-    m_children.internationalCharacters = [this] {
-        app::TIntlChars characters(m_context, this);
-        app::runChild(characters);
-    };
-    m_children.typeIntKey = [this](int key) {
-        app::typeInternationalCharacter(m_context.settings.intKeys[static_cast<std::size_t>(key - 1)]);
-    };
-    m_children.addWords = [this] {
-        if (const auto refusal = generate::gridEditingRefusal(*m_context.working)) {
-            app::show(this, *refusal);
-            return;
-        }
-        // The clues and texts as typed here go along, so that writing the puzzle back keeps them.
-        SetValues();
-        generate::TManualAdd editor(m_context, this);
-        const int result = app::runChild(editor);
-        if (!editor.wordsAdded())
-            return;
-        // The placed words, old and new, now come first, each marked "x" in the U column.
-        fillGrid();
-        if (result == QDialog::Accepted && m_reference)
-            *m_reference = *m_context.working;
-    };
-    m_children.spellCheck = [this] { spell::SpellClueClick(*this, m_context); };
-    m_children.thesaurus = [this](int row) { spell::ThesClick(*this, m_context, row); };
 }
 
 void TWordList::FormShow()
@@ -560,15 +507,17 @@ void TWordList::CreateItClick()
         return;
     }
     runGenerator(*attempts);
-    if (m_children.createdPuzzle && m_children.createdPuzzle())
+    generate::TCreatedPuzzle chooser(m_context, this);
+    app::runChild(chooser);
+    if (chooser.saved())
         closeEditor(QDialog::Accepted);
 }
 
 void TWordList::runGenerator(int attempts)
 {
     if (attempts > 1) {
-        if (m_children.creationAttempts)
-            m_children.creationAttempts();
+        generate::TCreationAttempts progress(m_context, this);
+        app::runChild(progress);
         return;
     }
     const generate::BuildOptions options { attempts, m_context.settings.shrink,
@@ -651,40 +600,51 @@ void TWordList::DeleteAllClueClick()
 
 void TWordList::ImportClueClick()
 {
-    if (m_children.textImport)
-        m_children.textImport();
+    runTextImport(*this, m_context);
 }
 
 void TWordList::ExportClueClick()
 {
-    if (m_children.textExport)
-        m_children.textExport();
+    runTextExport(*this, m_context);
 }
 
 void TWordList::SpellClueClick()
 {
-    if (m_children.spellCheck)
-        m_children.spellCheck();
+    spell::SpellClueClick(*this, m_context);
 }
 
 void TWordList::ThesClick()
 {
     const int row = m_grid->currentRow() + 1;
-    if (row >= 1 && m_children.thesaurus)
-        m_children.thesaurus(row);
+    if (row >= 1)
+        spell::ThesClick(*this, m_context, row);
 }
 
 void TWordList::AddWordsButtonClick()
 {
     // The grid editor writes the puzzle back with the title and category typed here.
-    if (m_children.addWords && titleAndCategoryAccepted())
-        m_children.addWords();
+    if (!titleAndCategoryAccepted())
+        return;
+    if (const auto refusal = generate::gridEditingRefusal(*m_context.working)) {
+        app::show(this, *refusal);
+        return;
+    }
+    // The clues and texts as typed here go along, so that writing the puzzle back keeps them.
+    SetValues();
+    generate::TManualAdd editor(m_context, this);
+    const int result = app::runChild(editor);
+    if (!editor.wordsAdded())
+        return;
+    // The placed words, old and new, now come first, each marked "x" in the U column.
+    fillGrid();
+    if (result == QDialog::Accepted && m_reference)
+        *m_reference = *m_context.working;
 }
 
 void TWordList::IntCharButtonClick()
 {
-    if (m_children.internationalCharacters)
-        m_children.internationalCharacters();
+    app::TIntlChars characters(m_context, this);
+    app::runChild(characters);
 }
 
 void TWordList::AutoShrinkClick()
@@ -802,7 +762,9 @@ int TWordList::lastLibraryRecord() const
 
 bool TWordList::runShapeDesigner(shapes::ShapeDesignerMode mode, int recordNumber)
 {
-    return m_children.shapeDesigner && m_children.shapeDesigner(mode, recordNumber);
+    shapes::TDoShapes designer(m_context, mode, recordNumber, this);
+    app::runChild(designer);
+    return designer.saved();
 }
 
 void TWordList::NewShapeClick()
@@ -888,7 +850,9 @@ void TWordList::ExportShapeClick()
 
 void TWordList::ChangeLayoutClick()
 {
-    if (m_children.layoutChooser && m_children.layoutChooser())
+    layout::TListPages chooser(m_context, layout::ChooserMode::ForWordList, &m_context.working->layout, this);
+    app::runChild(chooser);
+    if (chooser.chosen())
         DrawPageBox();
 }
 

@@ -7,7 +7,6 @@
 #include "ui/TWindow.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -36,35 +35,9 @@ public:
     // The list entry number of a stored puzzle's own shape, "<Current Puzzle>".
     static constexpr int CurrentPuzzleEntry = 100000;
 
-    // The windows this one opens, each behind a function that tests may replace.  An empty
-    // function is a window not built yet: its button does nothing.
-    struct ChildWindows
-    {
-        // The progress window, which runs the generator when more than one attempt is asked.
-        std::function<void()> creationAttempts;
-        // The candidate chooser; true when it saved the puzzle.
-        std::function<bool()> createdPuzzle;
-        // The shape designer on the current shape; true when it saved a shape.
-        std::function<bool(shapes::ShapeDesignerMode mode, int recordNumber)> shapeDesigner;
-        // The layout chooser; true when it put a layout into the working record.
-        std::function<bool()> layoutChooser;
-        std::function<void()> internationalCharacters;
-        // Types the character of function key 1..12 into the focused field.
-        std::function<void(int key)> typeIntKey;
-        std::function<void()> textImport;
-        std::function<void()> textExport;
-        std::function<void()> spellCheck;
-        // The thesaurus for the word of grid row 1..200.
-        std::function<void(int row)> thesaurus;
-        // The manual grid editor on a copy of the working record.
-        std::function<void()> addWords;
-    };
-
     // The main window has set up the working record, workingIsNew and workingRecordNumber.
     TWordList(app::AppContext &context, const QString &caption, QWidget *parent = nullptr);
     ~TWordList() override;
-
-    ChildWindows &childWindows() { return m_children; }
 
     // The grid rows 1..200, as the text import and export windows read and fill them.
     QString rowWord(int row) const;
@@ -115,7 +88,6 @@ private:
     void buildControls();
     void buildGrid();
     void buildShortcuts();
-    void setUpChildWindows();
     void fillGrid();
     void scaleGrid();
 
@@ -147,7 +119,6 @@ private:
     void setCellText(int row, int column, const QString &text);
     void closeEditor(int result);
 
-    ChildWindows m_children;
     bool m_isNew;
     std::unique_ptr<shapes::ShapeRecord> m_ownShape;
     std::unique_ptr<model::PuzzleRecord> m_reference;

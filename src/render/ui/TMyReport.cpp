@@ -3,6 +3,7 @@
 #include "layout/ui/LayoutFontChoice.h"
 #include "layout/ui/TBonusQuestion.h"
 #include "layout/ui/TClueHeaders.h"
+#include "layout/ui/TListPages.h"
 #include "layout/ui/TPartialAnswerList.h"
 #include "platform/Text.h"
 #include "render/PrintJob.h"
@@ -263,7 +264,9 @@ void TMyReport::SelectClick()
 
 void TMyReport::ChangeLayoutClick()
 {
-    if (m_children.layoutChooser && m_children.layoutChooser(m_puzzle->layout))
+    layout::TListPages chooser(m_context, layout::ChooserMode::ForPrinting, &m_puzzle->layout, this);
+    app::runChild(chooser);
+    if (chooser.chosen())
         takeLayout();
 }
 

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,18 +33,9 @@ class TMyReport : public app::TWindow
     Q_OBJECT
 
 public:
-    // Windows opened here that are built elsewhere; an empty one leaves its command doing nothing.
-    struct ChildWindows
-    {
-        // The layout chooser in its choose-for-printing mode: true when it copied a layout into
-        // the given record.
-        std::function<bool(layout::LayoutRecord &printLayout)> layoutChooser;
-    };
-
     TMyReport(app::AppContext &context, const model::PuzzleRecord &puzzle, QWidget *parent);
     ~TMyReport() override;
 
-    ChildWindows &childWindows() { return m_children; }
     // Given to every preview this window opens.
     TMyPreview::ExportHooks &previewHooks() { return m_previewHooks; }
 
@@ -99,7 +89,6 @@ private:
     std::string m_acrossLabel;
     std::string m_downLabel;
     std::array<std::uint8_t, model::MaxWords> m_partialWords {};
-    ChildWindows m_children;
     TMyPreview::ExportHooks m_previewHooks;
 
     QCheckBox *m_answerKey = nullptr;
