@@ -53,16 +53,6 @@ TEST_F(SpellCommandTest, ListsUnknownWordsAndClueTokensWithTheFirstSuggestion)
         "clue 3: café -> cafe\n");
 }
 
-TEST_F(SpellCommandTest, ChecksInTheChosenLanguage)
-{
-    if (!installed(5))
-        GTEST_SKIP() << "French dictionary not installed";
-    const Outcome run = runCli("spell " + collection() + " 0 --dictionary 5");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("word 3: ETE -> ÉTÉ\n"), std::string::npos) << run.out;
-    EXPECT_EQ(run.out.find("clue 3"), std::string::npos) << run.out;
-}
-
 TEST_F(SpellCommandTest, RefusesBadArguments)
 {
     for (const char *arguments : { "", " 0 --dictionary 9", " 0 --dictionary x", " 7" })

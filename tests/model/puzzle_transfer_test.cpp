@@ -48,30 +48,9 @@ protected:
     std::string m_open;
 };
 
-// The extension alone decides, without regard to case; data.zpk is a 16-bit file, and the
-// crosswords of other programs come as .ipuz and .puz.
-TEST(PuzzleTransfer, ImportKindByExtension)
-{
-    EXPECT_EQ(importKind("/x/GARDEN.IPUZ"), ImportKind::Ipuz);
-    EXPECT_EQ(importKind("/x/garden.Puz"), ImportKind::Puz);
-    EXPECT_EQ(importKind("/x/DATA.zpk"), ImportKind::SixteenBit);
-    EXPECT_EQ(importKind("/x/more.Zp3"), ImportKind::Collection);
-    for (const char *other : { "/x/notes.txt", "/x/zp3" })
-        EXPECT_EQ(importKind(other), ImportKind::Unknown) << other;
-}
-
-// Imported records arrive byte for byte at the end, in the order given; nothing is renumbered.
-TEST_F(PuzzleTransferTest, ImportAppendsRecordsUnchanged)
-{
-    const std::vector<int> chosen { 2, 0 };
-    ASSERT_TRUE(importPuzzles(file("from.zp3"), chosen, file("open.ZP3")));
-    EXPECT_EQ(bytes("open.ZP3"), m_open + record(2) + record(0));
-    // A missing collection is created.
-    ASSERT_TRUE(importPuzzles(file("from.zp3"), std::vector<int> { 1 }, file("new.zp3")));
-    EXPECT_EQ(bytes("new.zp3"), record(1));
-}
-
-// A record that cannot be read, or a collection that cannot be written, changes nothing.
+// Appending the chosen records byte for byte in the order given, into a collection created when
+// missing, is the copy command's test and the import window's.  A record that cannot be read, or
+// a collection that cannot be written, changes nothing.
 TEST_F(PuzzleTransferTest, ImportIsAllOrNothing)
 {
     EXPECT_EQ(importPuzzles(file("from.zp3"), std::vector<int> { 0, 7 }, file("open.ZP3")).error(),
