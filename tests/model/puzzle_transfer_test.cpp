@@ -105,11 +105,11 @@ TEST_F(PuzzleTransferTest, ExportNeverEmptiesTheOpenCollection)
     EXPECT_EQ(bytes("from.zp3"), m_from);
 }
 
-// A 16-bit puzzle is converted into the working record and appended as a new puzzle.
+// A 16-bit puzzle is converted into the working record and appended as a new puzzle (a damaged
+// file is the reader's test's, the main window's and the convert command's).
 TEST_F(PuzzleTransferTest, SixteenBitImportAppendsTheConvertedPuzzle)
 {
-    const std::string zpk = test::zpkFile(*test::oldPuzzle("Comets", 1));
-    ASSERT_TRUE(writeFileBytes(file("comet.ZPK"), zpk));
+    ASSERT_TRUE(writeFileBytes(file("comet.ZPK"), test::zpkFile(*test::oldPuzzle("Comets", 1))));
     layout::LayoutRecord pageLayout;
     std::memset(&pageLayout, 'L', sizeof pageLayout);
     auto working = test::zeroedPuzzle();
@@ -118,13 +118,7 @@ TEST_F(PuzzleTransferTest, SixteenBitImportAppendsTheConvertedPuzzle)
     ASSERT_TRUE(added);
     EXPECT_EQ(*added, 1);
     EXPECT_EQ(working->title.str(), "Comets");
-    EXPECT_EQ(working->category.str(), "Version 2.0 Puzzles");
     EXPECT_EQ(bytes("open.ZP3"), m_open + bytesOf(*working));
-
-    ASSERT_TRUE(writeFileBytes(file("short.zpk"), zpk.substr(0, zpk.size() - 1)));
-    EXPECT_EQ(importSixteenBitPuzzle(file("short.zpk"), file("open.ZP3"), pageLayout, *working).error(),
-        zpkCorrupt());
-    EXPECT_EQ(fs::file_size(file("open.ZP3")), 2 * RecordSize);
     EXPECT_EQ(importSixteenBitPuzzle(file("comet.ZPK"), file("no") / "x.zp3", pageLayout, *working).error(),
         unableToSavePuzzle());
 }
