@@ -71,7 +71,8 @@ TEST(ThesaurusCommand, PrintsCategoriesAntonymsAndSynonymsOrSimilarWords)
     EXPECT_EQ(known.status, 0);
     // The meanings themselves are the thesaurus engine's test; here the three parts and their form.
     EXPECT_EQ(known.out.rfind("categories:\n  happy (adjective)\n", 0), 0u) << known.out;
-    EXPECT_NE(known.out.find("\nantonyms:\n  unhappy (adjective)\nsynonyms of happy (adjective):\n  blessed\n"),
+    EXPECT_NE(
+        known.out.find("\nantonyms:\n  unhappy (adjective)\nsynonyms of happy (adjective):\n  blessed\n"),
         std::string::npos);
     const Outcome unknown = runCli("thesaurus hapy");
     EXPECT_EQ(unknown.status, 0);

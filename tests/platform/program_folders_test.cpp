@@ -47,7 +47,8 @@ TEST_F(ProgramFoldersTest, UserLexiconsLeaveTheBuildTree)
     std::ofstream(bin / "ExcFrnch.tlx") << "old French";
     std::ofstream(dir() / "run" / "ExcFrnch.tlx") << "newer French";
     std::ofstream(bin / "ssceam.tlx") << "main lexicon";
-    const ProgramFolders folders = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
+    const ProgramFolders folders
+        = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
     EXPECT_FALSE(folders.installed);
     EXPECT_EQ(folders.data, bin);
     EXPECT_EQ(folders.settingsFile(), dir() / "run" / "GRIDW3.INI");
