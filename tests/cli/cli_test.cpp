@@ -146,23 +146,19 @@ TEST_F(CliTest, WordsWritesThePairLines)
     EXPECT_NE(text.find("\r\nCALF "), std::string::npos);
 
     EXPECT_NE(runCli("words " + sample + " 0 --out " + path("x.txt") + " --sep ab").status, 0);
-    const Outcome noRecord = runCli("words " + sample + " 9 --out " + path("x.txt"));
-    EXPECT_NE(noRecord.status, 0);
-    EXPECT_NE(noRecord.out.find("Unable to load puzzle."), std::string::npos);
+    EXPECT_NE(runCli("words " + sample + " 9 --out " + path("x.txt")).status, 0);
     EXPECT_FALSE(fs::exists(path("x.txt")));
 }
 
-// convert appends a 16-bit puzzle; a file one byte short is refused and nothing is written.
+// convert appends a 16-bit puzzle; a file one byte short is refused and nothing is written (the
+// conversion and its messages are the core's and the main window's tests').
 TEST_F(CliTest, ConvertSixteenBitPuzzle)
 {
     const std::string file = gw::test::zpkFile(*gw::test::oldPuzzle("Rivers", 1));
     ASSERT_TRUE(gw::writeFileBytes(path("RIVERS.ZPK"), file));
     ASSERT_TRUE(gw::writeFileBytes(path("short.zpk"), file.substr(0, file.size() - 1)));
 
-    const Outcome shortRun = runCli("convert " + path("short.zpk") + " --to " + path("old.ZP3"));
-    EXPECT_NE(shortRun.status, 0);
-    EXPECT_NE(
-        shortRun.out.find("Puzzle file is corrupt or incompatible.  Import aborted."), std::string::npos);
+    EXPECT_NE(runCli("convert " + path("short.zpk") + " --to " + path("old.ZP3")).status, 0);
     EXPECT_FALSE(fs::exists(path("old.ZP3")));
 
     const Outcome run = runCli("convert " + path("RIVERS.ZPK") + " --to " + path("old.ZP3"));

@@ -76,17 +76,5 @@ TEST(PuzzleRecord, ResetToNewTakesTheLayoutAndClearsTheEntries)
     EXPECT_EQ(record->layout.name.str(), "Page");
 }
 
-// A length byte above the capacity, as a damaged file may hold, never reads past the field.
-TEST(PuzzleRecord, StringLengthsAreClamped)
-{
-    auto record = test::zeroedPuzzle();
-    record->title.length = 255;
-    EXPECT_EQ(record->title.size(), 35u);
-    record->wordCount = -4;
-    EXPECT_EQ(record->safeWordCount(), 0);
-    record->wordCount = 201;
-    EXPECT_EQ(record->safeWordCount(), 200);
-}
-
 } // namespace
 } // namespace gw::model

@@ -48,30 +48,9 @@ protected:
     std::string m_open;
 };
 
-// The extension alone decides, without regard to case; data.zpk is a 16-bit file, and the
-// crosswords of other programs come as .ipuz and .puz.
-TEST(PuzzleTransfer, ImportKindByExtension)
-{
-    EXPECT_EQ(importKind("/x/GARDEN.IPUZ"), ImportKind::Ipuz);
-    EXPECT_EQ(importKind("/x/garden.Puz"), ImportKind::Puz);
-    EXPECT_EQ(importKind("/x/DATA.zpk"), ImportKind::SixteenBit);
-    EXPECT_EQ(importKind("/x/more.Zp3"), ImportKind::Collection);
-    for (const char *other : { "/x/notes.txt", "/x/zp3" })
-        EXPECT_EQ(importKind(other), ImportKind::Unknown) << other;
-}
-
-// Imported records arrive byte for byte at the end, in the order given; nothing is renumbered.
-TEST_F(PuzzleTransferTest, ImportAppendsRecordsUnchanged)
-{
-    const std::vector<int> chosen { 2, 0 };
-    ASSERT_TRUE(importPuzzles(file("from.zp3"), chosen, file("open.ZP3")));
-    EXPECT_EQ(bytes("open.ZP3"), m_open + record(2) + record(0));
-    // A missing collection is created.
-    ASSERT_TRUE(importPuzzles(file("from.zp3"), std::vector<int> { 1 }, file("new.zp3")));
-    EXPECT_EQ(bytes("new.zp3"), record(1));
-}
-
-// A record that cannot be read, or a collection that cannot be written, changes nothing.
+// Appending the chosen records byte for byte in the order given, into a collection created when
+// missing, is the copy command's test and the import window's.  A record that cannot be read, or
+// a collection that cannot be written, changes nothing.
 TEST_F(PuzzleTransferTest, ImportIsAllOrNothing)
 {
     EXPECT_EQ(importPuzzles(file("from.zp3"), std::vector<int> { 0, 7 }, file("open.ZP3")).error(),
@@ -126,11 +105,11 @@ TEST_F(PuzzleTransferTest, ExportNeverEmptiesTheOpenCollection)
     EXPECT_EQ(bytes("from.zp3"), m_from);
 }
 
-// A 16-bit puzzle is converted into the working record and appended as a new puzzle.
+// A 16-bit puzzle is converted into the working record and appended as a new puzzle (a damaged
+// file is the reader's test's, the main window's and the convert command's).
 TEST_F(PuzzleTransferTest, SixteenBitImportAppendsTheConvertedPuzzle)
 {
-    const std::string zpk = test::zpkFile(*test::oldPuzzle("Comets", 1));
-    ASSERT_TRUE(writeFileBytes(file("comet.ZPK"), zpk));
+    ASSERT_TRUE(writeFileBytes(file("comet.ZPK"), test::zpkFile(*test::oldPuzzle("Comets", 1))));
     layout::LayoutRecord pageLayout;
     std::memset(&pageLayout, 'L', sizeof pageLayout);
     auto working = test::zeroedPuzzle();
@@ -139,13 +118,7 @@ TEST_F(PuzzleTransferTest, SixteenBitImportAppendsTheConvertedPuzzle)
     ASSERT_TRUE(added);
     EXPECT_EQ(*added, 1);
     EXPECT_EQ(working->title.str(), "Comets");
-    EXPECT_EQ(working->category.str(), "Version 2.0 Puzzles");
     EXPECT_EQ(bytes("open.ZP3"), m_open + bytesOf(*working));
-
-    ASSERT_TRUE(writeFileBytes(file("short.zpk"), zpk.substr(0, zpk.size() - 1)));
-    EXPECT_EQ(importSixteenBitPuzzle(file("short.zpk"), file("open.ZP3"), pageLayout, *working).error(),
-        zpkCorrupt());
-    EXPECT_EQ(fs::file_size(file("open.ZP3")), 2 * RecordSize);
     EXPECT_EQ(importSixteenBitPuzzle(file("comet.ZPK"), file("no") / "x.zp3", pageLayout, *working).error(),
         unableToSavePuzzle());
 }

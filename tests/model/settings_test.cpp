@@ -1,12 +1,10 @@
 #include "model/Settings.h"
 #include "model/SettingsKeys.h"
 #include "platform/RecordFile.h"
-#include "platform/Text.h"
 #include "support/ShellRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -79,24 +77,8 @@ TEST_F(SettingsTest, LastGroupDefaultPrefersSampleOnlyWhenDefaultIsMissing)
     EXPECT_EQ(loadFrom("[Misc]\nLast Group=/elsewhere/MINE.ZP3\n").lastGroup, "/elsewhere/MINE.ZP3");
 }
 
-// One table drives both directions: no key may be repeated or tied to a shared or mistyped field.
-TEST(SettingsKeys, EveryKeyIsUniqueAndOwnsItsOwnFieldOfItsForm)
-{
-    Settings settings;
-    std::set<std::string> names;
-    std::set<const void *> fields;
-    for (const SettingsKey &key : settingsKeys()) {
-        EXPECT_TRUE(names.insert(upperCased(key.section + "\n" + key.key)).second) << key.key;
-        const SettingsField field = key.field(settings);
-        EXPECT_TRUE(
-            fields.insert(std::visit([](auto *value) -> const void * { return value; }, field)).second)
-            << key.key;
-        // The forms are listed in the order of the field types: string, bool, int, char.
-        EXPECT_EQ(static_cast<std::size_t>(key.form), field.index()) << key.key;
-    }
-}
-
-// Every value the program can hold must come back unchanged after a restart.
+// Every value the program can hold must come back unchanged after a restart (a key repeated or
+// tied to another key's field or to a field of another form would lose one).
 TEST_F(SettingsTest, EveryKeyRoundTripsThroughTheFile)
 {
     Settings settings = load();

@@ -36,20 +36,8 @@ protected:
 };
 
 // Run from the build tree: data beside the program, and everything the user makes in the start
-// directory, never in the build tree that `make clean` removes.
-TEST_F(ProgramFoldersTest, RunFromItsOwnFolderKeepsUserFilesInTheStartDirectory)
-{
-    const fs::path bin = dir() / "build" / "bin";
-    fs::create_directories(bin);
-    const ProgramFolders folders
-        = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
-    EXPECT_FALSE(folders.installed);
-    EXPECT_EQ(folders.data, bin);
-    EXPECT_EQ(folders.settingsFile(), dir() / "run" / "GRIDW3.INI");
-    EXPECT_EQ(folders.user, dir() / "run");
-}
-
-// Earlier builds wrote the user lexicons into build/bin, which `make clean` removes.
+// directory, never in the build tree that `make clean` removes.  Earlier builds wrote the user
+// lexicons into build/bin: they move out, a newer one in the start directory wins.
 TEST_F(ProgramFoldersTest, UserLexiconsLeaveTheBuildTree)
 {
     const fs::path bin = dir() / "build" / "bin";
@@ -59,7 +47,13 @@ TEST_F(ProgramFoldersTest, UserLexiconsLeaveTheBuildTree)
     std::ofstream(bin / "ExcFrnch.tlx") << "old French";
     std::ofstream(dir() / "run" / "ExcFrnch.tlx") << "newer French";
     std::ofstream(bin / "ssceam.tlx") << "main lexicon";
-    gw::prepareUserFolders(gw::programFolders(bin, dir() / "run", environment({})));
+    const ProgramFolders folders
+        = gw::programFolders(bin, dir() / "run", environment({ { "HOME", "/home/t" } }));
+    EXPECT_FALSE(folders.installed);
+    EXPECT_EQ(folders.data, bin);
+    EXPECT_EQ(folders.settingsFile(), dir() / "run" / "GRIDW3.INI");
+    EXPECT_EQ(folders.user, dir() / "run");
+    gw::prepareUserFolders(folders);
     EXPECT_EQ(text(dir() / "run" / "IncEngl.tlx"), "old words");
     EXPECT_FALSE(fs::exists(bin / "IncEngl.tlx"));
     EXPECT_EQ(text(dir() / "run" / "ExcFrnch.tlx"), "newer French");

@@ -17,10 +17,8 @@ TEST(CopyName, TakesTheLastParenthesisNumber)
         std::string_view copy;
     } cases[] = {
         { "Math (Grade 5) (2)", 35, "Math (Grade 5) (3)" },
-        { "A (1) B (2)", 50, "A (1) B (3)" },
         { "Set (A) (9)", 20, "Set (A) (10)" },
         { "Math (Grade 5)", 35, "Math (Grade 5) (2)" },
-        { "Quiz (9)", 35, "Quiz (10)" },
         { "  Star  ", 50, "Star (2)" },
         { "Box (0)", 50, "Box (0) (2)" },
         { "Box (-3)", 50, "Box (-3) (2)" },
@@ -48,12 +46,9 @@ TEST(Trim, RemovesOnlyBlanks)
     EXPECT_EQ(storedText("  abcdef ", 3), "abc");
 }
 
-TEST(LeadingNumber, ReadsDigitsUpToTheFirstOtherCharacter)
+// The usual forms are the settings test's; a hand-edited number too long for an int stops at its largest.
+TEST(LeadingNumber, OverlongDigitsStopAtTheLargestInt)
 {
-    EXPECT_EQ(parseLeadingNumber("12abc"), 12);
-    EXPECT_EQ(parseLeadingNumber("abc"), 0);
-    EXPECT_EQ(parseLeadingNumber("   -42"), -42);
-    EXPECT_EQ(parseLeadingNumber("$1F"), 31);
     EXPECT_EQ(parseLeadingNumber("99999999999999999999"), 2147483647);
 }
 
