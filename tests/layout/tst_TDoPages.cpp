@@ -57,16 +57,6 @@ QLabel *page(QWidget &designer)
     return test::child<QLabel>(designer, "PageImage");
 }
 
-template <typename Control = QPushButton> Control *control(QWidget &designer, const char *name)
-{
-    return test::child<Control>(designer, name);
-}
-
-QAction *action(QWidget &designer, const char *name)
-{
-    return test::child<QAction>(designer, name);
-}
-
 QMenu *objectMenu(QWidget &designer)
 {
     return designer.findChild<QMenu *>(QStringLiteral("ObjectMenu"));
@@ -75,7 +65,7 @@ QMenu *objectMenu(QWidget &designer)
 // Chooses the kind's button and clicks the page at the point.
 void place(QWidget &designer, const char *button, QPoint at)
 {
-    QTest::mouseClick(control(designer, button), Qt::LeftButton);
+    QTest::mouseClick(test::child<QPushButton>(designer, button), Qt::LeftButton);
     QTest::mouseClick(page(designer), Qt::LeftButton, {}, at);
 }
 
@@ -91,13 +81,13 @@ void openMenu(QWidget &designer, QPoint at)
 void chooseFromMenu(QWidget &designer, QPoint at, const char *entry)
 {
     openMenu(designer, at);
-    action(designer, entry)->trigger();
+    test::child<QAction>(designer, entry)->trigger();
     objectMenu(designer)->hide();
 }
 
 void choosePaper(QWidget &designer, const char *name)
 {
-    auto *paper = control<QComboBox>(designer, "PaperSize");
+    auto *paper = test::child<QComboBox>(designer, "PaperSize");
     paper->setCurrentIndex(paper->findText(QString::fromLatin1(name)));
 }
 
@@ -151,9 +141,9 @@ private Q_SLOTS:
         QCOMPARE(designer.menuSlot(), 2);
         objectMenu(designer)->hide();
         chooseFromMenu(designer, QPoint(60, 60), "MenuBringToFront");
-        QCOMPARE(action(designer, "MenuObject1")->text(), QStringLiteral("Bitmap 1"));
+        QCOMPARE(test::child<QAction>(designer, "MenuObject1")->text(), QStringLiteral("Bitmap 1"));
         chooseFromMenu(designer, QPoint(120, 120), "MenuSendToBack");
-        QCOMPARE(action(designer, "MenuObject1")->text(), QStringLiteral("Puzzle"));
+        QCOMPARE(test::child<QAction>(designer, "MenuObject1")->text(), QStringLiteral("Puzzle"));
 
         test::ScriptedChildren children;
         children.onChild = [](QDialog &child) {
@@ -179,11 +169,11 @@ private Q_SLOTS:
         place(designer, "BitmapButton", QPoint(10, 10));
         openMenu(designer, QPoint(40, 40));
         dialogs->chooseFile(workspace->path(QStringLiteral("red.png")));
-        action(designer, "MenuLoadBitmap")->trigger();
+        test::child<QAction>(designer, "MenuLoadBitmap")->trigger();
         QCOMPARE(
             dialogs->lastMessage(), QStringLiteral("Error|The file selected is not a valid bitmap file."));
         dialogs->chooseFile(bitmap);
-        action(designer, "MenuLoadBitmap")->trigger();
+        test::child<QAction>(designer, "MenuLoadBitmap")->trigger();
         objectMenu(designer)->hide();
         QCOMPARE(toQString(designer.workingLayout().objects[0].bitmapPath.view()), bitmap);
         dialogs->clear();
@@ -288,7 +278,7 @@ private Q_SLOTS:
 
         choosePaper(designer, "Letter");
         choosePaper(designer, "Custom");
-        auto *width = control<QLineEdit>(designer, "PageWidth");
+        auto *width = test::child<QLineEdit>(designer, "PageWidth");
         width->setFocus();
         width->setText(QStringLiteral("14.00"));
         dialogs->clear();
@@ -298,8 +288,8 @@ private Q_SLOTS:
             QStringLiteral("Error|Width must be between 3 and 12 inches.  Please re-enter width."));
         QCOMPARE(recordCount(context()), count);
         width->setText(QStringLiteral(" 10 "));
-        control<QLineEdit>(designer, "LayoutName")->setFocus();
-        control<QCheckBox>(designer, "Inches")->click();
+        test::child<QLineEdit>(designer, "LayoutName")->setFocus();
+        test::child<QCheckBox>(designer, "Inches")->click();
         QCOMPARE(width->text(), QStringLiteral("25.40"));
 
         dialogs->clear();
@@ -331,13 +321,13 @@ private Q_SLOTS:
         test::showActive(designer);
         QVERIFY(page(designer)->pixmap().width() <= 4096);
         QCOMPARE(page(designer)->pixmap().height(), 1);
-        QVERIFY(!control(designer, "TextButton")->isEnabled());
+        QVERIFY(!test::child<QPushButton>(designer, "TextButton")->isEnabled());
         designer.resize(600, 400);
-        action(designer, "MenuObject20")->trigger();
+        test::child<QAction>(designer, "MenuObject20")->trigger();
         QTRY_VERIFY(objectMenu(designer)->isVisible());
-        QVERIFY(!action(designer, "MenuProperties")->isEnabled());
-        QVERIFY(!action(designer, "MenuTextFont")->isEnabled());
-        action(designer, "MenuDelete")->trigger();
+        QVERIFY(!test::child<QAction>(designer, "MenuProperties")->isEnabled());
+        QVERIFY(!test::child<QAction>(designer, "MenuTextFont")->isEnabled());
+        test::child<QAction>(designer, "MenuDelete")->trigger();
         objectMenu(designer)->hide();
         QCOMPARE(int(designer.workingLayout().objectCount), 19);
     }

@@ -31,11 +31,6 @@ QLineEdit *box(QWidget &designer, const char *name)
     return test::child<QLineEdit>(designer, name);
 }
 
-QPushButton *button(QWidget &designer, const char *name)
-{
-    return test::child<QPushButton>(designer, name);
-}
-
 // The middle of the square at column c and row r of a grid of the given square size.
 QPoint square(int column, int row, int cell = Cell30)
 {
@@ -94,7 +89,7 @@ private Q_SLOTS:
         test::clickButton(designer, "ShiftRight");
         QVERIFY(!usable(designer.workingShape(), 4, 2));
         QTest::mouseClick(canvas(designer), Qt::LeftButton, {}, square(10, 10));
-        QVERIFY(!button(designer, "Undo")->isEnabled());
+        QVERIFY(!test::child<QPushButton>(designer, "Undo")->isEnabled());
     }
 
     // Width and height outside 5..30 are refused with one message, the focus kept
@@ -181,7 +176,7 @@ private Q_SLOTS:
         std::memcpy(context().currentShape.get(), before.constData() + 2 * ShapeSize, ShapeSize);
         shapes::TDoShapes stale(context(), shapes::ShapeDesignerMode::Modify, 2);
         test::showActive(stale);
-        QTest::mouseClick(button(stale, "Save"), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(stale, "Save"), Qt::LeftButton);
         QCOMPARE(libraryBytes(context()), after);
         QCOMPARE(dialogs->lastMessage(),
             QStringLiteral(
@@ -202,14 +197,14 @@ private Q_SLOTS:
         QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
         QTest::keyClicks(box(copy, "ShapeTitle"), QStringLiteral("XYZ"));
         QCOMPARE(box(copy, "ShapeTitle")->text(), QString::fromStdString(name));
-        QTest::mouseClick(button(copy, "Save"), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(copy, "Save"), Qt::LeftButton);
         QCOMPARE(copy.workingShape().title.str(), name);
 
         context().currentShape->width = 100;
         shapes::TDoShapes modify(context(), shapes::ShapeDesignerMode::Modify, 0);
         test::showActive(modify);
         QCOMPARE(box(modify, "ShapeWidth")->text(), QStringLiteral("100"));
-        QTest::mouseClick(button(modify, "Save"), Qt::LeftButton);
+        QTest::mouseClick(test::child<QPushButton>(modify, "Save"), Qt::LeftButton);
         QCOMPARE(dialogs->lastMessage(),
             QStringLiteral("Error|Width must be between 5 and 30.  Please re-enter width."));
         QVERIFY(!modify.saved());
