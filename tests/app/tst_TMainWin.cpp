@@ -251,7 +251,8 @@ void MainWindowTest::deleteShiftsTheFileAndReselects_data()
     // Animals, ocean, Weather, never Qt's own sort.
     QTest::newRow("middle line: the one before") << "N" << 1 << true << QList<int> { 0, 1, 2 } << "Animals";
     QTest::newRow("only puzzle of its category") << "W" << 0 << true << QList<int> { 0, 1, 3 } << "";
-    QTest::newRow("deleteAnsweredNoKeepsTheFile") << "N" << 2 << false << QList<int> { 0, 1, 2, 3 } << "Weather";
+    QTest::newRow("deleteAnsweredNoKeepsTheFile")
+        << "N" << 2 << false << QList<int> { 0, 1, 2, 3 } << "Weather";
 }
 
 // Delete asks first, has the core cut the record out of the file and reselects by the core's rule;
@@ -409,7 +410,8 @@ void MainWindowTest::importOfOneFile_data()
     QTest::newRow("importRefusesTheOpenCollectionAndOtherFiles: another kind")
         << "start/notes.txt" << QByteArray("words")
         << "Error|The file selected is not a valid Gridwright file.";
-    QTest::newRow("importSixteenBitPuzzle") << "start/rivers.zpk" << zpkFile("Rivers") << "Version 2.0 Puzzles/Rivers";
+    QTest::newRow("importSixteenBitPuzzle")
+        << "start/rivers.zpk" << zpkFile("Rivers") << "Version 2.0 Puzzles/Rivers";
     QTest::newRow("importCrosswordsOfOtherPrograms") << GW_SOURCE_DIR "/tests/data/import/garden-15x15.ipuz"
                                                      << QByteArray() << "Imported Puzzles/In the Garden";
 }

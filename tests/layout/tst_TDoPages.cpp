@@ -297,7 +297,8 @@ private Q_SLOTS:
         test::clickButton(designer, "Save");
         QVERIFY(dialogs->messages().empty());
         QVERIFY(designer.saved());
-        QCOMPARE(test::recordBytes(storedLayout(context(), count)), test::recordBytes(designer.workingLayout()));
+        QCOMPARE(
+            test::recordBytes(storedLayout(context(), count)), test::recordBytes(designer.workingLayout()));
         QCOMPARE(QString::fromStdString(designer.workingLayout().paperName.str()), QStringLiteral("Legal"));
     }
 
