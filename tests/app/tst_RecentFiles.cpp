@@ -23,8 +23,6 @@ void RecentFilesTest::update_data()
     QTest::addColumn<QString>("next");
     QTest::addColumn<app::RecentFiles>("after");
     using R = app::RecentFiles;
-    QTest::newRow("empty list") << R {} << "/p"
-                                << "/n" << R { "/p", "", "", "", "" };
     QTest::newRow("full list drops the fifth") << R { "a", "b", "c", "d", "e" } << "/p"
                                                << "/n" << R { "/p", "a", "b", "c", "d" };
     QTest::newRow("new path first") << R { "/n", "b", "", "", "" } << "/p"
