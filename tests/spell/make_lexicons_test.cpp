@@ -10,10 +10,13 @@ namespace {
 
 using namespace gw::spell;
 using MakeLexicons = gw::test::ScratchFolderTest;
+using SystemLexiconsTest = gw::test::ScratchFolderTest;
 namespace fs = std::filesystem;
 
+const std::array<bool, DictionaryLanguageCount> OnlyAmerican { true };
+
 // A machine with only the American dictionary package: the build still makes its files, the
-// other languages (and files left from an earlier build) are gone, and start-up sees that.
+// other languages (and files left from an earlier build) are gone.
 TEST_F(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
 {
     const fs::path hunspell = dir() / "hunspell";
@@ -25,15 +28,33 @@ TEST_F(MakeLexicons, AMissingDictionaryPackageLeavesItsLanguageOut)
     const std::string command = (gw::test::programDir() / "make_lexicons").string() + " " + output.string()
         + " " + hunspell.string() + " " + (dir() / "no-mythes").string() + " 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const auto installed = installedDictionaries(output);
-    EXPECT_EQ(installed,
-        (std::array<bool, DictionaryLanguageCount> {
-            true, false, false, false, false, false, false, false }));
-    EXPECT_EQ(installedThesauri(output), (std::array<bool, ThesaurusCount> { false, false }));
-    EXPECT_EQ(settleDictionaryType(5, installed), 1);
+    EXPECT_EQ(installedDictionaries(output), OnlyAmerican);
+    EXPECT_EQ(installedThesauri(output), (std::array<bool, ThesaurusCount> {}));
     auto session = SpellCheckSession::open(output, output, 1, "Engl");
     ASSERT_TRUE(session);
     EXPECT_TRUE(session->accepted("crossword"));
+}
+
+// The installed program has no lexicon files of its own: it reads the system's Hunspell
+// dictionaries where they are, and only the languages the system has are offered.
+TEST_F(SystemLexiconsTest, AnInstalledProgramReadsTheSystemDictionariesInPlace)
+{
+    const fs::path hunspell = dir() / "hunspell";
+    const fs::path program = dir() / "share";
+    fs::create_directories(program);
+    if (!gw::test::onlyAmericanHunspell(hunspell))
+        GTEST_SKIP() << "hunspell-en-us not installed";
+    EXPECT_EQ(installedDictionaries(program), (std::array<bool, DictionaryLanguageCount> {}));
+
+    std::ofstream(program / "LEXICONS.INI") << "[Lexicons]\nHunspell=" << hunspell.string()
+                                            << "\nMyThes=" << (dir() / "no-mythes").string() << "\n";
+    EXPECT_EQ(installedDictionaries(program), OnlyAmerican);
+    EXPECT_EQ(installedThesauri(program), (std::array<bool, ThesaurusCount> {}));
+    auto session = SpellCheckSession::open(program, dir(), 1, "Engl");
+    ASSERT_TRUE(session);
+    EXPECT_TRUE(session->accepted("crossword"));
+    EXPECT_FALSE(session->accepted("crosswrod"));
+    EXPECT_FALSE(SpellCheckSession::open(program, dir(), 2, "Brit"));
 }
 
 } // namespace
