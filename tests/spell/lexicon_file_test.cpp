@@ -35,8 +35,7 @@ TEST(LexiconFile, RefusesDamagedFiles)
         EXPECT_FALSE(parseLexiconFile(good.substr(0, cut))) << cut;
     EXPECT_FALSE(parseLexiconFile(good + "x"));
     const std::pair<std::size_t, char> damages[] = {
-        { 0, 'X' },
-        { 4, 2 }, // version
+        { 0, 'X' }, { 4, 2 }, // version
         { 5, 2 }, // kind
         { 24, 0 }, // no sections
         { 24, 5 }, // more than allowed

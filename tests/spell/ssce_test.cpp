@@ -23,12 +23,6 @@ using UserLexicon = gw::test::ScratchFolderTest;
     if (!gw::test::languageInstalled(type))                                                                  \
     GTEST_SKIP() << dictionaryLanguage(type)->name << " dictionary not installed (hunspell package missing)"
 
-// Records cross the engine as Windows-1252; the tests are written in UTF-8.
-std::string ansi(const char *utf8)
-{
-    return gw::utf8ToWindows1252(utf8);
-}
-
 struct Misspelling
 {
     int type;
@@ -36,9 +30,7 @@ struct Misspelling
     const char *first; // the first suggestion expected, UTF-8
 };
 
-class LanguageMisspelling : public ::testing::TestWithParam<Misspelling>
-{
-};
+using LanguageMisspelling = ::testing::TestWithParam<Misspelling>;
 
 // Every language's dictionary is built, found, and gives a sensible first suggestion; the
 // accented ones prove the conversion to and from the dictionaries' UTF-8.
@@ -48,11 +40,13 @@ TEST_P(LanguageMisspelling, IsFlaggedWithASensibleFirstSuggestion)
     SKIP_UNLESS_INSTALLED(c.type);
     auto session = SpellCheckSession::open(programDir(), programDir(), c.type, "");
     ASSERT_TRUE(session) << session.error().text;
-    EXPECT_FALSE(session->accepted(ansi(c.wrong)));
-    const auto suggestions = session->suggestions(ansi(c.wrong));
+    // Records cross the engine as Windows-1252; the cases are written in UTF-8.
+    const std::string wrong = gw::utf8ToWindows1252(c.wrong);
+    EXPECT_FALSE(session->accepted(wrong));
+    const auto suggestions = session->suggestions(wrong);
     ASSERT_FALSE(suggestions.empty());
     EXPECT_EQ(gw::windows1252ToUtf8(suggestions.front()), c.first);
-    EXPECT_TRUE(session->accepted(ansi(c.first)));
+    EXPECT_TRUE(session->accepted(gw::utf8ToWindows1252(c.first)));
 }
 
 INSTANTIATE_TEST_SUITE_P(EightLanguages, LanguageMisspelling,
@@ -151,8 +145,8 @@ TEST_F(SpellEngine, UnknownHandlesAreRefused)
     std::int16_t scores[4] = {};
     std::int32_t size = 0;
     std::int16_t format = 0;
-    for (const std::int16_t bad :
-        { std::int16_t(-1), std::int16_t(0), std::int16_t(33), std::int16_t(32000) }) {
+    // Just outside the numbers the engine hands out, at both ends.
+    for (const std::int16_t bad : { std::int16_t(0), std::int16_t(33) }) {
         EXPECT_EQ(SSCE_OpenLex(bad, "x.tlx", SsceOpenToRead), SsceBadSession);
         EXPECT_EQ(SSCE_CreateLex(bad, "x.tlx", SsceIncludeLexicon, 1033), SsceBadSession);
         EXPECT_EQ(SSCE_AddToLex(bad, 0, "word", ""), SsceBadSession);
@@ -165,8 +159,7 @@ TEST_F(SpellEngine, UnknownHandlesAreRefused)
     }
     const std::int16_t session = SSCE_OpenSession();
     ASSERT_GT(session, 0);
-    for (const std::int16_t bad :
-        { std::int16_t(-1), std::int16_t(0), std::int16_t(16), std::int16_t(999) }) {
+    for (const std::int16_t bad : { std::int16_t(-1), std::int16_t(16) }) {
         EXPECT_EQ(SSCE_AddToLex(session, bad, "word", ""), SsceBadLexicon);
         EXPECT_EQ(SSCE_GetLexInfo(session, bad, &size, &format), SsceBadLexicon);
         EXPECT_EQ(SSCE_GetLex(session, bad, buffer, sizeof buffer), SsceBadLexicon);

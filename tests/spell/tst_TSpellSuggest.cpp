@@ -11,22 +11,21 @@ using namespace gw;
 
 namespace {
 
-// A new puzzle in the word list editor, with the given lexicon files installed.
-struct Editor : test::SpellingEditor
-{
-    explicit Editor(std::initializer_list<const char *> files, int dictionary = 1)
-        : SpellingEditor(files, dictionary)
-    { }
+using Editor = test::SpellingEditor;
 
-    QString includeFile() { return workspace.path("start/IncEngl.tlx"); }
-    QStringList messages() const
-    {
-        QStringList shown;
-        for (const app::MessageRequest &message : dialogs.messages())
-            shown << message.caption + "|" + message.text;
-        return shown;
-    }
-};
+QStringList messages(const test::ScriptedDialogs &dialogs)
+{
+    QStringList shown;
+    for (const app::MessageRequest &message : dialogs.messages())
+        shown << message.caption + "|" + message.text;
+    return shown;
+}
+
+// The American include lexicon of the run, in the user's folder.
+std::string includeFile(Editor &editor)
+{
+    return editor.workspace.path("start/IncEngl.tlx").toStdString();
+}
 
 QString labelText(QWidget &window, const char *name)
 {
@@ -60,7 +59,7 @@ private Q_SLOTS:
 // without suggestions gets the Notice and the check goes on.
 void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
 {
-    Editor editor(test::AmericanFiles);
+    Editor editor(test::AmericanFiles, 1);
     editor.window->setRowWord(1, "ELEFANT");
     editor.window->setRowClue(1, "Where the famly lives.");
     editor.window->setRowWord(2, "QXZJQXZJQ");
@@ -85,7 +84,7 @@ void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
             "The following word was not found in the American dictionary.  Suggestions are listed below."));
     QCOMPARE(editor.window->rowWord(1), QString("ELEPHANT"));
     QCOMPARE(editor.window->rowClue(1), QString("Where the family lives ."));
-    QCOMPARE(editor.messages(),
+    QCOMPARE(messages(editor.dialogs),
         QStringList({ "Error|No replacement word has been selected.  Please choose a replacement first.",
             "Notice|QXZJQXZJQ was not found in the dictionary.  No suggestions could be found.",
             "Spelling Status|Spell checking complete." }));
@@ -95,13 +94,13 @@ void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
 // the next check accepts it.
 void TestTSpellSuggest::addPutsTheWordInTheIncludeLexicon()
 {
-    Editor editor(test::AmericanFiles);
+    Editor editor(test::AmericanFiles, 1);
     editor.window->setRowWord(1, "GRIDWRIGHTER");
     test::ChildSteps steps;
     steps.thenClick("AddButton");
     editor.click("SpellClue");
     QCOMPARE(editor.dialogs.lastMessage(), QString("Spelling Status|Spell checking complete."));
-    const auto words = spell::readUserLexicon(editor.includeFile().toStdString());
+    const auto words = spell::readUserLexicon(includeFile(editor));
     QVERIFY(words);
     QCOMPARE(*words, std::vector<std::string> { "GRIDWRIGHTER" });
 
@@ -115,7 +114,7 @@ void TestTSpellSuggest::addPutsTheWordInTheIncludeLexicon()
 void TestTSpellSuggest::chooserUsesTheEnglishUserLexicons()
 {
     Editor editor({ "ssceam.tlx", "ssceam1.clx", "sscege.tlx", "sscege1.clx" }, 9);
-    QVERIFY(spell::writeUserLexicon(editor.includeFile().toStdString(), 1, 1033, { "Zorblax" }));
+    QVERIFY(spell::writeUserLexicon(includeFile(editor), 1, 1033, { "Zorblax" }));
     editor.context().settings.userDictionary = 1;
     editor.window->setRowClue(1, "Zorblax Hauss");
 

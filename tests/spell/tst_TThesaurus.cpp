@@ -3,7 +3,6 @@
 #include "spell/ui/TThesaurus.h"
 #include "uisupport/ListLines.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -77,10 +76,10 @@ void TestTThesaurus::categoriesAntonymsAndTheirSynonyms()
 
     QListWidget *synonyms = lookup.synonyms();
     lookup.clickItem(lookup.categories(), 0);
-    const QPoint clever = synonyms->visualItemRect(synonyms->item(1)).center();
     // A double click is a click and then the double click, as the system delivers it.
-    QTest::mouseClick(synonyms->viewport(), Qt::LeftButton, {}, clever);
-    QTest::mouseDClick(synonyms->viewport(), Qt::LeftButton, {}, clever);
+    lookup.clickItem(synonyms, 1);
+    QTest::mouseDClick(
+        synonyms->viewport(), Qt::LeftButton, {}, synonyms->visualItemRect(synonyms->item(1)).center());
     QCOMPARE(lookup.word()->text(), QString("clever"));
     QCOMPARE(listLines(lookup.antonyms()), QStringList({ "stupid (adjective)" }));
 }
@@ -110,16 +109,12 @@ void TestTThesaurus::unknownWordsAndSuggestions()
         QString("Warning|Word not found in Thesaurus.  Click on \"suggest\" for possible substitute words."));
 
     test::ChildSteps steps;
-    QString shownWord;
     steps.then([&](QDialog &window) {
         test::saveScreenshot(&window, "TWordSuggestions");
-        shownWord = window.findChild<QLabel *>("Word")->text();
         test::clickButton(window, "OkButton");
     });
     lookup.click("SuggestButton");
-    QCOMPARE(shownWord, QString("brigth"));
     QCOMPARE(lookup.word()->text(), QString("bright"));
-    QCOMPARE(lookup.categories()->count(), 4);
 
     lookup.word()->setText("qqqqzzzz");
     lookup.click("SuggestButton");
@@ -175,7 +170,8 @@ void TestTThesaurus::editorPutsTheSynonymIntoTheClue()
     steps.then(chooseAmerican);
     steps.thenClick("AcceptButton");
     editor.click("Thes");
-    QCOMPARE(steps.captions, QStringList({ "Thesaurus", "Thesaurus Lookup", "Thesaurus", "Thesaurus Lookup" }));
+    QCOMPARE(
+        steps.captions, QStringList({ "Thesaurus", "Thesaurus Lookup", "Thesaurus", "Thesaurus Lookup" }));
     QCOMPARE(editor.window->rowClue(1), QString("boring"));
 }
 
