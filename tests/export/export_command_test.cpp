@@ -40,14 +40,10 @@ TEST_F(ExportCommand, WritesEveryFormat)
 // Depth, resolution and quality reach the pictures.
 TEST_F(ExportCommand, PictureOptionsReachThePictures)
 {
-    ASSERT_EQ(exportSample("--bmp full.bmp --depth 24").status, 0);
     ASSERT_EQ(exportSample("--bmp half.bmp --depth 8 --dpi 48").status, 0);
-    const QImage full(QString::fromStdString((dir() / "full.bmp").string()));
     const QImage half(QString::fromStdString((dir() / "half.bmp").string()));
-    EXPECT_EQ(full.size(), QSize(816, 1056));
     EXPECT_EQ(half.size(), QSize(408, 528));
     EXPECT_EQ(half.format(), QImage::Format_Indexed8);
-    EXPECT_NE(full.format(), QImage::Format_Indexed8);
 
     ASSERT_EQ(exportSample("--jpg q10.jpg --quality 10").status, 0);
     ASSERT_EQ(exportSample("--jpg q90.jpg --quality 90").status, 0);

@@ -26,7 +26,6 @@ void JPegFactorTest::takesOnlyFactorsFromOneToHundred_data()
     QTest::newRow("zero") << "0" << 0;
     QTest::newRow("101") << "101" << 0;
     QTest::newRow("letters after") << "12abc" << 0;
-    QTest::newRow("empty") << "" << 0;
 }
 
 // The dialog starts on the setting.  "1" to "100" are taken and close it; anything else is

@@ -24,18 +24,14 @@ TEST(ClueTokens, EveryPunctuationCharacterStandsAlone)
 {
     EXPECT_EQ(splitClueTokens("a(b)c"), (Tokens { "a", "(", "b", ")", "c" }));
     EXPECT_EQ(splitClueTokens("\"Hi\""), (Tokens { "", "\"", "Hi", "\"", "" }));
-    EXPECT_EQ(splitClueTokens("x\\y{z}"), (Tokens { "x", "\\", "y", "{", "z", "}", "" }));
     // Characters outside the list stay in their word.
     EXPECT_EQ(splitClueTokens("it's fun!"), (Tokens { "it's", "fun!" }));
     EXPECT_EQ(splitClueTokens(""), (Tokens { "" }));
-    EXPECT_EQ(tokenCheckText(","), "");
-    EXPECT_EQ(tokenCheckText("dog"), "dog");
+    EXPECT_EQ(tokenCheckText("(dog),"), "dog");
 }
 
 TEST(ClueTokens, AReplacementKeepsTheTokensPunctuation)
 {
-    EXPECT_EQ(replacedToken("(dgo", "dog"), "(dog");
-    EXPECT_EQ(replacedToken("dgo.", "dog"), "dog.");
     EXPECT_EQ(replacedToken("(dgo)", "dog"), "(dog)");
     EXPECT_EQ(replacedToken("", "dog"), "dog");
 }
@@ -48,18 +44,11 @@ TEST(ClueTokens, AClueNeedingMoreThanFiftyTokensKeepsAllItsText)
         clue += "w" + std::to_string(k) + (k % 7 == 3 ? ", " : " ");
     const Tokens tokens = splitClueTokens(clue);
     ASSERT_EQ(tokens.size(), std::size_t(MaxClueTokens));
-    std::string letters;
-    for (const std::string &token : tokens)
-        letters += token;
-    std::string expected;
-    for (const char c : clue)
-        if (c != ' ')
-            expected += c;
-    std::string kept;
-    for (const char c : letters)
-        if (c != ' ')
-            kept += c;
-    EXPECT_EQ(kept, expected);
+    const auto withoutBlanks = [](std::string text) {
+        std::erase(text, ' ');
+        return text;
+    };
+    EXPECT_EQ(withoutBlanks(joinClueTokens(tokens)), withoutBlanks(clue));
     EXPECT_NE(joinClueTokens(tokens).find("w59,"), std::string::npos);
 }
 
@@ -70,7 +59,6 @@ TEST(CategoryText, LabelsAndSuffixesOfTheFourPartsOfSpeech)
     EXPECT_EQ(categoryDisplayText("oh", 0), "oh");
     EXPECT_EQ(categoryDisplayText("oh", thesPartOfSpeech("int")), "oh");
     EXPECT_EQ(categoryLookupText("glad (adjective)"), "glad.adj");
-    EXPECT_EQ(categoryLookupText("fast (adverb)"), "fast.adv");
     // Noun is tried first, then verb, adjective and adverb.
     EXPECT_EQ(categoryLookupText("x (verb) (noun)"), "x (verb).n");
     // A bare category is asked for as it is, not as an adverb of nothing.

