@@ -1,4 +1,5 @@
 #include "generate/Generator.h"
+#include "generate/RandomSequence.h"
 #include "platform/Text.h"
 #include "support/ReferenceGenerator.h"
 #include "support/TestRecords.h"
@@ -58,24 +59,11 @@ std::string lettersOf(std::string_view word)
     return letters;
 }
 
-bool isLetter(unsigned char v)
-{
-    return v != 0 && v != Blank;
-}
-
-// Squares of a placed word: start row and column, and the step to the next square.
-struct Span
-{
-    int row;
-    int column;
-    int rowStep;
-    int columnStep;
-    int length;
-};
-
-// Checks what every candidate must satisfy whatever the random choices: the words stand in the
-// grid as their letters, nothing touches a word but the words crossing it, clue numbers follow
-// the reading order of start squares, across words come first, and no word or clue is lost.
+// Checks what every candidate must satisfy whatever the random choices: the grid holds the
+// placed words' letters and nothing else, every run of two or more letters across or down is
+// exactly one placed word (so words touch only where they cross), a one-letter word shares its
+// square with no other, clue numbers follow the reading order of start squares, across words
+// come first, and no word or clue is lost.
 void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
 {
     const PuzzleRecord &record = slot.record;
@@ -88,55 +76,50 @@ void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
     for (int i = 0; i < model::MaxWords; ++i)
         ASSERT_EQ(slot.placedFlags[i], i < count ? 1 : 0) << "entry " << i + 1;
 
-    const auto at = [&](int r, int c) -> unsigned char {
-        return r >= 1 && r <= height && c >= 1 && c <= width ? record.grid[(r - 1) * 50 + c - 1] : 0;
+    const auto letterAt = [&](int r, int c) {
+        const unsigned char v = r >= 1 && r <= height && c >= 1 && c <= width ? record.grid[(r - 1) * 50 + c - 1] : 0;
+        return v != 0 && v != Blank;
     };
-    // Squares covered by a placed word, per direction.
-    std::vector<std::vector<bool>> coveredAcross(51, std::vector<bool>(52)),
-        coveredDown(52, std::vector<bool>(51));
-    std::vector<Span> spans;
-    std::vector<int> starts;
+    // Runs as "start A|D length"; how many placed words cover each square.
+    std::multiset<std::string> placedRuns, gridRuns;
+    std::vector<int> covers(shapes::GridCells), singles, starts;
     for (int i = 0; i < count; ++i) {
         const bool across = record.direction[i] == 1;
         EXPECT_EQ(across, i < record.acrossCount) << "entry " << i + 1;
         const std::string letters = lettersOf(record.words[i].view());
-        EXPECT_EQ(int { record.letterCount[i] }, static_cast<int>(letters.size()));
+        const int length = static_cast<int>(letters.size());
+        EXPECT_EQ(int { record.letterCount[i] }, length);
         const int start = record.startCell[i];
-        const Span span { (start - 1) / 50 + 1, (start - 1) % 50 + 1, across ? 0 : 1, across ? 1 : 0,
-            static_cast<int>(letters.size()) };
-        ASSERT_TRUE(start >= 1 && span.row + span.rowStep * (span.length - 1) <= height
-            && span.column + span.columnStep * (span.length - 1) <= width)
+        const int step = across ? 1 : 50;
+        ASSERT_TRUE(start >= 1 && (across ? (start - 1) % 50 + length <= width : (start - 1) / 50 + length <= height))
             << "entry " << i + 1 << " at " << start;
-        for (int k = 0; k < span.length; ++k) {
-            const int r = span.row + span.rowStep * k;
-            const int c = span.column + span.columnStep * k;
-            EXPECT_EQ(at(r, c), static_cast<unsigned char>(letters[k])) << "entry " << i + 1;
-            (across ? coveredAcross : coveredDown)[r][c] = true;
+        for (int k = 0; k < length; ++k) {
+            EXPECT_EQ(record.grid[start - 1 + k * step], static_cast<unsigned char>(letters[k])) << "entry " << i + 1;
+            ++covers[start - 1 + k * step];
         }
-        spans.push_back(span);
+        if (length == 1)
+            singles.push_back(start - 1);
+        else
+            placedRuns.insert(std::to_string(start) + (across ? "A" : "D") + std::to_string(length));
         starts.push_back(start);
     }
-    for (int i = 0; i < count; ++i) {
-        const Span &span = spans[static_cast<std::size_t>(i)];
-        const bool touches = isLetter(at(span.row - span.rowStep, span.column - span.columnStep))
-            || isLetter(
-                at(span.row + span.rowStep * span.length, span.column + span.columnStep * span.length));
-        EXPECT_FALSE(touches) << "a letter before or after entry " << i + 1;
-    }
+    for (const int cell : singles)
+        EXPECT_EQ(covers[cell], 1) << "a one-letter word on another word at " << cell + 1;
     for (int r = 1; r <= height; ++r)
         for (int c = 1; c <= width; ++c) {
-            if (!isLetter(at(r, c)))
-                continue;
-            EXPECT_TRUE(coveredAcross[r][c] || coveredDown[r][c]) << "stray letter at " << r << "," << c;
-            if (isLetter(at(r, c + 1))) {
-                EXPECT_TRUE(coveredAcross[r][c] && coveredAcross[r][c + 1])
-                    << "letters touch at " << r << "," << c;
-            }
-            if (isLetter(at(r + 1, c))) {
-                EXPECT_TRUE(coveredDown[r][c] && coveredDown[r + 1][c])
-                    << "letters touch at " << r << "," << c;
+            EXPECT_EQ(letterAt(r, c), covers[(r - 1) * 50 + c - 1] > 0) << "square " << r << "," << c;
+            for (const bool across : { true, false }) {
+                const int dr = across ? 0 : 1;
+                const int dc = across ? 1 : 0;
+                if (!letterAt(r, c) || letterAt(r - dr, c - dc) || !letterAt(r + dr, c + dc))
+                    continue;
+                int length = 2;
+                while (letterAt(r + dr * length, c + dc * length))
+                    ++length;
+                gridRuns.insert(std::to_string((r - 1) * 50 + c) + (across ? "A" : "D") + std::to_string(length));
             }
         }
+    EXPECT_EQ(placedRuns, gridRuns);
 
     std::sort(starts.begin(), starts.end());
     starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
@@ -269,6 +252,13 @@ TEST(BuildPuzzles, NeverPlacesAWordWithoutLetters)
         const Built built = build(*record, test::filledShape(50, 50), { 2, true, false }, 13);
         EXPECT_EQ(built.slots->slots[0].wordsPlaced, 0);
     }
+}
+
+// The seed is the time of day in milliseconds, so it never reaches a full day.  (The draws
+// themselves are held to the literal generator's below.)
+TEST(RandomSequence, TimeOfDaySeedIsWithinOneDay)
+{
+    EXPECT_LT(timeOfDaySeed(), 24u * 60 * 60 * 1000);
 }
 
 // ---- The production generator against the literal one --------------------------------------

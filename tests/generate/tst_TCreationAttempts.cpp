@@ -45,45 +45,30 @@ class TCreationAttemptsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A full run counts every attempt, then reports "Completed"; the button becomes Ok, and
-    // exec() returns once the user confirms, as the word list editor uses it.  The working
-    // puzzle is left as it was.
-    void completedRunShowsLastAttemptAndOk()
+    // A full run counts every attempt, then reports "Completed".  Abort, and closing the window
+    // mid-run (instead of hiding a run that goes on), end the run after the attempt in progress,
+    // which still counts and is reported.  Either way the button becomes Ok and exec() returns
+    // once the user confirms, as the word list editor uses it; the working puzzle is left as it was.
+    void runEndsAndWaitsForOk_data()
     {
-        Run run(50, 1234);
+        QTest::addColumn<int>("stopAt"); // 0: never
+        QTest::addColumn<bool>("byClosing");
+        QTest::addColumn<QString>("line1");
+        QTest::newRow("completedRunShowsLastAttemptAndOk") << 0 << false << "Creation Attempt #50";
+        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt") << 3 << false << "Aborted on creation Attempt #3";
+        QTest::newRow("closingDuringTheRunAborts") << 3 << true << "Aborted on creation Attempt #3";
+    }
+    void runEndsAndWaitsForOk()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(bool, byClosing);
+        QFETCH(QString, line1);
+        Run run(50, 7);
         const model::PuzzleRecord before = *run.workspace.context().working;
         int attemptsSeen = 0;
-        run.window->setAttemptHook([&](int) { ++attemptsSeen; });
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (run.window->outcome() && run.button()->text() == QStringLiteral("&Ok")) {
-                test::saveScreenshot(run.window.get(), QStringLiteral("creation_attempts_completed"));
-                QTest::mouseClick(run.button(), Qt::LeftButton);
-            }
-        });
-        poll.start(10);
-        QCOMPARE(run.window->exec(), int(QDialog::Accepted));
-        QCOMPARE(attemptsSeen, 50);
-        QCOMPARE(run.window->line1(), QStringLiteral("Creation Attempt #50"));
-        QCOMPARE(run.window->line2(), QStringLiteral("Completed"));
-        QVERIFY(run.workspace.context().slots->slots[0].wordsPlaced > 0);
-        QCOMPARE(std::memcmp(&before, run.workspace.context().working.get(), sizeof before), 0);
-    }
-
-    // Abort, and closing the window mid-run (instead of hiding a run that goes on), end the run
-    // after the attempt in progress, which still counts and is reported.
-    void abortEndsTheRunAfterTheCurrentAttempt_data()
-    {
-        QTest::addColumn<bool>("byClosing");
-        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt") << false;
-        QTest::newRow("closingDuringTheRunAborts") << true;
-    }
-    void abortEndsTheRunAfterTheCurrentAttempt()
-    {
-        QFETCH(bool, byClosing);
-        Run run(200, 7);
         run.window->setAttemptHook([&](int attempt) {
-            if (attempt != 3)
+            ++attemptsSeen;
+            if (attempt != stopAt)
                 return;
             if (byClosing)
                 run.window->close();
@@ -91,14 +76,20 @@ private Q_SLOTS:
                 QTest::mouseClick(run.button(), Qt::LeftButton);
             QVERIFY(run.window->isVisible());
         });
-        run.window->show();
-        QTRY_VERIFY(run.window->outcome().has_value());
-        QVERIFY(run.window->outcome()->aborted);
-        QCOMPARE(run.window->outcome()->attemptCounter, 3);
-        QCOMPARE(run.window->line1(), QStringLiteral("Aborted on creation Attempt #3"));
-        QCOMPARE(run.button()->text(), QStringLiteral("&Ok"));
-        run.window->close();
-        QVERIFY(!run.window->isVisible());
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (run.window->outcome() && run.button()->text() == QStringLiteral("&Ok"))
+                QTest::mouseClick(run.button(), Qt::LeftButton);
+        });
+        poll.start(10);
+        QCOMPARE(run.window->exec(), int(QDialog::Accepted));
+        QCOMPARE(attemptsSeen, stopAt ? stopAt : 50);
+        QCOMPARE(run.window->outcome()->aborted, stopAt != 0);
+        QCOMPARE(run.window->outcome()->attemptCounter, stopAt ? stopAt : 50);
+        QCOMPARE(run.window->line1(), line1);
+        QCOMPARE(run.window->line2(), stopAt ? QString() : QStringLiteral("Completed"));
+        QVERIFY(run.workspace.context().slots->slots[0].wordsPlaced > 0);
+        QCOMPARE(std::memcmp(&before, run.workspace.context().working.get(), sizeof before), 0);
     }
 
     // Later activations of the same showing never start a second run.
