@@ -77,7 +77,8 @@ void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
         ASSERT_EQ(slot.placedFlags[i], i < count ? 1 : 0) << "entry " << i + 1;
 
     const auto letterAt = [&](int r, int c) {
-        const unsigned char v = r >= 1 && r <= height && c >= 1 && c <= width ? record.grid[(r - 1) * 50 + c - 1] : 0;
+        const unsigned char v
+            = r >= 1 && r <= height && c >= 1 && c <= width ? record.grid[(r - 1) * 50 + c - 1] : 0;
         return v != 0 && v != Blank;
     };
     // Runs as "start A|D length"; how many placed words cover each square.
@@ -91,10 +92,12 @@ void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
         EXPECT_EQ(int { record.letterCount[i] }, length);
         const int start = record.startCell[i];
         const int step = across ? 1 : 50;
-        ASSERT_TRUE(start >= 1 && (across ? (start - 1) % 50 + length <= width : (start - 1) / 50 + length <= height))
+        ASSERT_TRUE(
+            start >= 1 && (across ? (start - 1) % 50 + length <= width : (start - 1) / 50 + length <= height))
             << "entry " << i + 1 << " at " << start;
         for (int k = 0; k < length; ++k) {
-            EXPECT_EQ(record.grid[start - 1 + k * step], static_cast<unsigned char>(letters[k])) << "entry " << i + 1;
+            EXPECT_EQ(record.grid[start - 1 + k * step], static_cast<unsigned char>(letters[k]))
+                << "entry " << i + 1;
             ++covers[start - 1 + k * step];
         }
         if (length == 1)
@@ -116,7 +119,8 @@ void expectSoundCandidate(const BestFitSlot &slot, const PuzzleRecord &input)
                 int length = 2;
                 while (letterAt(r + dr * length, c + dc * length))
                     ++length;
-                gridRuns.insert(std::to_string((r - 1) * 50 + c) + (across ? "A" : "D") + std::to_string(length));
+                gridRuns.insert(
+                    std::to_string((r - 1) * 50 + c) + (across ? "A" : "D") + std::to_string(length));
             }
         }
     EXPECT_EQ(placedRuns, gridRuns);

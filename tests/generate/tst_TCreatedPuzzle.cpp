@@ -127,9 +127,7 @@ private Q_SLOTS:
         c.open();
         QStringList captions;
         test::ScriptedChildren children;
-        children.onChild = test::afterLooking([&](QDialog &view) {
-            captions << view.windowTitle();
-        });
+        children.onChild = test::afterLooking([&](QDialog &view) { captions << view.windowTitle(); });
         const generate::BestFitSlot &best = c.context.slots->slots[0];
         QStringList included;
         for (int i = 0; i < best.wordsPlaced; ++i)

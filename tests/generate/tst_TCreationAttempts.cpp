@@ -55,7 +55,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("byClosing");
         QTest::addColumn<QString>("line1");
         QTest::newRow("completedRunShowsLastAttemptAndOk") << 0 << false << "Creation Attempt #50";
-        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt") << 3 << false << "Aborted on creation Attempt #3";
+        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt")
+            << 3 << false << "Aborted on creation Attempt #3";
         QTest::newRow("closingDuringTheRunAborts") << 3 << true << "Aborted on creation Attempt #3";
     }
     void runEndsAndWaitsForOk()
