@@ -226,31 +226,30 @@ private Q_SLOTS:
         QCOMPARE(w.reselected, QStringList({ "Animals/Pets" }));
     }
 
-    void cancelWritesNothing()
+    // Cancel writes nothing; a collection that can be neither opened nor created is reported,
+    // and the working record holds the new words.
+    void nothingIsWritten_data()
     {
-        Workspace w;
-        OpenEditor e(w);
-        e.type(5, 4, "n");
-        QTest::mouseClick(e.button("Cancel"), Qt::LeftButton);
-        QCOMPARE(test::fileBytes(w.path()), w.expected(*w.stored));
-        QCOMPARE(bytesOf(*w.context().working), bytesOf(*w.stored));
+        QTest::addColumn<bool>("unwritable");
+        QTest::newRow("cancelWritesNothing") << false;
+        QTest::newRow("unwritableCollectionIsReported") << true;
     }
-
-    // A collection that can be neither opened nor created is reported; the working record holds
-    // the new words.
-    void unwritableCollectionIsReported()
+    void nothingIsWritten()
     {
+        QFETCH(bool, unwritable);
         Workspace w;
-        w.context().settings.lastGroup = w.workspace.path("start/missing/PETS.ZP3").toStdString();
+        if (unwritable)
+            w.context().settings.lastGroup = w.workspace.path("start/missing/PETS.ZP3").toStdString();
         OpenEditor e(w);
         std::deque<ClueScript> script { { "Upon", nullptr } };
         QStringList shown;
         test::ScriptedChildren children;
         children.onChild = scriptedClues(script, shown);
         e.type(5, 4, "n");
-        QTest::mouseClick(e.button("OkButton"), Qt::LeftButton);
-        QCOMPARE(w.dialogs.lastMessage(), QString("Error|Unable to save puzzle."));
-        QCOMPARE(int(w.context().working->wordCount), 4);
+        QTest::mouseClick(e.button(unwritable ? "OkButton" : "Cancel"), Qt::LeftButton);
+        QCOMPARE(w.dialogs.lastMessage(), unwritable ? QString("Error|Unable to save puzzle.") : QString());
+        QCOMPARE(int(w.context().working->wordCount), unwritable ? 4 : 3);
+        QCOMPARE(test::fileBytes(w.path()), w.expected(*w.stored));
     }
 
     // Mode 1: Puzzle Words in the main window refuses a puzzle changed behind the lists, or one
