@@ -5,40 +5,9 @@
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 using namespace gw;
-
-namespace {
-
-// A run of the given length over words that cannot all cross, so no attempt places every one
-// and runs go their full length.
-struct Run
-{
-    test::TestWorkspace workspace;
-    std::unique_ptr<generate::TCreationAttempts> window;
-
-    Run(int attempts, std::uint32_t seed)
-    {
-        app::AppContext &context = workspace.context();
-        *context.currentShape = shapes::newShape();
-        context.currentShape->width = 12;
-        context.currentShape->height = 12;
-        const std::vector<model::WordRow> rows { { "CROSSWORD", "" }, { "WORDS", "" }, { "ROW", "" },
-            { "SOCK", "" }, { "XYZZY", "never crosses" } };
-        model::fillFromWordList(*context.working, rows);
-        model::takeShapeGeometry(*context.working, *context.currentShape);
-        context.settings.attempts = attempts;
-        context.settings.shrink = false;
-        context.settings.quickBuild = false;
-        window = std::make_unique<generate::TCreationAttempts>(context);
-        window->setSeed(seed);
-    }
-    QPushButton *button() const { return window->findChild<QPushButton *>(QStringLiteral("Cancel")); }
-};
-
-} // namespace
 
 class TCreationAttemptsTest : public QObject
 {
@@ -64,36 +33,51 @@ private Q_SLOTS:
         QFETCH(int, stopAt);
         QFETCH(bool, byClosing);
         QFETCH(QString, line1);
-        Run run(50, 7);
-        const model::PuzzleRecord before = *run.workspace.context().working;
+        // Words that cannot all cross: no attempt places every one, so runs go their full length.
+        test::TestWorkspace workspace;
+        app::AppContext &context = workspace.context();
+        *context.currentShape = shapes::newShape();
+        context.currentShape->width = 12;
+        context.currentShape->height = 12;
+        const std::vector<model::WordRow> rows { { "CROSSWORD", "" }, { "WORDS", "" }, { "ROW", "" },
+            { "SOCK", "" }, { "XYZZY", "never crosses" } };
+        model::fillFromWordList(*context.working, rows);
+        model::takeShapeGeometry(*context.working, *context.currentShape);
+        context.settings.attempts = 50;
+        context.settings.shrink = false;
+        context.settings.quickBuild = false;
+        const model::PuzzleRecord before = *context.working;
+        generate::TCreationAttempts window(context);
+        window.setSeed(7);
+        auto *button = window.findChild<QPushButton *>(QStringLiteral("Cancel"));
         int attemptsSeen = 0;
-        run.window->setAttemptHook([&](int attempt) {
+        window.setAttemptHook([&](int attempt) {
             ++attemptsSeen;
             if (attempt != stopAt)
                 return;
             if (byClosing)
-                run.window->close();
+                window.close();
             else
-                QTest::mouseClick(run.button(), Qt::LeftButton);
-            QVERIFY(run.window->isVisible());
+                QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(window.isVisible());
         });
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (!run.window->outcome() || run.button()->text() != QStringLiteral("&Ok"))
+            if (!window.outcome() || button->text() != QStringLiteral("&Ok"))
                 return;
             // Later activations of the same showing never start a second run.
             QEvent activate(QEvent::WindowActivate);
-            QApplication::sendEvent(run.window.get(), &activate);
-            QTest::mouseClick(run.button(), Qt::LeftButton);
+            QApplication::sendEvent(&window, &activate);
+            QTest::mouseClick(button, Qt::LeftButton);
         });
         poll.start(10);
-        QCOMPARE(run.window->exec(), int(QDialog::Accepted));
+        QCOMPARE(window.exec(), int(QDialog::Accepted));
         QCOMPARE(attemptsSeen, stopAt ? stopAt : 50);
-        QCOMPARE(run.window->outcome()->aborted, stopAt != 0);
-        QCOMPARE(run.window->outcome()->attemptCounter, stopAt ? stopAt : 50);
-        QCOMPARE(run.window->line1(), line1);
-        QCOMPARE(run.window->line2(), stopAt ? QString() : QStringLiteral("Completed"));
-        QCOMPARE(std::memcmp(&before, run.workspace.context().working.get(), sizeof before), 0);
+        QCOMPARE(window.outcome()->aborted, stopAt != 0);
+        QCOMPARE(window.outcome()->attemptCounter, stopAt ? stopAt : 50);
+        QCOMPARE(window.line1(), line1);
+        QCOMPARE(window.line2(), stopAt ? QString() : QStringLiteral("Completed"));
+        QCOMPARE(std::memcmp(&before, context.working.get(), sizeof before), 0);
     }
 };
 
