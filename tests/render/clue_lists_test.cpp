@@ -115,7 +115,8 @@ TEST(ClueLists, WrappedCluesThatDoNotFitOverflowOrShrink)
     for (const auto &c : cases) {
         for (const bool makeItFit : { false, true }) {
             PageFixture fixture(listPuzzle(c.clues));
-            const int index = addList(fixture, ObjectKind::AcrossClues, c.rows, c.width, c.columns, makeItFit);
+            const int index
+                = addList(fixture, ObjectKind::AcrossClues, c.rows, c.width, c.columns, makeItFit);
             gw::render::DoClues(fixture.page, fixture.canvas, index, true);
             EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
             const int size = fixture.object(index).fittedFontSize;
@@ -166,6 +167,27 @@ TEST(ClueLists, AcrossAndDownListsPrintAtOneSize)
         EXPECT_EQ(fixture.results.clueCharacters[2], 140);
         EXPECT_GE(fixture.results.clueLines[2], 2);
     }
+}
+
+// Across and down clues share the columns under their boxed labels; the label and the first
+// down entry move on together when they do not both fit below the across part.
+TEST(CombinedClues, ContinuesAcrossColumns)
+{
+    PageFixture fixture(listPuzzle(numberedClues(3), { "d4", "d5" }));
+    fixture.options.acrossLabel = "Across";
+    fixture.options.downLabel = "Down";
+    const int index = addList(fixture, ObjectKind::CombinedClues, 5.5, 300, 2, false);
+    gw::render::DoCombClues(fixture.page, fixture.canvas, index);
+    EXPECT_EQ(fixture.texts(),
+        (std::vector<std::string> {
+            "Across", "1.", "clue 1", "2.", "clue 2", "3.", "clue 3", "Down", "4.", "d4", "5.", "d5" }));
+    // Row 5 of column 1 is left: "Down" and "d4" go to the top of column 2, each label boxed.
+    const auto texts = fixture.drawn<TextOperation>();
+    EXPECT_NEAR(texts[7].baseline, texts[0].baseline, 1e-9);
+    const auto &metrics = fixture.results.listMetrics[static_cast<std::size_t>(index)];
+    EXPECT_NEAR(texts[8].x, texts[1].x + metrics.columnGap + metrics.numberWidth + metrics.textWidth, 1e-9);
+    EXPECT_EQ(fixture.drawn<LineOperation>().size(), 8u);
+    EXPECT_FALSE(fixture.results.cluesOverflow);
 }
 
 // In the combined clues a long clue wraps as in a list and keeps its lines together: one that

@@ -34,8 +34,10 @@ int addShape(PageFixture &fixture, ObjectKind kind, gw::layout::PixelRect rect)
 TEST(ShapeDrawing, RectangleAndCircleFillAndBorder)
 {
     PageFixture fixture(listPuzzle({}));
-    gw::render::DoRect(fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Rectangle, { 48, 48, 96, 144 }));
-    gw::render::DoRect(fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Circle, { 48, 48, 96, 96 }));
+    gw::render::DoRect(
+        fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Rectangle, { 48, 48, 96, 144 }));
+    gw::render::DoRect(
+        fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Circle, { 48, 48, 96, 96 }));
     const auto fills = fixture.drawn<FillOperation>();
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].box, (gw::report::InchRect { 1, 1, 2, 3 }));

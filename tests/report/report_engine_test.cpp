@@ -20,7 +20,9 @@ TEST(ReportEngine, EventsAndStatus)
             e.pageSetup().setPaperCode(gw::report::PageSetup::A5);
             EXPECT_TRUE(e.running());
         },
-        [&](ReportEngine &, PageCanvas &page) { page.fillRect({ 0, 0, 1, 1 }); },
+        [&](ReportEngine &, PageCanvas &page) {
+            page.fillRect({ 0, 0, 1, 1 });
+        },
         nullptr,
         nullptr,
     });
