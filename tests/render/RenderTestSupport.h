@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/ManualEdits.h"
 #include "layout/DefaultLayout.h"
 #include "layout/LayoutRecord.h"
 #include "model/PuzzleRecord.h"
@@ -12,7 +13,6 @@
 #include "support/TestRecords.h"
 
 #include <QImage>
-#include <algorithm>
 #include <array>
 #include <memory>
 #include <string>
@@ -23,72 +23,22 @@ namespace gw::test {
 
 // A generated puzzle drawn from rows: a letter is an answer square, '#' a square of the shape
 // without a letter, '.' a square outside the shape.  Runs of two or more letters become the
-// words, numbered in reading order, across words first, each with the clue "clue of WORD".
+// words, numbered as after generation, each with the clue "clue of WORD".
 inline std::unique_ptr<model::PuzzleRecord> gridPuzzle(const std::vector<std::string> &rows)
 {
     auto puzzle = zeroedPuzzle();
-    const int height = static_cast<int>(rows.size());
-    const int width = height ? static_cast<int>(rows[0].size()) : 0;
-    puzzle->width = static_cast<std::int16_t>(width);
-    puzzle->height = static_cast<std::int16_t>(height);
-    const auto at = [&](int c, int r) -> char {
-        if (c < 1 || r < 1 || c > width || r > height)
-            return '.';
-        return rows[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
-    };
-    const auto isLetter = [&](int c, int r) { return at(c, r) != '.' && at(c, r) != '#'; };
-    for (int r = 1; r <= height; ++r) {
-        for (int c = 1; c <= width; ++c) {
-            const char ch = at(c, r);
-            puzzle->grid[(r - 1) * 50 + c - 1] = ch == '.' ? 0
-                : ch == '#'                                ? 32
-                                                           : static_cast<std::uint8_t>(ch);
+    puzzle->height = static_cast<std::int16_t>(rows.size());
+    puzzle->width = static_cast<std::int16_t>(rows.empty() ? 0 : rows[0].size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const char ch = rows[r][c];
+            puzzle->grid[r * 50 + c] = ch == '.' ? 0 : ch == '#' ? 32 : static_cast<std::uint8_t>(ch);
         }
     }
-    struct Found
-    {
-        int start;
-        std::string word;
-        bool across;
-    };
-    std::vector<Found> found;
-    for (int r = 1; r <= height; ++r) {
-        for (int c = 1; c <= width; ++c) {
-            if (!isLetter(c, r))
-                continue;
-            for (const bool across : { true, false }) {
-                const int dc = across ? 1 : 0;
-                const int dr = across ? 0 : 1;
-                if (isLetter(c - dc, r - dr) || !isLetter(c + dc, r + dr))
-                    continue;
-                std::string word;
-                for (int k = 0; isLetter(c + k * dc, r + k * dr); ++k)
-                    word += at(c + k * dc, r + k * dr);
-                found.push_back({ (r - 1) * 50 + c, word, across });
-            }
-        }
-    }
-    std::vector<int> starts;
-    for (const Found &f : found) {
-        if (starts.empty() || starts.back() != f.start)
-            starts.push_back(f.start);
-    }
-    std::stable_partition(found.begin(), found.end(), [](const Found &f) { return f.across; });
-    int entry = 0;
-    for (const Found &f : found) {
-        puzzle->words[entry].assign(f.word);
-        puzzle->clues[entry].assign("clue of " + f.word);
-        puzzle->startCell[entry] = static_cast<std::uint16_t>(f.start);
-        puzzle->letterCount[entry] = static_cast<std::uint16_t>(f.word.size());
-        puzzle->clueNumber[entry] = static_cast<std::uint16_t>(
-            std::find(starts.begin(), starts.end(), f.start) - starts.begin() + 1);
-        puzzle->direction[entry] = f.across ? 1 : 0;
-        puzzle->placed[entry] = 1;
-        puzzle->acrossCount = static_cast<std::int16_t>(puzzle->acrossCount + (f.across ? 1 : 0));
-        ++entry;
-    }
-    puzzle->wordCount = static_cast<std::int16_t>(entry);
-    puzzle->downCount = static_cast<std::int16_t>(entry - puzzle->acrossCount);
+    // Found and numbered as in a hand-edited grid; case 1 stores the words in upper case.
+    generate::addNewWords(*puzzle, [](std::string_view letters) {
+        return generate::ClueAnswer { "clue of " + std::string(letters), 1 };
+    });
     puzzle->generated = 1;
     puzzle->layout = layout::defaultLayout();
     puzzle->layout.objectCount = 0;

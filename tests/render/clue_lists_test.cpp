@@ -22,11 +22,6 @@ constexpr const char *LongClue
     = "Large honking bird of the farmyard that chases every visitor across the yard, "
       "guards the gate at night and lays the biggest eggs on the farm";
 
-double digitWidth(const TextOperation &text)
-{
-    return gw::report::TextMetrics(text.font).width("9");
-}
-
 // A clue list object at the page's corner, rows tall at 12 points.
 int addList(PageFixture &fixture, ObjectKind kind, double rows, int widthPixels, int columns, bool makeItFit)
 {
@@ -35,42 +30,6 @@ int addList(PageFixture &fixture, ObjectKind kind, double rows, int widthPixels,
     object.columns = static_cast<std::int16_t>(columns);
     object.makeItFit = makeItFit ? 1 : 0;
     return fixture.add(object);
-}
-
-// Numbers take two digit widths up to 9 and three from 10; the clue follows at that offset.
-TEST(ClueLists, NumberColumnFollowsTheLargestNumber)
-{
-    for (const int count : { 9, 10 }) {
-        PageFixture fixture(listPuzzle(numberedClues(count)));
-        const int index = addList(fixture, ObjectKind::AcrossClues, 12.5, 300, 1, false);
-        gw::render::DoClues(fixture.page, fixture.canvas, index, true);
-        const auto texts = fixture.drawn<TextOperation>();
-        ASSERT_EQ(texts.size(), 2u * static_cast<std::size_t>(count));
-        EXPECT_NEAR(texts[1].x - texts[0].x, (count < 10 ? 2 : 3) * digitWidth(texts[0]), 1e-9) << count;
-        EXPECT_EQ(texts[0].text + texts[1].text, "1.clue 1");
-    }
-}
-
-// Twelve clues in five rows of two columns: ten print, column by column, and the overflow is
-// flagged; with Make It Fit the font shrinks until all twelve fit.
-TEST(ClueLists, OverflowAndMakeItFit)
-{
-    for (const bool makeItFit : { false, true }) {
-        PageFixture fixture(listPuzzle(numberedClues(12)));
-        const int index = addList(fixture, ObjectKind::AcrossClues, 5.5, 300, 2, makeItFit);
-        gw::render::DoClues(fixture.page, fixture.canvas, index, true);
-        const auto texts = fixture.drawn<TextOperation>();
-        ASSERT_EQ(texts.size(), makeItFit ? 24u : 20u);
-        EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
-        EXPECT_EQ(
-            fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 12 : 10);
-        EXPECT_EQ(texts[0].font.size, int { fixture.object(index).fittedFontSize });
-        EXPECT_EQ(texts[0].font.size < 12, makeItFit);
-        if (!makeItFit) { // entry 6 starts column 2 on the first row
-            EXPECT_GT(texts[10].x, texts[9].x + texts[9].width);
-            EXPECT_NEAR(texts[10].baseline, texts[0].baseline, 1e-9);
-        }
-    }
 }
 
 // When even 4 points do not fit, the list prints at 3 points with the rows measured at 4 and
@@ -140,19 +99,38 @@ TEST(ClueLists, LongClueWrapsUnderItsTextInsteadOfBeingCut)
     EXPECT_EQ(at, texts.size());
 }
 
-// A list whose wrapped clues fill more rows than the box has still overflows: without Make It
-// Fit it is flagged, with it the font shrinks until the wrapped clues fit.
+// Clues that do not fit, short ones in two columns or wrapped ones in one, are flagged without
+// Make It Fit, those that fit printed column by column; with it the font shrinks until all fit.
 TEST(ClueLists, WrappedCluesThatDoNotFitOverflowOrShrink)
 {
-    const std::vector<std::string> clues(4, "a clue long enough to need two lines in its column");
-    for (const bool makeItFit : { false, true }) {
-        PageFixture fixture(listPuzzle(clues));
-        const int index = addList(fixture, ObjectKind::AcrossClues, 7.5, 144, 1, makeItFit);
-        gw::render::DoClues(fixture.page, fixture.canvas, index, true);
-        EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
-        EXPECT_EQ(int { fixture.object(index).fittedFontSize } < 12, makeItFit);
-        EXPECT_EQ(
-            fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting, makeItFit ? 4 : 3);
+    const struct
+    {
+        std::vector<std::string> clues;
+        double rows;
+        int width, columns, fitting;
+    } cases[] = {
+        { numberedClues(12), 5.5, 300, 2, 10 },
+        { std::vector<std::string>(4, "a clue long enough to need two lines in its column"), 7.5, 144, 1, 3 },
+    };
+    for (const auto &c : cases) {
+        for (const bool makeItFit : { false, true }) {
+            PageFixture fixture(listPuzzle(c.clues));
+            const int index
+                = addList(fixture, ObjectKind::AcrossClues, c.rows, c.width, c.columns, makeItFit);
+            gw::render::DoClues(fixture.page, fixture.canvas, index, true);
+            EXPECT_EQ(fixture.results.cluesOverflow, !makeItFit);
+            const int size = fixture.object(index).fittedFontSize;
+            EXPECT_EQ(size < 12, makeItFit);
+            EXPECT_EQ(fixture.results.listMetrics[static_cast<std::size_t>(index)].lastFitting,
+                makeItFit ? static_cast<int>(c.clues.size()) : c.fitting);
+            const auto texts = fixture.drawn<TextOperation>();
+            EXPECT_EQ(texts[0].font.size, size);
+            if (c.columns == 2 && !makeItFit) { // 20 texts; entry 6 starts column 2 on the first row
+                ASSERT_EQ(texts.size(), 20u);
+                EXPECT_GT(texts[10].x, texts[9].x + texts[9].width);
+                EXPECT_NEAR(texts[10].baseline, texts[0].baseline, 1e-9);
+            }
+        }
     }
 }
 

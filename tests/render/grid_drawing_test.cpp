@@ -252,8 +252,8 @@ TEST(GridDrawing, ClueNumberPositions)
     }
 }
 
-// The answer key prints every letter centred in its square in upper case, at the size that
-// fits, and records that size as the fitted answer size.
+// The answer key prints every letter centred in its square in upper case, at the largest size
+// at which "W" fits, and records that size as the fitted answer size.
 TEST(GridDrawing, AnswerKeyLettersAreCentred)
 {
     GridFixture key({ "Ab" });
@@ -268,29 +268,14 @@ TEST(GridDrawing, AnswerKeyLettersAreCentred)
     EXPECT_EQ(texts[2].text, "\xc9");
     const double cell = 2.5; // two squares across a 5 inch box, centred down from 2.25 inches
     EXPECT_LT(letter.font.size, 300);
+    EXPECT_LT(gw::report::TextMetrics(letter.font).width("W"), cell);
+    gw::report::FontSpec larger = letter.font;
+    ++larger.size;
+    EXPECT_GE(gw::report::TextMetrics(larger).width("W"), cell);
     EXPECT_EQ(int { key.object(key.index).fittedFontSize }, letter.font.size);
     EXPECT_NEAR(letter.x + letter.width / 2, 1 + cell / 2, 1e-9);
     EXPECT_NEAR(
         letter.baseline, 4.75 - ((cell - (letter.ascent + letter.descent)) / 2 + letter.descent), 1e-9);
-}
-
-// From the start size down to 5 the first size at which "W" is narrower than the cell wins;
-// 4 comes without measuring, and a start of 4 or less is kept.
-TEST(GridDrawing, FitLetterSizeFloors)
-{
-    PageFixture fixture(gridPuzzle({ "AB" }));
-    gw::report::FontSpec font;
-    font.name = "Arial";
-    fixture.canvas.setFont(font);
-    const int fitted = gw::render::FitLetterSize(fixture.canvas, 40, 0.2);
-    font.size = fitted;
-    EXPECT_LT(gw::report::TextMetrics(font).width("W"), 0.2);
-    font.size = fitted + 1;
-    EXPECT_GE(gw::report::TextMetrics(font).width("W"), 0.2);
-
-    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 40, 0.001), 4);
-    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 3, 0.001), 3);
-    EXPECT_EQ(gw::render::FitLetterSize(fixture.canvas, 12, 10), 12);
 }
 
 std::vector<std::string> letters(const PageFixture &fixture)

@@ -47,71 +47,50 @@ std::string joinedLines(const std::string &text)
 }
 
 // Every word of every clue reaches the PDF, numbered, across before down, in order, under the
-// title: the sample puzzles, and one whose clue of 140 characters is far wider than its column
-// (it used to shrink its list to about 3 points).
+// title, also a clue of 140 characters far wider than its column (it used to shrink its list to
+// about 3 points).  The bundled layouts' test prints the other samples whole.
 TEST_F(PrintCommand, EveryWordOfEveryClueInOrder)
 {
-    auto lengthened = samplePuzzle(0);
-    lengthened->clues[11].assign(
-        "Large honking bird of the farmyard that chases every visitor across the yard, "
-        "guards the gate at night and lays the biggest eggs on the farm");
-    ASSERT_EQ(lengthened->clues[11].size(), 140u);
+    auto puzzle = samplePuzzle(0);
+    puzzle->clues[11].assign("Large honking bird of the farmyard that chases every visitor across the yard, "
+                             "guards the gate at night and lays the biggest eggs on the farm");
+    ASSERT_EQ(puzzle->clues[11].size(), 140u);
     {
         auto file = gw::RecordFile::create(path("long.ZP3"), sizeof(gw::model::PuzzleRecord));
-        ASSERT_TRUE(file && file->append(lengthened.get()));
+        ASSERT_TRUE(file && file->append(puzzle.get()));
     }
-    for (int number = 0; number < 5; ++number) {
-        const std::string collection
-            = number < 4 ? Sample.string() + " " + std::to_string(number) : path("long.ZP3") + " 0";
-        const Outcome printed = cli(collection + " --pdf " + path("out.pdf"));
-        ASSERT_EQ(printed.status, 0) << printed.out;
-        EXPECT_EQ(printed.out.find("warning"), std::string::npos) << printed.out;
-        const std::string text = pdfText("out.pdf");
-        if (text.empty())
-            GTEST_SKIP() << "poppler-utils are not installed";
-        const auto puzzle = number < 4 ? samplePuzzle(number) : std::move(lengthened);
-        EXPECT_EQ(lines(text)[0], puzzle->title.str());
-        const std::string drawn = joinedLines(text);
-        std::size_t at = 0;
-        for (int k = 1; k <= puzzle->wordCount; ++k) {
-            const std::string wanted
-                = std::to_string(puzzle->clueNumber[k - 1]) + ". " + puzzle->clues[k - 1].str();
-            at = drawn.find(wanted, at);
-            ASSERT_NE(at, std::string::npos) << "puzzle " << number << ": " << wanted;
-        }
+    const Outcome printed = cli(path("long.ZP3") + " 0 --pdf " + path("out.pdf"));
+    ASSERT_EQ(printed.status, 0) << printed.out;
+    EXPECT_EQ(printed.out.find("warning"), std::string::npos) << printed.out;
+    const std::string text = pdfText("out.pdf");
+    if (text.empty())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    EXPECT_EQ(lines(text)[0], puzzle->title.str());
+    const std::string drawn = joinedLines(text);
+    std::size_t at = 0;
+    for (int k = 1; k <= puzzle->wordCount; ++k) {
+        const std::string wanted
+            = std::to_string(puzzle->clueNumber[k - 1]) + ". " + puzzle->clues[k - 1].str();
+        at = drawn.find(wanted, at);
+        ASSERT_NE(at, std::string::npos) << wanted;
     }
 }
 
-// The answer key prints every letter of every row; the puzzle printed by default none.
+// The answer key prints the letters of the grid, which the drawing tests check one by one; the
+// puzzle printed by default none.
 TEST_F(PrintCommand, AnswerKeyAndBlankPuzzle)
 {
-    // Each row's letters as the PDF reads them, one blank apart.
-    const auto puzzle = samplePuzzle(0);
-    std::vector<std::string> rows;
-    for (int r = 1; r <= puzzle->height; ++r) {
-        std::string all;
-        for (int c = 1; c <= puzzle->width; ++c) {
-            const char letter = static_cast<char>(puzzle->grid[(r - 1) * 50 + c - 1]);
-            if (letter != 0 && letter != ' ')
-                all += std::string(" ") + letter;
-        }
-        rows.push_back(all.erase(0, 1));
-    }
-
+    const std::string row = "P I G L E T D U C K"; // the first row of the first sample puzzle
     ASSERT_EQ(cli(Sample.string() + " 0 --answer-key --pdf " + path("key.pdf")).status, 0);
     const std::string key = pdfText("key.pdf");
     if (key.empty())
         GTEST_SKIP() << "poppler-utils are not installed";
     const auto drawn = lines(key);
-    auto at = drawn.begin();
-    for (const std::string &row : rows) {
-        at = std::find(at, drawn.end(), row);
-        ASSERT_NE(at, drawn.end()) << row;
-    }
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), row), drawn.end()) << key;
 
     ASSERT_EQ(cli(Sample.string() + " 0 --pdf " + path("blank.pdf")).status, 0);
     const auto blank = lines(pdfText("blank.pdf"));
-    EXPECT_EQ(std::find(blank.begin(), blank.end(), rows[0]), blank.end());
+    EXPECT_EQ(std::find(blank.begin(), blank.end(), row), blank.end());
 }
 
 // The settings file of the current directory gives the options; switches override them.
@@ -127,17 +106,7 @@ TEST_F(PrintCommand, SettingsAndSwitches)
     EXPECT_NE(text.find("19"), std::string::npos);
 }
 
-// A picture of the page at the asked resolution.
-TEST_F(PrintCommand, PngAtResolution)
-{
-    const Outcome printed = cli(Sample.string() + " 1 --png " + path("out.png") + " --dpi 40");
-    ASSERT_EQ(printed.status, 0) << printed.out;
-    const QImage image(QString::fromStdString(path("out.png")));
-    EXPECT_EQ(image.width(), 340);
-    EXPECT_EQ(image.height(), 440);
-}
-
-// Refusals (a record or layout that is not there, a bad switch or resolution, no output) go to
+// Refusals (a record or layout that is not there, a bad resolution, no output) go to
 // standard error with a failing status and leave no file behind; a puzzle never generated is
 // refused with the main window's warning.
 TEST_F(PrintCommand, RefusalsLeaveNoFile)
@@ -158,7 +127,6 @@ TEST_F(PrintCommand, RefusalsLeaveNoFile)
             Sample.string() + " 0 --pdf " + path("out.pdf") + " --dpi 100",
             Sample.string() + " x --pdf " + path("out.pdf"),
             Sample.string() + " 0 --pdf " + path("none/out.pdf"),
-            Sample.string() + " 0 --bogus --pdf " + path("out.pdf"),
             Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout 7 --library " + Library.string(),
             Sample.string() + " 0 --pdf " + path("out.pdf") + " --layout x --library " + Library.string() }) {
         refused = cli(arguments);
@@ -174,19 +142,14 @@ class LayoutsCommand : public PrintCommand
 {
 };
 
-// Sorted as the chooser lists them, each with its record number, the default marked.
+// Sorted as the chooser lists them (its test checks the whole list), each with its record
+// number, the default marked; the settings file of the current directory moves the mark.
 TEST_F(LayoutsCommand, ListsTheLibraryAsTheChooser)
 {
     const Outcome listed = command("layouts --library " + Library.string());
     ASSERT_EQ(listed.status, 0) << listed.out;
-    EXPECT_EQ(listed.out,
-        "1\tClassic A4 (A4)\n"
-        "0\tClassic Letter (Letter)  <<DEFAULT>>\n"
-        "4\tCombined Clues (A4)\n"
-        "5\tLandscape Letter (Letter)\n"
-        "6\tSkeleton Letter (Letter)\n"
-        "2\tTwo Column Clues (Letter)\n"
-        "3\tWord List (Letter)\n");
+    EXPECT_EQ(listed.out.rfind("1\tClassic A4 (A4)\n0\tClassic Letter (Letter)  <<DEFAULT>>\n4\t", 0), 0u)
+        << listed.out;
 
     std::ofstream(path("GRIDW3.INI")) << "[Page Layout]\nDefault Page=3\n";
     const Outcome moved = command("layouts --library " + Library.string());
@@ -205,6 +168,7 @@ int darkPixels(const QImage &page)
 
 // "--skeleton" printed the same page as without it and nothing turned the filled boxes on: each
 // now forces its style over the layout's, on the filled layout 0 and the skeleton layout 6.
+// The pictures show the Letter sheet at the asked resolution.
 TEST_F(LayoutsCommand, SkeletonAndBoxesOverrideTheLayout)
 {
     const auto page = [&](const std::string &layout, const std::string &style) {
@@ -218,6 +182,7 @@ TEST_F(LayoutsCommand, SkeletonAndBoxesOverrideTheLayout)
         const QImage skeleton = page(layout, "--skeleton");
         const QImage boxes = page(layout, "--boxes");
         EXPECT_GT(darkPixels(boxes), darkPixels(skeleton)) << layout;
+        EXPECT_EQ(boxes.size(), QSize(255, 330));
         EXPECT_EQ(page(layout, ""), layout == "0" ? boxes : skeleton) << layout;
     }
     const Outcome both = cli(Sample.string() + " 0 --pdf " + path("out.pdf") + " --skeleton --boxes");

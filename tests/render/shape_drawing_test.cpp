@@ -31,11 +31,13 @@ int addShape(PageFixture &fixture, ObjectKind kind, gw::layout::PixelRect rect)
 
 // A rectangle fills its box, a circle the inscribed ellipse; the border is drawn outwards dot
 // by dot in the border colour, round a circle as two half arcs per dot.
-TEST(ShapeDrawing, RectangleFillAndBorder)
+TEST(ShapeDrawing, RectangleAndCircleFillAndBorder)
 {
     PageFixture fixture(listPuzzle({}));
-    const int index = addShape(fixture, ObjectKind::Rectangle, { 48, 48, 96, 144 });
-    gw::render::DoRect(fixture.page, fixture.canvas, index);
+    gw::render::DoRect(
+        fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Rectangle, { 48, 48, 96, 144 }));
+    gw::render::DoRect(
+        fixture.page, fixture.canvas, addShape(fixture, ObjectKind::Circle, { 48, 48, 96, 96 }));
     const auto fills = fixture.drawn<FillOperation>();
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].box, (gw::report::InchRect { 1, 1, 2, 3 }));
@@ -44,13 +46,6 @@ TEST(ShapeDrawing, RectangleFillAndBorder)
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_NEAR(lines[4].y1, 1 - Dot, 1e-12);
     EXPECT_EQ(lines[7].colour, 0x000000FFu);
-}
-
-TEST(ShapeDrawing, CircleFillAndArcs)
-{
-    PageFixture fixture(listPuzzle({}));
-    const int index = addShape(fixture, ObjectKind::Circle, { 48, 48, 96, 96 });
-    gw::render::DoRect(fixture.page, fixture.canvas, index);
     ASSERT_EQ(fixture.drawn<EllipseOperation>().size(), 1u);
     EXPECT_EQ(fixture.drawn<EllipseOperation>()[0].brushColour, 0x00CCCCCCu);
     const auto arcs = fixture.drawn<ArcOperation>();
@@ -59,26 +54,13 @@ TEST(ShapeDrawing, CircleFillAndArcs)
     EXPECT_EQ(arcs[3].colour, 0x000000FFu);
 }
 
-QImage picture()
+// A tiled bitmap repeats at the box's size from the sheet's corner over the whole sheet, one
+// more tile where the sheet does not divide, without its border; a one-pixel tile from a hostile
+// record is held to a bounded number of tiles.
+TEST(ShapeDrawing, BitmapTiled)
 {
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    return image;
-}
-
-// A bitmap stretches into its box under its border; tiled, it repeats at the box's size from
-// the sheet's corner over the whole sheet, one more tile where the sheet does not divide, and
-// a one-pixel tile from a hostile record is held to a bounded number of tiles.
-TEST(ShapeDrawing, BitmapStretchedAndTiled)
-{
-    PageFixture stretched(listPuzzle({}));
-    const int index = addShape(stretched, ObjectKind::Bitmap, { 48, 48, 96, 96 });
-    stretched.bitmaps[static_cast<std::size_t>(index)] = picture();
-    gw::render::DoBitmap(stretched.page, stretched.canvas, index);
-    ASSERT_EQ(stretched.drawn<BitmapOperation>().size(), 1u);
-    EXPECT_EQ(stretched.drawn<BitmapOperation>()[0].box, (gw::report::InchRect { 1, 1, 2, 2 }));
-    EXPECT_EQ(stretched.drawn<LineOperation>().size(), 8u);
-
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
     // 102 x 132 pixels divide the 8.5 x 11 sheet four times each; 100 x 130 do not.
     const std::pair<gw::layout::PixelRect, std::size_t> tilings[]
         = { { { 300, 300, 402, 432 }, 16 }, { { 0, 0, 100, 130 }, 25 }, { { 0, 0, 1, 1 }, 200 * 200 } };
@@ -86,7 +68,7 @@ TEST(ShapeDrawing, BitmapStretchedAndTiled)
         PageFixture tiled(listPuzzle({}));
         const int tile = addShape(tiled, ObjectKind::Bitmap, rect);
         tiled.object(tile).transparent = 1;
-        tiled.bitmaps[static_cast<std::size_t>(tile)] = picture();
+        tiled.bitmaps[static_cast<std::size_t>(tile)] = picture;
         gw::render::DoBitmap(tiled.page, tiled.canvas, tile);
         if (rect.right > 1) {
             EXPECT_EQ(tiled.drawn<BitmapOperation>().size(), tiles) << rect.right;

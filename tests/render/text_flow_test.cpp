@@ -1,7 +1,6 @@
 #include "render/FreeText.h"
 #include "render/OneLineText.h"
 #include "render/RenderTestSupport.h"
-#include "render/TextWrap.h"
 #include "render/WordListDrawing.h"
 #include "report/TextMetrics.h"
 
@@ -65,16 +64,13 @@ TEST(WordList, SortedUpperCaseColumns)
     puzzle->words[1].assign("Apple");
     puzzle->words[2].assign("fig");
     puzzle->words[3].assign("\xe9tude"); // lower-case e acute
-    EXPECT_EQ(gw::render::sortedWordList(*puzzle, 4),
-        (std::vector<std::string> { "APPLE", "FIG", "PEAR", "\xc9TUDE" }));
-
     PageFixture fixture(std::move(puzzle));
     const int index = addObject(fixture, ObjectKind::WordList, { 0, 0, 192, rows(2.5) }, false);
     fixture.object(index).columns = 2;
     gw::render::DoWords(fixture.page, fixture.canvas, index);
+    EXPECT_EQ(fixture.texts(), (std::vector<std::string> { "APPLE", "FIG", "PEAR", "\xc9TUDE" }));
     const auto texts = fixture.drawn<TextOperation>();
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[2].text, "PEAR");
     EXPECT_GT(texts[2].x, texts[1].x + texts[1].width);
     EXPECT_NEAR(texts[2].baseline, texts[0].baseline, 1e-9);
     EXPECT_FALSE(fixture.results.wordsOverflow);
@@ -98,46 +94,38 @@ TEST(WordList, WideWordsAndOverflow)
     EXPECT_EQ(fixture.results.wordCharacters, (std::vector<int> { 1, 0, 0 }));
 }
 
-std::vector<std::string> wrapped(const std::string &text, double width, int maxLines, bool *fits = nullptr)
-{
-    PageFixture fixture(listPuzzle({}));
-    gw::report::FontSpec font;
-    font.name = "Arial";
-    fixture.canvas.setFont(font);
-    gw::render::TextLines lines;
-    const bool result = gw::render::wrapText(fixture.canvas, text, width, maxLines, lines);
-    if (fits)
-        *fits = result;
-    std::vector<std::string> found;
-    std::size_t start = 0;
-    for (int j = 0; j < lines.count; ++j) {
-        const auto length = static_cast<std::size_t>(lines.lengths[static_cast<std::size_t>(j)]);
-        found.emplace_back(
-            gw::render::lineText(std::string_view(text).substr(start, length), lines.lineBreak[j]));
-        start += length;
-    }
-    return found;
-}
-
-// Lines break at blanks before they grow too wide, and at every line break, which is not
-// printed; a word too wide on its own, too many lines or more than the box holds fail.
+// Lines break at blanks before they grow too wide and at every line break, which is not
+// printed; a word too wide on its own, more lines than the box holds or more than 100 lines
+// fail, and the lines before stay.
 TEST(TextWrap, BreaksAndFailures)
 {
-    bool fits = false;
-    EXPECT_EQ(wrapped("one two three", 10, 5, &fits), (std::vector<std::string> { "one two three" }));
-    EXPECT_TRUE(fits);
-    EXPECT_EQ(wrapped("one\r\ntwo  three", 10, 5, &fits), (std::vector<std::string> { "one", "two  three" }));
-    EXPECT_EQ(wrapped("aa bb cc dd", 0.3, 5, &fits), (std::vector<std::string> { "aa", "bb", "cc", "dd" }));
-    EXPECT_TRUE(fits);
-    EXPECT_EQ(wrapped("aa bb cc dd", 0.3, 3, &fits), (std::vector<std::string> { "aa", "bb", "cc" }));
-    EXPECT_FALSE(fits);
-    EXPECT_EQ(wrapped("aa Extraordinarily bb", 0.3, 5, &fits), (std::vector<std::string> { "aa" }));
-    EXPECT_FALSE(fits);
     std::string many;
     for (int i = 0; i < 120; ++i)
         many += "w\r\n";
-    EXPECT_EQ(wrapped(many, 10, 500, &fits).size(), 100u);
-    EXPECT_FALSE(fits);
+    const struct
+    {
+        std::string text;
+        int width;
+        double rows; // at 12 points
+        int size;
+        std::vector<std::string> lines;
+        bool fits;
+    } cases[] = {
+        { "one\r\ntwo  three", 480, 5.5, 12, { "one", "two  three" }, true },
+        { "aa bb cc dd", 15, 4.5, 12, { "aa", "bb", "cc", "dd" }, true },
+        { "aa bb cc dd", 15, 3.5, 12, { "aa", "bb", "cc" }, false },
+        { "aa Extraordinarily bb", 15, 5.5, 12, { "aa" }, false },
+        { many, 480, 50, 4, std::vector<std::string>(100, "w"), false },
+    };
+    for (const auto &c : cases) {
+        PageFixture fixture(listPuzzle({}));
+        const int index = addObject(fixture, ObjectKind::Text, { 0, 0, c.width, rows(c.rows) }, false);
+        fixture.object(index).setText(c.text);
+        fixture.object(index).textFont.size = static_cast<std::int16_t>(c.size);
+        gw::render::DoText(fixture.page, fixture.canvas, index);
+        EXPECT_EQ(fixture.texts(), c.lines) << c.text;
+        EXPECT_EQ(fixture.results.textOverflow[0], !c.fits) << c.text;
+    }
 }
 
 // Free text lines are one measuring-string height apart and aligned one by one; each text

@@ -65,15 +65,6 @@ struct Reports
         return *window;
     }
 
-    // Answers the status dialog by running it, keeping its status line, and opens no preview.
-    void runStatusOnly(QString &statusLine)
-    {
-        children.onChild = [&statusLine](QDialog &child) {
-            auto *status = qobject_cast<render::TReportStatus *>(&child);
-            return status ? runStatus(*status, statusLine) : int(QDialog::Rejected);
-        };
-    }
-
     template <typename T> T *find(const char *name) const { return window->findChild<T *>(name); }
     QCheckBox *box(const char *name) const { return find<QCheckBox>(name); }
     void click(const char *name) const { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
@@ -218,7 +209,6 @@ void ReportsTest::viewPrintPrintsThePreviewedPageToPdf()
     QVERIFY(r.dialogs.messages().empty());
     const QString key = test::pdfText(pdf);
     QVERIFY2(key.contains("R O O S T E R") && key.contains("Farm Animals"), qPrintable(key));
-    QCOMPARE(test::pdfPages(pdf), 1);
 }
 
 // Cancel while the page is drawn aborts the run: the status says so and no preview opens.
@@ -229,15 +219,10 @@ void ReportsTest::cancelStopsTheRunWithoutPreview()
     QString statusText;
     r.children.onChild = [&](QDialog &child) {
         auto *status = qobject_cast<render::TReportStatus *>(&child);
-        auto *cancel = status->findChild<QPushButton *>("CancelButton");
         status->show();
         // Queued behind the start of the run, so it is answered while the page is drawn.
-        QTimer::singleShot(0, cancel, &QPushButton::click);
-        if (!QTest::qWaitFor([&] { return status->finished(); }, 20000))
-            return int(QDialog::Rejected);
-        statusText = status->findChild<QLabel *>("StatusLine")->text();
-        cancel->click();
-        return status->result();
+        QTimer::singleShot(0, status->findChild<QPushButton *>("CancelButton"), &QPushButton::click);
+        return runStatus(*status, statusText);
     };
     r.click("ViewPrintButton");
     QCOMPARE(statusText, QString("Puzzle Generation Canceled!"));
@@ -257,7 +242,11 @@ void ReportsTest::overflowWarningsFollowTheRun()
     list.makeItFit = 0;
     r.open().show();
     QString statusText;
-    r.runStatusOnly(statusText);
+    // The status dialog runs; the preview is not opened.
+    r.children.onChild = [&statusText](QDialog &child) {
+        auto *status = qobject_cast<render::TReportStatus *>(&child);
+        return status ? runStatus(*status, statusText) : int(QDialog::Rejected);
+    };
     r.click("ViewPrintButton");
     const QString warning
         = "Puzzle Clues would not fit in allocated space.  You will need to change the alotted clue space on "

@@ -16,38 +16,14 @@ TEST(TextMetrics, ArialIsLiberationSans)
     // Arial's advance of "W" is 0.944 of its size.
     EXPECT_NEAR(TextMetrics(FontSpec { "Arial", 72 }).width("W"), 0.944, 0.002);
 
-    // Text measures in proportion to its size, whatever the device, its height is ascent plus
-    // descent, and sizes outside 1..500 points measure as the nearest of those.
-    const TextMetrics small(FontSpec { "Arial", 12 });
-    const TextMetrics large(FontSpec { "Arial", 24 });
-    EXPECT_NEAR(large.width("Crossword puzzle") / small.width("Crossword puzzle"), 2.0, 0.005);
-    EXPECT_DOUBLE_EQ(small.height(), small.ascent() + small.descent());
+    // Sizes outside 1..500 points measure as the nearest of those.
     EXPECT_DOUBLE_EQ(TextMetrics(FontSpec { "Arial", 0 }).width("abc"),
         TextMetrics(FontSpec { "Arial", -40 }).width("abc"));
     EXPECT_DOUBLE_EQ(TextMetrics(FontSpec { "Arial", 30000 }).width("abc"),
         TextMetrics(FontSpec { "Arial", MaxPointSize }).width("abc"));
     // Windows-1252 bytes measure as their characters: e acute is as wide as e.
+    const TextMetrics small(FontSpec { "Arial", 12 });
     EXPECT_NEAR(small.width("\xe9"), small.width("e"), 1e-9);
-}
-
-// The recording keeps each operation with the colours and font current when it was drawn;
-// lines run from the current position, which moves on.
-TEST(RecordedPage, RecordsOperationsWithTheirState)
-{
-    RecordedPage page { PageSetup {} };
-    page.setPenColour(0x0000FF);
-    page.moveTo(1, 1);
-    page.lineTo(2, 1);
-    page.lineTo(2, 2);
-    page.setFont(FontSpec { "Arial", 20 });
-    page.printText(1, 4, "");
-    page.stretchBitmap({ 0, 0, 1, 1 }, QImage());
-
-    const auto &operations = page.operations();
-    ASSERT_EQ(operations.size(), 2u) << "an empty text and a null picture are not kept";
-    const auto &second = std::get<LineOperation>(operations[1]);
-    EXPECT_EQ(std::tuple(second.x1, second.y1, second.x2, second.y2), std::tuple(2.0, 1.0, 2.0, 2.0));
-    EXPECT_EQ(second.colour, 0x0000FFu);
 }
 
 // Signed area of an outline as the page lies: positive going clockwise round it.
