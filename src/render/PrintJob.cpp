@@ -215,7 +215,7 @@ void PrintJob::drawObject(PageContext &page, report::PageCanvas &canvas, int obj
 void PrintJob::MyPrintPageReport(report::ReportEngine &engine, report::PageCanvas &canvas)
 {
     PageContext page { *m_puzzle, m_options, m_results, m_bitmaps, m_scale, m_numbered, m_sheetWidth,
-        m_sheetHeight };
+        m_sheetHeight, std::nullopt };
     for (int slot = 0; slot < m_puzzle->layout.safeObjectCount() && !engine.aborted(); ++slot) {
         drawObject(page, canvas, slot);
         engine.pumpEvents();

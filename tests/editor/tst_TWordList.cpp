@@ -308,7 +308,9 @@ void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText()
             test::clickButton(child, "SelectButton");
         } else {
             auto &chooser = static_cast<generate::TCreatedPuzzle &>(child);
-            QTest::qWaitFor([&] { return chooser.selectedSlot() == 1; }); // selected once shown
+            // The chooser selects its first candidate once shown.
+            if (!QTest::qWaitFor([&] { return chooser.selectedSlot() == 1; }))
+                return int(QDialog::Rejected);
             test::clickButton(child, "Save");
         }
         return child.result();

@@ -247,8 +247,9 @@ TEST(GridDrawing, ClueNumberPositions)
             EXPECT_LT(digit.x + digit.width, 1 + 2.5 / 2);
             EXPECT_GT(digit.baseline - digit.ascent, 1.0 - 1e-9);
         }
-        if (!horizontal)
+        if (!horizontal) {
             EXPECT_GT(numbers[1].baseline - numbers[0].baseline, numbers[0].descent);
+        }
     }
 }
 

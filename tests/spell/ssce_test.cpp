@@ -199,8 +199,9 @@ TEST_F(SpellEngine, SuggestionBufferIsNeverOverrun)
             at += std::strlen(buffer.data() + at) + 1;
         ASSERT_LT(at, std::size_t(size));
         EXPECT_EQ(buffer[at], '\0');
-        if (size == SsceSuggestionBufferSize)
+        if (size == SsceSuggestionBufferSize) {
             EXPECT_GT(count, 5);
+        }
     }
     SSCE_CloseSession(number);
 }
