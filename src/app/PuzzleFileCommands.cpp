@@ -27,18 +27,13 @@ bool isFile(const std::filesystem::path &file)
 
 void importPuzzlesCommand(QWidget *parent, AppContext &context, const std::function<void()> &afterCopy)
 {
-    FileRequest request;
-    request.kind = FileDialogKind::Open;
-    request.title = "Import Puzzles";
-    request.filter = "GRIDW Files (*.ZP3 *.zp3);;16 bit GRIDW Files (*.ZPK *.zpk);;"
-                     "Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)";
-    request.defaultExtension = "ZP3";
-    request.start = QString::fromStdString(context.settings.lastImportPuzzleFile);
-    const auto chosen = chooseFile(parent, request);
+    const auto chosen = chooseRememberedFile(parent, FileDialogKind::Open, "Import Puzzles",
+        "GRIDW Files (*.ZP3 *.zp3);;16 bit GRIDW Files (*.ZPK *.zpk);;"
+        "Crosswords of other programs (*.ipuz *.IPUZ *.puz *.PUZ)",
+        "ZP3", context.settings.lastImportPuzzleFile);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
-    context.settings.lastImportPuzzleFile = path.substr(0, model::SettingsTextCapacity);
+    const std::string &path = *chosen;
 
     switch (model::importKind(path)) {
     case model::ImportKind::SixteenBit: {

@@ -1,5 +1,6 @@
 #include "ui/Dialogs.h"
 
+#include "model/Settings.h"
 #include "render/TextConversion.h"
 
 #include <QDialog>
@@ -122,6 +123,18 @@ std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request)
 void setFileDialogSeam(FileDialogSeam seam)
 {
     fileDialogSeam() = std::move(seam);
+}
+
+std::optional<std::string> chooseRememberedFile(QWidget *parent, FileDialogKind kind, const QString &title,
+    const QString &filter, const QString &defaultExtension, std::string &lastFile)
+{
+    const std::optional<QString> chosen
+        = chooseFile(parent, { kind, title, filter, defaultExtension, QString::fromStdString(lastFile) });
+    if (!chosen)
+        return std::nullopt;
+    std::string file = chosen->toStdString();
+    lastFile = file.substr(0, model::SettingsTextCapacity);
+    return file;
 }
 
 int runChild(QDialog &window)

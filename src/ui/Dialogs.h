@@ -55,6 +55,11 @@ using FileDialogSeam = std::function<std::optional<QString>(QWidget *parent, con
 std::optional<QString> chooseFile(QWidget *parent, const FileRequest &request);
 void setFileDialogSeam(FileDialogSeam seam);
 
+// Asks as chooseFile does, opened on lastFile, the file last chosen for the same purpose.  The
+// choice, as the file system names it (UTF-8), becomes lastFile, cut to what the settings hold.
+std::optional<std::string> chooseRememberedFile(QWidget *parent, FileDialogKind kind, const QString &title,
+    const QString &filter, const QString &defaultExtension, std::string &lastFile);
+
 using ChildWindowSeam = std::function<int(QDialog &window)>;
 
 // Runs a child window modally and gives its result (QDialog::Accepted or Rejected).  A test's

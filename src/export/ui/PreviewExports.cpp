@@ -26,14 +26,11 @@ namespace {
 std::optional<std::filesystem::path> chooseSaveFile(QWidget *parent, std::string &lastFile,
     const QString &title, const QString &filter, const QString &extension)
 {
-    const auto chosen = app::chooseFile(
-        parent, { app::FileDialogKind::Save, title, filter, extension, QString::fromStdString(lastFile) });
-    if (!chosen)
+    const auto file
+        = app::chooseRememberedFile(parent, app::FileDialogKind::Save, title, filter, extension, lastFile);
+    if (!file)
         return std::nullopt;
-    // File names are what the file system holds: the dialog's own text, as UTF-8.
-    const std::string file = chosen->toStdString();
-    lastFile = file.substr(0, model::SettingsTextCapacity);
-    return std::filesystem::path(file);
+    return std::filesystem::path(*file);
 }
 
 void report(QWidget *parent, const Status &written)

@@ -140,14 +140,11 @@ std::string TMyHtml::blockText(const Block &block) const
 void TMyHtml::SaveButtonClick()
 {
     model::Settings &settings = m_context.settings;
-    const auto chosen = app::chooseFile(this,
-        { app::FileDialogKind::Save, "Save HTML Document", "html (*.htm *.HTM)", "htm",
-            QString::fromStdString(settings.lastExportHtmlFile) });
+    const auto chosen = app::chooseRememberedFile(this, app::FileDialogKind::Save, "Save HTML Document",
+        "html (*.htm *.HTM)", "htm", settings.lastExportHtmlFile);
     if (!chosen)
         return;
-    // File names are what the file system holds: the dialog's own text, as UTF-8.
-    const std::string file = chosen->toStdString();
-    settings.lastExportHtmlFile = file.substr(0, model::SettingsTextCapacity);
+    const std::string &file = *chosen;
     storeHtmlTexts(settings, blockText(m_blocks[0]), blockText(m_blocks[1]), blockText(m_blocks[2]),
         blockText(m_blocks[3]), fromQString(m_webTitle->text()));
     if (const Status written = writeHtmlExport(settings, file, m_pageImage); !written) {

@@ -18,7 +18,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <algorithm>
-#include <filesystem>
 
 namespace gw::layout {
 
@@ -108,11 +107,6 @@ QImage drawLayoutPreview(const LayoutRecord &layout, const QSize &size)
             painter.drawLine(scaled(x, factor), shown.top(), scaled(x, factor), shown.bottom());
     }
     return picture;
-}
-
-std::filesystem::path chosenPath(const QString &chosen)
-{
-    return std::filesystem::path(chosen.toStdString());
 }
 
 } // namespace
@@ -376,18 +370,17 @@ void TListPages::ExportClick()
 {
     if (noneSelected())
         return;
-    const auto chosen = app::chooseFile(this,
-        { app::FileDialogKind::Save, QStringLiteral("Export Page Layouts"), PagFilter, PagExtension,
-            QString::fromStdString(m_context.settings.lastExportLayoutFile) });
+    const auto chosen
+        = app::chooseRememberedFile(this, app::FileDialogKind::Save, QStringLiteral("Export Page Layouts"),
+            PagFilter, PagExtension, m_context.settings.lastExportLayoutFile);
     if (!chosen)
         return;
-    m_context.settings.lastExportLayoutFile = chosen->toStdString();
     auto layout = readLayout(m_context.layoutLibrary(), selectedRecord());
     if (!layout) {
         app::show(this, layout.error());
         return;
     }
-    const auto exported = exportLayout(*layout, chosenPath(*chosen));
+    const auto exported = exportLayout(*layout, *chosen);
     if (exported)
         app::show(this, *exported);
     else
@@ -397,13 +390,12 @@ void TListPages::ExportClick()
 
 void TListPages::ImportClick()
 {
-    const auto chosen = app::chooseFile(this,
-        { app::FileDialogKind::Open, QStringLiteral("Import Page Layouts"), PagFilter, PagExtension,
-            QString::fromStdString(m_context.settings.lastImportLayoutFile) });
+    const auto chosen
+        = app::chooseRememberedFile(this, app::FileDialogKind::Open, QStringLiteral("Import Page Layouts"),
+            PagFilter, PagExtension, m_context.settings.lastImportLayoutFile);
     if (!chosen)
         return;
-    m_context.settings.lastImportLayoutFile = chosen->toStdString();
-    const auto imported = importLayout(chosenPath(*chosen), m_context.layoutLibraryToChange());
+    const auto imported = importLayout(*chosen, m_context.layoutLibraryToChange());
     if (!imported) {
         app::show(this, imported.error());
         return;

@@ -65,19 +65,13 @@ void TExportPuzzles::SaveFileClick()
         app::show(this, nothingSelectedForExport());
         return;
     }
-    app::FileRequest request;
-    request.kind = app::FileDialogKind::Save;
-    request.title = "Save Crossword Puzzles";
-    request.filter = "GRIDW Files (*.ZP3 *.zp3)";
-    request.defaultExtension = "ZP3";
-    request.start = QString::fromStdString(m_context.settings.lastExportPuzzleFile);
-    const auto chosen = app::chooseFile(this, request);
+    const auto chosen = app::chooseRememberedFile(this, app::FileDialogKind::Save, "Save Crossword Puzzles",
+        "GRIDW Files (*.ZP3 *.zp3)", "ZP3", m_context.settings.lastExportPuzzleFile);
     if (!chosen) {
         reject();
         return;
     }
-    const std::string path = chosen->toStdString();
-    m_context.settings.lastExportPuzzleFile = path.substr(0, SettingsTextCapacity);
+    const std::string &path = *chosen;
     std::vector<int> records;
     for (const int row : rows)
         records.push_back(m_lines[static_cast<std::size_t>(row)].tag);

@@ -107,17 +107,11 @@ void TExportWords::SaveFileClick()
             this, "Error", "No words/clues selected for output.  Please select the desired words/clues.");
         return;
     }
-    app::FileRequest request;
-    request.kind = app::FileDialogKind::Save;
-    request.title = "Save Word/Clue List";
-    request.filter = "text (*.txt *.TXT)";
-    request.defaultExtension = "txt";
-    request.start = QString::fromStdString(m_context.settings.lastExportWordFile);
-    const auto chosen = app::chooseFile(this, request);
+    const auto chosen = app::chooseRememberedFile(this, app::FileDialogKind::Save, "Save Word/Clue List",
+        "text (*.txt *.TXT)", "txt", m_context.settings.lastExportWordFile);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
-    m_context.settings.lastExportWordFile = path.substr(0, SettingsTextCapacity);
+    const std::string &path = *chosen;
     std::vector<std::string> selected;
     for (const int row : rows)
         selected.push_back(m_lines[static_cast<std::size_t>(row)].text);

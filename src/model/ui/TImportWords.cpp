@@ -65,17 +65,11 @@ void TImportWords::SeparatorChange()
 
 void TImportWords::OpenFileClick()
 {
-    app::FileRequest request;
-    request.kind = app::FileDialogKind::Open;
-    request.title = "Import Word/Clue List";
-    request.filter = "text (*.txt *.TXT);;all files (*)";
-    request.defaultExtension = "txt";
-    request.start = QString::fromStdString(m_context.settings.lastImportWordFile);
-    const auto chosen = app::chooseFile(this, request);
+    const auto chosen = app::chooseRememberedFile(this, app::FileDialogKind::Open, "Import Word/Clue List",
+        "text (*.txt *.TXT);;all files (*)", "txt", m_context.settings.lastImportWordFile);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
-    m_context.settings.lastImportWordFile = path.substr(0, SettingsTextCapacity);
+    const std::string &path = *chosen;
     auto lines = readImportFile(path);
     if (!lines) {
         app::show(this, lines.error());

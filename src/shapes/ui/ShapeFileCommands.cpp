@@ -31,15 +31,12 @@ bool deleteShapeAsked(QWidget *parent, app::AppContext &context, const std::stri
 
 std::optional<ImportedShape> importShapeAsked(QWidget *parent, app::AppContext &context)
 {
-    const auto chosen = app::chooseFile(parent,
-        { app::FileDialogKind::Open, QStringLiteral("Import Puzzle Shape"),
-            QStringLiteral("Puzzle Shapes (*.LAY *.lay)"), LayExtension,
-            QString::fromStdString(context.settings.lastImportShapeFile) });
+    const auto chosen = app::chooseRememberedFile(parent, app::FileDialogKind::Open,
+        QStringLiteral("Import Puzzle Shape"), QStringLiteral("Puzzle Shapes (*.LAY *.lay)"), LayExtension,
+        context.settings.lastImportShapeFile);
     if (!chosen)
         return std::nullopt;
-    const std::string path = chosen->toStdString();
-    context.settings.lastImportShapeFile = path.substr(0, model::SettingsTextCapacity);
-    Result<ImportedShape> imported = importShape(path, context.shapeLibraryToChange());
+    Result<ImportedShape> imported = importShape(*chosen, context.shapeLibraryToChange());
     if (!imported) {
         app::show(parent, imported.error());
         return std::nullopt;
@@ -51,21 +48,18 @@ std::optional<ImportedShape> importShapeAsked(QWidget *parent, app::AppContext &
 void exportShapeAsked(
     QWidget *parent, app::AppContext &context, const std::function<Result<ShapeRecord>()> &shapeToExport)
 {
-    const auto chosen = app::chooseFile(parent,
-        { app::FileDialogKind::Save, QStringLiteral("Export Puzzle Shape"),
-            QStringLiteral("Puzzle Shape (*.LAY *.lay)"), LayExtension,
-            QString::fromStdString(context.settings.lastExportShapeFile) });
+    const auto chosen
+        = app::chooseRememberedFile(parent, app::FileDialogKind::Save, QStringLiteral("Export Puzzle Shape"),
+            QStringLiteral("Puzzle Shape (*.LAY *.lay)"), LayExtension, context.settings.lastExportShapeFile);
     if (!chosen)
         return;
-    const std::string path = chosen->toStdString();
-    context.settings.lastExportShapeFile = path.substr(0, model::SettingsTextCapacity);
     const Result<ShapeRecord> shape = shapeToExport();
     if (!shape) {
         app::show(parent, shape.error());
         return;
     }
     *context.currentShape = *shape;
-    if (const Result<Notice> exported = exportShape(*context.currentShape, path))
+    if (const Result<Notice> exported = exportShape(*context.currentShape, *chosen))
         app::show(parent, *exported);
     else
         app::show(parent, exported.error());
