@@ -306,10 +306,9 @@ void TestTWordList::exitFromANewPuzzleAsksBeforeDroppingTypedText()
         if (auto *list = child.findChild<QListWidget *>("PageList")) {
             list->setCurrentItem(list->findItems("Landscape Letter", Qt::MatchStartsWith).value(0));
             test::clickButton(child, "SelectButton");
-        } else {
-            auto &chooser = static_cast<generate::TCreatedPuzzle &>(child);
+        } else if (auto *chooser = qobject_cast<generate::TCreatedPuzzle *>(&child)) {
             // The chooser selects its first candidate once shown.
-            if (!QTest::qWaitFor([&] { return chooser.selectedSlot() == 1; }))
+            if (!QTest::qWaitFor([&] { return chooser->selectedSlot() == 1; }))
                 return int(QDialog::Rejected);
             test::clickButton(child, "Save");
         }
